@@ -1,0 +1,91 @@
+# Build helpers shared by every folder: one library per source folder, one test
+# program per test folder, warnings and precompiled headers set in one place.
+
+if(NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  find_program(TB_CCACHE ccache)
+  if(TB_CCACHE)
+    # Precompiled headers need these sloppiness settings or ccache never hits.
+    set(CMAKE_CXX_COMPILER_LAUNCHER
+        env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+        ${TB_CCACHE})
+    set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
+  endif()
+endif()
+
+add_library(tb_options INTERFACE)
+target_compile_options(tb_options INTERFACE -Wall -Wextra -Wshadow=local -Wnon-virtual-dtor
+                       -Woverloaded-virtual -Wno-missing-field-initializers)
+if(TB_WERROR)
+  target_compile_options(tb_options INTERFACE -Werror)
+endif()
+if(TB_SANITIZE)
+  target_compile_options(tb_options INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(tb_options INTERFACE -fsanitize=address,undefined)
+endif()
+target_compile_definitions(tb_options INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII_WARNING
+                           QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+
+set(TB_PCH_CORE <QtCore/QString> <QtCore/QByteArray> <QtCore/QList> <QtCore/QHash>
+    <QtCore/QObject> <QtCore/QDir> <QtCore/QFile> <QtCore/QDateTime> <QtCore/QVariant>
+    <cstdint> <memory> <string> <vector> <map> <functional> <stdexcept> <algorithm> <mutex>)
+set(TB_PCH_GUI <QtWidgets/QWidget> <QtWidgets/QDialog> <QtWidgets/QLabel>
+    <QtWidgets/QPushButton> <QtWidgets/QLineEdit> <QtGui/QPainter>)
+
+# tb_library(<name> [FORMS] [DEPS <targets>...] [SOURCES <extra>...])
+# Builds every .cpp of the calling folder (not of its subfolders) into one library.
+# FORMS marks a library of windows: skipped when TB_GUI is off, and it may use QtWidgets.
+function(tb_library name)
+  cmake_parse_arguments(A "FORMS" "" "DEPS;SOURCES" ${ARGN})
+  if(A_FORMS AND NOT TB_GUI)
+    return()
+  endif()
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  # Shared, so that every unit's start-up registrations run when the program loads.
+  add_library(${name} SHARED ${srcs} ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC tb_options ${A_DEPS} Qt6::Core)
+  if(A_FORMS)
+    target_link_libraries(${name} PUBLIC Qt6::Widgets)
+    target_precompile_headers(${name} PRIVATE ${TB_PCH_CORE} ${TB_PCH_GUI})
+  else()
+    target_precompile_headers(${name} PRIVATE ${TB_PCH_CORE})
+  endif()
+endfunction()
+
+# tb_test(<name> [GUI] [DEPS <targets>...]) : one GoogleTest program of every *.cpp in
+# the calling folder, with the shared test main; each test case is its own CTest test.
+function(tb_test name)
+  cmake_parse_arguments(A "GUI" "TIMEOUT" "DEPS" ${ARGN})
+  if(A_GUI AND NOT TB_GUI)
+    return()
+  endif()
+  foreach(dep ${A_DEPS})
+    if(NOT TARGET ${dep})
+      return()
+    endif()
+  endforeach()
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${srcs})
+  if(A_GUI)
+    target_link_libraries(${name} PRIVATE tb_testmain_gui)
+  else()
+    target_link_libraries(${name} PRIVATE tb_testmain)
+  endif()
+  target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)
+  target_precompile_headers(${name} PRIVATE ${TB_PCH_CORE} <gtest/gtest.h>)
+  set(timeout 120)
+  if(A_TIMEOUT)
+    set(timeout ${A_TIMEOUT})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES TIMEOUT ${timeout}
+                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TB_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()
+
+# tb_bench(<name> DEPS <targets>...) : a Google Benchmark program from the given sources.
+function(tb_bench name)
+  cmake_parse_arguments(A "" "" "DEPS;SOURCES" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark tb_options)
+endfunction()
