@@ -1,0 +1,55 @@
+#include "store/TStringCombo.h"
+
+#include "store/CompareFuncRegistry.h"
+#include "store/CompareRoutines.h"
+#include "store/ContainerErrors.h"
+#include "store/StreamRegistry.h"
+#include "store/TObjectReader.h"
+#include "store/TObjectStream.h"
+#include "store/TObjectWriter.h"
+
+TB_DEFINE_CLASS(TStringCombo, TObject)
+
+namespace {
+[[maybe_unused]] const bool registered = [] {
+  RegisterStreamable(TStringCombo::StaticClass(), {&TStringCombo::ReadCombo},
+                     {&TStringCombo::WriteCombo});
+  RegisterCompareFunc(QStringLiteral("CompareStringCombo"), CompareStringCombo);
+  RegisterCompareFunc(QStringLiteral("CompareStringComboNoCase"), CompareStringComboNoCase);
+  return true;
+}();
+
+// Compare functions may be handed any object (a list's ReplaceCurrent does not check), so
+// they check the class rather than trust it.
+const TStringCombo& AsCombo(const TObject& obj) {
+  const auto* combo = dynamic_cast<const TStringCombo*>(&obj);
+  if (!combo) throw EInvalidObjectType();
+  return *combo;
+}
+} // namespace
+
+TStringCombo::~TStringCombo() {
+  if (ownsObject_) delete obj_;
+}
+
+void TStringCombo::ReadCombo(TObject& obj, TObjectReader& reader) {
+  auto& combo = static_cast<TStringCombo&>(obj);
+  combo.ownsObject_ = true;
+  combo.str_ = reader.ReadString();
+  if (reader.ReadBoolean()) combo.obj_ = ReadStreamedObject(reader).release();
+}
+
+void TStringCombo::WriteCombo(const TObject& obj, TObjectWriter& writer) {
+  const auto& combo = static_cast<const TStringCombo&>(obj);
+  writer.WriteString(combo.str_);
+  writer.WriteBoolean(combo.obj_ != nullptr);
+  if (combo.obj_) WriteStreamedObject(writer, combo.obj_);
+}
+
+quint8 CompareStringCombo(const TObject& first, const TObject& second) {
+  return CompareStrings(AsCombo(first).Str(), AsCombo(second).Str());
+}
+
+quint8 CompareStringComboNoCase(const TObject& first, const TObject& second) {
+  return CompareTextNoCase(AsCombo(first).Str(), AsCombo(second).Str());
+}

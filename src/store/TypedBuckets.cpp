@@ -1,0 +1,38 @@
+#include "store/TypedBuckets.h"
+
+#include "store/CompareFuncRegistry.h"
+#include "store/CompareRoutines.h"
+#include "store/ContainerErrors.h"
+#include "store/StreamRegistry.h"
+
+namespace {
+// Any bucket is ordered by the key of the first bytes of its data; compare functions may
+// be handed any object (a list's ReplaceCurrent does not check), so the class is checked.
+template <class Tag> auto KeyOf(const TObject& obj) {
+  const auto* bucket = dynamic_cast<const TBucket*>(&obj);
+  if (!bucket) throw EInvalidObjectType();
+  using Bucket = TTypedBucket<Tag>;
+  return Bucket::Codec::Key(Bucket::Padded(bucket->Data()).data());
+}
+
+template <class Tag> quint8 CompareTypedBucket(const TObject& first, const TObject& second) {
+  return CompareValues(KeyOf<Tag>(first), KeyOf<Tag>(second));
+}
+
+template <class Tag> void RegisterBucket() {
+  RegisterStreamable(TTypedBucket<Tag>::StaticClass(), {&TBucket::ReadBucket}, {&TBucket::WriteBucket});
+  const QString name = QString::fromLatin1(Tag::Name);
+  RegisterCompareFunc(QStringLiteral("Compare") + name.mid(1), &CompareTypedBucket<Tag>);
+}
+
+template <class... Tags> bool RegisterBuckets() {
+  (RegisterBucket<Tags>(), ...);
+  return true;
+}
+
+[[maybe_unused]] const bool registered =
+    RegisterBuckets<TShortIntBucketTag, TIntegerBucketTag, TLongIntBucketTag, TByteBucketTag,
+                    TWordBucketTag, TCharBucketTag, TBooleanBucketTag, TWordBoolBucketTag,
+                    TLongBoolBucketTag, TRealBucketTag, TSingleBucketTag, TDoubleBucketTag,
+                    TExtendedBucketTag, TCompBucketTag, TDateTimeBucketTag>();
+} // namespace
