@@ -1,0 +1,55 @@
+#include "EngineFixture.h"
+
+#include "platform/engine/TQuery.h"
+
+using Transactions = EngineFixture;
+
+TEST_F(Transactions, ARollbackTakesBackEveryRowAndCursorsFollow) {
+  Db().CreateTable(PeopleDef());
+  auto people = OpenTable(QStringLiteral("People"));
+  Db().StartTransaction();
+  for (int i = 0; i < 3; ++i) {
+    people->Append();
+    people->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("R%1").arg(i));
+    people->Post();
+  }
+  EXPECT_EQ(people->RecordCount(), 3);
+  Db().Rollback();
+  EXPECT_EQ(people->RecordCount(), 0);
+  EXPECT_TRUE(people->FieldByName(QStringLiteral("Name")).IsNull() || people->Eof());
+  people->First();
+  EXPECT_TRUE(people->Eof());
+}
+
+TEST_F(Transactions, ACommitAfterARollbackKeepsOnlyItsOwnRows) {
+  Db().CreateTable(PeopleDef());
+  auto people = OpenTable(QStringLiteral("People"));
+  Db().StartTransaction();
+  people->Append();
+  people->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("undone"));
+  people->Post();
+  Db().Rollback();
+  Db().StartTransaction();
+  people->Append();
+  people->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("kept"));
+  people->Post();
+  Db().Commit();
+  people->First();
+  EXPECT_EQ(people->RecordCount(), 1);
+  EXPECT_EQ(people->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("kept"));
+}
+
+TEST_F(Transactions, OneAtATimePerDatabase) {
+  EXPECT_EQ(EngineErrorOf([&] { Db().Commit(); }), EngineError::NoTransaction);
+  Db().StartTransaction();
+  EXPECT_EQ(EngineErrorOf([&] { Db().StartTransaction(); }), EngineError::TransactionActive);
+  Db().Rollback();
+  EXPECT_FALSE(Db().InTransaction());
+}
+
+TEST_F(Transactions, CreatingATableInsideATransactionGoesWithIt) {
+  Db().StartTransaction();
+  Db().CreateTable(PeopleDef());
+  Db().Rollback();
+  EXPECT_FALSE(Db().TableExists(QStringLiteral("People")));
+}
