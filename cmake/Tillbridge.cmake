@@ -32,6 +32,16 @@ set(TB_PCH_CORE <QtCore/QString> <QtCore/QByteArray> <QtCore/QList> <QtCore/QHas
 set(TB_PCH_GUI <QtWidgets/QWidget> <QtWidgets/QDialog> <QtWidgets/QLabel>
     <QtWidgets/QPushButton> <QtWidgets/QLineEdit> <QtGui/QPainter>)
 
+# A folder that cannot be built yet is skipped while work is in progress; in a CI build
+# (warnings as errors) it is an error, so nothing is silently left out.
+function(tb_skip text)
+  if(TB_WERROR)
+    message(FATAL_ERROR "${text}")
+  else()
+    message(STATUS "${text}")
+  endif()
+endfunction()
+
 # tb_library(<name> [FORMS] [DEPS <targets>...] [SOURCES <extra>...])
 # Builds every .cpp of the calling folder (not of its subfolders) into one library.
 # FORMS marks a library of windows: skipped when TB_GUI is off, and it may use QtWidgets.
@@ -43,12 +53,12 @@ function(tb_library name)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   file(GLOB cpps CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT cpps AND NOT A_SOURCES)
-    message(STATUS "${name}: no sources yet, not built")
+    tb_skip("${name}: no sources yet, not built")
     return()
   endif()
   foreach(dep ${A_DEPS})
     if(dep MATCHES "^tb_" AND NOT TARGET ${dep})
-      message(STATUS "${name}: needs ${dep}, not built")
+      tb_skip("${name}: needs ${dep}, not built")
       return()
     endif()
   endforeach()
