@@ -1,0 +1,39 @@
+#include "comm/link/TSclBaseDispatcher.h"
+#include "comm/link/TSclDispatcherThread.h"
+
+void TOutThread::Body() {
+  d_.threadAck_.Set();
+  while (!d_.killThreads_ && !d_.closePending_) {
+    const int which = SclEvent::WaitAny({&d_.outputReady_, &d_.outputAbort_}, -1);
+    if (which == 1) {
+      d_.abortPending_ = false;
+      d_.threadAck_.Set(); // what ClearOutput waits for
+      continue;
+    }
+    if (d_.killThreads_) break;
+    Drain();
+  }
+}
+
+// Sends the pending bytes in order, each once, in contiguous runs; the ring is locked only
+// to find a run and to move its tail, never during the write.
+void TOutThread::Drain() {
+  for (;;) {
+    const char* run;
+    int length;
+    {
+      std::lock_guard lock(d_.outputLock_);
+      run = d_.output_.NextRun(length);
+    }
+    if (length == 0) return;
+    const int sent = d_.TransmitRun(run, length);
+    if (sent < 0) {
+      d_.abortPending_ = false;
+      d_.outputAbort_.Reset();
+      d_.threadAck_.Set();
+      return;
+    }
+    std::lock_guard lock(d_.outputLock_);
+    d_.output_.Sent(sent);
+  }
+}

@@ -1,0 +1,5 @@
+#include "comm/link/TSclBaseComponent.h"
+
+TSclBaseComponent::TSclBaseComponent(QObject* owner) : QObject(owner) {}
+
+void TSclBaseComponent::Loaded() { loading_ = false; }

@@ -1,0 +1,220 @@
+// The line, flow-control, modem-status and line-error operations of the dispatcher.
+#include "comm/link/TSclBaseDispatcher.h"
+
+#include "platform/sys/TimingProfile.h"
+
+#include <chrono>
+#include <thread>
+
+using L = TSclDispatchLog;
+
+namespace {
+int StopBitsOf(int asked, int dataBits, int current) {
+  if (dataBits == 5) return 1; // one and a half, whatever was asked
+  if (asked == 3) return current;
+  return (asked == 0 || asked == 1) ? 0 : 2;
+}
+} // namespace
+
+int TSclBaseDispatcher::EscapeFunction(int code) {
+  if (!device_) return -1002;
+  switch (code) {
+  case 3: return device_->SetRts(true);
+  case 4: return device_->SetRts(false);
+  case 5: return device_->SetDtr(true);
+  case 6: return device_->SetDtr(false);
+  default: return -1002;
+  }
+}
+
+int TSclBaseDispatcher::WriteState() {
+  if (!device_) return -2007;
+  if (int r = device_->SetLine(state_.Line); r < 0) return r;
+  return device_->SetFlow(state_.Flow);
+}
+
+void TSclBaseDispatcher::RedriveLines() {
+  if (!state_.Flow.DtrHandshake) EscapeFunction(dtrState_ ? 5 : 6);
+  if (!state_.Flow.RtsHandshake && !rs485_) EscapeFunction(rtsState_ ? 3 : 4);
+}
+
+// Waits until the writer has emptied the output ring (at most about 10 s), then for the
+// time 18 characters take at the current settings, so the UART's own queue has gone too.
+void TSclBaseDispatcher::DrainOutput() {
+  const int pollMs = TimingMs("link.drainPollMs", 2);
+  for (int i = TimingCount("link.drainPolls", 5000); i > 0 && OutputUsed() > 0; --i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
+  SerialLineSettings line;
+  {
+    std::lock_guard lock(portLock_);
+    line = state_.Line;
+  }
+  const int baud = lastBaud_ > 0 ? lastBaud_ : 115200;
+  const int bits = 1 + line.DataBits + (line.Parity ? 1 : 0) + (line.StopBits ? 2 : 1);
+  long t = (10000000L / baud) * bits * 18; // tenths of a microsecond
+  if (t < 9999) t *= 2;
+  const int ms = static_cast<int>(t / 10000 + (t % 10000 ? 1 : 0));
+  std::this_thread::sleep_for(std::chrono::milliseconds(TimingMs("link.drainCharsMs", ms)));
+}
+
+int TSclBaseDispatcher::ChangeLine(int baud, int parity, int dataBits, int stopBits) {
+  SerialLineSettings wanted;
+  {
+    std::lock_guard lock(portLock_);
+    wanted = state_.Line;
+    if (baud != 0) wanted.Baud = baud;
+    if (parity != 5) wanted.Parity = parity;
+    if (dataBits != 9) wanted.DataBits = dataBits;
+    wanted.StopBits = StopBitsOf(stopBits, wanted.DataBits, wanted.StopBits);
+    if (wanted == state_.Line) return 0;
+  }
+  if (wanted.DataBits < 5 || wanted.DataBits > 8) return -2003;
+  DrainOutput();
+  std::lock_guard lock(portLock_);
+  const SerialLineSettings before = state_.Line;
+  state_.Line = wanted;
+  if (int r = WriteState(); r < 0) {
+    state_.Line = before;
+    return r;
+  }
+  lastBaud_ = wanted.Baud;
+  RedriveLines();
+  return 0;
+}
+
+void TSclBaseDispatcher::LineSettings(int& baud, int& parity, int& dataBits, int& stopBits) {
+  std::lock_guard lock(portLock_);
+  baud = state_.Line.Baud;
+  parity = state_.Line.Parity;
+  dataBits = state_.Line.DataBits;
+  stopBits = state_.Line.StopBits == 0 ? 1 : 2;
+}
+
+void TSclBaseDispatcher::FlowSettings(int& hardware, int& software, char& xon, char& xoff) {
+  std::lock_guard lock(portLock_);
+  const SerialFlowSettings& f = state_.Flow;
+  hardware = (f.DtrHandshake ? 1 : 0) | (f.RtsHandshake ? 2 : 0) | (f.OutxDsr ? 4 : 0) | (f.OutxCts ? 8 : 0);
+  software = (f.XonTransmit ? 1 : 0) | (f.XonReceive ? 2 : 0);
+  xon = f.XonChar;
+  xoff = f.XoffChar;
+}
+
+int TSclBaseDispatcher::DriveDtr(bool level) {
+  std::lock_guard lock(portLock_);
+  if (state_.Flow.DtrHandshake) return 1;
+  if (EscapeFunction(level ? 5 : 6) < 0) return -1002;
+  dtrState_ = level;
+  return 0;
+}
+
+int TSclBaseDispatcher::DriveRts(bool level) {
+  std::lock_guard lock(portLock_);
+  if (state_.Flow.RtsHandshake || rs485_) return 1;
+  if (EscapeFunction(level ? 3 : 4) < 0) return -1002;
+  rtsState_ = level;
+  return 0;
+}
+
+int TSclBaseDispatcher::EnableHardwareFlow(int full, int resume, int options) {
+  std::lock_guard lock(portLock_);
+  if (full < resume || full > inputQueueSize_) return -1002;
+  SerialFlowSettings& f = state_.Flow;
+  f.DtrHandshake = options & 1;
+  f.RtsHandshake = options & 2;
+  f.OutxDsr = options & 4;
+  f.OutxCts = options & 8;
+  f.HoldAbove = full;
+  f.ReleaseAt = resume;
+  const int r = WriteState();
+  // Lines under handshake start raised (the sender may send); the others take their level.
+  if (f.DtrHandshake) EscapeFunction(5);
+  if (f.RtsHandshake) EscapeFunction(3);
+  RedriveLines();
+  return r;
+}
+
+int TSclBaseDispatcher::EnableSoftwareFlow(int full, int resume, int options) {
+  std::lock_guard lock(portLock_);
+  if (full < resume || full > inputQueueSize_) return -1002;
+  SerialFlowSettings& f = state_.Flow;
+  if (options & 2) f.XonReceive = true;
+  if (options & 1) f.XonTransmit = true;
+  if (options & 3) {
+    f.XonChar = 17;
+    f.XoffChar = 19;
+  }
+  const int r = WriteState();
+  RedriveLines();
+  return r;
+}
+
+int TSclBaseDispatcher::DisableSoftwareFlow() {
+  std::lock_guard lock(portLock_);
+  state_.Flow.XonReceive = state_.Flow.XonTransmit = false;
+  const int r = WriteState();
+  RedriveLines();
+  return r;
+}
+
+int TSclBaseDispatcher::SetFlowChars(char xon, char xoff) {
+  std::lock_guard lock(portLock_);
+  state_.Flow.XonChar = xon;
+  state_.Flow.XoffChar = xoff;
+  const int r = WriteState();
+  RedriveLines();
+  return r;
+}
+
+// The line bits (CTS 0x10, DSR 0x20, ring 0x40, DCD 0x80) as they stand, with the change
+// bits (0x01 CTS, 0x02 DSR, 0x04 ring, 0x08 DCD) collected so far.
+int TSclBaseDispatcher::CurrentModemStatus() {
+  const int lines = device_ ? device_->ModemStatus() & 0xF0 : 0;
+  int status = lines | (modemStatus_ & 0x0F);
+  if (ringSeen_.exchange(false)) status |= 0x04;
+  return status;
+}
+
+int TSclBaseDispatcher::ReadModemStatus(int mask) {
+  std::lock_guard lock(portLock_);
+  const int status = CurrentModemStatus();
+  modemStatus_ = status & mask; // the caller consumes the change bits outside the mask
+  return status;
+}
+
+bool TSclBaseDispatcher::CtsState() { return ReadModemStatus(0xFE) & 0x10; }
+bool TSclBaseDispatcher::DsrState() { return ReadModemStatus(0xFD) & 0x20; }
+bool TSclBaseDispatcher::DcdState() { return ReadModemStatus(0xF7) & 0x80; }
+bool TSclBaseDispatcher::RingSeen() { return ReadModemStatus(0xFB) & 0x04; }
+
+void TSclBaseDispatcher::UpdateModemStatus() {
+  std::lock_guard lock(portLock_);
+  const int old = modemStatus_;
+  const int now = ReadModemStatus(0xFF);
+  modemStatus_ = now | (((old >> 4) ^ (now >> 4)) & 0x0F);
+}
+
+uint32_t TSclBaseDispatcher::ReadErrors() { return device_ ? device_->TakeErrors() & 0x1F : 0; }
+
+void TSclBaseDispatcher::NoteErrors(uint32_t errors) {
+  std::lock_guard lock(portLock_);
+  pendingErrors_ |= errors & 0x1F;
+}
+
+int TSclBaseDispatcher::TakeLineError() {
+  std::lock_guard lock(portLock_);
+  int code = 0;
+  if (pendingErrors_ & 0x01) code = 1;
+  else if (pendingErrors_ & 0x02) code = 2;
+  else if (pendingErrors_ & 0x04) code = 3;
+  else if (pendingErrors_ & 0x08) code = 4;
+  else if (pendingErrors_ & 0x10) code = 9;
+  if (code) pendingErrors_ &= ~0x0Fu; // the break stays until TakeBreak
+  return code;
+}
+
+bool TSclBaseDispatcher::TakeBreak() {
+  std::lock_guard lock(portLock_);
+  const bool brk = pendingErrors_ & 0x10;
+  pendingErrors_ &= ~0x10u;
+  return brk;
+}

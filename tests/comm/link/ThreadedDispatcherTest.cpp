@@ -1,0 +1,243 @@
+// The dispatcher with its three threads over a pseudo-terminal.
+#include "LinkTestSupport.h"
+#include "comm/link/TSclDeviceDispatcher.h"
+#include "platform/sys/Clock.h"
+#include "platform/sys/Exception.h"
+#include "platform/sys/TimingProfile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+class ThreadedDispatcher : public TSclDeviceDispatcher {
+public:
+  ThreadedDispatcher() : TSclDeviceDispatcher(nullptr) {}
+  using TSclDeviceDispatcher::StartThreads;
+  using TSclDeviceDispatcher::StopThreads;
+};
+
+class TestWindow : public QObject, public TSclWindowHandler {
+public:
+  std::function<void(uint32_t, uint32_t, uint32_t)> onMessage;
+  QObject* WindowObject() override { return this; }
+  uint32_t WindowHandle() const override { return 77; }
+  void WindowMessage(uint32_t message, uint32_t shortParam, uint32_t longParam) override {
+    if (onMessage) onMessage(message, shortParam, longParam);
+  }
+};
+
+class Threaded : public testing::Test {
+protected:
+  Threaded() { fast.scale = 0.2; }
+  void SetUp() override { ASSERT_EQ(Start(4096), 0); }
+  int Start(int outSize) {
+    const int r = d->StartPort(pty.SlavePath(), 9600, true, true, outSize, 4096, 1, 8, 0);
+    if (r == 0) {
+      d->AddWindowHandler(&window);
+      d->RefreshHandlerNeed(1);
+    }
+    return r;
+  }
+  TimingProfile fast;
+  ScopedTimingProfile scoped{fast};
+  PtyPair pty;
+  TestWindow window;
+  std::unique_ptr<ThreadedDispatcher> d = std::make_unique<ThreadedDispatcher>();
+};
+
+QByteArray Sequence(int n) {
+  QByteArray bytes(n, '\0');
+  for (int i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+  return bytes;
+}
+
+// Queues everything, waiting for room whenever the ring is full.
+void QueueAll(TSclBaseDispatcher& d, const QByteArray& bytes, int block) {
+  for (int at = 0; at < bytes.size();) {
+    const int n = std::min<int>(block, static_cast<int>(bytes.size()) - at);
+    const int r = d.QueueBlock(bytes.constData() + at, n);
+    if (r == 0) at += n;
+    else ASSERT_EQ(r, -3006);
+  }
+}
+} // namespace
+
+TEST_F(Threaded, BytesWrittenArriveInOrder) {
+  const QByteArray sent = Sequence(200000);
+  std::thread writer([&] { QueueAll(*d, sent, 97); });
+  const QByteArray got = pty.Read(static_cast<int>(sent.size()), 10000);
+  writer.join();
+  EXPECT_EQ(got.size(), sent.size());
+  EXPECT_TRUE(got == sent);
+}
+
+TEST_F(Threaded, AvailNotificationsArriveOnTheGuiThreadWithEveryByte) {
+  QByteArray got;
+  bool allOnGui = true;
+  window.onMessage = [&](uint32_t msg, uint32_t count, uint32_t longParam) {
+    if (msg != kSclTriggerAvail) return;
+    allOnGui = allOnGui && QThread::currentThread() == QCoreApplication::instance()->thread();
+    EXPECT_EQ(longParam >> 16, static_cast<uint32_t>(d->Handle()));
+    QByteArray bytes(static_cast<int>(count), '\0');
+    ASSERT_EQ(d->TakeBlock(bytes.data(), static_cast<int>(count)), static_cast<int>(count));
+    got += bytes;
+  };
+  d->AvailLength(1);
+  const QByteArray sent = Sequence(50000);
+  std::thread far([&] { pty.Write(sent); });
+  EXPECT_TRUE(WaitFor([&] { return got.size() >= sent.size(); }, 10000));
+  far.join();
+  EXPECT_TRUE(allOnGui);
+  EXPECT_TRUE(got == sent);
+}
+
+TEST_F(Threaded, AFullWrappedOutputRingDrainsEachByteOnce) {
+  d.reset(new ThreadedDispatcher);
+  ASSERT_EQ(Start(64), 0);
+  // Nobody reads the far end: once the terminal's buffer is full the writer waits, and the
+  // ring fills up around its end.
+  QByteArray queued;
+  int stalled = 0;
+  for (int i = 0; stalled < 200 && i < 200000; ++i) {
+    const QByteArray block = Sequence(7 + i % 5).mid(0).append(static_cast<char>(i));
+    if (d->QueueBlock(block.constData(), static_cast<int>(block.size())) == 0) {
+      queued += block;
+      stalled = 0;
+    } else {
+      ++stalled;
+      QThread::usleep(100);
+    }
+  }
+  ASSERT_GT(d->OutputUsed(), 48);
+  const QByteArray got = pty.Read(static_cast<int>(queued.size()), 10000);
+  EXPECT_TRUE(WaitFor([&] { return d->OutputUsed() == 0; }));
+  EXPECT_EQ(got.size(), queued.size());
+  EXPECT_TRUE(got == queued);
+}
+
+TEST_F(Threaded, ClearOutputDuringAStalledWriteReturnsAndEmptiesTheRing) {
+  const QByteArray big(200000, 'z');
+  for (int at = 0; at < big.size() && d->QueueBlock(big.constData(), 4096) == 0; at += 4096) {
+  }
+  WaitFor([&] { return d->OutputFree() == 0; }, 2000);
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_EQ(d->ClearOutput(), 0);
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(d->OutputUsed(), 0);
+  // The writer works on after the purge.
+  pty.Read(1 << 20, 300);
+  ASSERT_EQ(d->QueueBlock("after", 5), 0);
+  EXPECT_TRUE(pty.Read(5, 3000).endsWith("after"));
+}
+
+TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
+  bool returned = false;
+  window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) {
+    if (msg != kSclTriggerAvail) return;
+    d->StopPort();
+    returned = true;
+  };
+  d->AvailLength(1);
+  pty.Write("x");
+  ASSERT_TRUE(WaitFor([&] { return returned; }));
+  EXPECT_TRUE(WaitFor([&] { return !d->ThreadsActive(); }));
+  int error = 0;
+  auto again = SerialDevice::Open(pty.SlavePath(), error);
+  EXPECT_NE(again, nullptr) << "the device is still held, error " << error;
+}
+
+TEST_F(Threaded, AStopWhileAHandOffWaitsForTheGuiFinishesOnceEventsFlow) {
+  fast.intervals.insert(QStringLiteral("link.windowSendMs"), 20000);
+  std::atomic<int> delivered{0};
+  window.onMessage = [&](uint32_t msg, uint32_t count, uint32_t) {
+    if (msg != kSclTriggerAvail) return;
+    QByteArray b(static_cast<int>(count), '\0');
+    d->TakeBlock(b.data(), static_cast<int>(count));
+    ++delivered;
+  };
+  d->AvailLength(1);
+  pty.Write("y");
+  // The GUI thread is busy: the dispatch thread now waits in its hand-off.
+  QThread::msleep(100);
+  ASSERT_EQ(delivered, 0);
+  d->StopPort();
+  EXPECT_TRUE(WaitFor([&] { return !d->ThreadsActive(); }, 5000));
+  EXPECT_EQ(delivered, 1);
+}
+
+TEST_F(Threaded, AWindowThatDoesNotAnswerWithinTheBoundIsPassedOver) {
+  fast.intervals.insert(QStringLiteral("link.windowSendMs"), 30);
+  int delivered = 0;
+  window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) { delivered += msg == kSclTriggerAvail; };
+  d->AvailLength(1);
+  pty.Write("a");
+  QThread::msleep(300); // the GUI thread does not look at its events meanwhile
+  QCoreApplication::processEvents();
+  EXPECT_EQ(delivered, 0); // withdrawn: it never runs late
+  EXPECT_EQ(d->InputCount(), 1);
+}
+
+TEST_F(Threaded, TimerTriggersFireOnTheInjectedClock) {
+  FakeClock clock;
+  ScopedClock scopedClock(clock);
+  int fired = 0;
+  window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) { fired += msg == kSclTriggerTimer; };
+  const int timer = d->NewTimerTrigger();
+  d->ArmTimerTrigger(timer, SecondsToTicks(2), true);
+  WaitFor([] { return false; }, 100);
+  EXPECT_EQ(fired, 0);
+  clock.Advance(37 * 55);
+  EXPECT_TRUE(WaitFor([&] { return fired == 1; }));
+  d.reset(); // its threads read the clock: they end before it goes
+}
+
+TEST_F(Threaded, TheFarEndClosingGivesALineErrorAndNoHang) {
+  std::atomic<int> lineErrors{0};
+  const int trigger = d->NewStatusTrigger(2);
+  d->ArmStatusTrigger(trigger, 7, true);
+  window.onMessage = [&](uint32_t msg, uint32_t handle, uint32_t) {
+    if (msg == kSclTriggerStatus && static_cast<int>(handle) == trigger) ++lineErrors;
+  };
+  std::thread writer([&] { QueueAll(*d, QByteArray(100000, 'w'), 1000); });
+  pty.Read(5000);
+  pty.CloseMaster();
+  writer.join();
+  EXPECT_TRUE(WaitFor([&] { return lineErrors == 1; }));
+  EXPECT_EQ(d->TakeLineError(), 4);
+  QElapsedTimer timer;
+  timer.start();
+  d.reset();
+  EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST_F(Threaded, ThreadsCannotStartTwiceOrStopWhenNotRunning) {
+  try {
+    d->StartThreads();
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Dispatcher already started");
+  }
+  d->StopPort();
+  EXPECT_FALSE(d->ThreadsActive());
+  try {
+    d->StopThreads();
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Dispatcher not running");
+  }
+}
+
+TEST(ThreadedOpen, AMissingDeviceOrOneHeldElsewhereIsRefused) {
+  ThreadedDispatcher missing;
+  EXPECT_EQ(missing.StartPort("/dev/no-such-port", 9600, true, true, 4096, 4096, 1, 8, 0), -2);
+  PtyPair pty;
+  int error = 0;
+  auto holder = SerialDevice::Open(pty.SlavePath(), error);
+  ASSERT_NE(holder, nullptr);
+  ThreadedDispatcher held;
+  EXPECT_EQ(held.StartPort(pty.SlavePath(), 9600, true, true, 4096, 4096, 1, 8, 0), -5);
+  EXPECT_FALSE(held.ThreadsActive());
+}
