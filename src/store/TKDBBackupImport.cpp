@@ -1,0 +1,151 @@
+// TKDBBackup: reading a table's text files back into the table.
+#include "store/TKDBBackup.h"
+
+#include "platform/engine/EDBEngineError.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TTable.h"
+#include "platform/sys/Cp1252.h"
+#include "platform/sys/Prompter.h"
+#include "store/FileErrors.h"
+#include "store/TableTextCodec.h"
+#include "store/TableTextRows.h"
+#include "store/TextImportErrors.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kDuplicateKeyMessage = QStringLiteral(
+    "Duplicate Key Violation\n\rThis file contains PLUs that already\n\rexist in the PLU program.");
+
+QByteArray ReadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) throw EFOpenError(QStringLiteral("Cannot open file ") + path);
+  return file.readAll();
+}
+
+// The ".mem" bytes, taken in order; never read past their end.
+class BlobSource {
+public:
+  BlobSource(QByteArray bytes, QString name) : bytes_(std::move(bytes)), name_(std::move(name)) {}
+
+  QByteArray Take(const TFieldDef& field, const QString& lengthText) {
+    const QString text = lengthText.trimmed();
+    bool ok = true;
+    const qint64 length = text.isEmpty() ? 0 : text.toLongLong(&ok);
+    if (!ok)
+      throw ETextImportError(QStringLiteral("'%1' is not a length of bytes for field '%2'").arg(lengthText, field.name));
+    if (length <= 0) return QByteArray();
+    const qint64 left = bytes_.size() - offset_;
+    if (length > left)
+      throw ETextImportError(QStringLiteral("Field '%1' needs %2 bytes, but only %3 are left in \"%4\"")
+                                 .arg(field.name).arg(length).arg(left).arg(name_));
+    const QByteArray taken = bytes_.mid(offset_, length);
+    offset_ += length;
+    return taken;
+  }
+
+private:
+  QByteArray bytes_;
+  QString name_;
+  qint64 offset_ = 0;
+};
+
+// What to tell the user about skipped rows: the first duplicate key and the first other
+// failure, each once, then how many rows were skipped. Shown once the import is over, so
+// that no message waits for a click while the table is held.
+class SkipReport {
+public:
+  void Failed(int line, const Exception& e) {
+    ++skipped_;
+    const auto* engine = dynamic_cast<const EDBEngineError*>(&e);
+    if (engine && engine->ErrorCode() == EngineError::KeyViolation) {
+      if (duplicate_.isEmpty()) duplicate_ = kDuplicateKeyMessage;
+      return;
+    }
+    if (other_.isEmpty()) other_ = QStringLiteral("Line %1 could not be imported:\n%2").arg(line).arg(e.Message());
+  }
+
+  void Show(int rows, const QString& file) const {
+    if (skipped_ == 0) return;
+    for (const QString& message : {duplicate_, other_})
+      if (!message.isEmpty()) Prompter::ShowMessage(message, Prompter::Kind::Error);
+    Prompter::ShowMessage(QStringLiteral("%1 of the %2 rows in \"%3\" were not imported.").arg(skipped_).arg(rows).arg(file),
+                          Prompter::Kind::Warning);
+  }
+
+  qint32 Skipped() const { return skipped_; }
+
+private:
+  qint32 skipped_ = 0;
+  QString duplicate_;
+  QString other_;
+};
+
+void FillRow(TTable& table, const QStringList& pieces, BlobSource& blobs) {
+  for (int i = 0; i < table.FieldCount(); ++i) {
+    TField& field = table.Fields(i);
+    const QString piece = i < pieces.size() ? pieces[i] : QString();
+    if (!TableTextRows::IsBlob(field.Def())) {
+      if (!piece.isNull()) field.SetAsString(piece); // a null piece leaves the field empty
+      continue;
+    }
+    const QByteArray bytes = blobs.Take(field.Def(), piece);
+    if (!bytes.isEmpty()) field.SetAsBytes(bytes);
+  }
+}
+
+qint32 ImportRows(TTable& table, const QList<QStringList>& records, BlobSource& blobs, SkipReport& report) {
+  qint32 imported = 0;
+  for (qsizetype i = 0; i < records.size(); ++i) {
+    try {
+      table.Append();
+      FillRow(table, records[i], blobs);
+      table.Post();
+      ++imported;
+    } catch (const Exception& e) {
+      try {
+        table.Cancel();
+      } catch (const Exception&) {
+      }
+      report.Failed(int(i + 1), e);
+    }
+  }
+  return imported;
+}
+} // namespace
+
+TTableImportResult TKDBBackup::ImportTable(const QString& tableName, const QString& fileName) {
+  const QString textPath = FilePath(fileName, ".txt");
+  const QString memPath = FilePath(fileName, ".mem");
+  const QList<QStringList> records = TableTextCodec::ParseRecords(Cp1252::Decode(ReadWholeFile(textPath)));
+  BlobSource blobs(QFileInfo::exists(memPath) ? ReadWholeFile(memPath) : QByteArray(), QFileInfo(memPath).fileName());
+
+  TDatabase& database = Database();
+  TTable table;
+  table.SetDatabase(&database);
+  table.SetTableName(tableName);
+  // One transaction: fast, and a failure that ends the import leaves the table as it was.
+  const bool ownTransaction = !database.InTransaction();
+  if (ownTransaction) database.StartTransaction();
+  SkipReport report;
+  TTableImportResult result;
+  try {
+    if (emptyTables_) table.EmptyTable();
+    table.Open();
+    result.imported = ImportRows(table, records, blobs, report);
+    table.Close();
+    if (ownTransaction) database.Commit();
+  } catch (...) {
+    table.Close();
+    try {
+      if (ownTransaction && database.InTransaction()) database.Rollback();
+    } catch (const Exception&) {
+      // The failure that ended the import is the one to report.
+    }
+    throw;
+  }
+  result.skipped = report.Skipped();
+  report.Show(int(records.size()), QFileInfo(textPath).fileName());
+  return result;
+}

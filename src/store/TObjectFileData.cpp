@@ -1,0 +1,32 @@
+#include "store/TObjectFileData.h"
+
+#include "store/TOdbEngineTable.h"
+#include "store/CompareFuncRegistry.h"
+#include "store/CompareRoutines.h"
+#include "store/ContainerErrors.h"
+
+TB_DEFINE_CLASS(TObjectFileData, TObject)
+
+namespace {
+[[maybe_unused]] const bool registered = [] {
+  RegisterCompareFunc(QStringLiteral("CompareObjectFileData"), CompareObjectFileData);
+  return true;
+}();
+
+const TObjectFileData& AsData(const TObject& obj) {
+  const auto* data = dynamic_cast<const TObjectFileData*>(&obj);
+  if (!data) throw EInvalidObjectType();
+  return *data;
+}
+} // namespace
+
+TObjectFileData::TObjectFileData(qint32 handle, std::unique_ptr<TOdbEngineTable> table)
+    : handle_(handle), table_(std::move(table)) {}
+
+TObjectFileData::TObjectFileData(TBlank blank) : TObject(blank) {}
+
+TObjectFileData::~TObjectFileData() = default;
+
+quint8 CompareObjectFileData(const TObject& first, const TObject& second) {
+  return CompareIntegers(AsData(first).Handle(), AsData(second).Handle());
+}

@@ -1,0 +1,117 @@
+#include "store/TOdbIndex.h"
+
+#include "store/CompareFuncRegistry.h"
+#include "store/CompareRoutines.h"
+#include "store/ContainerErrors.h"
+#include "store/StreamErrors.h"
+#include "store/StreamRegistry.h"
+#include "store/TObjectReader.h"
+#include "store/TObjectStream.h"
+#include "store/TObjectWriter.h"
+#include "store/TOdbField.h"
+#include "store/TStringCombo.h"
+#include "store/TUnorderedList.h"
+
+TB_DEFINE_CLASS(TOdbIndex, TObject)
+
+namespace {
+[[maybe_unused]] const bool registered = [] {
+  RegisterStreamable(TOdbIndex::StaticClass(), {&TOdbIndex::ReadIndex}, {&TOdbIndex::WriteIndex});
+  RegisterCompareFunc(QStringLiteral("CompareOdbIndex"), CompareOdbIndex);
+  return true;
+}();
+
+constexpr int kOptionBits = 4;
+
+std::unique_ptr<TUnorderedList> NewNameList() {
+  return std::make_unique<TUnorderedList>(TStringCombo::StaticClass(), CompareStringComboNoCase);
+}
+
+const TOdbIndex& AsIndex(const TObject& obj) {
+  const auto* index = dynamic_cast<const TOdbIndex*>(&obj);
+  if (!index) throw EInvalidObjectType();
+  return *index;
+}
+
+QString ExpressionTerm(const TOdbField& field, int integerWidth, int floatWidth, int floatDecimals) {
+  switch (field.Type()) {
+  case TOdbFieldType::String: return field.Name();
+  case TOdbFieldType::Float: return QStringLiteral("STR(%1,%2,%3)").arg(field.Name()).arg(floatWidth).arg(floatDecimals);
+  case TOdbFieldType::Integer:
+  case TOdbFieldType::Counter: return QStringLiteral("STR(%1,%2,0)").arg(field.Name()).arg(integerWidth);
+  }
+  return field.Name();
+}
+} // namespace
+
+TOdbIndex::TOdbIndex(const QString& name, TOdbIndexOptions options, const QStringList& fieldNames)
+    : fieldNames_(NewNameList()), options_(options), name_(name) {
+  for (const QString& fieldName : fieldNames) fieldNames_->Add(new TStringCombo(fieldName));
+}
+
+TOdbIndex::TOdbIndex(TBlank blank) : TObject(blank) {}
+
+TOdbIndex::~TOdbIndex() = default;
+
+bool TOdbIndex::IsPrimaryOrUnique() const {
+  return options_.testFlag(TOdbIndexOption::Primary) || options_.testFlag(TOdbIndexOption::Unique);
+}
+
+QStringList TOdbIndex::FieldNameList() const {
+  QStringList names;
+  const_cast<TUnorderedList&>(*fieldNames_).ForEachMethod(nullptr, [&names](TObject* item, void*) {
+    names.append(static_cast<TStringCombo*>(item)->Str());
+  });
+  return names;
+}
+
+QString TOdbIndex::FieldNames(QChar separator) const { return FieldNameList().join(separator); }
+
+QString TOdbIndex::DbaseExpression(const TUnorderedList& keyFields, int integerWidth, int floatWidth,
+                                   int floatDecimals) const {
+  QStringList terms;
+  for (const QString& fieldName : FieldNameList())
+    terms << ExpressionTerm(FindOdbField(fieldName, keyFields), integerWidth, floatWidth, floatDecimals);
+  return terms.join(QLatin1Char('+'));
+}
+
+void TOdbIndex::ReadIndex(TObject& obj, TObjectReader& reader) {
+  auto& index = static_cast<TOdbIndex&>(obj);
+  std::unique_ptr<TObject> names = ReadStreamedObject(reader);
+  auto* list = dynamic_cast<TUnorderedList*>(names.get());
+  if (!list || !list->ElementClass()->InheritsFrom(TStringCombo::StaticClass())) ReadErrors::InvalidPropertyValue();
+  names.release();
+  index.fieldNames_.reset(list);
+  index.name_ = reader.ReadString();
+  const qint32 count = reader.ReadInteger();
+  if (count < 0 || count > kOptionBits) ReadErrors::InvalidPropertyValue();
+  index.options_ = {};
+  for (qint32 i = 0; i < count; ++i) {
+    const qint32 bit = reader.ReadInteger();
+    if (bit < 0 || bit >= kOptionBits) ReadErrors::InvalidPropertyValue();
+    index.options_ |= TOdbIndexOption(1u << bit);
+  }
+}
+
+void TOdbIndex::WriteIndex(const TObject& obj, TObjectWriter& writer) {
+  const auto& index = static_cast<const TOdbIndex&>(obj);
+  WriteStreamedObject(writer, index.fieldNames_.get());
+  writer.WriteString(index.name_);
+  QList<qint32> bits;
+  for (int bit = 0; bit < kOptionBits; ++bit)
+    if (index.options_.testFlag(TOdbIndexOption(1u << bit))) bits << bit;
+  writer.WriteInteger(qint32(bits.size()));
+  for (qint32 bit : bits) writer.WriteInteger(bit);
+}
+
+quint8 CompareOdbIndex(const TObject& first, const TObject& second) {
+  return CompareTextNoCase(AsIndex(first).Name(), AsIndex(second).Name());
+}
+
+QList<TOdbIndex*> OdbIndexesOf(const TUnorderedList& indexes) {
+  QList<TOdbIndex*> result;
+  const_cast<TUnorderedList&>(indexes).ForEachMethod(nullptr, [&result](TObject* item, void*) {
+    result.append(static_cast<TOdbIndex*>(item));
+  });
+  return result;
+}
