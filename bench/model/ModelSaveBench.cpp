@@ -1,0 +1,204 @@
+// Saves a synthetic poll of 10,000 records (a header block and 50 blocks of 200 records
+// of 20 bytes) through a CRS 3000 report decoder: the work file is read, every record
+// decoded through the codecs into a staging copy, and the poll row and report rows are
+// written in one transaction. The same rows are also inserted raw, with prepared
+// statements of the database library, into a table of the same structure with the same
+// file settings and one transaction. Prints both rates and the report's share.
+//
+// The pause between blocks (a yield for the windows, "BlockPause") is set to 0 here: it
+// is waiting, not work.
+#include "crs3000/tEcrRptCrs3000.h"
+#include "platform/engine/EngineConfig.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TSession.h"
+#include "platform/engine/TTable.h"
+#include "platform/sys/TimingProfile.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+constexpr int kRecords = 10000;
+constexpr int kPerBlock = 200;
+constexpr int kRecordSize = 20;
+double rawRate = 0;
+double saveRate = 0;
+
+// 20-byte records: a 6-byte total, a 5-byte count and 9 characters of name.
+class tBenchPluDecoder : public tEcrRptCrs3000 {
+  TB_OBJECT(tBenchPluDecoder)
+public:
+  explicit tBenchPluDecoder(TBlank blank) : tEcrRptCrs3000(blank) {}
+  QString GetRptName() const override { return QStringLiteral("PLU"); }
+  int GetPrgRecSize() const override { return kRecordSize; }
+  int GetRecsInBlk() const override { return kPerBlock; }
+  std::optional<TTableDef> DescribeTable() const override { return Def(); }
+  static TTableDef Def() {
+    TTableDef def{QStringLiteral("tBenchPluDecoder"), {}, {}};
+    def.fields = {{QStringLiteral("Poll Id"), TFieldType::Long},
+                  {QStringLiteral("Memory Number"), TFieldType::Long},
+                  {QStringLiteral("Name"), TFieldType::Alpha, 12}};
+    AddTotalizerDefs(def.fields, QStringLiteral("Item"), 0);
+    def.indexes = {{QString(), {QStringLiteral("Poll Id"), QStringLiteral("Memory Number")}, true, true}};
+    return def;
+  }
+  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int index, int& position) override {
+    table.FieldByName(QStringLiteral("Poll Id")).SetAsInteger(PollId);
+    table.FieldByName(QStringLiteral("Memory Number")).SetAsInteger(RecordNumber(index));
+    DecodeTotalizer(table, buffer, position, QStringLiteral("Item"), 0, 5, 6, 1, 100);
+    table.FieldByName(QStringLiteral("Name")).SetAsString(UpToZero(DecodeText(buffer, position, 9)));
+    position += 9;
+  }
+};
+TB_DEFINE_CLASS(tBenchPluDecoder, tEcrRptCrs3000)
+
+QByteArray Bcd(qint64 value, int width, bool isSigned) {
+  QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
+  if (isSigned) digits = digits.right(2 * width - 1) + 'C';
+  QByteArray bytes;
+  for (int i = 0; i < width; ++i) {
+    auto nibble = [](char c) { return c == 'C' ? 0xC : c - '0'; };
+    bytes += char((nibble(digits[2 * i]) << 4) | nibble(digits[2 * i + 1]));
+  }
+  return bytes;
+}
+
+QByteArray Framed(const QByteArray& data, int number) {
+  return QByteArray("\x10\x02", 2) + char(number) + char(0) + data + QByteArray("\x10\x03\x00\x00", 4);
+}
+
+void AddBlock(QByteArray& file, const QByteArray& block) {
+  char length[4];
+  qToLittleEndian<qint32>(qint32(block.size()), length);
+  file += QByteArray(length, 4) + block;
+}
+
+QByteArray WorkFile() {
+  QByteArray file(4, '\0');
+  qToLittleEndian<qint32>(1 + kRecords / kPerBlock, file.data());
+  AddBlock(file, Framed(QByteArray(1, '\0') + "X\x01\x03\x04\x26\x00\x1C\x00\x01\x00\x00" + QByteArray(24, '\0'), 1));
+  for (int block = 0; block < kRecords / kPerBlock; ++block) {
+    QByteArray data;
+    for (int i = 0; i < kPerBlock; ++i) {
+      const int n = block * kPerBlock + i;
+      data += Bcd(n * 7 % 100000, 6, true) + Bcd(n % 1000, 5, true) + QByteArray("ITEM").append(QByteArray::number(n).rightJustified(5, '0'));
+    }
+    AddBlock(file, Framed(data, block + 2));
+  }
+  return file;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+void Exec(sqlite3* db, const char* sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) throw std::runtime_error(error ? error : sql);
+}
+
+void FreshData() {
+  TSession::Default().CloseAll();
+  const QString data = *EngineConfig::AliasPath(QString::fromLatin1(EngineConfig::kDataAlias));
+  QDir(data).removeRecursively();
+  QDir().mkpath(data);
+}
+
+void RawInsert(benchmark::State& state) {
+  QTemporaryDir dir;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(dir.path() + QStringLiteral("/tillbridge.db") + QLatin1String(suffix));
+    {
+      TDatabase create(QString(), dir.path());
+      create.Open();
+      create.CreateTable(tBenchPluDecoder::Def());
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(dir.path() + QStringLiteral("/tillbridge.db")).constData(), &db);
+    Exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL");
+    state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
+    Exec(db, "BEGIN IMMEDIATE");
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO \"tBenchPluDecoder\" (\"Poll Id\", \"Memory Number\", \"Name\", \"Item Count\", "
+                           "\"Item Total\") VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
+    for (int n = 0; n < kRecords; ++n) {
+      const QByteArray name = QByteArray("ITEM") + QByteArray::number(n).rightJustified(5, '0');
+      sqlite3_bind_int64(insert, 1, 1);
+      sqlite3_bind_int64(insert, 2, n + 1);
+      sqlite3_bind_text(insert, 3, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_int64(insert, 4, n % 1000);
+      sqlite3_bind_double(insert, 5, (n * 7 % 100000) / 100.0);
+      if (sqlite3_step(insert) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
+      sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    Exec(db, "COMMIT");
+    rawRate = std::max(rawRate, kRecords / Seconds(start));
+    state.PauseTiming();
+    sqlite3_close(db);
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+void DecodeAndSave(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("poll.blk"));
+  {
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(WorkFile());
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    FreshData();
+    auto report = tEcrFnct::New<tBenchPluDecoder>(nullptr);
+    QFile file(path);
+    state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
+    report->ReadBlockFile(file);
+    saveRate = std::max(saveRate, kRecords / Seconds(start));
+    state.PauseTiming();
+    TTable check;
+    report->OpenTable(check);
+    if (check.RecordCount() != kRecords) throw std::runtime_error("rows lost");
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kRecords);
+}
+} // namespace
+
+BENCHMARK(RawInsert)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(DecodeAndSave)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  // Everything the program stores goes into a folder of this run.
+  QTemporaryDir home;
+  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  QCoreApplication app(argc, argv);
+  TimingProfile profile;
+  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
+  ScopedTimingProfile scoped(profile);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (rawRate > 0 && saveRate > 0)
+    std::printf("saving a %d-record poll (best of 5): raw prepared inserts %.0f records/s, decode and save %.0f records/s, "
+                "ratio %.2f (target >= 0.25)\n",
+                kRecords, rawRate, saveRate, saveRate / rawRate);
+  TSession::Default().CloseAll();
+  return 0;
+}

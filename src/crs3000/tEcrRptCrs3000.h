@@ -1,0 +1,71 @@
+#pragma once
+// The base of every CRS 3000 report decoder. Block 1 of a work file is the poll header,
+// which becomes the poll's AllPolls row; every later block holds whole records, which the
+// base cuts out and hands to the decoder's DecodeRecord one by one, checking afterwards
+// that the bytes decoded add up. A report whose answer carries further reports (the
+// financial report and its sections) names the next class in NextRptClass, and the base
+// runs that class over the same work file as part of the same save.
+//
+// Stored block: DLE STX, block number, record count, the data (n bytes), DLE ETX, two CRC
+// bytes; BlkLen = n + 8. Records start at 4 + GetRecStart.
+//
+// A decoder class states its constants (GetRptCode, GetRptName, GetPrgRecSize,
+// GetRecsInBlk, GetTableName, ReportFormClass, GetOptsFormClass), its table
+// (DescribeTable, "Poll Id" first) and its DecodeRecord, which sets "Poll Id" := PollId,
+// fills the row and advances the position by exactly GetPrgRecSize.
+#include "crs3000/tEcrCrsReport.h"
+#include "crs3000/tTotalizerFlags.h"
+
+#include <QList>
+
+struct TFieldDef;
+
+class tEcrRptCrs3000 : public tEcrCrsReport {
+  TB_OBJECT(tEcrRptCrs3000)
+
+public:
+  explicit tEcrRptCrs3000(TBlank blank) : tEcrCrsReport(blank) {}
+  // The register range 1 .. 24 (IntParams 3 and 4).
+  void Create(TObject* owner) override;
+
+  // Decodes the poll header into a new AllPolls row (AddPoll, then the header fields).
+  virtual void WritePollHeader(TTable& table, const TEcrBlock& buffer);
+  // Data bytes of a record block that are not this report's (0).
+  virtual int GetSkipBytes() const;
+  // Offset of this report's first record inside a block's data (0).
+  virtual int GetRecStart() const;
+  // The most records one block holds (1).
+  virtual int GetRecsInBlk() const;
+  // The report decoded next from the same work file, or nullptr.
+  virtual const TClass* NextRptClass() const;
+
+  // The length less the 8 frame bytes, then the base check.
+  int CountRecords(int length, int recordSize, int maxRecords) override;
+  // Exactly length characters; 0x0E is '<', 0x0F '>', every other byte as it is, zero
+  // bytes included. A text field keeps the text up to its first zero byte (UpToZero).
+  QString DecodeText(const TEcrBlock& buffer, int offset, int length) override;
+  static QString UpToZero(const QString& text);
+  QString GetOptsFormClass() const override; // "TfmEcrRptOptCrs3000"
+  void DecodeBlock(TTable& table, const TEcrBlock& buffer) override;
+  // Runs NextRptClass over the same file, as part of this save.
+  void AfterReadBlockFile(QFile& file) override;
+
+  // The record's number in the answer: GetRecsInBlk x (BlkCount - 2) + index + 1 (the
+  // first data block is block 2).
+  int RecordNumber(int recordIndex) const;
+
+  // Reads a totaliser at the position into its columns: the total (signed BCD of
+  // totalWidth bytes / totalScale) into name + " Total", then the count (countWidth bytes
+  // / countScale) into name + " Count", as the flags say. A value that cannot be read or
+  // stored becomes 999999999 (total) or 999999 (count); a column the table lacks raises.
+  void DecodeTotalizer(TTable& table, const TEcrBlock& buffer, int& position, const QString& name, int flags,
+                       int countWidth, int totalWidth, int countScale, int totalScale);
+  // The columns of a totaliser: name + " Count" (long integer), then name + " Total"
+  // (money), as the flags say.
+  static void AddTotalizerDefs(QList<TFieldDef>& fields, const QString& name, int flags);
+
+protected:
+  // True when this object's class is the named class or derives from it (the classes
+  // compared may belong to decoders that are not built into this program).
+  bool DescendsFrom(const QString& className) const;
+};

@@ -1,0 +1,170 @@
+#include "model/MachineList.h"
+
+#include "model/EcrForms.h"
+#include "model/tEcr.h"
+#include "model/tEcrPrg.h"
+#include "model/tMachine.h"
+#include "model/tMachineFile.h"
+#include "model/tMachineSelection.h"
+#include "platform/sys/FormRegistry.h"
+#include "store/ObjectFileOpening.h"
+#include "store/PumpDelay.h"
+#include "store/StorageGlobals.h"
+#include "store/TObjectStream.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QThread>
+
+namespace {
+struct MachineListState {
+  std::unique_ptr<tMachineFile> file;
+  std::unique_ptr<tMachine> cachedMachine;
+  bool busy = false;
+  bool closeRegistered = false;
+};
+
+MachineListState& State() {
+  static MachineListState state;
+  return state;
+}
+
+const QString KeyIndex = QStringLiteral("MachineId");
+
+std::unique_ptr<tMachine> Copy(const TObject& machine) {
+  std::unique_ptr<TObject> copy = CopyObject(&machine);
+  return std::unique_ptr<tMachine>(static_cast<tMachine*>(copy.release()));
+}
+
+// Positions the file on the stored machine with that id; false when there is none.
+bool FindStored(tMachineFile& file, const QString& machineId) {
+  if (file.IsEmpty()) return false;
+  file.SetIndexName(KeyIndex);
+  tMachine key;
+  key.MachineId = machineId;
+  file.SetCurrent(&key);
+  return file.Find();
+}
+
+// The programs still on the common table set take the machine's own.
+void ApplyProgramID(tMachine& machine) {
+  tEcr* ecr = machine.Ecr();
+  if (!ecr) return;
+  for (int i = 1; i <= ecr->PrgCount(); ++i)
+    if (ecr->Prg(i)->GetProgramID() == QLatin1String("Default")) ecr->Prg(i)->SetProgramID(machine.ProgramID);
+}
+
+void CloseAtExit() { CloseMachineFile(); }
+} // namespace
+
+TMachineFileLock::TMachineFileLock() {
+  while (State().busy) {
+    QThread::msleep(QRandomGenerator::global()->bounded(10));
+    PumpMessage();
+  }
+  State().busy = true;
+}
+
+TMachineFileLock::~TMachineFileLock() { State().busy = false; }
+
+bool MachineFileBusy() { return State().busy; }
+
+tMachineFile* OpenMachineFile() {
+  MachineListState& s = State();
+  if (s.file) return s.file.get();
+  TObjectDatabase* database = OpenObjectDatabase();
+  if (!database) return nullptr;
+  auto file = std::make_unique<tMachineFile>(*database);
+  OpenObjectFile(*file, TMissingTableRule::MissingCodesOnly);
+  AddObjectDatabaseUser();
+  s.file = std::move(file);
+  if (!s.closeRegistered) {
+    qAddPostRoutine(&CloseAtExit); // runs before the engine closes its databases
+    s.closeRegistered = true;
+  }
+  return s.file.get();
+}
+
+tMachineFile* InitMachineFile() { return OpenMachineFile(); }
+
+void CloseMachineFile() {
+  MachineListState& s = State();
+  s.cachedMachine.reset();
+  if (!s.file) return;
+  std::unique_ptr<tMachineFile> file = std::move(s.file);
+  try {
+    file->Close();
+  } catch (...) {
+    // the file goes away either way
+  }
+  file.reset();
+  RemoveObjectDatabaseUser();
+  CloseObjectDatabase();
+}
+
+std::unique_ptr<tMachine> FindMachine(const QString& machineId) {
+  TMachineFileLock lock;
+  MachineListState& s = State();
+  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) return Copy(*s.cachedMachine);
+  s.cachedMachine.reset();
+  tMachineFile* file = OpenMachineFile();
+  if (!file || !FindStored(*file, machineId)) return nullptr;
+  s.cachedMachine = Copy(file->GetCurrent());
+  ApplyProgramID(*s.cachedMachine);
+  return Copy(*s.cachedMachine);
+}
+
+void ListMachines(QStringList& list) {
+  TMachineFileLock lock;
+  tMachineFile* file = OpenMachineFile();
+  if (!file || !file->First()) return;
+  do {
+    const QString& id = static_cast<const tMachine&>(file->GetCurrent()).MachineId;
+    if (!list.contains(id)) list.append(id);
+  } while (file->Next());
+}
+
+std::unique_ptr<tMachine> SelectMachine(bool maintenance) {
+  {
+    TMachineFileLock lock;
+    if (!OpenMachineFile()) return nullptr;
+  }
+  tMachineSelection selection(maintenance);
+  const QVariantMap args{{QStringLiteral("Maintenance"), maintenance}};
+  if (FormRegistry::Show(EcrForms::MachineList(), &selection, args) != EcrForms::FormOk) return nullptr;
+  return std::move(selection.Chosen);
+}
+
+tMachine* CurrentMachine(tMachineFile& file) {
+  TMachineFileLock lock;
+  file.Update();
+  State().cachedMachine = Copy(file.GetCurrent());
+  return State().cachedMachine.get();
+}
+
+void UpdateMachine(const tMachine& machine) {
+  TMachineFileLock lock;
+  tMachineFile* file = OpenMachineFile();
+  if (!file || !FindStored(*file, machine.MachineId)) return;
+  file->SetCurrent(&machine);
+  file->Update();
+  State().cachedMachine = Copy(machine);
+}
+
+void AddMachine(const tMachine& machine) {
+  TMachineFileLock lock;
+  tMachineFile* file = OpenMachineFile();
+  if (!file) return;
+  file->SetCurrent(&machine);
+  file->Insert();
+}
+
+bool DeleteMachine(const QString& machineId) {
+  TMachineFileLock lock;
+  MachineListState& s = State();
+  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) s.cachedMachine.reset();
+  tMachineFile* file = OpenMachineFile();
+  if (!file || !FindStored(*file, machineId)) return false;
+  file->Delete();
+  return true;
+}

@@ -1,0 +1,69 @@
+#include "model/TPollSave.h"
+
+#include "model/EcrErrors.h"
+#include "model/tEcrRpt.h"
+#include "platform/engine/TSession.h"
+
+#include <mutex>
+
+namespace {
+const QString kPollId = QStringLiteral("Poll Id");
+const QString kAllPolls = QStringLiteral("AllPolls");
+
+// Commits of poll saves never overlap: whatever thread saves waits for the one before.
+std::mutex& SaveLock() {
+  static std::mutex lock;
+  return lock;
+}
+thread_local bool committing = false;
+} // namespace
+
+TPollSave::TPollSave(QString databaseName) : databaseName_(std::move(databaseName)) {}
+
+// Report rows are only ever appended to their twin, so it needs no index: the real
+// table's keys are checked when the rows move, where a duplicate fails the whole save.
+TTable& TPollSave::ReportRows(const TTableDef& structure) {
+  TTableDef plain = structure;
+  plain.indexes.clear();
+  return stage_.Twin(plain);
+}
+
+TTable& TPollSave::Polls() { return stage_.Twin(tEcrRpt::AllPollsDef()); }
+
+void TPollSave::Commit() {
+  // A commit runs no events, so a second one can only start here by a mistake.
+  if (committing) throw EAssertionFailed(QStringLiteral("A poll save started inside another one's commit"));
+  // The table of stored polls is checked (and made when missing) before the first write.
+  if (stage_.HasTwin(kAllPolls)) tEcrRpt::OpenAllPolls();
+  std::lock_guard<std::mutex> guard(SaveLock());
+  committing = true;
+  try {
+    stage_.MoveInto(TSession::Default().Database(databaseName_), [this](TStagingArea::Mover& mover) {
+      pollCount_ = stage_.HasTwin(kAllPolls) ? mover.Append(kAllPolls, kPollId) : 0;
+      // Rows that belong to no poll could never be found again: none is written then.
+      if (pollCount_ == 0) return;
+      offset_ = mover.LastInsertId() - pollCount_;
+      for (const QString& table : stage_.TwinNames())
+        if (table != kAllPolls) mover.Append(table, QString(), kPollId, offset_);
+    });
+  } catch (...) {
+    committing = false;
+    pollCount_ = 0;
+    offset_ = 0;
+    throw;
+  }
+  committing = false;
+  committed_ = true;
+}
+
+qint32 TPollSave::RealPollId(qint32 stagedPollId) const {
+  if (!committed_ || stagedPollId < 1 || stagedPollId > pollCount_) return 0;
+  return qint32(stagedPollId + offset_);
+}
+
+QStringList TPollSave::ReportTables() const {
+  if (pollCount_ == 0) return {};
+  QStringList tables = stage_.TwinNames();
+  tables.removeAll(kAllPolls);
+  return tables;
+}

@@ -1,0 +1,114 @@
+#include "model/TStagingArea.h"
+
+#include "platform/engine/EDBEngineError.h"
+#include "platform/engine/SqlText.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TTable.h"
+
+namespace {
+const QString kSchema = QStringLiteral("tb_stage");
+
+void Detach(TDatabase& target) {
+  try {
+    TQuery(target).Exec(QStringLiteral("DETACH DATABASE ") + kSchema, {});
+  } catch (const EDBEngineError&) {
+    // A database left attached is detached when the connection closes.
+  }
+}
+} // namespace
+
+TStagingArea::TStagingArea() {
+  if (!dir_.isValid())
+    throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_.errorString());
+  db_ = std::make_unique<TDatabase>(QString(), dir_.path());
+  db_->Open();
+  // A scratch file needs no durability: it is thrown away after the move, and a crash
+  // before the move loses nothing that was stored. So no disk flushes are paid for it.
+  db_->Exec(QStringLiteral("PRAGMA journal_mode=MEMORY"), {}, QStringLiteral("Staging"));
+  db_->Exec(QStringLiteral("PRAGMA synchronous=OFF"), {}, QStringLiteral("Staging"));
+  // One transaction for all staged rows: nothing else uses this file, and it saves a
+  // disk flush per row.
+  db_->StartTransaction();
+}
+
+TStagingArea::~TStagingArea() {
+  twins_.clear();
+  try {
+    db_->Close();
+  } catch (const EDBEngineError&) {
+  }
+}
+
+TTable& TStagingArea::Twin(const TTableDef& structure) {
+  const QString name = TableNameOf(structure.name);
+  if (auto it = twins_.constFind(name); it != twins_.constEnd()) return **it;
+  TTableDef def = structure;
+  def.name = name;
+  db_->CreateTable(def);
+  auto table = std::make_shared<TTable>();
+  table->SetDatabase(db_.get());
+  table->SetTableName(name);
+  table->Open();
+  twins_.insert(name, table);
+  structures_.insert(name, def);
+  order_.append(name);
+  return *table;
+}
+
+bool TStagingArea::HasTwin(const QString& table) const { return twins_.contains(TableNameOf(table)); }
+
+qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColumn, const QString& offsetColumn,
+                                   qint64 offset) {
+  const QString name = TableNameOf(table);
+  const TTableDef& def = area_.structures_[name];
+  QStringList columns, selected;
+  QVariantList values;
+  for (const TFieldDef& field : def.fields) {
+    if (field.name.compare(skipColumn, Qt::CaseInsensitive) == 0) continue;
+    const QString column = SqlText::Quote(field.name);
+    columns << column;
+    if (field.name.compare(offsetColumn, Qt::CaseInsensitive) == 0) {
+      selected << QStringLiteral("(%1 + ?)").arg(column);
+      values << offset;
+    } else {
+      selected << column;
+    }
+  }
+  const QString sql = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4.%1 ORDER BY rowid")
+                          .arg(SqlText::Quote(name), columns.join(QLatin1Char(',')), selected.join(QLatin1Char(',')), kSchema);
+  TQuery query(target_);
+  query.Exec(sql, values);
+  return query.RowsAffected();
+}
+
+void TStagingArea::Mover::Replace(const QString& table) {
+  target_.EmptyTable(TableNameOf(table));
+  Append(table);
+}
+
+qint64 TStagingArea::Mover::LastInsertId() {
+  TQuery query(target_);
+  query.Exec(QStringLiteral("SELECT last_insert_rowid()"), {});
+  return query.Next() ? query.Value(0).toLongLong() : 0;
+}
+
+void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>& work) {
+  if (db_->InTransaction()) db_->Commit();
+  TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + kSchema, {db_->FilePath()});
+  try {
+    target.StartTransaction();
+    try {
+      Mover mover(target, *this);
+      work(mover);
+      target.Commit();
+    } catch (...) {
+      if (target.InTransaction()) target.Rollback();
+      throw;
+    }
+  } catch (...) {
+    Detach(target);
+    throw;
+  }
+  Detach(target);
+}

@@ -1,0 +1,3 @@
+#include "model/ZeroSkip.h"
+
+bool ZeroSkip = false;

@@ -1,0 +1,144 @@
+// The block files of a program table: writing a send file and reading a received one.
+#include "model/BlockPause.h"
+#include "model/EcrErrors.h"
+#include "model/TBlockFileReader.h"
+#include "model/TBlockFileWriter.h"
+#include "model/TProgramReceive.h"
+#include "model/tEcrPrg.h"
+#include "platform/engine/TTable.h"
+#include "platform/sys/FormRegistry.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+namespace {
+const QString kProgressForm = QStringLiteral("TfmSaveProgress");
+
+// The "Save Progress" window of a long receive, when a window library provides one.
+class SaveProgress {
+public:
+  SaveProgress(TObject* subject, qint32 blocks)
+      : subject_(subject), blocks_(blocks), shown_(blocks > 1 && FormRegistry::Has(kProgressForm)) {
+    if (shown_) FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Percent"), 0}});
+  }
+  ~SaveProgress() {
+    if (!shown_) return;
+    try {
+      FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Close"), true}});
+    } catch (...) {
+    }
+  }
+  SaveProgress(const SaveProgress&) = delete;
+  SaveProgress& operator=(const SaveProgress&) = delete;
+  void Step(qint32 done) {
+    if (shown_) FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Percent"), done * 100 / blocks_}});
+  }
+
+private:
+  TObject* subject_;
+  qint32 blocks_;
+  bool shown_;
+};
+
+// Makes a program part of a chain's receive for as long as it reads.
+class JoinedReceive {
+public:
+  JoinedReceive(TProgramReceive*& slot, TProgramReceive& receive) : slot_(slot), previous_(slot) { slot_ = &receive; }
+  ~JoinedReceive() { slot_ = previous_; }
+  JoinedReceive(const JoinedReceive&) = delete;
+  JoinedReceive& operator=(const JoinedReceive&) = delete;
+
+private:
+  TProgramReceive*& slot_;
+  TProgramReceive* previous_;
+};
+
+// Closes the program's table on every way out.
+class TableCloser {
+public:
+  explicit TableCloser(tEcrPrg& program) : program_(program) {}
+  ~TableCloser() {
+    try {
+      program_.CloseTable();
+    } catch (...) {
+    }
+  }
+  TableCloser(const TableCloser&) = delete;
+  TableCloser& operator=(const TableCloser&) = delete;
+
+private:
+  tEcrPrg& program_;
+};
+} // namespace
+
+void tEcrPrg::WriteBlockFile(QFile& file, bool isNew) {
+  TEcrBlock buffer{};
+  BlkCount = 0;
+  BlkLen = 0;
+  qint32 storedCount = 0;
+  TBlockFileWriter writer = isNew ? TBlockFileWriter::Rewrite(file) : TBlockFileWriter::Continue(file, buffer, BlkLen);
+  if (!isNew) {
+    storedCount = writer.StoredCount();
+    // The counter stands before the file's last block, which the first call continues.
+    BlkCount = qMax(writer.BlocksFound() - 1, 0);
+  }
+  {
+    TableCloser closer(*this);
+    TTable& table = OpenTable();
+    for (;;) {
+      EncodeBlock(buffer, BlkCount, BlkLen, table);
+      if (BlkLen <= 0) break;
+      writer.Write(buffer, BlkLen);
+      buffer.fill(0);
+    }
+    writer.Finish(qMax(BlkCount, storedCount));
+    SetLastSnt(TDateTime::Now());
+  }
+  AfterWriteBlockFile(file);
+}
+
+void tEcrPrg::ReadBlockFile(QFile& file) {
+  if (joined_) return ReadInto(*joined_, file);
+  TProgramReceive receive(GetDataBaseName());
+  ReadInto(receive, file);
+  receive.Commit();
+}
+
+void tEcrPrg::ReadChained(tEcrPrg& next, QFile& file) {
+  if (!joined_) return next.ReadBlockFile(file);
+  JoinedReceive join(next.joined_, *joined_);
+  next.ReadBlockFile(file);
+}
+
+void tEcrPrg::ReadInto(TProgramReceive& receive, QFile& file) {
+  // Events run while a program is received; they must not start another receive of it.
+  if (receiving_) throw EAssertionFailed(ClassName() + QStringLiteral(" is already being received"));
+  receiving_ = true;
+  const auto done = qScopeGuard([this] { receiving_ = false; });
+  TBlockFileReader reader(file);
+  TTable* rows = nullptr;
+  {
+    TableCloser closer(*this);
+    rows = &receive.Twin(*this, OpenTable().Structure());
+  }
+  JoinedReceive join(joined_, receive);
+  {
+    SaveProgress progress(this, reader.Count());
+    BlkCount = 0;
+    TEcrBlock buffer{};
+    for (;;) {
+      ProcessPendingEvents();
+      qint32 length = 0;
+      if (!reader.Next(buffer, length)) {
+        BlkLen = 0;
+        break;
+      }
+      BlkLen = length;
+      ++BlkCount;
+      progress.Step(BlkCount);
+      if (BlkLen > 0) DecodeBlock(*rows, buffer);
+      PauseBetweenBlocks();
+    }
+  }
+  AfterReadBlockFile(file);
+}

@@ -1,0 +1,151 @@
+// The save of a polled report from its work file, and its undoing.
+#include "model/BlockPause.h"
+#include "model/PollAutoExport.h"
+#include "model/TBlockFileReader.h"
+#include "model/TPollSave.h"
+#include "model/ZeroSkip.h"
+#include "model/EcrErrors.h"
+#include "model/tEcrRpt.h"
+#include "platform/engine/EDBEngineError.h"
+#include "platform/engine/SqlText.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
+#include "platform/engine/TTable.h"
+#include "platform/sys/Prompter.h"
+#include "store/SettingsFile.h"
+#include "store/SettingsKeys.h"
+#include "store/TUtRegIni.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+namespace {
+bool NameHas(const QString& className, const char* part) {
+  return className.contains(QLatin1String(part), Qt::CaseInsensitive);
+}
+
+// Work after a poll is stored (its export, its print) must not undo the save: a failure
+// there is shown and the poll stays.
+template <class Work> void AfterSaveStep(Work work) {
+  try {
+    work();
+  } catch (const Exception& e) {
+    Prompter::ShowMessage(e.Message(), Prompter::Kind::Error);
+  }
+}
+
+// Makes a report part of a save for as long as it decodes.
+class JoinedSave {
+public:
+  JoinedSave(TPollSave*& slot, TPollSave& save) : slot_(slot), previous_(slot) { slot_ = &save; }
+  ~JoinedSave() { slot_ = previous_; }
+  JoinedSave(const JoinedSave&) = delete;
+  JoinedSave& operator=(const JoinedSave&) = delete;
+
+private:
+  TPollSave*& slot_;
+  TPollSave* previous_;
+};
+} // namespace
+
+bool tEcrRpt::IsFinancialHead() const {
+  const QString name = ClassName();
+  return NameHas(name, "tEcrRptCrs3000Financial") || NameHas(name, "tEcrRptCrs3000Fncl");
+}
+
+bool tEcrRpt::IsFinancialSection() const {
+  const QString name = ClassName();
+  // The sales-and-labour report begins with the sales section's name but is none.
+  const bool sales = NameHas(name, "tEcrRptCrs3000Sales") && !NameHas(name, "tEcrRptCrs3000SalesLabor");
+  return sales || NameHas(name, "tEcrRptCrs3000Memo") || NameHas(name, "tEcrRptCrs3000Receipts") ||
+         NameHas(name, "tEcrRptCrs3000Rcpts") || NameHas(name, "tEcrRptCrs3000SysBal") ||
+         NameHas(name, "tEcrRptCrs3000TblSrvc");
+}
+
+void tEcrRpt::ReadBlockFile(QFile& file) {
+  if (joined_) return DecodeInto(*joined_, file);
+  PollId = 0;
+  lastSaved_ = SavedPoll();
+  TPollSave save(GetDataBaseName());
+  try {
+    DecodeInto(save, file);
+    save.Commit();
+  } catch (...) {
+    PollId = 0; // the staged number belongs to no stored poll
+    throw;
+  }
+  AfterSaved(save);
+}
+
+void tEcrRpt::ReadChained(tEcrRpt& next, QFile& file) {
+  if (!joined_) return next.ReadBlockFile(file);
+  JoinedSave join(next.joined_, *joined_);
+  next.ReadBlockFile(file);
+}
+
+void tEcrRpt::DecodeInto(TPollSave& save, QFile& file) {
+  // Events run while a poll decodes; they must not start this object's next poll meanwhile.
+  if (decoding_) throw EAssertionFailed(ClassName() + QStringLiteral(" is already saving a poll"));
+  decoding_ = true;
+  const auto done = qScopeGuard([this] { decoding_ = false; });
+  TBlockFileReader reader(file);
+  TTable real;
+  OpenTable(real);
+  if (!real.Active()) throw EDBEngineError(EngineError::TableCorrupt, QStringLiteral("Table: ") + GetTableName());
+  TTable& rows = save.ReportRows(real.Structure());
+  real.Close();
+  JoinedSave join(joined_, save);
+  PollId = 0;
+  BlkCount = 0;
+  TEcrBlock buffer{};
+  for (;;) {
+    ProcessPendingEvents();
+    qint32 length = 0;
+    if (!reader.Next(buffer, length)) {
+      BlkLen = 0;
+      break;
+    }
+    BlkLen = length;
+    ++BlkCount;
+    if (BlkLen > 0) DecodeBlock(rows, buffer);
+    PauseBetweenBlocks();
+  }
+  // The head of a report in sections is exported section by section.
+  if (AutoExport && !IsFinancialHead() && PollId > 0)
+    save.AddExport({ClassName(), GetTableName(), PollId, ExportFile});
+  AfterReadBlockFile(file);
+}
+
+void tEcrRpt::AfterSaved(TPollSave& save) {
+  PollId = save.RealPollId(PollId);
+  lastSaved_ = {save.ReportTables(), save.FirstPollId(), save.LastPollId()};
+  for (const TPollSave::Export& entry : save.Exports())
+    AfterSaveStep([&] {
+      PollAutoExport::Run(GetDataBaseName(), entry.tableName, save.RealPollId(entry.stagedPollId), entry.file);
+    });
+  // The sections of a report print with their head, never by themselves.
+  if (!AutoReport || IsFinancialSection() || PollId <= 0) return;
+  AfterSaveStep([this] {
+    ZeroSkip = OpenSettingsFile(QString::fromLatin1(SettingsKeys::Reports::Section))
+                   ->ReadBoolean(QString::fromLatin1(SettingsKeys::Reports::ZeroSkip.Key), SettingsKeys::Reports::ZeroSkip.Default);
+    Present(true, PollId);
+  });
+}
+
+void tEcrRpt::DeleteLastPoll() {
+  if (lastSaved_.last < lastSaved_.first) return;
+  TDatabase& db = TSession::Default().Database(GetDataBaseName());
+  const QVariantList range{lastSaved_.first, lastSaved_.last};
+  db.StartTransaction();
+  try {
+    for (const QString& table : QStringList{QStringLiteral("AllPolls")} + lastSaved_.tables)
+      TQuery(db).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" BETWEEN ? AND ?").arg(SqlText::Quote(table)), range);
+    db.Commit();
+  } catch (...) {
+    if (db.InTransaction()) db.Rollback();
+    throw;
+  }
+  lastSaved_ = SavedPoll();
+  PollId = 0;
+}

@@ -1,0 +1,3 @@
+#include "model/tMachineSelection.h"
+
+TB_DEFINE_CLASS(tMachineSelection, TObject)
