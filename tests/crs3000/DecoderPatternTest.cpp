@@ -2,7 +2,7 @@
 // the CRS 3000 base owned by a machine's driver, becomes one AllPolls row with the
 // machine's identity and one report row per record, numbered across blocks and named
 // from the driver's own program table.
-#include "CrsTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestCrsDecoders.h"
 #include "TestCrsPrograms.h"
 

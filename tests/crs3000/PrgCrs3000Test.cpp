@@ -1,6 +1,6 @@
 // The CRS 3000 program-table base: send blocks, chained transfers, received blocks,
 // blank rows and the register's text codes.
-#include "CrsTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestCrsPrograms.h"
 
 #include "TestSupport.h"

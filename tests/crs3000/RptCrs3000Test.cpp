@@ -1,6 +1,6 @@
 // The CRS 3000 report base: the poll header, the record loop with its checks, the
 // totalisers, the register's text codes and the chain of sections.
-#include "CrsTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestCrsDecoders.h"
 
 #include "TestSupport.h"

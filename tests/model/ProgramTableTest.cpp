@@ -1,6 +1,6 @@
 // The program-table base: the local table, receiving (all or nothing, chains together),
 // sending, and the program's windows.
-#include "SaveTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestPrograms.h"
 
 #include "model/ERecMismatch.h"

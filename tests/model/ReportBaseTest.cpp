@@ -1,6 +1,6 @@
 // The report base apart from saving: the table of stored polls, the report table with its
 // backup copy, presenting a stored poll, and the options form.
-#include "SaveTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestReports.h"
 
 #include "model/EcrTableCheck.h"

@@ -1,7 +1,7 @@
 // Saving a polled report: a work file becomes one AllPolls row and its report rows, all or
 // nothing, chains keep consecutive Poll Ids, saves never interleave, and only a stored
 // poll is exported and printed.
-#include "SaveTestSupport.h"
+#include "model/ModelFixture.h"
 #include "TestReports.h"
 #include "TestSupport.h"
 

@@ -1,17 +1,20 @@
-#include "CrsTestSupport.h"
+#include "ModelFixture.h"
 
 #include "TestSupport.h"
-#include "model/TBlockFileReader.h"
-#include "model/tEcrRpt.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "platform/sys/Folders.h"
+#include "model/TBlockFileReader.h"
+#include "model/tEcrRpt.h"
 
 #include <QDir>
 #include <QFile>
+
 #include <QtEndian>
 
-CrsFixture::CrsFixture() {
+ModelFixture::ModelFixture() {
+  // Settings go to the common folder of the test's own home, never beside the program.
   QDir().mkpath(Folders::CommonFolder());
   profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(profile);
@@ -19,9 +22,9 @@ CrsFixture::CrsFixture() {
   scopedClock_ = std::make_unique<ScopedClock>(clock);
 }
 
-CrsFixture::~CrsFixture() = default;
+ModelFixture::~ModelFixture() = default;
 
-QString CrsFixture::WorkFile(const QString& name, const QList<QByteArray>& blocks, qint32 count) {
+QString ModelFixture::WorkFile(const QString& name, const QList<QByteArray>& blocks, qint32 count) {
   QByteArray bytes(4, '\0');
   qToLittleEndian<qint32>(count < 0 ? qint32(blocks.size()) : count, bytes.data());
   for (const QByteArray& block : blocks) {
@@ -34,23 +37,25 @@ QString CrsFixture::WorkFile(const QString& name, const QList<QByteArray>& block
   return path;
 }
 
-qint64 CrsFixture::Rows(const QString& database, const QString& table, const QString& where, const QVariantList& values) {
+qint64 ModelFixture::Rows(const QString& database, const QString& table, const QString& where, const QVariantList& values) {
   TQuery query(database);
   query.Exec(QStringLiteral("SELECT COUNT(*) FROM \"%1\"%2").arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
              values);
   return query.Next() ? query.Value(0).toLongLong() : -1;
 }
 
-QList<qint64> CrsFixture::PollIds() {
+QList<qint64> ModelFixture::PollIds(const QString& where, const QVariantList& values) {
   tEcrRpt::OpenAllPolls();
   TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
-  query.Exec(QStringLiteral("SELECT \"Poll Id\" FROM \"AllPolls\" ORDER BY \"Poll Id\""), {});
+  query.Exec(QStringLiteral("SELECT \"Poll Id\" FROM \"AllPolls\"%1 ORDER BY \"Poll Id\"")
+                 .arg(where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
+             values);
   QList<qint64> ids;
   while (query.Next()) ids.append(query.Value(0).toLongLong());
   return ids;
 }
 
-QList<QByteArray> CrsFixture::Blocks(const QString& path, qint32* count) {
+QList<QByteArray> ModelFixture::Blocks(const QString& path, qint32* count) {
   QFile file(path);
   TBlockFileReader reader(file);
   if (count) *count = reader.Count();
@@ -66,7 +71,7 @@ QByteArray Framed(const QByteArray& data, int blockNumber) {
 }
 
 QByteArray Bcd(qint64 value, int width) {
-  const QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
+  QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
   QByteArray bytes;
   for (int i = 0; i < width; ++i) bytes += char(((digits[2 * i] - '0') << 4) | (digits[2 * i + 1] - '0'));
   return bytes;

@@ -1,7 +1,8 @@
 #pragma once
-// What the CRS 3000 base tests share: a quiet, fast environment (no pause between
-// blocks, a scripted prompter, a fixed clock, settings in the test's own home), work
-// files built from blocks, and a register driver whose programs and reports the tests add.
+// What the register-model tests share: a quiet, fast environment (no pause between
+// blocks, a scripted prompter, a fixed clock, settings in the test's own home), work files
+// built from blocks, row counts read straight from the database, and a register driver
+// whose programs and reports the tests add.
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
@@ -17,17 +18,17 @@
 #include <QVariantList>
 #include <memory>
 
-class CrsFixture : public ::testing::Test {
+class ModelFixture : public ::testing::Test {
 protected:
-  CrsFixture();
-  ~CrsFixture() override;
+  ModelFixture();
+  ~ModelFixture() override;
 
-  // A block file in the test's folder: the count (the number of blocks unless given),
-  // then each block.
+  // A block file in the test's folder: the count, then each block.
   QString WorkFile(const QString& name, const QList<QByteArray>& blocks, qint32 count = -1);
+  // The number of rows of a table of a database (by name) that match the condition.
   static qint64 Rows(const QString& database, const QString& table, const QString& where = QString(),
                      const QVariantList& values = {});
-  static QList<qint64> PollIds();
+  static QList<qint64> PollIds(const QString& where = QString(), const QVariantList& values = {});
   // The blocks of a block file.
   static QList<QByteArray> Blocks(const QString& path, qint32* count = nullptr);
 
@@ -55,3 +56,6 @@ public:
 QByteArray Framed(const QByteArray& data, int blockNumber = 1);
 // Bytes of a packed BCD number of the given width (unsigned).
 QByteArray Bcd(qint64 value, int width);
+
+using SaveFixture = ModelFixture;
+using CrsFixture = ModelFixture;
