@@ -33,15 +33,6 @@ const TOdbIndex& AsIndex(const TObject& obj) {
   return *index;
 }
 
-QString ExpressionTerm(const TOdbField& field, int integerWidth, int floatWidth, int floatDecimals) {
-  switch (field.Type()) {
-  case TOdbFieldType::String: return field.Name();
-  case TOdbFieldType::Float: return QStringLiteral("STR(%1,%2,%3)").arg(field.Name()).arg(floatWidth).arg(floatDecimals);
-  case TOdbFieldType::Integer:
-  case TOdbFieldType::Counter: return QStringLiteral("STR(%1,%2,0)").arg(field.Name()).arg(integerWidth);
-  }
-  return field.Name();
-}
 } // namespace
 
 TOdbIndex::TOdbIndex(const QString& name, TOdbIndexOptions options, const QStringList& fieldNames)
@@ -66,14 +57,6 @@ QStringList TOdbIndex::FieldNameList() const {
 }
 
 QString TOdbIndex::FieldNames(QChar separator) const { return FieldNameList().join(separator); }
-
-QString TOdbIndex::DbaseExpression(const TUnorderedList& keyFields, int integerWidth, int floatWidth,
-                                   int floatDecimals) const {
-  QStringList terms;
-  for (const QString& fieldName : FieldNameList())
-    terms << ExpressionTerm(FindOdbField(fieldName, keyFields), integerWidth, floatWidth, floatDecimals);
-  return terms.join(QLatin1Char('+'));
-}
 
 void TOdbIndex::ReadIndex(TObject& obj, TObjectReader& reader) {
   auto& index = static_cast<TOdbIndex&>(obj);

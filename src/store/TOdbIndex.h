@@ -30,12 +30,6 @@ public:
   const TUnorderedList& FieldNameItems() const { return *fieldNames_; }
   // The field names in key order joined with the separator.
   QString FieldNames(QChar separator) const;
-  // The index expression of a table format that indexes on one expression: each string
-  // field by its name, each float field as STR(name,floatWidth,floatDecimals), each
-  // integer or counter field as STR(name,integerWidth,0), joined with "+". The fields are
-  // looked up in the key fields (EOdbFieldDoesNotExist).
-  QString DbaseExpression(const TUnorderedList& keyFields, int integerWidth, int floatWidth,
-                          int floatDecimals) const;
 
   static void ReadIndex(TObject& obj, TObjectReader& reader);
   static void WriteIndex(const TObject& obj, TObjectWriter& writer);

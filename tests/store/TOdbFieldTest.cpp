@@ -148,15 +148,6 @@ TEST(TOdbIndexTest, FieldNamesJoinInKeyOrder) {
   EXPECT_FALSE(TOdbIndex(QStringLiteral("X"), TOdbIndexOption::Descending, {QStringLiteral("A")}).IsPrimaryOrUnique());
 }
 
-TEST(TOdbIndexTest, TheExpressionFormTurnsNumbersIntoText) {
-  const auto list = FieldList();
-  const TOdbIndex index(QStringLiteral("All"), {},
-                        {QStringLiteral("Name"), QStringLiteral("Count"), QStringLiteral("Price"), QStringLiteral("Seq")});
-  EXPECT_EQ(index.DbaseExpression(*list, 11, 20, 4), QStringLiteral("Name+STR(Count,11,0)+STR(Price,20,4)+STR(Seq,11,0)"));
-  const TOdbIndex wrong(QStringLiteral("Bad"), {}, {QStringLiteral("Nope")});
-  EXPECT_THROW(wrong.DbaseExpression(*list, 11, 20, 4), EOdbFieldDoesNotExist);
-}
-
 TEST(TOdbIndexTest, CopiesKeepNamesOptionsAndFields) {
   for (const TOdbIndexOptions options :
        {TOdbIndexOptions(), TOdbIndexOptions(TOdbIndexOption::Primary | TOdbIndexOption::Unique),
