@@ -1,0 +1,185 @@
+// Receiving a program table (command 0xE0), which is also the logon.
+#include "comm/TdmCommCrs.h"
+
+#include "comm/CrsLinkBytes.h"
+#include "comm/CrsTiming.h"
+#include "comm/link/TSclCustomComPort.h"
+#include "comm/link/TSclDataPacket.h"
+#include "model/tEcrPrg.h"
+#include "store/PumpDelay.h"
+
+#include <QTimer>
+
+void TdmCommCrs::GetPrgStep() {
+  if (!EnterStep("GetPrg-")) return;
+  switch (State) {
+  case PollInit:
+    if (GetPrgInit()) return;
+    break;
+  case PollSntCmnd:
+    if (GetPrgSntCmnd()) return;
+    break;
+  case PollNextBlk:
+    if (Msg == GotEot) {
+      State = PollGood;
+      return CallStep();
+    }
+    GetPrgNextBlk();
+    break;
+  case PollGood:
+    GetPrgGood();
+    break;
+  default:
+    Unexpected();
+  }
+  if (Ended()) EndGetPrg();
+}
+
+bool TdmCommCrs::GetPrgInit() {
+  if (Msg == InitMsg) {
+    PrepareTransfer(CrsCmd::PrgReceive);
+    AddStatusLine(QStringLiteral("Saving Program ") + Prg->GetPrgName(), true);
+    TraceMark(QStringLiteral("Saving_Program_") + Prg->GetPrgName());
+  }
+  TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgReceiveCmd));
+  Enable({scpEot});
+  SendCmnd(CrsCmd::PrgReceive, QByteArray(1, char(Prg->GetPrgCode())));
+  return false;
+}
+
+bool TdmCommCrs::GetPrgSntCmnd() {
+  switch (Msg) {
+  case GotBlock:
+    ShowStatusMsg(QStringLiteral("P"));
+    Enable({scpEot, scpBlk});
+    CurBlk = quint8(RxBuf[2]);
+    ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
+    BlkRetries = 0;
+    Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
+    if (!SendCtrl(char(CrsLink::ACK))) break;
+    TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgReceiveBlock));
+    TmrBlock->start();
+    CreateWorkFile();
+    lastBlock_ = RxBuf;
+    State = PollNextBlk;
+    break;
+  case GotEot:
+    ShowStatusMsg(QStringLiteral(" Nothing allocated"));
+    State = PollDone;
+    break;
+  case BadCrc:
+    Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
+    SendNak();
+    break;
+  case CommErr:
+    TmrBlock->start();
+    break;
+  case GotNak: // the command goes again, not counted
+    ShowStatusMsg(QStringLiteral("N"));
+    State = PollInit;
+    CallStep();
+    return true;
+  case TimeOut: {
+    bool inputWaits = false;
+    try {
+      inputWaits = ComPort && ComPort->InputCount() != 0;
+    } catch (const Exception&) {
+      State = PollFailed;
+      break;
+    }
+    if (inputWaits) {
+      ShowStatusMsg(QStringLiteral("G"));
+      SendNak();
+      break;
+    }
+    ShowStatusMsg(QStringLiteral("T"));
+    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
+      ++CmdRetries;
+      State = PollInit;
+      CallStep();
+      return true;
+    }
+    State = PollFailed;
+    break;
+  }
+  default:
+    Unexpected();
+  }
+  return false;
+}
+
+void TdmCommCrs::GetPrgNextBlk() {
+  switch (Msg) {
+  case GotBlock:
+    AckProgramBlock(RxBuf != lastBlock_);
+    break;
+  case BadCrc:
+    SendNak();
+    Enable({scpEot, scpBlk});
+    break;
+  case CommErr:
+    TmrBlock->start();
+    break;
+  case GotNak:
+    ShowStatusMsg(QStringLiteral("N"));
+    LogLine(QStringLiteral("Unexpeced NAK"));
+    break;
+  case TimeOut: // our acknowledgement may have been lost: it goes again
+    ShowStatusMsg(QStringLiteral("T"));
+    if (++BlkRetries > CrsTiming::Times(CrsTiming::BlkRetries)) {
+      State = PollFailed;
+      break;
+    }
+    Msg = SentNak;
+    if (SendCtrl(char(CrsLink::ACK))) TmrBlock->start();
+    break;
+  default:
+    Unexpected();
+  }
+}
+
+// A block after the first. One that repeats the block stored last byte for byte is the
+// register sending it again because our acknowledgement was lost: it is acknowledged
+// again ("D") and not stored twice.
+void TdmCommCrs::AckProgramBlock(bool store) {
+  ShowStatusMsg(QStringLiteral("P"));
+  CurBlk = quint8(RxBuf[2]);
+  ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
+  if (!store) ShowStatusMsg(QStringLiteral("D"));
+  BlkRetries = 0;
+  Enable({scpEot, scpBlk});
+  Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
+  if (!SendCtrl(char(CrsLink::ACK))) return;
+  TmrBlock->start();
+  if (!store) return;
+  AppendBlock();
+  lastBlock_ = RxBuf;
+}
+
+void TdmCommCrs::GetPrgGood() {
+  Pump();
+  ShowStatusMsg(QStringLiteral("E"));
+  AddStatusLine(QStringLiteral("Saving Program to Database "), false);
+  try {
+    WriteBlockCount();
+    Prg->ReadBlockFile(WorkFile.File());
+    WorkFile.Close();
+    ShowStatusMsg(QStringLiteral("Completed."));
+    State = PollDone;
+  } catch (const Exception& e) {
+    WorkFile.Close();
+    AddStatusLine(e.Message(), true);
+    State = PollFailed;
+  }
+}
+
+void TdmCommCrs::EndGetPrg() {
+  const bool done = State == PollDone;
+  if (!done) ShowStatusMsg(QStringLiteral("F"));
+  TmrBlock->stop();
+  Disable({scpBlk, scpEot, scpNak});
+  WorkFile.Close();
+  PumpMessage();
+  EndTransfer(done ? MpmSuccessfull : MpmFailed);
+  TraceMark(QStringLiteral("GetPrgCmplt-") + PollStateName(State));
+}

@@ -1,0 +1,222 @@
+// The sub-steps of a report read and a program send: the consolidation (0xC0/0xC1), the
+// clear of the report flag (0xB0) and the status check (0xA0). Each remembers the step
+// that called it and hands back to it at its end, with GotStat or GotErr.
+#include "comm/TdmCommCrs.h"
+
+#include "comm/CrsRptCodes.h"
+#include "comm/CrsStatus.h"
+#include "comm/CrsTiming.h"
+#include "comm/link/TSclDataPacket.h"
+#include "model/tEcrRpt.h"
+
+#include <QTimer>
+
+// The rows every sub-step shares while its command waits for an answer.
+bool TdmCommCrs::SubStepRetry() {
+  switch (Msg) {
+  case BadCrc:
+    Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
+    SendNak();
+    return false;
+  case CommErr:
+    TmrBlock->start();
+    return false;
+  case TimeOut:
+  case GotNak:
+    ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
+    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
+      ++CmdRetries;
+      State = PollInit;
+      CallStep();
+      return true;
+    }
+    State = PollFailed;
+    return false;
+  default:
+    return false;
+  }
+}
+
+// Hands over to the status check, as the consolidation and the clear do once answered.
+void TdmCommCrs::ToStatusCheck() {
+  Enable({scpEot, scpBlk});
+  BlkRetries = 0;
+  Wait(CrsTiming::Ms(CrsTiming::BeforeStatus));
+  State = PollGetStatus;
+  GetStatusStep();
+}
+
+void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
+  const bool done = State == PollDone;
+  TmrBlock->stop();
+  Disable({scpBlk, scpEot, scpNak});
+  Step = returnTo;
+  Msg = done ? GotStat : GotErr;
+  State = returnState;
+  CallStep();
+}
+
+void TdmCommCrs::ConsldtStep() {
+  if (!EnterStep("Consldt-")) return;
+  if (State == PollCnsldt) { // entered from the report read
+    CnsldtReturn = Step;
+    SetStep(&TdmCommCrs::ConsldtStep);
+    Msg = InitMsg;
+    State = PollInit;
+  }
+  switch (State) {
+  case PollInit:
+    if (Msg == InitMsg) {
+      CmdCode = Rpt->GetIntParam(5) == 1 ? CrsCmd::CnsldtReset : CrsCmd::CnsldtRead;
+      BlkRetries = 0;
+      CmdRetries = 0;
+      AddStatusLine(QStringLiteral("Consolidating ") + Rpt->GetRptName(), false);
+      TraceMark(QStringLiteral("Consolidating_") + Rpt->GetRptName());
+    }
+    TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::Cnsldt));
+    Enable({scpEot, scpAck});
+    {
+      const auto options = CrsRptCodes::CnsldtOptions(Rpt->GetRptCode(), Rpt->GetIntParam(1), Rpt->GetIntParam(2));
+      SendCmnd(CmdCode, QByteArray(reinterpret_cast<const char*>(options.data()), qsizetype(options.size())));
+    }
+    break;
+  case PollSntCmnd:
+    if (Msg == GotErr) State = PollFailed;
+    // A DLE ACK accepts the command as the clear step takes it.
+    else if (Msg == GotEot || Msg == GotAck) return ToStatusCheck();
+    else if (SubStepRetry()) return;
+    break;
+  case PollGetStatus:
+    State = Msg == GotStat ? PollDone : PollFailed;
+    break;
+  default:
+    break;
+  }
+  if (Ended()) EndSubStep(CnsldtReturn, PollCnsldt);
+}
+
+void TdmCommCrs::ClearRptFlgStep() {
+  if (!EnterStep("ClearRptFlg-")) return;
+  if (State == PollClearing) { // entered from the report read
+    ClearReturn = Step;
+    SetStep(&TdmCommCrs::ClearRptFlgStep);
+    Msg = InitMsg;
+    State = PollInit;
+  }
+  switch (State) {
+  case PollInit:
+    if (Msg == InitMsg) {
+      CmdCode = CrsCmd::ClearFlag;
+      BlkRetries = 0;
+      CmdRetries = 0;
+      AddStatusLine(QStringLiteral("Clear Flag "), false);
+      TraceMark(QStringLiteral("Clear_Flag"));
+    }
+    // After sub-reports the report's own registers again.
+    if (!SetRangeFromRpt()) {
+      State = PollFailed;
+      break;
+    }
+    TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::ClearFlag));
+    Enable({scpEot, scpAck});
+    Wait(CrsTiming::Ms(CrsTiming::BeforeCmd));
+    SendCmnd(CrsCmd::ClearFlag, QByteArray(1, char(Rpt->GetRptCode())));
+    break;
+  case PollSntCmnd:
+    if (Msg == GotErr) State = PollFailed;
+    else if (Msg == GotEot || Msg == GotAck) return ToStatusCheck();
+    else if (SubStepRetry()) return;
+    break;
+  case PollGetStatus:
+    State = Msg == GotStat ? PollDone : PollFailed;
+    break;
+  default:
+    break;
+  }
+  if (Ended()) EndSubStep(ClearReturn, PollClearing);
+}
+
+void TdmCommCrs::GetStatusStep() {
+  if (!EnterStep("GetStatus-")) return;
+  if (State == PollGetStatus) { // entered from another step
+    StatusReturn = Step;
+    SetStep(&TdmCommCrs::GetStatusStep);
+    Msg = InitMsg;
+    State = PollInit;
+  }
+  switch (State) {
+  case PollInit:
+    if (Msg == InitMsg) {
+      CmdCode = CrsCmd::Status;
+      BlkRetries = 0;
+      CmdRetries = 0;
+      StatPolls = 0;
+      AddStatusLine(QStringLiteral("Status Check"), true);
+      TraceMark(QStringLiteral("Status_Check"));
+    }
+    TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::Status));
+    Enable({scpEot});
+    Wait(CrsTiming::Ms(CrsTiming::StatusCmdWait));
+    SendCmnd(CrsCmd::Status, QByteArray(1, '\0'));
+    break;
+  case PollSntCmnd:
+    if (StatusSntCmnd()) return;
+    break;
+  default:
+    break;
+  }
+  if (Ended()) EndSubStep(StatusReturn, PollGetStatus);
+}
+
+bool TdmCommCrs::StatusSntCmnd() {
+  switch (Msg) {
+  case GotBlock: // the answer is not acknowledged
+    BlkRetries = 0;
+    State = PollInit;
+    ReactToStatus(quint8(RxBuf[4]));
+    if (State != PollInit) return false;
+    if (StatPolls > CrsTiming::Times(CrsTiming::StatusWaits)) {
+      State = PollFailed;
+      return false;
+    }
+    ++StatPolls;
+    // The n-th wait lasts n times the step; its end sends the status command again.
+    TmrBlock->setInterval(StatPolls * CrsTiming::Ms(CrsTiming::StatusWait));
+    TmrBlock->start();
+    return false;
+  case GotErr:
+  case GotEot:
+    State = PollFailed;
+    return false;
+  default:
+    return SubStepRetry();
+  }
+}
+
+void TdmCommCrs::ReactToStatus(quint8 statusByte) {
+  const int nibble = CrsStatus::Nibble(statusByte);
+  const bool send = IsStep(StatusReturn, &TdmCommCrs::SndPrgStep);
+  if (nibble == CrsStatus::PreviousCnsStatus && send) {
+    State = PollDone;
+    return;
+  }
+  TraceMark(CrsStatus::TraceText(statusByte));
+  ShowStatusMsg(CrsStatus::ProgressText(statusByte));
+  switch (nibble) {
+  case CrsStatus::PreviousCnsStatus:
+    if (StatPolls > CrsTiming::Times(CrsTiming::StatusSettle)) State = PollDone;
+    break;
+  case CrsStatus::PrePollDone:
+    if (IsStep(StatusReturn, &TdmCommCrs::ConsldtStep)) State = PollDone;
+    break;
+  case CrsStatus::ClearDone:
+    State = PollDone;
+    break;
+  case CrsStatus::PrePollError:
+  case CrsStatus::ClearError:
+    State = PollFailed;
+    break;
+  default: // processing, or a status that only asks to wait
+    break;
+  }
+}
