@@ -45,6 +45,18 @@ bool WellFormed(const std::uint8_t* frame, std::size_t size) {
   return size >= CrsFrame::kShortest && size <= CrsFrame::kReceiveBuffer && frame[0] == DLE && frame[1] == STX &&
          frame[size - 4] == DLE && frame[size - 3] == ETX;
 }
+
+// The register doubles every DLE of a body. The CRC skips a lone one, so without this check
+// a DLE added on the line would pass and be stored as a record byte.
+bool EveryDleDoubled(const std::uint8_t* frame, std::size_t size) {
+  const std::size_t bodyEnd = size - 4;
+  for (std::size_t i = 2; i < bodyEnd; ++i) {
+    if (frame[i] != DLE) continue;
+    if (i + 1 >= bodyEnd || frame[i + 1] != DLE) return false;
+    ++i;
+  }
+  return true;
+}
 } // namespace
 
 CrsFrame::Checked CrsFrame::Check(const std::uint8_t* frame, std::size_t size) {
@@ -53,6 +65,7 @@ CrsFrame::Checked CrsFrame::Check(const std::uint8_t* frame, std::size_t size) {
   if (!WellFormed(frame, size)) return result;
   const std::uint16_t crc = CrsCrc::CrcBlock(frame + 2, size - 4, true);
   if (crc != std::uint16_t(frame[size - 2] | (frame[size - 1] << 8))) return result;
+  if (!EveryDleDoubled(frame, size)) return result;
   if (frame[4] == 0xFF && size < kErrorBlockBelow) {
     result.kind = Kind::Error;
     result.errorCode = frame[5];

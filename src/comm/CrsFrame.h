@@ -45,8 +45,9 @@ struct Checked {
 };
 
 // Checks the bytes from DLE STX to the second CRC byte. A frame that is too short or too
-// long for the receive buffer, lacks DLE STX or DLE ETX where they belong, or could not
-// be stored as one block counts as bad, like a wrong CRC.
+// long for the receive buffer, lacks DLE STX or DLE ETX where they belong, holds a DLE in
+// its body that is not doubled, or could not be stored as one block counts as bad, like a
+// wrong CRC.
 Checked Check(const std::uint8_t* frame, std::size_t size);
 
 // The block number and the record count of a stored frame.

@@ -128,6 +128,7 @@ TEST(CrsFrames, WhatCannotBeAFrameIsBad) {
       "\x11" + good.mid(1),                                                // no DLE STX
       SimFraming::DataFrame(QByteArray(4094, 'x')),                        // longer than the receive buffer
       SimFraming::DataFrame(QByteArray(4091, 'x')),                        // fits the buffer, not a block
+      TestSupport::Hex("10 02 05 01 10 41 10 03 21 5D"),                   // a lone DLE, though the CRC fits
   };
   for (const QByteArray& frame : cases) EXPECT_EQ(Check(frame).kind, CrsFrame::Kind::Bad) << frame.size();
   EXPECT_EQ(Check(SimFraming::DataFrame(QByteArray(4090, 'x'))).kind, CrsFrame::Kind::Block) << "the longest block";

@@ -2,6 +2,7 @@
 
 #include "LinkTestSupport.h"
 #include "ProtoStandIns.h"
+#include "WireTokens.h"
 #include "comm/CrsTiming.h"
 #include "comm/link/SclFiles.h"
 #include "crs-sim/SimFraming.h"
@@ -38,37 +39,6 @@ CrsSimConfig SimConfig() {
   return config;
 }
 
-QString Hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
-
-// A system frame is read as a command by its shape (the register's note tells only what
-// it made of the frame, and an idle register ignores a block).
-bool IsCommand(const QByteArray& body) {
-  static const QByteArray kCommands("\xA0\xB0\xC0\xC1\xD0\xE0\xF0");
-  return (body.size() == 8 || body.size() == 22) && kCommands.contains(body[0]);
-}
-
-QString DataToken(const SimTranscriptEntry& e) {
-  const QByteArray& body = e.body;
-  if (!e.sent && IsCommand(body)) {
-    const qsizetype data = body.size() - 6;
-    return QStringLiteral("CMD %1 %2 %3").arg(Hex(body.left(data)), QString::fromLatin1(body.mid(data, 4)),
-                                               Hex(body.right(2)).remove(QLatin1Char(' ')));
-  }
-  if (e.sent && e.note.contains(QLatin1String("status"))) return QStringLiteral("STAT %1").arg(Hex(body.mid(2, 1)));
-  if (e.sent && e.note.contains(QLatin1String("error block"))) return QStringLiteral("ERR %1").arg(quint8(body[3]));
-  return QStringLiteral("BLK %1").arg(body.isEmpty() ? -1 : int(quint8(body[0])));
-}
-
-QString Token(const SimTranscriptEntry& e) {
-  const QString dir = e.sent ? QStringLiteral("< ") : QStringLiteral("> ");
-  switch (e.kind) {
-  case SimWireFrame::Ack: return dir + QStringLiteral("ACK");
-  case SimWireFrame::Nak: return dir + QStringLiteral("NAK");
-  case SimWireFrame::Eot: return dir + QStringLiteral("EOT");
-  case SimWireFrame::Data: return dir + (e.crcOk ? QString() : QStringLiteral("BAD ")) + DataToken(e);
-  default: return dir + QStringLiteral("NOISE ") + Hex(e.wire);
-  }
-}
 } // namespace
 
 QByteArray CommandBody(quint8 command, const QByteArray& data, const QByteArray& store, quint8 first, quint8 last) {
@@ -133,8 +103,8 @@ tMpMessage ProtoFixture::Run(const std::function<void()>& start, int timeoutMs) 
   // The register's independent framing of what the system sent gives the same bytes.
   for (const SimTranscriptEntry& e : sim.Transcript())
     if (!e.sent && e.kind == SimWireFrame::Data) {
-      EXPECT_TRUE(e.crcOk) << Hex(e.wire).toStdString();
-      EXPECT_EQ(Hex(e.wire), Hex(SimFraming::DataFrame(e.body)));
+      EXPECT_TRUE(e.crcOk) << WireTokens::Hex(e.wire).toStdString();
+      EXPECT_EQ(WireTokens::Hex(e.wire), WireTokens::Hex(SimFraming::DataFrame(e.body)));
     }
   if (!ended) return MpmInitial;
   EXPECT_EQ(receiver.messages.size(), 1) << "one end report per transfer";
@@ -143,15 +113,6 @@ tMpMessage ProtoFixture::Run(const std::function<void()>& start, int timeoutMs) 
   return receiver.messages.first().message;
 }
 
-QStringList ProtoFixture::Wire() const {
-  QStringList tokens;
-  for (const SimTranscriptEntry& e : sim.Transcript()) tokens.append(Token(e));
-  return tokens;
-}
+QStringList ProtoFixture::Wire() const { return WireTokens::All(sim); }
 
-QStringList ProtoFixture::Sent() const {
-  QStringList tokens;
-  for (const SimTranscriptEntry& e : sim.Transcript())
-    if (!e.sent) tokens.append(Token(e));
-  return tokens;
-}
+QStringList ProtoFixture::Sent() const { return WireTokens::Received(sim); }

@@ -1,6 +1,7 @@
 // Reading reports: each family's command sequence (consolidation, status loop, read,
 // clear, sub-reports), block numbering, the register's errors, and what is saved.
 #include "ProtoFixture.h"
+#include "WireTokens.h"
 #include "ProtoStandIns.h"
 
 #include "crs-sim/SimFault.h"
@@ -14,7 +15,7 @@
 using namespace ProtoStandIns;
 
 namespace {
-QString Hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
+using WireTokens::Hex;
 QString Byte(int b) { return Hex(QByteArray(1, char(b))); }
 
 // Registers first..last as the commands carry them.
