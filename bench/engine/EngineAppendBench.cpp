@@ -6,8 +6,9 @@
 #include "platform/engine/TTable.h"
 #include "platform/engine/TSession.h"
 
+#include "RawSqliteInsert.h"
+
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,53 +50,20 @@ void Fresh(QTemporaryDir& dir) {
   for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(dir.path() + QStringLiteral("/tillbridge.db") + QLatin1String(suffix));
 }
 
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) throw std::runtime_error(error ? error : sql);
-}
-
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
 void RawInsert(benchmark::State& state) {
   QTemporaryDir dir;
   for (auto _ : state) {
-    state.PauseTiming();
-    Fresh(dir);
-    {
-      TDatabase create(QString(), dir.path()); // the same table, as the engine creates it
-      create.Open();
-      create.CreateTable(ReportDef());
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(dir.path() + QStringLiteral("/tillbridge.db")).constData(), &db);
-    Exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL");
-    state.ResumeTiming();
-    const auto start = std::chrono::steady_clock::now();
-    Exec(db, "BEGIN IMMEDIATE");
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO \"tEcrRptCrs3000PLU\" (\"Poll Id\", \"Number\", \"Name\", \"Count\", \"Total\", "
-                           "\"Waste\", \"Promo\") VALUES (?, ?, ?, ?, ?, ?, ?)", -1, &insert, nullptr);
-    for (int i = 0; i < kRows; ++i) {
+    const double rate = RawSqliteInsert::Run(state, dir.path(), ReportDef(), kRows, [](sqlite3_stmt* insert, int i) {
       const Row row = RowAt(i);
-      const QByteArray name = row.name.toUtf8();
       sqlite3_bind_int64(insert, 1, row.poll);
       sqlite3_bind_int64(insert, 2, row.number);
-      sqlite3_bind_text(insert, 3, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+      RawSqliteInsert::BindText(insert, 3, row.name.toUtf8());
       sqlite3_bind_double(insert, 4, row.count);
       sqlite3_bind_double(insert, 5, row.total);
       sqlite3_bind_double(insert, 6, row.waste);
       sqlite3_bind_double(insert, 7, row.promo);
-      if (sqlite3_step(insert) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
-      sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    Exec(db, "COMMIT");
-    rawRate = std::max(rawRate, kRows / Seconds(start));
-    state.PauseTiming();
-    sqlite3_close(db);
-    state.ResumeTiming();
+    });
+    rawRate = std::max(rawRate, rate);
   }
   state.SetItemsProcessed(state.iterations() * kRows);
 }
@@ -128,7 +96,7 @@ void EngineAppend(benchmark::State& state) {
       table.Post();
     }
     db.Commit();
-    engineRate = std::max(engineRate, kRows / Seconds(start));
+    engineRate = std::max(engineRate, kRows / RawSqliteInsert::SecondsSince(start));
     state.PauseTiming();
     if (table.RecordCount() != kRows) throw std::runtime_error("rows lost");
     table.Close();

@@ -14,8 +14,9 @@
 #include "platform/engine/TTable.h"
 #include "platform/sys/TimingProfile.h"
 
+#include "RawSqliteInsert.h"
+
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,15 +98,6 @@ QByteArray WorkFile() {
   return file;
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) throw std::runtime_error(error ? error : sql);
-}
-
 void FreshData() {
   TSession::Default().CloseAll();
   const QString data = *EngineConfig::AliasPath(QString::fromLatin1(EngineConfig::kDataAlias));
@@ -116,38 +108,14 @@ void FreshData() {
 void RawInsert(benchmark::State& state) {
   QTemporaryDir dir;
   for (auto _ : state) {
-    state.PauseTiming();
-    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(dir.path() + QStringLiteral("/tillbridge.db") + QLatin1String(suffix));
-    {
-      TDatabase create(QString(), dir.path());
-      create.Open();
-      create.CreateTable(tBenchPluDecoder::Def());
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(dir.path() + QStringLiteral("/tillbridge.db")).constData(), &db);
-    Exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL");
-    state.ResumeTiming();
-    const auto start = std::chrono::steady_clock::now();
-    Exec(db, "BEGIN IMMEDIATE");
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO \"tBenchPluDecoder\" (\"Poll Id\", \"Memory Number\", \"Name\", \"Item Count\", "
-                           "\"Item Total\") VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
-    for (int n = 0; n < kRecords; ++n) {
-      const QByteArray name = QByteArray("ITEM") + QByteArray::number(n).rightJustified(5, '0');
+    const double rate = RawSqliteInsert::Run(state, dir.path(), tBenchPluDecoder::Def(), kRecords, [](sqlite3_stmt* insert, int n) {
       sqlite3_bind_int64(insert, 1, 1);
       sqlite3_bind_int64(insert, 2, n + 1);
-      sqlite3_bind_text(insert, 3, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+      RawSqliteInsert::BindText(insert, 3, QByteArray("ITEM") + QByteArray::number(n).rightJustified(5, '0'));
       sqlite3_bind_int64(insert, 4, n % 1000);
       sqlite3_bind_double(insert, 5, (n * 7 % 100000) / 100.0);
-      if (sqlite3_step(insert) != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
-      sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    Exec(db, "COMMIT");
-    rawRate = std::max(rawRate, kRecords / Seconds(start));
-    state.PauseTiming();
-    sqlite3_close(db);
-    state.ResumeTiming();
+    });
+    rawRate = std::max(rawRate, rate);
   }
   state.SetItemsProcessed(state.iterations() * kRecords);
 }
@@ -168,7 +136,7 @@ void DecodeAndSave(benchmark::State& state) {
     state.ResumeTiming();
     const auto start = std::chrono::steady_clock::now();
     report->ReadBlockFile(file);
-    saveRate = std::max(saveRate, kRecords / Seconds(start));
+    saveRate = std::max(saveRate, kRecords / RawSqliteInsert::SecondsSince(start));
     state.PauseTiming();
     TTable check;
     report->OpenTable(check);
