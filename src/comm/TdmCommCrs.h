@@ -130,7 +130,9 @@ private:
   void ReactToStatus(quint8 statusByte);
   // The common rows of a sub-step's command answer: BadCrc, CommErr, TimeOut, GotNak;
   // true when the step called itself.
+  bool RetryCmnd(PollState from);
   bool SubStepRetry();
+  bool AnsweredThenStatus();
   void ToStatusCheck();
   void EndSubStep(TStep returnTo, PollState returnState);
   bool IsStep(TStep a, void (TdmCommCrs::*b)()) const { return a == static_cast<TStep>(b); }

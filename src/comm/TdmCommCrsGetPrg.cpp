@@ -93,13 +93,7 @@ bool TdmCommCrs::GetPrgSntCmnd() {
       break;
     }
     ShowStatusMsg(QStringLiteral("T"));
-    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
-      ++CmdRetries;
-      State = PollInit;
-      CallStep();
-      return true;
-    }
-    State = PollFailed;
+    if (RetryCmnd(PollInit)) return true;
     break;
   }
   default:

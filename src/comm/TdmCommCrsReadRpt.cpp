@@ -119,13 +119,7 @@ bool TdmCommCrs::ReadRptSntCmnd() {
   case TimeOut:
   case GotNak:
     ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
-    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
-      ++CmdRetries;
-      State = PollSendCmnd;
-      CallStep();
-      return true;
-    }
-    State = PollFailed;
+    if (RetryCmnd(PollSendCmnd)) return true;
     break;
   default:
     break;

@@ -86,13 +86,7 @@ bool TdmCommCrs::SndPrgSntCmnd() {
   case TimeOut:
   case GotNak:
     ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
-    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
-      ++CmdRetries;
-      State = PollInit;
-      CallStep();
-      return true;
-    }
-    State = PollFailed;
+    if (RetryCmnd(PollInit)) return true;
     break;
   default:
     Unexpected();

@@ -11,6 +11,19 @@
 
 #include <QTimer>
 
+// A command that timed out or was NAKed goes again from `from` while retries remain: true
+// when it went again; otherwise the transfer has failed.
+bool TdmCommCrs::RetryCmnd(PollState from) {
+  if (CmdRetries >= CrsTiming::Times(CrsTiming::CmdRetries)) {
+    State = PollFailed;
+    return false;
+  }
+  ++CmdRetries;
+  State = from;
+  CallStep();
+  return true;
+}
+
 // The rows every sub-step shares while its command waits for an answer.
 bool TdmCommCrs::SubStepRetry() {
   switch (Msg) {
@@ -24,14 +37,7 @@ bool TdmCommCrs::SubStepRetry() {
   case TimeOut:
   case GotNak:
     ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
-    if (CmdRetries < CrsTiming::Times(CrsTiming::CmdRetries)) {
-      ++CmdRetries;
-      State = PollInit;
-      CallStep();
-      return true;
-    }
-    State = PollFailed;
-    return false;
+    return RetryCmnd(PollInit);
   default:
     return false;
   }
@@ -44,6 +50,26 @@ void TdmCommCrs::ToStatusCheck() {
   Wait(CrsTiming::Ms(CrsTiming::BeforeStatus));
   State = PollGetStatus;
   GetStatusStep();
+}
+
+// The consolidation's and the clear's answer: an EOT (or a DLE ACK, taken the same way)
+// hands over to the status check, whose result ends the sub-step. True when the step was
+// handed over or its command went again.
+bool TdmCommCrs::AnsweredThenStatus() {
+  if (State == PollGetStatus) {
+    State = Msg == GotStat ? PollDone : PollFailed;
+    return false;
+  }
+  if (State != PollSntCmnd) return false;
+  if (Msg == GotErr) {
+    State = PollFailed;
+    return false;
+  }
+  if (Msg == GotEot || Msg == GotAck) {
+    ToStatusCheck();
+    return true;
+  }
+  return SubStepRetry();
 }
 
 void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
@@ -80,16 +106,8 @@ void TdmCommCrs::ConsldtStep() {
       SendCmnd(CmdCode, QByteArray(reinterpret_cast<const char*>(options.data()), qsizetype(options.size())));
     }
     break;
-  case PollSntCmnd:
-    if (Msg == GotErr) State = PollFailed;
-    // A DLE ACK accepts the command as the clear step takes it.
-    else if (Msg == GotEot || Msg == GotAck) return ToStatusCheck();
-    else if (SubStepRetry()) return;
-    break;
-  case PollGetStatus:
-    State = Msg == GotStat ? PollDone : PollFailed;
-    break;
   default:
+    if (AnsweredThenStatus()) return;
     break;
   }
   if (Ended()) EndSubStep(CnsldtReturn, PollCnsldt);
@@ -122,15 +140,8 @@ void TdmCommCrs::ClearRptFlgStep() {
     Wait(CrsTiming::Ms(CrsTiming::BeforeCmd));
     SendCmnd(CrsCmd::ClearFlag, QByteArray(1, char(Rpt->GetRptCode())));
     break;
-  case PollSntCmnd:
-    if (Msg == GotErr) State = PollFailed;
-    else if (Msg == GotEot || Msg == GotAck) return ToStatusCheck();
-    else if (SubStepRetry()) return;
-    break;
-  case PollGetStatus:
-    State = Msg == GotStat ? PollDone : PollFailed;
-    break;
   default:
+    if (AnsweredThenStatus()) return;
     break;
   }
   if (Ended()) EndSubStep(ClearReturn, PollClearing);
