@@ -184,6 +184,13 @@ bool TdmCommCrs::Send(const QByteArray& bytes) {
 
 bool TdmCommCrs::SendCtrl(char code) { return Send(QByteArray(1, char(CrsLink::DLE)) + code); }
 
+bool TdmCommCrs::AckBlock(int pauseMs) {
+  Wait(pauseMs);
+  if (!SendCtrl(char(CrsLink::ACK))) return false;
+  TmrBlock->start();
+  return true;
+}
+
 void TdmCommCrs::Enable(std::initializer_list<TSclDataPacket*> packets) {
   for (TSclDataPacket* packet : packets) packet->SetEnabled(true);
 }

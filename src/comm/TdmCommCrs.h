@@ -78,6 +78,9 @@ private:
   // Sends; a failing send makes the state PollFailed and gives false.
   bool Send(const QByteArray& bytes);
   bool SendCtrl(char code);
+  // A block taken: the pause before the answer, ACK, the block timer on. False when the ACK
+  // could not be sent.
+  bool AckBlock(int pauseMs);
   void Enable(std::initializer_list<TSclDataPacket*> packets);
   void Disable(std::initializer_list<TSclDataPacket*> packets);
   // The start of every step: pending events, the timer off, the trace mark. False when an
@@ -115,6 +118,8 @@ private:
   bool ReadRptClearingSub();
   bool ReturnToParent();
   void SaveRpt();
+  // Saves the poll; a failure shows its message, removes the poll and fails the transfer.
+  bool SaveRptOrFail();
   bool SetRangeFromRpt();
   void SubRptStep();
   void ClkPnchsStep();

@@ -55,10 +55,8 @@ bool TdmCommCrs::GetPrgSntCmnd() {
     CurBlk = quint8(RxBuf[2]);
     ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
     BlkRetries = 0;
-    Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
-    if (!SendCtrl(char(CrsLink::ACK))) break;
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgReceiveBlock));
-    TmrBlock->start();
+    if (!AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait))) break;
     CreateWorkFile();
     lastBlock_ = RxBuf;
     State = PollNextBlk;
@@ -142,9 +140,7 @@ void TdmCommCrs::AckProgramBlock(bool store) {
   if (!store) ShowStatusMsg(QStringLiteral("D"));
   BlkRetries = 0;
   Enable({scpEot, scpBlk});
-  Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
-  if (!SendCtrl(char(CrsLink::ACK))) return;
-  TmrBlock->start();
+  if (!AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait))) return;
   if (!store) return;
   AppendBlock();
   lastBlock_ = RxBuf;

@@ -94,9 +94,7 @@ bool TdmCommCrs::ReadRptSntCmnd() {
     FirstBlk = quint16(quint8(RxBuf[2]) + 1);
     LastBlk = quint8(RxBuf[2]);
     CreateWorkFile();
-    Wait(CrsTiming::Ms(CrsTiming::RptAckWait));
-    if (!SendCtrl(char(CrsLink::ACK))) break;
-    TmrBlock->start();
+    if (!AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait))) break;
     State = PollNextBlk;
     break;
   case GotErr:
@@ -146,9 +144,7 @@ void TdmCommCrs::ReadRptNextBlk() {
     }
     if (repeat) ShowStatusMsg(QStringLiteral("D"));
     else AppendBlock();
-    Wait(CrsTiming::Ms(CrsTiming::RptAckWait));
-    if (!SendCtrl(char(CrsLink::ACK))) break;
-    TmrBlock->start();
+    if (!AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait))) break;
     LastBlk = CurBlk;
     break;
   }

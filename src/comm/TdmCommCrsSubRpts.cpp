@@ -16,18 +16,23 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-bool TdmCommCrs::ReadRptClearing() {
-  const int code = Rpt->GetRptCode();
-  if (code == CrsRptCodes::TimePeriod || code == CrsRptCodes::TimeKeeping) return ReadRptClearingSub();
+bool TdmCommCrs::SaveRptOrFail() {
   Pump();
   try {
     SaveRpt();
+    return true;
   } catch (const Exception& e) {
     AddStatusLine(e.Message(), true);
     Rpt->DeleteLastPoll();
     State = PollFailed;
     return false;
   }
+}
+
+bool TdmCommCrs::ReadRptClearing() {
+  const int code = Rpt->GetRptCode();
+  if (code == CrsRptCodes::TimePeriod || code == CrsRptCodes::TimeKeeping) return ReadRptClearingSub();
+  if (!SaveRptOrFail()) return false;
   if (CrsRptCodes::IsSubRpt(code) && ParentRpt) return ReturnToParent();
   State = PollDone;
   return false;
@@ -38,15 +43,7 @@ bool TdmCommCrs::ReadRptClearingSub() {
   const bool timePeriod = Rpt->GetRptCode() == CrsRptCodes::TimePeriod;
   switch (Msg) {
   case InitMsg:
-    Pump();
-    try {
-      SaveRpt();
-    } catch (const Exception& e) {
-      AddStatusLine(e.Message(), true);
-      Rpt->DeleteLastPoll();
-      State = PollFailed;
-      return false;
-    }
+    if (!SaveRptOrFail()) return false;
     Msg = DoneMsg;
     SubRptBit = 1;
     timePeriod ? SubRptStep() : ClkPnchsStep();

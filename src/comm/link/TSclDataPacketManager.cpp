@@ -68,12 +68,8 @@ void TSclDataPacketManager::PortOpening(bool opening) {
   else if (!entries_.empty()) Attach();
 }
 
-void TSclDataPacketManager::Attach() {
-  if (dispatcher_ || !port_) return;
-  dispatcher_ = port_->ActiveDispatcher();
-  if (!dispatcher_) return;
-  timerHandle_ = dispatcher_->NewTimerTrigger();
-  dispatcher_->AddMethodHandler(this);
+// Arms every enabled packet; one that cannot be armed is disabled and its error shown.
+void TSclDataPacketManager::ArmEnabled() {
   for (Entry& e : entries_) {
     if (!e.packet->enabled_) continue;
     try {
@@ -83,6 +79,15 @@ void TSclDataPacketManager::Attach() {
       SclShowException(ex);
     }
   }
+}
+
+void TSclDataPacketManager::Attach() {
+  if (dispatcher_ || !port_) return;
+  dispatcher_ = port_->ActiveDispatcher();
+  if (!dispatcher_) return;
+  timerHandle_ = dispatcher_->NewTimerTrigger();
+  dispatcher_->AddMethodHandler(this);
+  ArmEnabled();
 }
 
 void TSclDataPacketManager::Detach() {
@@ -313,13 +318,5 @@ void TSclDataPacketManager::Timeout(Entry& e) {
 void TSclDataPacketManager::EndEvent() {
   inEvent_ = false;
   if (!dispatcher_) return; // the port closed meanwhile
-  for (Entry& e : entries_) {
-    if (!e.packet->enabled_) continue;
-    try {
-      ArmEntry(e);
-    } catch (const std::exception& ex) {
-      e.packet->enabled_ = false;
-      SclShowException(ex);
-    }
-  }
+  ArmEnabled();
 }

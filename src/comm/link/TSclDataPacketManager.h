@@ -55,6 +55,7 @@ private:
   void Detach();
   Entry* Find(const TSclDataPacket* packet);
   void ArmEntry(Entry& e);
+  void ArmEnabled();
   void DisarmEntry(Entry& e);
   void SetMode(Entry& e, TPacketMode mode);
   void Dispatch();
