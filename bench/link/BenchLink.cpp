@@ -84,6 +84,19 @@ struct OpenPort {
   }
 };
 
+enum class Direction { In, Out };
+
+// The same transfer by plain reads and writes on a pty pair: what the library is measured against.
+double RawSeconds(Pty& raw, Direction direction) {
+  const int from = direction == Direction::In ? raw.master : raw.slave;
+  const int to = direction == Direction::In ? raw.slave : raw.master;
+  const auto start = Clock::now();
+  std::thread far([&] { WriteAll(from, kTransfer); });
+  ReadAll(to, kTransfer);
+  far.join();
+  return Seconds(start);
+}
+
 void Report(benchmark::State& state, double raw, double library) {
   const double bytes = static_cast<double>(state.iterations()) * kTransfer;
   state.counters["raw_MBps"] = bytes / raw / 1e6;
@@ -106,14 +119,9 @@ void Receive(benchmark::State& state) {
   Pty raw;
   double rawSeconds = 0, librarySeconds = 0;
   for (auto _ : state) {
-    auto start = Clock::now();
-    std::thread rawFar([&] { WriteAll(raw.master, kTransfer); });
-    ReadAll(raw.slave, kTransfer);
-    rawFar.join();
-    rawSeconds += Seconds(start);
-
+    rawSeconds += RawSeconds(raw, Direction::In);
     got = 0;
-    start = Clock::now();
+    const auto start = Clock::now();
     std::thread far([&] { WriteAll(p.pty.master, kTransfer); });
     while (got < kTransfer) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     far.join();
@@ -141,14 +149,9 @@ void ReceiveByHandler(benchmark::State& state) {
   Pty raw;
   double rawSeconds = 0, librarySeconds = 0;
   for (auto _ : state) {
-    auto start = Clock::now();
-    std::thread rawFar([&] { WriteAll(raw.master, kTransfer); });
-    ReadAll(raw.slave, kTransfer);
-    rawFar.join();
-    rawSeconds += Seconds(start);
-
+    rawSeconds += RawSeconds(raw, Direction::In);
     taker.got = 0;
-    start = Clock::now();
+    const auto start = Clock::now();
     WriteAll(p.pty.master, kTransfer);
     while (taker.got < kTransfer) std::this_thread::sleep_for(std::chrono::microseconds(200));
     librarySeconds += Seconds(start);
@@ -167,13 +170,8 @@ void Send(benchmark::State& state) {
   const QByteArray block(4096, 'y');
   double rawSeconds = 0, librarySeconds = 0;
   for (auto _ : state) {
-    auto start = Clock::now();
-    std::thread rawFar([&] { ReadAll(raw.master, kTransfer); });
-    WriteAll(raw.slave, kTransfer);
-    rawFar.join();
-    rawSeconds += Seconds(start);
-
-    start = Clock::now();
+    rawSeconds += RawSeconds(raw, Direction::Out);
+    const auto start = Clock::now();
     std::thread far([&] { ReadAll(p.pty.master, kTransfer); });
     for (int sent = 0; sent < kTransfer;) {
       if (d.OutputFree() >= block.size()) {
