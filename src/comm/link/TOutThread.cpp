@@ -16,7 +16,8 @@ void TOutThread::Body() {
 }
 
 // Sends the pending bytes in order, each once, in contiguous runs; the ring is locked only
-// to find a run and to move its tail, never during the write.
+// to find a run and to move its tail, never during the write. The tail moves after every
+// write the device takes, so the ring has room again as soon as possible.
 void TOutThread::Drain() {
   for (;;) {
     const char* run;
@@ -34,6 +35,6 @@ void TOutThread::Drain() {
       return;
     }
     std::lock_guard lock(d_.outputLock_);
-    d_.output_.Sent(sent);
+    d_.output_.Consume(sent);
   }
 }

@@ -165,8 +165,14 @@ private:
   void DrainOutput();
   void UpdateModemStatus();
   int CurrentModemStatus();
-  void ScanStatusUntilQuiet();
+  void ScanStatusUntilQuiet(bool onWindowsThread = false);
+  bool MayNotify(bool onWindowsThread);
   void HandleInput();
+  bool ReadRounds(bool onWindowsThread);
+  bool WindowsAloneListen();
+  // The thread object of every window handler when windows alone listen and share one
+  // thread other than this one; nullptr otherwise.
+  QObject* WindowsThreadTarget();
   bool MoreInputComing(int justRead);
   bool RoomForMore();
   bool DeliverToWindows(uint32_t message, uint32_t shortParam, uint32_t longParam);
@@ -176,8 +182,8 @@ private:
   bool CalledFromNotification() const;
   void WaitThreadEnded(TSclDispatcherThread* thread);
   void WakeEventWaiter() { eventWake_.Set(); }
-  // The writer's part: sends n bytes, waiting while the device is busy; the count sent,
-  // or -1 when output abort arrived meanwhile.
+  // The writer's part: sends what the device takes of n bytes, waiting while it takes
+  // nothing; the count sent, or -1 when output abort arrived meanwhile.
   int TransmitRun(const char* bytes, int n);
 
   std::atomic<TSclCustomComPort*> owner_;

@@ -1,7 +1,11 @@
 // The dispatch cycle: reading the device, scanning the triggers and the avail rule.
 #include "comm/link/TSclBaseDispatcher.h"
 
+#include "comm/link/SclHandOff.h"
 #include "platform/sys/TimingProfile.h"
+
+#include <QThread>
+#include <algorithm>
 
 using L = TSclDispatchLog;
 
@@ -96,9 +100,15 @@ bool TSclBaseDispatcher::ScanTimerTriggers() {
   return handle && NotifyHandlers(kSclTriggerTimer, static_cast<uint32_t>(handle), 0);
 }
 
-void TSclBaseDispatcher::ScanStatusUntilQuiet() {
-  while (!closePending_ && ScanStatusTriggers()) {
+void TSclBaseDispatcher::ScanStatusUntilQuiet(bool onWindowsThread) {
+  while (MayNotify(onWindowsThread) && ScanStatusTriggers()) {
   }
+}
+
+// On the windows' thread nothing may reach a method handler: once one has come, the rest
+// is left to the dispatch thread.
+bool TSclBaseDispatcher::MayNotify(bool onWindowsThread) {
+  return !closePending_ && (!onWindowsThread || WindowsAloneListen());
 }
 
 // After a large read the next piece of a stream is usually a moment away: waiting for it
@@ -117,20 +127,55 @@ bool TSclBaseDispatcher::RoomForMore() {
 }
 
 // While bytes keep coming, they are read here again as soon as the handlers have taken what
-// was reported, without a round through the event thread for each piece.
-void TSclBaseDispatcher::HandleInput() {
+// was reported, without a round through the event thread for each piece. False when the
+// rounds stopped because a method handler came while they ran on the windows' thread.
+bool TSclBaseDispatcher::ReadRounds(bool onWindowsThread) {
   for (int round = 0; round < kFillRounds && !closePending_; ++round) {
+    if (!MayNotify(onWindowsThread)) return closePending_;
     int read = FillInput();
     // A stream's next piece is usually a moment away: taking it too before reporting
     // halves the deliveries.
     if (read >= kStreamRead && RoomForMore() && device_->WaitInput(TimingMs("link.streamGatherUs", 200)))
       read += FillInput();
-    if (inNotification_) return;
-    ScanStatusUntilQuiet();
-    while (!closePending_ && ScanInput()) {
+    if (inNotification_) return true;
+    ScanStatusUntilQuiet(onWindowsThread);
+    while (MayNotify(onWindowsThread) && ScanInput()) {
     }
-    if (!MoreInputComing(read)) return;
+    if (!MayNotify(onWindowsThread)) return closePending_;
+    if (!MoreInputComing(read)) return true;
   }
+  return true;
+}
+
+// Every notification to a window waits for the window's thread. When windows alone listen,
+// the rounds of a burst run on their thread in one hand-off, so a stream costs one such wait
+// per burst instead of one per ring-full; the dispatch thread waits meanwhile, as it would
+// for each notification.
+void TSclBaseDispatcher::HandleInput() {
+  bool finished = false;
+  if (QObject* windows = WindowsThreadTarget())
+    SclHandOff(windows, [&] { finished = ReadRounds(true); }, TimingMs("link.windowSendMs", 3000));
+  if (!finished) ReadRounds(false);
+}
+
+bool TSclBaseDispatcher::WindowsAloneListen() {
+  std::lock_guard lock(portLock_);
+  if (windows_.size() <= 1 && !portHandlerInstalled_) return false; // windows get nothing
+  return std::all_of(methods_.begin(), methods_.end(), [](const auto& r) { return r.removed; });
+}
+
+QObject* TSclBaseDispatcher::WindowsThreadTarget() {
+  if (!WindowsAloneListen()) return nullptr;
+  std::lock_guard lock(portLock_);
+  QObject* target = nullptr;
+  for (const WindowRecord& r : windows_) {
+    if (r.removed) continue;
+    QObject* object = r.window->WindowObject();
+    if (!object) return nullptr;
+    if (!target) target = object;
+    else if (object->thread() != target->thread()) return nullptr;
+  }
+  return target && target->thread() != QThread::currentThread() ? target : nullptr;
 }
 
 void TSclBaseDispatcher::HandleDeviceEvent(uint32_t mask) {

@@ -124,13 +124,11 @@ int TSclBaseDispatcher::FillInput() {
 }
 
 int TSclBaseDispatcher::TransmitRun(const char* bytes, int n) {
-  int done = 0;
-  while (done < n) {
+  for (;;) {
     if (abortPending_) return -1;
-    const int put = device_->OutputAllowed() ? device_->Write(bytes + done, n - done) : 0;
+    const int put = device_->OutputAllowed() ? device_->Write(bytes, n) : 0;
     if (put < 0) return n; // the device failed: this run is lost
-    done += put;
-    if (put == 0 && !device_->WaitWritable(outputAbort_.Fd())) return -1;
+    if (put > 0) return put;
+    if (!device_->WaitWritable(outputAbort_.Fd())) return -1;
   }
-  return done;
 }

@@ -55,6 +55,7 @@ void TSclByteRing::Consume(int n) {
   if (n <= 0 || Size() == 0) return;
   tail_ = (tail_ + n) % Size();
   full_ = false;
+  if (tail_ == head_) head_ = tail_ = 0;
 }
 
 void TSclByteRing::Rotate() {
@@ -76,11 +77,4 @@ const char* TSclByteRing::NextRun(int& length) {
     length = Used();
   }
   return bytes_.data() + tail_;
-}
-
-void TSclByteRing::Sent(int n) {
-  if (n <= 0 || Size() == 0) return;
-  tail_ = (tail_ + n) % Size();
-  full_ = false;
-  if (tail_ == head_) head_ = tail_ = 0;
 }

@@ -23,14 +23,14 @@ public:
   // The free run at the head, up to the end of the ring or the tail; then Produced(n).
   char* HeadRun(int& length);
   void Produced(int n);
-  // Copies n bytes that lie offset bytes beyond the tail; Consume moves the tail past n.
+  // Copies n bytes that lie offset bytes beyond the tail.
   void Peek(int offset, char* out, int n) const;
+  // The tail moves past n bytes taken out (read or sent). An emptied ring starts again at
+  // index 0, so that the next read into it or write from it is not split at its end.
   void Consume(int n);
   // The next contiguous run of pending bytes for the writer. When the pending bytes wrap,
-  // the ring is first turned so that they start at index 0. Then Sent(n).
+  // the ring is first turned so that they start at index 0. Then Consume(n).
   const char* NextRun(int& length);
-  // The tail moves past n sent bytes; an emptied ring starts again at index 0.
-  void Sent(int n);
 
 private:
   void Rotate();

@@ -10,10 +10,12 @@ QByteArray Pending(TSclByteRing& ring) {
   return out;
 }
 
+// Leaves the head at `at` with one byte, 'f', pending before it (an emptied ring would
+// start again at index 0).
 void PlaceHead(TSclByteRing& ring, int at) {
   const QByteArray filler(at, 'f');
   ring.Put(filler.constData(), at);
-  ring.Consume(at);
+  ring.Consume(at - 1);
 }
 } // namespace
 
@@ -23,7 +25,7 @@ TEST(TSclByteRing, PutAcrossTheEndLeavesTheHeadAfterTheSecondPiece) {
   PlaceHead(ring, 4090);
   ring.Put("0123456789", 10);
   EXPECT_EQ(ring.Head(), 4);
-  EXPECT_EQ(Pending(ring), "0123456789");
+  EXPECT_EQ(Pending(ring), "f0123456789");
 }
 
 TEST(TSclByteRing, PutEndingAtTheEndLeavesTheHeadAtZero) {
@@ -32,7 +34,7 @@ TEST(TSclByteRing, PutEndingAtTheEndLeavesTheHeadAtZero) {
   PlaceHead(ring, 4090);
   ring.Put("012345", 6);
   EXPECT_EQ(ring.Head(), 0);
-  EXPECT_EQ(ring.Used(), 6);
+  EXPECT_EQ(ring.Used(), 7);
 }
 
 TEST(TSclByteRing, FillingTheRingExactlySetsFull) {
@@ -48,7 +50,7 @@ TEST(TSclByteRing, AFullWrappedRingIsSentInOrderOnceAndEndsEmptyAtZero) {
   TSclByteRing ring;
   ring.Allocate(8);
   PlaceHead(ring, 5);
-  ring.Put("ABCDEFGH", 8); // wraps, full, head == tail == 5
+  ring.Put("ABCDEFG", 7); // wraps, full, head == tail == 4
   ASSERT_TRUE(ring.Full());
   QByteArray sent;
   for (int guard = 0; guard < 10 && ring.Used() > 0; ++guard) {
@@ -56,9 +58,9 @@ TEST(TSclByteRing, AFullWrappedRingIsSentInOrderOnceAndEndsEmptyAtZero) {
     const char* run = ring.NextRun(length);
     const int take = std::min(length, 3); // the device takes only part of each run
     sent.append(run, take);
-    ring.Sent(take);
+    ring.Consume(take);
   }
-  EXPECT_EQ(sent, "ABCDEFGH");
+  EXPECT_EQ(sent, "fABCDEFG");
   EXPECT_EQ(ring.Head(), 0);
   EXPECT_EQ(ring.Tail(), 0);
   EXPECT_FALSE(ring.Full());
@@ -81,4 +83,16 @@ TEST(TSclByteRing, InputRunsStopAtTheEndOrTheTail) {
   EXPECT_TRUE(ring.Full());
   ring.HeadRun(length);
   EXPECT_EQ(length, 0);
+}
+
+TEST(TSclByteRing, TakingEverythingStartsTheRingAgainAtZeroSoTheNextReadIsWhole) {
+  TSclByteRing ring;
+  ring.Allocate(8);
+  ring.Produced(6);
+  ring.Consume(6);
+  int length;
+  ring.HeadRun(length);
+  EXPECT_EQ(length, 8);
+  EXPECT_EQ(ring.Head(), 0);
+  EXPECT_EQ(ring.Tail(), 0);
 }

@@ -47,6 +47,11 @@ protected:
   std::unique_ptr<ThreadedDispatcher> d = std::make_unique<ThreadedDispatcher>();
 };
 
+// Listens and takes nothing.
+struct Bystander : TSclMethodHandler {
+  void TriggerMessage(uint32_t, uint32_t, uint32_t) override {}
+};
+
 QByteArray Sequence(int n) {
   QByteArray bytes(n, '\0');
   for (int i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
@@ -117,6 +122,19 @@ TEST_F(Threaded, AFullWrappedOutputRingDrainsEachByteOnce) {
   EXPECT_TRUE(got == queued);
 }
 
+// Output triggers and callers waiting for room see the bytes still to send, not whole runs.
+TEST_F(Threaded, BytesTheDeviceTookLeaveTheOutputRingAtOnce) {
+  d.reset(new ThreadedDispatcher);
+  ASSERT_EQ(Start(65535), 0);
+  const QByteArray sent = Sequence(60000);
+  ASSERT_EQ(d->QueueBlock(sent.constData(), static_cast<int>(sent.size())), 0);
+  // Nobody reads the far end: the device takes what its buffer holds and no more.
+  EXPECT_TRUE(WaitFor([&] { return d->OutputUsed() < sent.size(); }, 3000));
+  const QByteArray got = pty.Read(static_cast<int>(sent.size()), 10000);
+  EXPECT_TRUE(got == sent);
+  EXPECT_TRUE(WaitFor([&] { return d->OutputUsed() == 0; }));
+}
+
 TEST_F(Threaded, ClearOutputDuringAStalledWriteReturnsAndEmptiesTheRing) {
   const QByteArray big(200000, 'z');
   for (int at = 0; at < big.size() && d->QueueBlock(big.constData(), 4096) == 0; at += 4096) {
@@ -149,23 +167,73 @@ TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
   EXPECT_NE(again, nullptr) << "the device is still held, error " << error;
 }
 
+// A stop asked while the dispatch thread waits for the GUI thread: with a method handler
+// listening, the wait is for one notification, which is delivered once events flow; with
+// windows alone, it is for the reading itself, and the stop has purged the input first.
 TEST_F(Threaded, AStopWhileAHandOffWaitsForTheGuiFinishesOnceEventsFlow) {
   fast.intervals.insert(QStringLiteral("link.windowSendMs"), 20000);
-  std::atomic<int> delivered{0};
+  for (const bool methodListens : {true, false}) {
+    SCOPED_TRACE(methodListens ? "a method listens" : "windows alone");
+    d.reset(new ThreadedDispatcher);
+    ASSERT_EQ(Start(4096), 0);
+    Bystander bystander;
+    if (methodListens) d->AddMethodHandler(&bystander);
+    std::atomic<int> delivered{0};
+    window.onMessage = [&](uint32_t msg, uint32_t count, uint32_t) {
+      if (msg != kSclTriggerAvail) return;
+      QByteArray b(static_cast<int>(count), '\0');
+      d->TakeBlock(b.data(), static_cast<int>(count));
+      ++delivered;
+    };
+    d->AvailLength(1);
+    pty.Write("y");
+    // The GUI thread is busy: the dispatch thread now waits in its hand-off.
+    QThread::msleep(100);
+    ASSERT_EQ(delivered, 0);
+    d->StopPort();
+    EXPECT_TRUE(WaitFor([&] { return !d->ThreadsActive(); }, 5000));
+    EXPECT_EQ(delivered, methodListens ? 1 : 0);
+  }
+}
+
+TEST_F(Threaded, AMethodHandlerThatJoinsDuringAStreamIsCalledOnTheDispatchThreadOnly) {
+  const QThread* gui = QCoreApplication::instance()->thread();
+  struct Joiner : TSclMethodHandler {
+    TSclBaseDispatcher* d = nullptr;
+    const QThread* gui = nullptr;
+    std::atomic<bool> onGui{false};
+    QByteArray got;
+    void TriggerMessage(uint32_t message, uint32_t count, uint32_t) override {
+      if (message != kSclTriggerAvail) return;
+      if (QThread::currentThread() == gui) onGui = true;
+      QByteArray bytes(static_cast<int>(count), '\0');
+      d->TakeBlock(bytes.data(), static_cast<int>(count));
+      got += bytes;
+    }
+  } joiner;
+  joiner.d = d.get();
+  joiner.gui = gui;
+  QByteArray got;
+  bool allOnGui = true;
   window.onMessage = [&](uint32_t msg, uint32_t count, uint32_t) {
     if (msg != kSclTriggerAvail) return;
-    QByteArray b(static_cast<int>(count), '\0');
-    d->TakeBlock(b.data(), static_cast<int>(count));
-    ++delivered;
+    allOnGui = allOnGui && QThread::currentThread() == gui;
+    QByteArray bytes(static_cast<int>(count), '\0');
+    ASSERT_EQ(d->TakeBlock(bytes.data(), static_cast<int>(count)), static_cast<int>(count));
+    if (got.isEmpty()) d->AddMethodHandler(&joiner); // from inside the first notification
+    got += bytes;
   };
   d->AvailLength(1);
-  pty.Write("y");
-  // The GUI thread is busy: the dispatch thread now waits in its hand-off.
-  QThread::msleep(100);
-  ASSERT_EQ(delivered, 0);
-  d->StopPort();
-  EXPECT_TRUE(WaitFor([&] { return !d->ThreadsActive(); }, 5000));
-  EXPECT_EQ(delivered, 1);
+  const QByteArray sent = Sequence(300000);
+  std::thread far([&] { pty.Write(sent); });
+  EXPECT_TRUE(WaitFor([&] { return got.size() >= sent.size(); }, 10000));
+  far.join();
+  d->RemoveMethodHandler(&joiner);
+  EXPECT_TRUE(allOnGui);
+  EXPECT_TRUE(got == sent);
+  EXPECT_FALSE(joiner.onGui);
+  ASSERT_FALSE(joiner.got.isEmpty());
+  EXPECT_TRUE(sent.endsWith(joiner.got)); // every notification after it joined, in order
 }
 
 TEST_F(Threaded, AWindowThatDoesNotAnswerWithinTheBoundIsPassedOver) {
