@@ -175,10 +175,8 @@ void TdmCommBase::RunStep() {
     return;
   } catch (const TransferStopped&) {
     return;
-  } catch (const Exception& e) {
-    failure = e.Message();
   } catch (const std::exception& e) {
-    failure = QString::fromLocal8Bit(e.what());
+    failure = ExceptionMessage(e);
   }
   try {
     AbortTransfer(failure);

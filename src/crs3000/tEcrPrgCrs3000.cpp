@@ -26,10 +26,6 @@ quint8 RegisterByte(QChar ch, bool digitCodes) {
   return quint8(Cp1252::FromChar(ch));
 }
 
-QString ErrorText(const std::exception& e) {
-  if (const auto* own = dynamic_cast<const Exception*>(&e)) return own->Message();
-  return QString::fromLocal8Bit(e.what());
-}
 } // namespace
 
 void tEcrPrgCrs3000::Create(TObject* owner) {
@@ -117,7 +113,7 @@ void tEcrPrgCrs3000::EncodeRecords(TEcrBlock& buffer, int& blockCount, int& bloc
   } catch (const std::exception& e) {
     blockLength = 0;
     throw EEncodeAborted(QStringLiteral("Got Exception %1 Converting Data for record: %2, Aborting")
-                             .arg(ErrorText(e))
+                             .arg(ExceptionMessage(e))
                              .arg(qint64(GetMaxRecsInBlk()) * blockCount + i + 1));
   }
   const int records = i + 1;

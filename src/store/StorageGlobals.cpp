@@ -24,13 +24,8 @@ Globals& Shared() {
   return globals;
 }
 
-QString MessageOf(const std::exception& e) {
-  if (const auto* own = dynamic_cast<const Exception*>(&e)) return own->Message();
-  return QString::fromLocal8Bit(e.what());
-}
-
 void CannotFindDb(const std::exception& e) {
-  Prompter::ShowMessage(QStringLiteral("Got Error: ") + MessageOf(e) +
+  Prompter::ShowMessage(QStringLiteral("Got Error: ") + ExceptionMessage(e) +
                             QStringLiteral(".   Can not find DB.  Program will terminate."),
                         Prompter::Kind::Error);
   RequestTermination();

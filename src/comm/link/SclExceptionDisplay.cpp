@@ -22,8 +22,7 @@ void SetSclExceptionDisplay(std::function<void(const QString& message)> display)
 }
 
 void SclShowException(const std::exception& e) {
-  const auto* own = dynamic_cast<const Exception*>(&e);
-  const QString message = own ? own->Message() : QString::fromLocal8Bit(e.what());
+  const QString message = ExceptionMessage(e);
   std::function<void(const QString&)> display;
   {
     QMutexLocker lock(&Lock());

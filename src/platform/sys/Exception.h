@@ -17,6 +17,12 @@ private:
   QByteArray utf8_;
 };
 
+// The text of any exception: the system's own message, or what a library said.
+inline QString ExceptionMessage(const std::exception& e) {
+  if (const auto* own = dynamic_cast<const Exception*>(&e)) return own->Message();
+  return QString::fromLocal8Bit(e.what());
+}
+
 // Declares an exception class with a fixed message.
 #define TB_EXCEPTION_FIXED(Name, Parent, Text)                                   \
   class Name : public Parent {                                                   \

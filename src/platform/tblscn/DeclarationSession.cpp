@@ -80,10 +80,8 @@ QString DeclarationSession::Check() {
     const TTableDef def = reader_->Result();
     TSession& session = session_ ? *session_ : TSession::Default();
     return StructureCheck::CheckOrCreate(session.DatabaseForFolder(folder_), def);
-  } catch (const Exception& e) {
-    return e.Message();
   } catch (const std::exception& e) {
-    return QString::fromLocal8Bit(e.what());
+    return ExceptionMessage(e);
   }
 }
 
