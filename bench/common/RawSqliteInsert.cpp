@@ -1,5 +1,6 @@
 #include "RawSqliteInsert.h"
 
+#include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 
@@ -24,10 +25,13 @@ QByteArray InsertSql(const TTableDef& def) {
       .toUtf8();
 }
 
+QString DatabaseFile(const QString& folder) {
+  return folder + QLatin1Char('/') + QLatin1String(EngineConfig::kDatabaseFileName);
+}
+
 sqlite3* FreshDatabase(const QString& folder, const TTableDef& def) {
-  TSession::Default().CloseAll();
-  const QString file = folder + QStringLiteral("/tillbridge.db");
-  for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(file + QLatin1String(suffix));
+  RawSqliteInsert::RemoveDatabase(folder);
+  const QString file = DatabaseFile(folder);
   {
     TDatabase create(QString(), folder); // the table exactly as the engine makes it
     create.Open();
@@ -39,6 +43,11 @@ sqlite3* FreshDatabase(const QString& folder, const TTableDef& def) {
   return db;
 }
 } // namespace
+
+void RawSqliteInsert::RemoveDatabase(const QString& folder) {
+  TSession::Default().CloseAll();
+  for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(DatabaseFile(folder) + QLatin1String(suffix));
+}
 
 double RawSqliteInsert::SecondsSince(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();

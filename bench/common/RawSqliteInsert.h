@@ -19,6 +19,10 @@ using Binder = std::function<void(sqlite3_stmt* insert, int row)>;
 // benchmark iteration, and returns the rate in rows per second (setup and close untimed).
 double Run(benchmark::State& state, const QString& folder, const TTableDef& def, int rows, const Binder& bind);
 
+// Closes the engine's databases and removes the database file of `folder` with its journal
+// files, so that the next run starts from nothing.
+void RemoveDatabase(const QString& folder);
+
 // A text parameter bound from UTF-8 bytes the statement copies.
 void BindText(sqlite3_stmt* insert, int parameter, const QByteArray& text);
 

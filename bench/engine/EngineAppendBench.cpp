@@ -11,8 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -45,11 +43,6 @@ Row RowAt(int i) {
   return {7, i + 1, QStringLiteral("PLU %1").arg(i % 100000), i * 0.5, (i % 5000) * 0.01, 0.0, 1.0};
 }
 
-void Fresh(QTemporaryDir& dir) {
-  TSession::Default().CloseAll();
-  for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(dir.path() + QStringLiteral("/tillbridge.db") + QLatin1String(suffix));
-}
-
 void RawInsert(benchmark::State& state) {
   QTemporaryDir dir;
   for (auto _ : state) {
@@ -72,7 +65,7 @@ void EngineAppend(benchmark::State& state) {
   QTemporaryDir dir;
   for (auto _ : state) {
     state.PauseTiming();
-    Fresh(dir);
+    RawSqliteInsert::RemoveDatabase(dir.path());
     TDatabase db(QString(), dir.path());
     db.Open();
     db.CreateTable(ReportDef());

@@ -24,28 +24,44 @@ QByteArray ReadWholeFile(const QString& path) {
   return file.readAll();
 }
 
-// The ".mem" bytes, taken in order; never read past their end.
+// The ".mem" bytes, taken row by row in order; never read past their end.
 class BlobSource {
 public:
   BlobSource(QByteArray bytes, QString name) : bytes_(std::move(bytes)), name_(std::move(name)) {}
 
-  QByteArray Take(const TFieldDef& field, const QString& lengthText) {
+  // The bytes of a row's blob fields, by field (empty for the other fields). They are
+  // taken before any field is set, so that a row skipped for another reason (a bad
+  // number, a duplicate key) still uses up its own bytes and the rows after it get
+  // theirs. A row whose lengths the file cannot serve takes none.
+  QList<QByteArray> TakeRow(TTable& table, const QStringList& pieces) {
+    QList<QByteArray> row(table.FieldCount());
+    qint64 at = offset_;
+    for (int i = 0; i < table.FieldCount(); ++i) {
+      const TFieldDef& field = table.Fields(i).Def();
+      if (!TableTextRows::IsBlob(field)) continue;
+      const qint64 length = Length(field, i < pieces.size() ? pieces[i] : QString());
+      const qint64 left = bytes_.size() - at;
+      if (length > left)
+        throw ETextImportError(QStringLiteral("Field '%1' needs %2 bytes, but only %3 are left in \"%4\"")
+                                   .arg(field.name).arg(length).arg(left).arg(name_));
+      row[i] = bytes_.mid(at, length);
+      at += length;
+    }
+    offset_ = at;
+    return row;
+  }
+
+private:
+  // The length a line gives in place of a blob field; none or one below 1 is no bytes.
+  static qint64 Length(const TFieldDef& field, const QString& lengthText) {
     const QString text = lengthText.trimmed();
     bool ok = true;
     const qint64 length = text.isEmpty() ? 0 : text.toLongLong(&ok);
     if (!ok)
       throw ETextImportError(QStringLiteral("'%1' is not a length of bytes for field '%2'").arg(lengthText, field.name));
-    if (length <= 0) return QByteArray();
-    const qint64 left = bytes_.size() - offset_;
-    if (length > left)
-      throw ETextImportError(QStringLiteral("Field '%1' needs %2 bytes, but only %3 are left in \"%4\"")
-                                 .arg(field.name).arg(length).arg(left).arg(name_));
-    const QByteArray taken = bytes_.mid(offset_, length);
-    offset_ += length;
-    return taken;
+    return qMax<qint64>(length, 0);
   }
 
-private:
   QByteArray bytes_;
   QString name_;
   qint64 offset_ = 0;
@@ -82,16 +98,15 @@ private:
   QString other_;
 };
 
-void FillRow(TTable& table, const QStringList& pieces, BlobSource& blobs) {
+void FillRow(TTable& table, const QStringList& pieces, const QList<QByteArray>& blobs) {
   for (int i = 0; i < table.FieldCount(); ++i) {
     TField& field = table.Fields(i);
-    const QString piece = i < pieces.size() ? pieces[i] : QString();
-    if (!TableTextRows::IsBlob(field.Def())) {
-      if (!piece.isNull()) field.SetAsString(piece); // a null piece leaves the field empty
+    if (TableTextRows::IsBlob(field.Def())) {
+      if (!blobs[i].isEmpty()) field.SetAsBytes(blobs[i]);
       continue;
     }
-    const QByteArray bytes = blobs.Take(field.Def(), piece);
-    if (!bytes.isEmpty()) field.SetAsBytes(bytes);
+    // A missing or null piece leaves the field empty.
+    if (i < pieces.size() && !pieces[i].isNull()) field.SetAsString(pieces[i]);
   }
 }
 
@@ -99,8 +114,9 @@ qint32 ImportRows(TTable& table, const QList<QStringList>& records, BlobSource& 
   qint32 imported = 0;
   for (qsizetype i = 0; i < records.size(); ++i) {
     try {
+      const QList<QByteArray> rowBlobs = blobs.TakeRow(table, records[i]);
       table.Append();
-      FillRow(table, records[i], blobs);
+      FillRow(table, records[i], rowBlobs);
       table.Post();
       ++imported;
     } catch (const Exception& e) {

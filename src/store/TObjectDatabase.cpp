@@ -1,7 +1,7 @@
 #include "store/TObjectDatabase.h"
 
 #include "store/CompareFuncRegistry.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 #include "store/OdbErrors.h"
 #include "store/TObjectFile.h"
 #include "store/TOdbDriver.h"
@@ -23,12 +23,6 @@ std::unique_ptr<TUnorderedList> NewFileList() {
   files->SetOwnsItems(false);
   return files;
 }
-
-QList<TObjectFile*> FilesOf(TUnorderedList& list) {
-  QList<TObjectFile*> files;
-  list.ForEachMethod(nullptr, [&files](TObject* item, void*) { files << static_cast<TObjectFile*>(item); });
-  return files;
-}
 } // namespace
 
 TObjectDatabase::TObjectDatabase(const TClass& driverClass, const QString& databaseName) : files_(NewFileList()) {
@@ -45,7 +39,7 @@ TObjectDatabase::~TObjectDatabase() {
   } catch (...) {
   }
   // A file that outlives its database reports the database as not open.
-  for (TObjectFile* file : FilesOf(*files_)) file->database_ = nullptr;
+  for (TObjectFile* file : ItemsOf<TObjectFile>(*files_)) file->database_ = nullptr;
 }
 
 void TObjectDatabase::Open(const QString& serverName, const QString& userName, const QString& password) {
@@ -58,7 +52,7 @@ void TObjectDatabase::Open(const QString& serverName, const QString& userName, c
 void TObjectDatabase::Close() {
   if (!driver_) return;
   std::exception_ptr failure;
-  for (TObjectFile* file : FilesOf(*files_)) {
+  for (TObjectFile* file : ItemsOf<TObjectFile>(*files_)) {
     try {
       file->Close();
     } catch (...) {

@@ -144,31 +144,20 @@ std::unique_ptr<TObjectStream> TObjectFile::WriteCurrent() {
   return objects;
 }
 
-bool TObjectFile::First() {
-  if (!Driver().First(handle_)) return false;
-  ReadCurrent();
-  return true;
+bool TObjectFile::ReadIfFound(bool found) {
+  if (found) ReadCurrent();
+  return found;
 }
 
-bool TObjectFile::Last() {
-  if (!Driver().Last(handle_)) return false;
-  ReadCurrent();
-  return true;
-}
-
-bool TObjectFile::Next() {
-  if (!Driver().Next(handle_)) return false;
-  ReadCurrent();
-  return true;
-}
+bool TObjectFile::First() { return ReadIfFound(Driver().First(handle_)); }
+bool TObjectFile::Last() { return ReadIfFound(Driver().Last(handle_)); }
+bool TObjectFile::Next() { return ReadIfFound(Driver().Next(handle_)); }
 
 bool TObjectFile::Find() {
   if (!current_) return false;
   SetKeyFields(*current_);
   const TOdbIndex& index = CurrentIndex();
-  if (!Driver().FindKey(handle_, KeyFields(), index)) return false;
-  ReadCurrent();
-  return true;
+  return ReadIfFound(Driver().FindKey(handle_, KeyFields(), index));
 }
 
 QString TObjectFile::GetIndexName() { return Driver().GetIndexName(handle_); }

@@ -147,6 +147,8 @@ private:
   TOdbDriver& DriverUnchecked() const;
   void EnsureDefined();
   void ReadCurrent();
+  // ReadCurrent when the cursor found a record; answers found.
+  bool ReadIfFound(bool found);
   std::unique_ptr<TObjectStream> WriteCurrent();
   void SetKeysWithCheck(bool forInsert);
   QList<TOdbIndex*> ChangedUniqueIndexes(const TUnorderedList& before);

@@ -3,7 +3,7 @@
 #include "store/TOdbEngineTable.h"
 #include "store/CompareFuncRegistry.h"
 #include "store/CompareRoutines.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 
 TB_DEFINE_CLASS(TObjectFileData, TObject)
 
@@ -12,12 +12,6 @@ namespace {
   RegisterCompareFunc(QStringLiteral("CompareObjectFileData"), CompareObjectFileData);
   return true;
 }();
-
-const TObjectFileData& AsData(const TObject& obj) {
-  const auto* data = dynamic_cast<const TObjectFileData*>(&obj);
-  if (!data) throw EInvalidObjectType();
-  return *data;
-}
 } // namespace
 
 TObjectFileData::TObjectFileData(qint32 handle, std::unique_ptr<TOdbEngineTable> table)
@@ -28,5 +22,5 @@ TObjectFileData::TObjectFileData(TBlank blank) : TObject(blank) {}
 TObjectFileData::~TObjectFileData() = default;
 
 quint8 CompareObjectFileData(const TObject& first, const TObject& second) {
-  return CompareIntegers(AsData(first).Handle(), AsData(second).Handle());
+  return CompareIntegers(ItemAs<TObjectFileData>(first).Handle(), ItemAs<TObjectFileData>(second).Handle());
 }

@@ -3,7 +3,7 @@
 #include "platform/sys/Cp1252.h"
 #include "store/CompareFuncRegistry.h"
 #include "store/CompareRoutines.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 #include "store/Extended80.h"
 #include "store/OdbErrors.h"
 #include "store/StreamErrors.h"
@@ -40,12 +40,6 @@ int SizeOf(TOdbFieldType type, int givenSize) {
 bool IsInteger(TOdbFieldType type) { return type == TOdbFieldType::Integer || type == TOdbFieldType::Counter; }
 
 bool Comparable(TOdbFieldType a, TOdbFieldType b) { return a == b || (IsInteger(a) && IsInteger(b)); }
-
-const TOdbField& AsField(const TObject& obj) {
-  const auto* field = dynamic_cast<const TOdbField*>(&obj);
-  if (!field) throw EInvalidObjectType();
-  return *field;
-}
 } // namespace
 
 TOdbField::TOdbField(const QString& name, TOdbFieldType type, int size) : name_(name), type_(type) {
@@ -124,15 +118,10 @@ void TOdbField::WriteField(const TObject& obj, TObjectWriter& writer) {
 }
 
 quint8 CompareOdbField(const TObject& first, const TObject& second) {
-  return CompareTextNoCase(AsField(first).Name(), AsField(second).Name());
+  return CompareTextNoCase(ItemAs<TOdbField>(first).Name(), ItemAs<TOdbField>(second).Name());
 }
 
-QList<TOdbField*> OdbFieldsOf(const TUnorderedList& fields) {
-  QList<TOdbField*> result;
-  auto& list = const_cast<TUnorderedList&>(fields); // walking moves only the list's cursor
-  list.ForEachMethod(nullptr, [&result](TObject* item, void*) { result.append(static_cast<TOdbField*>(item)); });
-  return result;
-}
+QList<TOdbField*> OdbFieldsOf(const TUnorderedList& fields) { return ItemsOf<TOdbField>(fields); }
 
 TOdbField& FindOdbField(const QString& name, const TUnorderedList& fields) {
   for (TOdbField* field : OdbFieldsOf(fields))

@@ -2,7 +2,7 @@
 
 #include "store/CompareFuncRegistry.h"
 #include "store/CompareRoutines.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 #include "store/StreamErrors.h"
 #include "store/StreamRegistry.h"
 #include "store/TObjectReader.h"
@@ -26,13 +26,6 @@ constexpr int kOptionBits = 4;
 std::unique_ptr<TUnorderedList> NewNameList() {
   return std::make_unique<TUnorderedList>(TStringCombo::StaticClass(), CompareStringComboNoCase);
 }
-
-const TOdbIndex& AsIndex(const TObject& obj) {
-  const auto* index = dynamic_cast<const TOdbIndex*>(&obj);
-  if (!index) throw EInvalidObjectType();
-  return *index;
-}
-
 } // namespace
 
 TOdbIndex::TOdbIndex(const QString& name, TOdbIndexOptions options, const QStringList& fieldNames)
@@ -50,9 +43,7 @@ bool TOdbIndex::IsPrimaryOrUnique() const {
 
 QStringList TOdbIndex::FieldNameList() const {
   QStringList names;
-  const_cast<TUnorderedList&>(*fieldNames_).ForEachMethod(nullptr, [&names](TObject* item, void*) {
-    names.append(static_cast<TStringCombo*>(item)->Str());
-  });
+  for (const TStringCombo* name : ItemsOf<TStringCombo>(*fieldNames_)) names.append(name->Str());
   return names;
 }
 
@@ -88,13 +79,7 @@ void TOdbIndex::WriteIndex(const TObject& obj, TObjectWriter& writer) {
 }
 
 quint8 CompareOdbIndex(const TObject& first, const TObject& second) {
-  return CompareTextNoCase(AsIndex(first).Name(), AsIndex(second).Name());
+  return CompareTextNoCase(ItemAs<TOdbIndex>(first).Name(), ItemAs<TOdbIndex>(second).Name());
 }
 
-QList<TOdbIndex*> OdbIndexesOf(const TUnorderedList& indexes) {
-  QList<TOdbIndex*> result;
-  const_cast<TUnorderedList&>(indexes).ForEachMethod(nullptr, [&result](TObject* item, void*) {
-    result.append(static_cast<TOdbIndex*>(item));
-  });
-  return result;
-}
+QList<TOdbIndex*> OdbIndexesOf(const TUnorderedList& indexes) { return ItemsOf<TOdbIndex>(indexes); }

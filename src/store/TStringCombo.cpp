@@ -2,7 +2,7 @@
 
 #include "store/CompareFuncRegistry.h"
 #include "store/CompareRoutines.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 #include "store/StreamRegistry.h"
 #include "store/TObjectReader.h"
 #include "store/TObjectStream.h"
@@ -18,14 +18,6 @@ namespace {
   RegisterCompareFunc(QStringLiteral("CompareStringComboNoCase"), CompareStringComboNoCase);
   return true;
 }();
-
-// Compare functions may be handed any object (a list's ReplaceCurrent does not check), so
-// they check the class rather than trust it.
-const TStringCombo& AsCombo(const TObject& obj) {
-  const auto* combo = dynamic_cast<const TStringCombo*>(&obj);
-  if (!combo) throw EInvalidObjectType();
-  return *combo;
-}
 } // namespace
 
 TStringCombo::~TStringCombo() {
@@ -47,9 +39,9 @@ void TStringCombo::WriteCombo(const TObject& obj, TObjectWriter& writer) {
 }
 
 quint8 CompareStringCombo(const TObject& first, const TObject& second) {
-  return CompareStrings(AsCombo(first).Str(), AsCombo(second).Str());
+  return CompareStrings(ItemAs<TStringCombo>(first).Str(), ItemAs<TStringCombo>(second).Str());
 }
 
 quint8 CompareStringComboNoCase(const TObject& first, const TObject& second) {
-  return CompareTextNoCase(AsCombo(first).Str(), AsCombo(second).Str());
+  return CompareTextNoCase(ItemAs<TStringCombo>(first).Str(), ItemAs<TStringCombo>(second).Str());
 }

@@ -2,17 +2,15 @@
 
 #include "store/CompareFuncRegistry.h"
 #include "store/CompareRoutines.h"
-#include "store/ContainerErrors.h"
+#include "store/ContainerItems.h"
 #include "store/StreamRegistry.h"
 
 namespace {
 // Any bucket is ordered by the key of the first bytes of its data; compare functions may
 // be handed any object (a list's ReplaceCurrent does not check), so the class is checked.
 template <class Tag> auto KeyOf(const TObject& obj) {
-  const auto* bucket = dynamic_cast<const TBucket*>(&obj);
-  if (!bucket) throw EInvalidObjectType();
   using Bucket = TTypedBucket<Tag>;
-  return Bucket::Codec::Key(Bucket::Padded(bucket->Data()).data());
+  return Bucket::Codec::Key(Bucket::Padded(ItemAs<TBucket>(obj).Data()).data());
 }
 
 template <class Tag> quint8 CompareTypedBucket(const TObject& first, const TObject& second) {

@@ -14,12 +14,6 @@ TCheckingOdbDriver& Checking(TObjectDatabase& db) { return static_cast<TChecking
 std::optional<qint64> CursorRecord(TObjectDatabase& db, const TObjectFile& file) {
   return static_cast<TEngineOdbDriver&>(db.Driver()).Table(file.Handle()).RecordId();
 }
-
-void FindItem(TObjectFile& file, const char* id) {
-  const TOdbTestItem key(QLatin1String(id), 0, QString());
-  file.SetCurrent(&key);
-  ASSERT_TRUE(file.Find());
-}
 } // namespace
 
 TEST_F(ObjectFileKeyCheckTest, InsertingAnExistingKeyRaisesTheKeyViolationAndLeavesTheCursor) {
@@ -27,7 +21,7 @@ TEST_F(ObjectFileKeyCheckTest, InsertingAnExistingKeyRaisesTheKeyViolationAndLea
   auto file = OpenFile(*db, {QStringLiteral("Items"), QStringLiteral("ItemId"), 32, true});
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
   file->SetIndexName(QStringLiteral("ByNumber"));
-  FindItem(*file, "B"); // Find on ByNumber looks up Number 0: item A
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B"))); // Find on ByNumber looks up Number 0: item A
   const std::optional<qint64> before = CursorRecord(*db, *file);
   const QString keyBefore = file->FieldByName(QStringLiteral("ItemId")).GetAsString();
 
@@ -61,13 +55,13 @@ TEST_F(ObjectFileKeyCheckTest, UpdatingWithoutChangingTheKeyPerformsNoCheck) {
   auto db = OpenDatabase(TCheckingOdbDriver::StaticClass());
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B")});
-  FindItem(*file, "B");
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   Checking(*db).findKeyCalls = 0;
   const TOdbTestItem changed(QStringLiteral("B"), 5, QStringLiteral("new text"));
   file->SetCurrent(&changed);
   file->Update();
   EXPECT_EQ(Checking(*db).findKeyCalls, 0);
-  FindItem(*file, "B");
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   EXPECT_EQ(Current(*file).text, QStringLiteral("new text"));
 }
 
@@ -75,7 +69,7 @@ TEST_F(ObjectFileKeyCheckTest, UpdatingToAnotherRecordsKeyRaisesTheKeyViolation)
   auto db = OpenDatabase(TCheckingOdbDriver::StaticClass());
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B")});
-  FindItem(*file, "B");
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   const std::optional<qint64> before = CursorRecord(*db, *file);
   const TOdbTestItem renamed(QStringLiteral("A"), 5, QString());
   file->SetCurrent(&renamed);
@@ -89,7 +83,7 @@ TEST_F(ObjectFileKeyCheckTest, UpdatingToAFreeKeyIsCheckedAndStored) {
   auto db = OpenDatabase(TCheckingOdbDriver::StaticClass());
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B")});
-  FindItem(*file, "B");
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   Checking(*db).findKeyCalls = 0;
   const TOdbTestItem renamed(QStringLiteral("C"), 5, QString());
   file->SetCurrent(&renamed);

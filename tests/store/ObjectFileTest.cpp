@@ -44,9 +44,7 @@ TEST_F(ObjectFileTest, FindReplacesTheCurrentObjectWithTheStoredOne) {
   auto db = OpenDatabase();
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-  const TOdbTestItem key(QStringLiteral("B"), 0, QString());
-  file->SetCurrent(&key);
-  ASSERT_TRUE(file->Find());
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   EXPECT_EQ(Current(*file).text, QStringLiteral("item B"));
   EXPECT_EQ(Current(*file).number, 1);
 
@@ -72,16 +70,13 @@ TEST_F(ObjectFileTest, UpdateRewritesTheRecordAtTheCursor) {
   auto db = OpenDatabase();
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B")});
-  const TOdbTestItem key(QStringLiteral("B"), 0, QString());
-  file->SetCurrent(&key);
-  ASSERT_TRUE(file->Find());
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   const TOdbTestItem changed(QStringLiteral("B"), 42, QStringLiteral("changed"));
   file->SetCurrent(&changed);
   file->Update();
   file->Close();
   file->Open();
-  file->SetCurrent(&key);
-  ASSERT_TRUE(file->Find());
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   EXPECT_EQ(Current(*file).number, 42);
   EXPECT_EQ(Current(*file).text, QStringLiteral("changed"));
   EXPECT_EQ(file->RecordCount(), 2);
@@ -102,9 +97,7 @@ TEST_F(ObjectFileTest, DeletingARecordMakesTheOneUnderTheCursorCurrent) {
   auto db = OpenDatabase();
   auto file = OpenFile(*db);
   InsertItems(*file, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-  const TOdbTestItem key(QStringLiteral("B"), 0, QString());
-  file->SetCurrent(&key);
-  ASSERT_TRUE(file->Find());
+  ASSERT_TRUE(FindId(*file, QStringLiteral("B")));
   file->Delete();
   EXPECT_EQ(Current(*file).id, QStringLiteral("C")); // the record that followed
   ASSERT_TRUE(file->Last());
@@ -145,9 +138,7 @@ TEST_F(ObjectFileTest, AKeyLongerThan31CharactersIsStoredCut) {
   EXPECT_EQ(table->FieldByName(QStringLiteral("ItemId")).AsString(), longId.left(31));
   EXPECT_EQ(file->FieldByName(QStringLiteral("itemid")).GetAsString(), longId.left(31));
   // The object keeps its whole id; looking it up by the whole id finds it.
-  const TOdbTestItem key(longId, 0, QString());
-  file->SetCurrent(&key);
-  ASSERT_TRUE(file->Find());
+  ASSERT_TRUE(FindId(*file, longId));
   EXPECT_EQ(Current(*file).id, longId);
 }
 

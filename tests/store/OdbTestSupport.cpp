@@ -148,6 +148,12 @@ void OdbFixture::InsertItems(TObjectFile& file, const QStringList& ids) {
   }
 }
 
+bool OdbFixture::FindId(TObjectFile& file, const QString& id) {
+  const TOdbTestItem key(id, 0, QString());
+  file.SetCurrent(&key);
+  return file.Find();
+}
+
 QStringList OdbFixture::ListIds(TObjectFile& file) {
   QStringList ids;
   for (bool more = file.First(); more; more = file.Next()) ids << Current(file).id;

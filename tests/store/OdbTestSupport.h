@@ -110,6 +110,8 @@ class OdbFixture : public ::testing::Test {
 public:
   // Inserts items with the given ids (number i, text "item <id>").
   static void InsertItems(TObjectFile& file, const QStringList& ids);
+  // Makes an item with that id current and looks it up (Find).
+  static bool FindId(TObjectFile& file, const QString& id);
 
 protected:
   void SetUp() override;

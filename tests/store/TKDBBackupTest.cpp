@@ -36,7 +36,6 @@ protected:
     backup_.SetDatabaseName(kAlias);
   }
 
-
   TDatabase& Db() { return TSession::Default().Database(kAlias); }
 
   void Create(const TTableDef& def, const QList<QVariantList>& rows) {
@@ -69,6 +68,12 @@ protected:
   }
 
   QString WorkFile(const QString& name) const { return QDir(backup_.WorkDir()).filePath(name); }
+
+  // Writes a file into the work folder, which is made when missing.
+  void WriteWorkFile(const QString& name, const QByteArray& bytes) {
+    QDir().mkpath(backup_.WorkDir());
+    TestSupport::WriteFile(WorkFile(name), bytes);
+  }
 
   ScopedEngineConfig config_;
   QTemporaryDir dir_;
@@ -108,6 +113,14 @@ QList<QVariantList> ItemRows() {
       {6, QString(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
        QVariant(), QVariant()},
   };
+}
+
+// A number and one blob field, without an index.
+TTableDef PicsDef() {
+  TTableDef def;
+  def.name = QStringLiteral("Pics");
+  def.fields = {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Pic"), TFieldType::Blob}};
+  return def;
 }
 
 TTableDef PluDef() {
@@ -206,8 +219,7 @@ TEST_F(TKDBBackupTest, OldUnquotedFilesStillImport) {
                 {QStringLiteral("Price"), TFieldType::Money}};
   def.indexes = {{QString(), {QStringLiteral("Number")}, true, true}};
   Create(def, {});
-  QDir().mkpath(backup_.WorkDir());
-  TestSupport::WriteFile(WorkFile(QStringLiteral("old.txt")), QByteArray("1,Cola,2.5\r\n2,\"Big\" Mac,3\r\n3,Caf\xe9\r\n"));
+  WriteWorkFile(QStringLiteral("old.txt"), QByteArray("1,Cola,2.5\r\n2,\"Big\" Mac,3\r\n3,Caf\xe9\r\n"));
   const TTableImportResult result = backup_.ImportTable(QStringLiteral("Small"), QStringLiteral("old"));
   EXPECT_EQ(result.imported, 3);
   const QList<QVariantList> rows = Rows(QStringLiteral("Small"));
@@ -218,13 +230,9 @@ TEST_F(TKDBBackupTest, OldUnquotedFilesStillImport) {
 }
 
 TEST_F(TKDBBackupTest, ABlobLengthBeyondTheMemFileSkipsOnlyThatRow) {
-  TTableDef def;
-  def.name = QStringLiteral("Pics");
-  def.fields = {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Pic"), TFieldType::Blob}};
-  Create(def, {});
-  QDir().mkpath(backup_.WorkDir());
-  TestSupport::WriteFile(WorkFile(QStringLiteral("pics.txt")), QByteArray("1,3\r\n2,999\r\n3,2\r\n4,x\r\n5,0\r\n"));
-  TestSupport::WriteFile(WorkFile(QStringLiteral("pics.mem")), QByteArray("abcde"));
+  Create(PicsDef(), {});
+  WriteWorkFile(QStringLiteral("pics.txt"), QByteArray("1,3\r\n2,999\r\n3,2\r\n4,x\r\n5,0\r\n"));
+  WriteWorkFile(QStringLiteral("pics.mem"), QByteArray("abcde"));
   const TTableImportResult result = backup_.ImportTable(QStringLiteral("Pics"), QStringLiteral("pics"));
   EXPECT_EQ(result.imported, 3);
   EXPECT_EQ(result.skipped, 2);
@@ -240,14 +248,30 @@ TEST_F(TKDBBackupTest, ABlobLengthBeyondTheMemFileSkipsOnlyThatRow) {
   EXPECT_EQ(prompter_.shown[1].text, QStringLiteral("2 of the 5 rows in \"pics.txt\" were not imported."));
 }
 
+TEST_F(TKDBBackupTest, ARowSkippedForABadFieldStillUsesUpItsBlobBytes) {
+  TTableDef def = PicsDef();
+  def.fields.insert(1, {QStringLiteral("Desc"), TFieldType::Alpha, 10});
+  Create(def, {});
+  WriteWorkFile(QStringLiteral("pics.txt"), QByteArray("1,one,3\r\nnot a number,two,2\r\n3,three,2\r\n4,four,0\r\n"));
+  WriteWorkFile(QStringLiteral("pics.mem"), QByteArray("abcdeXY"));
+  const TTableImportResult result = backup_.ImportTable(QStringLiteral("Pics"), QStringLiteral("pics"));
+  EXPECT_EQ(result.imported, 3);
+  EXPECT_EQ(result.skipped, 1);
+  const QList<QVariantList> rows = Rows(QStringLiteral("Pics"));
+  ASSERT_EQ(rows.size(), 3);
+  EXPECT_EQ(rows[0], (QVariantList{1, QStringLiteral("one"), QByteArray("abc")}));
+  EXPECT_EQ(rows[1], (QVariantList{3, QStringLiteral("three"), QByteArray("XY")})); // not the skipped row's "de"
+  EXPECT_EQ(rows[2][0], 4);
+  EXPECT_TRUE(prompter_.shown[0].text.startsWith(QStringLiteral("Line 2 could not be imported:\n")));
+}
+
 TEST_F(TKDBBackupTest, DuplicateKeysAreReportedOnceWithTheCountOfSkippedRows) {
   TTableDef def;
   def.name = QStringLiteral("Small");
   def.fields = {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Desc"), TFieldType::Alpha, 30}};
   def.indexes = {{QString(), {QStringLiteral("Number")}, true, true}};
   Create(def, {{1, QStringLiteral("one")}, {2, QStringLiteral("two")}});
-  QDir().mkpath(backup_.WorkDir());
-  TestSupport::WriteFile(WorkFile(QStringLiteral("plu.txt")), QByteArray("1,uno\r\n2,dos\r\n3,tres\r\n"));
+  WriteWorkFile(QStringLiteral("plu.txt"), QByteArray("1,uno\r\n2,dos\r\n3,tres\r\n"));
   backup_.SetEmptyTables(false);
   const TTableImportResult result = backup_.ImportTable(QStringLiteral("Small"), QStringLiteral("plu"));
   EXPECT_EQ(result.imported, 1);
@@ -269,12 +293,8 @@ TEST_F(TKDBBackupTest, AMissingTextFileChangesNothing) {
 }
 
 TEST_F(TKDBBackupTest, AnImportWithoutMemFileReadsNoBlobBytes) {
-  TTableDef def;
-  def.name = QStringLiteral("Pics");
-  def.fields = {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Pic"), TFieldType::Blob}};
-  Create(def, {});
-  QDir().mkpath(backup_.WorkDir());
-  TestSupport::WriteFile(WorkFile(QStringLiteral("pics.txt")), QByteArray("1,0\r\n2,-4\r\n3\r\n"));
+  Create(PicsDef(), {});
+  WriteWorkFile(QStringLiteral("pics.txt"), QByteArray("1,0\r\n2,-4\r\n3\r\n"));
   EXPECT_EQ(backup_.ImportTable(QStringLiteral("Pics"), QStringLiteral("pics")).imported, 3);
   for (const QVariantList& row : Rows(QStringLiteral("Pics"))) EXPECT_FALSE(row[1].isValid());
 }

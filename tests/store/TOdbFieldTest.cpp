@@ -1,3 +1,5 @@
+#include "OdbTestSupport.h"
+
 #include "store/OdbErrors.h"
 #include "store/StreamErrors.h"
 #include "store/TObjectStream.h"
@@ -7,18 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-QString Raised(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.Message();
-  }
-  return QString();
-}
-
 std::unique_ptr<TUnorderedList> FieldList() {
   auto list = std::make_unique<TUnorderedList>(TOdbField::StaticClass(), CompareOdbField);
   list->Append(new TOdbField(QStringLiteral("Name"), TOdbFieldType::String, 32));
@@ -67,7 +58,7 @@ TEST(TOdbFieldTest, AccessorsOfTheWrongTypeAreRefused) {
       [&] { text.GetAsFloat(); },       [&] { text.SetAsInteger(1); },   [&] { real.GetAsString(); },
       [&] { real.SetAsInteger(1); },    [&] { whole.SetAsString({}); }, [&] { whole.GetAsFloat(); },
   };
-  for (const auto& call : wrong) EXPECT_EQ(Raised(call), QStringLiteral("EOdbInvalidFieldType"));
+  for (const auto& call : wrong) EXPECT_EQ(MessageOf(call), QStringLiteral("EOdbInvalidFieldType"));
 }
 
 TEST(TOdbFieldTest, SameValueComparesWithinComparableTypes) {
@@ -90,14 +81,14 @@ TEST(TOdbFieldTest, SameValueComparesWithinComparableTypes) {
   g.SetAsFloat(-0.0);
   EXPECT_TRUE(f.SameValue(g)); // numerically equal
 
-  for (const auto* other : {&i, &f}) EXPECT_EQ(Raised([&] { a.SameValue(*other); }), QStringLiteral("EOdbFieldsNotComparable"));
+  for (const auto* other : {&i, &f}) EXPECT_EQ(MessageOf([&] { a.SameValue(*other); }), QStringLiteral("EOdbFieldsNotComparable"));
   EXPECT_THROW(f.SameValue(i), EOdbFieldsNotComparable);
 }
 
 TEST(TOdbFieldTest, FindOdbFieldIgnoresCaseAndNamesTheMissingField) {
   const auto list = FieldList();
   EXPECT_EQ(FindOdbField(QStringLiteral("PRICE"), *list).Type(), TOdbFieldType::Float);
-  EXPECT_EQ(Raised([&] { FindOdbField(QStringLiteral("Missing"), *list); }), QStringLiteral("EOdbFieldDoesNotExist.\rMissing"));
+  EXPECT_EQ(MessageOf([&] { FindOdbField(QStringLiteral("Missing"), *list); }), QStringLiteral("EOdbFieldDoesNotExist.\rMissing"));
 }
 
 TEST(TOdbFieldTest, AFieldListCopiesWithItsValuesAndOrder) {
@@ -172,8 +163,8 @@ TEST(TOdbIndexTest, TheStreamFormCountsTheOptionsAndListsTheirBits) {
 }
 
 TEST(OdbErrorsTest, MessagesAreTheClassNameAndTheTextAfterACarriageReturn) {
-  EXPECT_EQ(Raised([] { OdbError<EOdbKeyViolation>(QStringLiteral("MachineId")); }), QStringLiteral("EOdbKeyViolation.\rMachineId"));
-  EXPECT_EQ(Raised([] { OdbError<EOdbDatabaseNotOpened>(); }), QStringLiteral("EOdbDatabaseNotOpened"));
+  EXPECT_EQ(MessageOf([] { OdbError<EOdbKeyViolation>(QStringLiteral("MachineId")); }), QStringLiteral("EOdbKeyViolation.\rMachineId"));
+  EXPECT_EQ(MessageOf([] { OdbError<EOdbDatabaseNotOpened>(); }), QStringLiteral("EOdbDatabaseNotOpened"));
   try {
     OdbError<EOdbIndexDoesNotExist>(QStringLiteral("X"));
   } catch (const EOdbIndexDoesNotExist& e) {
@@ -188,10 +179,10 @@ TEST(OdbErrorsTest, TheErrorProcedureCanBeReplaced) {
     seen << cls.name + QLatin1Char('/') + text;
     cls.raise(QStringLiteral("replaced"));
   });
-  EXPECT_EQ(Raised([] { OdbError<EOdbKeyViolation>(QStringLiteral("Id")); }), QStringLiteral("replaced"));
+  EXPECT_EQ(MessageOf([] { OdbError<EOdbKeyViolation>(QStringLiteral("Id")); }), QStringLiteral("replaced"));
   // A procedure that returns is followed by the default one.
   SetOdbErrorProc([](const TOdbExceptionClass&, const QString&) {});
-  EXPECT_EQ(Raised([] { OdbError<EOdbInvalidFieldType>(); }), QStringLiteral("EOdbInvalidFieldType"));
+  EXPECT_EQ(MessageOf([] { OdbError<EOdbInvalidFieldType>(); }), QStringLiteral("EOdbInvalidFieldType"));
   SetOdbErrorProc(previous);
   EXPECT_EQ(seen, QStringList{"EOdbKeyViolation/Id"});
 }
