@@ -20,25 +20,24 @@ void StoreScaled(TField& field, qint64 raw, int scale) {
 void tEcrRptCrs3000::DecodeTotalizer(TTable& table, const TEcrBlock& buffer, int& position, const QString& name, int flags,
                                      int countWidth, int totalWidth, int countScale, int totalScale) {
   using namespace tTotalizerFlags;
-  const auto column = [&](const char* suffix) { return flags & tfNoSuffix ? name : name + QLatin1String(suffix); };
-  if (!(flags & (tfSkipTotal | tfNoTotal))) {
-    TField& total = table.FieldByName(column(" Total"));
-    try {
-      StoreScaled(total, DecodeBcd(buffer, position, totalWidth, true), totalScale);
-    } catch (const Exception&) {
-      total.SetAsInteger(999999999);
+  // The total comes first; a value that cannot be read is stored as the column's overflow mark.
+  const struct {
+    const char* suffix;
+    int skip, none, width, scale;
+    qint64 unreadable;
+  } parts[] = {{" Total", tfSkipTotal, tfNoTotal, totalWidth, totalScale, 999999999},
+               {" Count", tfSkipCount, tfNoCount, countWidth, countScale, 999999}};
+  for (const auto& part : parts) {
+    if (!(flags & (part.skip | part.none))) {
+      TField& field = table.FieldByName(flags & tfNoSuffix ? name : name + QLatin1String(part.suffix));
+      try {
+        StoreScaled(field, DecodeBcd(buffer, position, part.width, true), part.scale);
+      } catch (const Exception&) {
+        field.SetAsInteger(part.unreadable);
+      }
     }
+    if (!(flags & part.none)) position += part.width;
   }
-  if (!(flags & tfNoTotal)) position += totalWidth;
-  if (!(flags & (tfSkipCount | tfNoCount))) {
-    TField& count = table.FieldByName(column(" Count"));
-    try {
-      StoreScaled(count, DecodeBcd(buffer, position, countWidth, true), countScale);
-    } catch (const Exception&) {
-      count.SetAsInteger(999999);
-    }
-  }
-  if (!(flags & tfNoCount)) position += countWidth;
 }
 
 void tEcrRptCrs3000::AddTotalizerDefs(QList<TFieldDef>& fields, const QString& name, int flags) {

@@ -19,6 +19,13 @@ template <class Visit> void ForEachRow(tEcrPrg& prg, Visit visit) {
   for (table.First(); !table.Eof(); table.Next()) visit(table);
 }
 
+// The driver's field map of one kind.
+template <class Map> Map FieldsOf(const tEcr& ecr, void (tEcr::*get)(Map&) const) {
+  Map map;
+  (ecr.*get)(map);
+  return map;
+}
+
 void InsertCount(QStringList& list, qint64 count) { list.prepend(QString::number(count)); }
 
 // Code, description and first price of every row of a PLU or UPC program.
@@ -104,28 +111,18 @@ QString GeneralText(double value) {
 }
 
 void GetFnclList(const tEcr& ecr, QStringList& list) {
-  TEcrFnclRptFields map;
-  ecr.GetFnclRptFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetFnclRptFields);
   list = map.Fields;
   list.prepend(map.Pairs ? QStringLiteral("1") : QStringLiteral("0"));
   list.prepend(QString::number(map.Count));
 }
 
-void GetPLUList(const tEcr& ecr, QStringList& list) {
-  TEcrPrgItemFields map;
-  ecr.GetPLUPrgFields(map);
-  ItemList(ecr, map, list);
-}
+void GetPLUList(const tEcr& ecr, QStringList& list) { ItemList(ecr, FieldsOf(ecr, &tEcr::GetPLUPrgFields), list); }
 
-void GetUPCList(const tEcr& ecr, QStringList& list) {
-  TEcrPrgItemFields map;
-  ecr.GetUPCPrgFields(map);
-  ItemList(ecr, map, list);
-}
+void GetUPCList(const tEcr& ecr, QStringList& list) { ItemList(ecr, FieldsOf(ecr, &tEcr::GetUPCPrgFields), list); }
 
 void GetGroupList(const tEcr& ecr, QStringList& list) {
-  TEcrGroupPrgFields map;
-  ecr.GetGroupPrgFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetGroupPrgFields);
   list.clear();
   tEcrPrg* prg = ecr.FindPrgByClass(map.PrgClass);
   if (!prg) return list.append(QStringLiteral("0"));
@@ -136,10 +133,8 @@ void GetGroupList(const tEcr& ecr, QStringList& list) {
 }
 
 void GetEmplList(const tEcr& ecr, QStringList& list) {
-  TEcrEmplRptFields rptMap;
-  ecr.GetEmplRptFields(rptMap);
-  TEcrEmplPrgFields map;
-  ecr.GetEmplPrgFields(map);
+  const auto rptMap = FieldsOf(ecr, &tEcr::GetEmplRptFields);
+  const auto map = FieldsOf(ecr, &tEcr::GetEmplPrgFields);
   list.clear();
   if (tEcrPrg* prg = ecr.FindPrgByClass(map.PrgClass)) {
     ForEachRow(*prg, [&](TTable& t) {
@@ -165,8 +160,7 @@ void GetEmplList(const tEcr& ecr, QStringList& list) {
 
 void GetPLUPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
   const qint32 id = EcrPollQuery::ParsePollId(pollId);
-  TEcrPLURptFields map;
-  ecr.GetPLURptFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetPLURptFields);
   list.clear();
   qint64 taken = 0;
   if (std::unique_ptr<EcrPollQuery> q = PollRows(ecr, map.RptClass, id)) {
@@ -182,8 +176,7 @@ void GetPLUPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
 
 void GetGroupPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
   const qint32 id = EcrPollQuery::ParsePollId(pollId);
-  TEcrGroupRptFields map;
-  ecr.GetGroupRptFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetGroupRptFields);
   list.clear();
   if (std::unique_ptr<EcrPollQuery> q = PollRows(ecr, map.RptClass, id))
     while (q->Next()) list << GeneralText(q->Float(map.CodeField)) << GeneralText(q->Float(map.ValueField));
@@ -192,8 +185,7 @@ void GetGroupPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
 
 void GetFnclPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
   const qint32 id = EcrPollQuery::ParsePollId(pollId);
-  TEcrFnclRptFields map;
-  ecr.GetFnclRptFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetFnclRptFields);
   list.clear();
   if (std::unique_ptr<EcrPollQuery> q = PollRows(ecr, map.RptClass, id)) {
     while (q->Next()) {
@@ -214,23 +206,14 @@ void GetFnclPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
 
 void GetTKPoll(const tEcr& ecr, QStringList& list, const QString& pollId) {
   const qint32 id = EcrPollQuery::ParsePollId(pollId);
-  TEcrEmplRptFields map;
-  ecr.GetEmplRptFields(map);
+  const auto map = FieldsOf(ecr, &tEcr::GetEmplRptFields);
   list.clear();
   if (std::unique_ptr<EcrPollQuery> q = PollRows(ecr, map.RptClass, id))
     while (q->Next()) AddJobHours(list, *q, map);
   InsertCount(list, list.size() / 2);
 }
 
-void GetPLUPrgInfo(const tEcr& ecr, QStringList& list) {
-  TEcrPrgItemFields map;
-  ecr.GetPLUPrgFields(map);
-  ItemPrgInfo(ecr, map, list);
-}
+void GetPLUPrgInfo(const tEcr& ecr, QStringList& list) { ItemPrgInfo(ecr, FieldsOf(ecr, &tEcr::GetPLUPrgFields), list); }
 
-void GetUPCPrgInfo(const tEcr& ecr, QStringList& list) {
-  TEcrPrgItemFields map;
-  ecr.GetUPCPrgFields(map);
-  ItemPrgInfo(ecr, map, list);
-}
+void GetUPCPrgInfo(const tEcr& ecr, QStringList& list) { ItemPrgInfo(ecr, FieldsOf(ecr, &tEcr::GetUPCPrgFields), list); }
 } // namespace EcrDataLists

@@ -1,7 +1,9 @@
 #include "model/tEcrFnct.h"
 
+#include "model/BlockPause.h"
 #include "model/ERecMismatch.h"
 #include "model/EcrErrors.h"
+#include "model/TBlockFileReader.h"
 #include "store/SettingsFile.h"
 #include "store/StorageGlobals.h"
 
@@ -73,4 +75,21 @@ void tEcrFnct::DecodeRecord(TTable&, const TEcrBlock&, int, int&) {}
 
 void tEcrFnct::CheckSpan(int offset, int length) {
   if (offset < 0 || length < 0 || offset >= kEcrBlockSize || length > kEcrBlockSize - offset) throw ERangeError();
+}
+
+void tEcrFnct::ReadBlocks(TBlockFileReader& reader, const std::function<void(const TEcrBlock&)>& visit) {
+  BlkCount = 0;
+  TEcrBlock buffer{};
+  for (;;) {
+    ProcessPendingEvents();
+    qint32 length = 0;
+    if (!reader.Next(buffer, length)) {
+      BlkLen = 0;
+      return;
+    }
+    BlkLen = length;
+    ++BlkCount;
+    visit(buffer);
+    PauseBetweenBlocks();
+  }
 }

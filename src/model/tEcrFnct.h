@@ -19,8 +19,10 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
+class TBlockFileReader;
 class TTable;
 
 // The engine has one kind of table.
@@ -114,6 +116,10 @@ public:
 protected:
   // Raises ERangeError unless the bytes offset .. offset + length - 1 lie in the block.
   static void CheckSpan(int offset, int length);
+  // Reads the block file to its end: BlkCount numbers the blocks from 1, BlkLen is the
+  // length of the block at hand (0 once the file ends), and each block goes to visit.
+  // Events are handled before each block and the blocks are paced, so windows stay alive.
+  void ReadBlocks(TBlockFileReader& reader, const std::function<void(const TEcrBlock&)>& visit);
 
 private:
   TObject* owner_ = nullptr;

@@ -3,8 +3,8 @@
 #include "model/EcrForms.h"
 #include "model/EcrTableCheck.h"
 #include "model/TStagingArea.h"
+#include "model/TableOpening.h"
 #include "model/tEcrPrgMaint.h"
-#include "platform/engine/EDBEngineError.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
@@ -107,20 +107,8 @@ TTable& tEcrPrg::OpenTable() {
     table.SetDatabaseName(database);
     table.SetTableName(name);
   }
-  try {
-    table.Open();
-  } catch (const EDBEngineError& e) {
-    // Only a missing table is made afresh; one that exists but cannot be opened holds the
-    // user's program data and is reported instead.
-    if (!e.IsMissing()) throw;
-    DefineTable(table);
-    table.CreateTable();
-    table.Open();
-    FillNewTable(table);
-    table.First();
-    return table;
-  }
-  if (!existed) FillNewTable(table);
+  const bool created = OpenOrCreateTable(table, [this](TTable& t) { DefineTable(t); });
+  if (created || !existed) FillNewTable(table);
   table.First();
   return table;
 }

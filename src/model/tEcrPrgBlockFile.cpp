@@ -1,5 +1,4 @@
 // The block files of a program table: writing a send file and reading a received one.
-#include "model/BlockPause.h"
 #include "model/EcrErrors.h"
 #include "model/TBlockFileReader.h"
 #include "model/TBlockFileWriter.h"
@@ -10,6 +9,7 @@
 
 #include <QFile>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 namespace {
 const QString kProgressForm = QStringLiteral("TfmSaveProgress");
@@ -38,19 +38,6 @@ private:
   TObject* subject_;
   qint32 blocks_;
   bool shown_;
-};
-
-// Makes a program part of a chain's receive for as long as it reads.
-class JoinedReceive {
-public:
-  JoinedReceive(TProgramReceive*& slot, TProgramReceive& receive) : slot_(slot), previous_(slot) { slot_ = &receive; }
-  ~JoinedReceive() { slot_ = previous_; }
-  JoinedReceive(const JoinedReceive&) = delete;
-  JoinedReceive& operator=(const JoinedReceive&) = delete;
-
-private:
-  TProgramReceive*& slot_;
-  TProgramReceive* previous_;
 };
 
 // Closes the program's table on every way out.
@@ -106,7 +93,8 @@ void tEcrPrg::ReadBlockFile(QFile& file) {
 
 void tEcrPrg::ReadChained(tEcrPrg& next, QFile& file) {
   if (!joined_) return next.ReadBlockFile(file);
-  JoinedReceive join(next.joined_, *joined_);
+  // The next program takes part in this receive while it reads.
+  const QScopedValueRollback join(next.joined_, joined_);
   next.ReadBlockFile(file);
 }
 
@@ -121,24 +109,14 @@ void tEcrPrg::ReadInto(TProgramReceive& receive, QFile& file) {
     TableCloser closer(*this);
     rows = &receive.Twin(*this, OpenTable().Structure());
   }
-  JoinedReceive join(joined_, receive);
+  // The chain's next programs, read from AfterReadBlockFile, join this receive.
+  const QScopedValueRollback join(joined_, &receive);
   {
     SaveProgress progress(this, reader.Count());
-    BlkCount = 0;
-    TEcrBlock buffer{};
-    for (;;) {
-      ProcessPendingEvents();
-      qint32 length = 0;
-      if (!reader.Next(buffer, length)) {
-        BlkLen = 0;
-        break;
-      }
-      BlkLen = length;
-      ++BlkCount;
+    ReadBlocks(reader, [&](const TEcrBlock& block) {
       progress.Step(BlkCount);
-      if (BlkLen > 0) DecodeBlock(*rows, buffer);
-      PauseBetweenBlocks();
-    }
+      if (BlkLen > 0) DecodeBlock(*rows, block);
+    });
   }
   AfterReadBlockFile(file);
 }

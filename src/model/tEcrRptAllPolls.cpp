@@ -1,9 +1,9 @@
 // The table of stored polls, AllPolls: its structure, its check and its opening.
 #include "model/BlockPause.h"
 #include "model/EcrTableCheck.h"
+#include "model/TableOpening.h"
 #include "model/TdmAllPolls.h"
 #include "model/tEcrRpt.h"
-#include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
@@ -81,15 +81,6 @@ void tEcrRpt::OpenAllPolls() {
   CheckAllPolls({TDefValue::Bool(false), TDefValue::Text(TSession::Default().Database(database).Folder())});
   table.SetDatabaseName(database);
   table.SetTableName(kAllPolls);
-  try {
-    table.Open();
-  } catch (const EDBEngineError& e) {
-    // Only a table that is not there yet is made afresh: one that exists but cannot be
-    // read holds stored polls, so it is reported and left alone.
-    if (!e.IsMissing()) throw;
-    DefineAllPolls(table);
-    table.CreateTable();
-    table.Open();
-  }
+  OpenOrCreateTable(table, [](TTable& t) { DefineAllPolls(t); });
   ProcessPendingEvents();
 }

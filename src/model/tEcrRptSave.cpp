@@ -1,5 +1,4 @@
 // The save of a polled report from its work file, and its undoing.
-#include "model/BlockPause.h"
 #include "model/PollAutoExport.h"
 #include "model/TBlockFileReader.h"
 #include "model/TPollSave.h"
@@ -19,6 +18,7 @@
 
 #include <QFile>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 namespace {
 bool NameHas(const QString& className, const char* part) {
@@ -34,19 +34,6 @@ template <class Work> void AfterSaveStep(Work work) {
     Prompter::ShowMessage(e.Message(), Prompter::Kind::Error);
   }
 }
-
-// Makes a report part of a save for as long as it decodes.
-class JoinedSave {
-public:
-  JoinedSave(TPollSave*& slot, TPollSave& save) : slot_(slot), previous_(slot) { slot_ = &save; }
-  ~JoinedSave() { slot_ = previous_; }
-  JoinedSave(const JoinedSave&) = delete;
-  JoinedSave& operator=(const JoinedSave&) = delete;
-
-private:
-  TPollSave*& slot_;
-  TPollSave* previous_;
-};
 } // namespace
 
 bool tEcrRpt::IsFinancialHead() const {
@@ -80,7 +67,8 @@ void tEcrRpt::ReadBlockFile(QFile& file) {
 
 void tEcrRpt::ReadChained(tEcrRpt& next, QFile& file) {
   if (!joined_) return next.ReadBlockFile(file);
-  JoinedSave join(next.joined_, *joined_);
+  // The next section takes part in this save while it decodes.
+  const QScopedValueRollback join(next.joined_, joined_);
   next.ReadBlockFile(file);
 }
 
@@ -95,22 +83,12 @@ void tEcrRpt::DecodeInto(TPollSave& save, QFile& file) {
   if (!real.Active()) throw EDBEngineError(EngineError::TableCorrupt, QStringLiteral("Table: ") + GetTableName());
   TTable& rows = save.ReportRows(real.Structure());
   real.Close();
-  JoinedSave join(joined_, save);
+  // The sections decoded from AfterReadBlockFile join this save.
+  const QScopedValueRollback join(joined_, &save);
   PollId = 0;
-  BlkCount = 0;
-  TEcrBlock buffer{};
-  for (;;) {
-    ProcessPendingEvents();
-    qint32 length = 0;
-    if (!reader.Next(buffer, length)) {
-      BlkLen = 0;
-      break;
-    }
-    BlkLen = length;
-    ++BlkCount;
-    if (BlkLen > 0) DecodeBlock(rows, buffer);
-    PauseBetweenBlocks();
-  }
+  ReadBlocks(reader, [&](const TEcrBlock& block) {
+    if (BlkLen > 0) DecodeBlock(rows, block);
+  });
   // The head of a report in sections is exported section by section.
   if (AutoExport && !IsFinancialHead() && PollId > 0)
     save.AddExport({ClassName(), GetTableName(), PollId, ExportFile});

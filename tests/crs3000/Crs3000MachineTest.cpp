@@ -18,15 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QStringList Names(const tEcr& ecr, bool prgs) {
-  QStringList names;
-  const int count = prgs ? ecr.PrgCount() : ecr.RptCount();
-  for (int i = 1; i <= count; ++i)
-    names.append(prgs ? static_cast<TObject*>(ecr.Prg(i))->ClassName()
-                      : static_cast<TObject*>(ecr.Rpt(i))->ClassName());
-  return names;
-}
-
 class Crs3000Machine : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -81,8 +72,8 @@ TEST_F(Crs3000Machine, EveryRomCanBeChosenStoredAndReadBackWithItsLists) {
     EXPECT_EQ(ecr.RomName(), version.RomName);
     EXPECT_EQ(ecr.Owner(), machine.get());
     const std::unique_ptr<tEcr> today = tEcr::New(ecr.ClassType());
-    EXPECT_EQ(Names(ecr, true), Names(*today, true));
-    EXPECT_EQ(Names(ecr, false), Names(*today, false));
+    EXPECT_EQ(StandIns::ClassNames(ecr, true), StandIns::ClassNames(*today, true));
+    EXPECT_EQ(StandIns::ClassNames(ecr, false), StandIns::ClassNames(*today, false));
     for (int i = 1; i <= ecr.PrgCount(); ++i) EXPECT_EQ(ecr.Prg(i)->GetProgramID(), "Set1");
     QStringList reports;
     ecr.MakeRptLstBx(reports);
@@ -94,7 +85,7 @@ TEST_F(Crs3000Machine, AMachineStoredByAnOlderBuildGetsTodaysListsAndKeepsItsTab
   const std::unique_ptr<tMachine> machine = ChooseMachine(QStringLiteral("Till"), QStringLiteral("2.23"));
   tEcr& ecr = *machine->Ecr();
   ASSERT_GE(ecr.PrgCount(), 2);
-  const QStringList today = Names(ecr, true);
+  const QStringList today = StandIns::ClassNames(ecr, true);
   ecr.FindPrgByClass(QString::fromLatin1(StandIns::PLU))->SetProgramID(QStringLiteral("Plus"));
   ecr.FindPrgByClass(QString::fromLatin1(StandIns::Coupon224))->SetProgramID(QStringLiteral("Coupons"));
   ecr.Prgs()->Delete(ecr.Prgs()->IndexOf(ecr.FindPrgByClass(QString::fromLatin1(StandIns::DateTime))));
@@ -102,7 +93,7 @@ TEST_F(Crs3000Machine, AMachineStoredByAnOlderBuildGetsTodaysListsAndKeepsItsTab
   CloseMachineFile();
   const std::unique_ptr<tMachine> back = FindMachine(QStringLiteral("Till"));
   ASSERT_TRUE(back && back->Ecr());
-  EXPECT_EQ(Names(*back->Ecr(), true), today);
+  EXPECT_EQ(StandIns::ClassNames(*back->Ecr(), true), today);
   EXPECT_EQ(back->Ecr()->FindPrgByClass(QString::fromLatin1(StandIns::PLU))->GetProgramID(), "Plus");
   EXPECT_EQ(back->Ecr()->FindPrgByClass(QString::fromLatin1(StandIns::Coupon224))->GetProgramID(), "Coupons");
   // The program the old build did not have starts on the common set, which the machine's own replaces.

@@ -4,6 +4,7 @@
 // instances, so that tests can see which objects a driver built and that the model
 // choice frees every candidate it does not hand out.
 #include "model/EcrStreamForm.h"
+#include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/TTable.h"
@@ -68,6 +69,16 @@ inline bool IsRegistered(const QString& name) {
   } catch (const EClassNotRegistered&) {
     return false;
   }
+}
+
+// The class names of the driver's programs (prgs) or reports, in list order.
+inline QStringList ClassNames(const tEcr& ecr, bool prgs) {
+  QStringList names;
+  const int count = prgs ? ecr.PrgCount() : ecr.RptCount();
+  for (int i = 1; i <= count; ++i)
+    names.append(prgs ? static_cast<TObject*>(ecr.Prg(i))->ClassName()
+                      : static_cast<TObject*>(ecr.Rpt(i))->ClassName());
+  return names;
 }
 
 inline constexpr char DateTime[] = "tEcrPrgCrs3000DateTime";

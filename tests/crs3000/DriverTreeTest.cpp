@@ -44,15 +44,6 @@ private:
   ScopedForm form_;
 };
 
-QStringList ClassNames(const tEcr& ecr, bool prgs) {
-  QStringList names;
-  const int count = prgs ? ecr.PrgCount() : ecr.RptCount();
-  for (int i = 1; i <= count; ++i)
-    names.append(prgs ? static_cast<TObject*>(ecr.Prg(i))->ClassName()
-                      : static_cast<TObject*>(ecr.Rpt(i))->ClassName());
-  return names;
-}
-
 QStringList RegisteredOnly(const QStringList& names) {
   QStringList registered;
   for (const QString& name : names)
@@ -134,8 +125,8 @@ TEST_F(DriverTree, EveryRomIsARegisteredLeafWithTheListedClassesThatExist) {
     tEcr* result = nullptr;
     ecr->GetModel(result);
     EXPECT_EQ(result, ecr.get());
-    EXPECT_EQ(ClassNames(*ecr, true), RegisteredOnly(Crs3000RomLists::PrgClassNames(version.Column)));
-    EXPECT_EQ(ClassNames(*ecr, false), RegisteredOnly(Crs3000RomLists::RptClassNames(version.Column)));
+    EXPECT_EQ(StandIns::ClassNames(*ecr, true), RegisteredOnly(Crs3000RomLists::PrgClassNames(version.Column)));
+    EXPECT_EQ(StandIns::ClassNames(*ecr, false), RegisteredOnly(Crs3000RomLists::RptClassNames(version.Column)));
     for (int p = 1; p <= ecr->PrgCount(); ++p) EXPECT_EQ(ecr->Prg(p)->Owner(), ecr.get());
   }
 }

@@ -5,6 +5,7 @@
 #include "model/TBlockFileWriter.h"
 
 #include "TestSupport.h"
+#include "model/ModelFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,41 +15,24 @@
 namespace {
 QString Fixture(const char* name) { return TestSupport::DataPath(QStringLiteral("model/") + QLatin1String(name)); }
 
-struct ReadBlock {
-  qint32 length;
-  QByteArray bytes;
-};
-
-QList<ReadBlock> ReadAll(const QString& path, qint32* count = nullptr) {
-  QFile file(path);
-  TBlockFileReader reader(file);
-  if (count) *count = reader.Count();
-  QList<ReadBlock> blocks;
-  TEcrBlock buffer{};
-  qint32 length = 0;
-  while (reader.Next(buffer, length))
-    blocks.append({length, QByteArray(reinterpret_cast<const char*>(buffer.data()), length)});
-  return blocks;
-}
-
 TEST(BlockFile, ReadsToTheEndWhateverTheCountSays) {
   qint32 count = 0;
-  const QList<ReadBlock> blocks = ReadAll(Fixture("stale_count.blk"), &count);
+  const QList<QByteArray> blocks = Blocks(Fixture("stale_count.blk"), &count);
   EXPECT_EQ(count, 3);
   ASSERT_EQ(blocks.size(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(blocks[i].bytes, QByteArray(10 * (i + 1), char(i + 1)));
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(blocks[i], QByteArray(10 * (i + 1), char(i + 1)));
 }
 
 TEST(BlockFile, ReadsAFullSizedBlockAndAnEmptyOne) {
-  const QList<ReadBlock> blocks = ReadAll(Fixture("three_blocks.blk"));
+  const QList<QByteArray> blocks = Blocks(Fixture("three_blocks.blk"));
   ASSERT_EQ(blocks.size(), 3);
-  EXPECT_EQ(blocks[1].length, 4096);
-  EXPECT_EQ(blocks[1].bytes.at(4095), char(0xFF));
-  const QList<ReadBlock> withEmpty = ReadAll(Fixture("empty_block.blk"));
+  EXPECT_EQ(blocks[1].size(), 4096);
+  EXPECT_EQ(blocks[1].at(4095), char(0xFF));
+  const QList<QByteArray> withEmpty = Blocks(Fixture("empty_block.blk"));
   ASSERT_EQ(withEmpty.size(), 2);
-  EXPECT_EQ(withEmpty[0].length, 0);
-  EXPECT_EQ(withEmpty[1].bytes, QByteArray("z"));
-  EXPECT_TRUE(ReadAll(Fixture("count_only.blk")).isEmpty());
+  EXPECT_EQ(withEmpty[0].size(), 0);
+  EXPECT_EQ(withEmpty[1], QByteArray("z"));
+  EXPECT_TRUE(Blocks(Fixture("count_only.blk")).isEmpty());
 }
 
 TEST(BlockFile, RefusesDamagedFilesWithoutOverrunningTheBuffer) {
@@ -125,9 +109,9 @@ TEST(BlockFile, ContinuingAFileReplacesItsLastBlockAndCutsWhatFollowed) {
   writer.Write(last, 20); // shorter than before: the old tail must not stay behind
   writer.Finish(5);
   file.close();
-  const QList<ReadBlock> blocks = ReadAll(path);
+  const QList<QByteArray> blocks = Blocks(path);
   ASSERT_EQ(blocks.size(), 5);
-  EXPECT_EQ(blocks[4].bytes, QByteArray(1, char(9)) + QByteArray(19, char(5)));
-  EXPECT_EQ(blocks[3].bytes, QByteArray(40, char(4)));
+  EXPECT_EQ(blocks[4], QByteArray(1, char(9)) + QByteArray(19, char(5)));
+  EXPECT_EQ(blocks[3], QByteArray(40, char(4)));
 }
 } // namespace

@@ -8,8 +8,6 @@
 #include "crs-sim/SimFraming.h"
 #include "crs3000/tEcrCrs3000.h"
 #include "model/tEcr.h"
-#include "platform/engine/EngineConfig.h"
-#include "platform/engine/TSession.h"
 #include "platform/sys/Folders.h"
 #include "store/StreamRegistry.h"
 
@@ -47,9 +45,6 @@ QByteArray CommandBody(quint8 command, const QByteArray& data, const QByteArray&
 
 ProtoFixture::ProtoFixture() : sim(SimConfig()) {
   QDir().mkpath(Folders::CommonFolder());
-  // Each test stores its polls and tables in a data folder of its own.
-  QDir().mkpath(work.filePath(QStringLiteral("data")));
-  EngineConfig::SetAlias(QString::fromLatin1(EngineConfig::kDataAlias), work.filePath(QStringLiteral("data")));
   for (int i = 0; i < CrsTiming::IntervalCount; ++i) {
     const auto interval = CrsTiming::Interval(i);
     SetMs(CrsTiming::Name(interval), WaitsForAnAnswer(interval)
@@ -83,8 +78,6 @@ ProtoFixture::~ProtoFixture() {
   module.reset();
   port.SetOpen(false);
   sim.Stop();
-  TSession::Default().CloseAll();
-  EngineConfig::DeleteAlias(QString::fromLatin1(EngineConfig::kDataAlias));
   TCommWorkFile::SetFolder(QString());
   SetSclFileFolder(QString());
   ProtoStandIns::FailingCodes().clear();

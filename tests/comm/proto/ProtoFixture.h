@@ -4,6 +4,7 @@
 // receiver of the session messages. Every interval of the protocol is scaled down; the
 // wall time of the progress lines is fixed.
 #include "LinkTestSupport.h"
+#include "model/ScopedDataFolder.h"
 #include "comm/TProgressLines.h"
 #include "comm/TSessionMsgEvent.h"
 #include "comm/TdmCommCrs.h"
@@ -77,6 +78,7 @@ protected:
   FixedWallClock clock;
   ScriptedPrompter prompter;
   QTemporaryDir work;
+  ScopedDataFolder data{work.path()}; // each test stores its polls and tables apart
   PtyPair pty; // the register's end is the master
   CrsSim sim;
   TSclComPort port;

@@ -55,7 +55,7 @@ QList<qint64> ModelFixture::PollIds(const QString& where, const QVariantList& va
   return ids;
 }
 
-QList<QByteArray> ModelFixture::Blocks(const QString& path, qint32* count) {
+QList<QByteArray> Blocks(const QString& path, qint32* count) {
   QFile file(path);
   TBlockFileReader reader(file);
   if (count) *count = reader.Count();

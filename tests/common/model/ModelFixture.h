@@ -1,8 +1,9 @@
 #pragma once
 // What the register-model tests share: a quiet, fast environment (no pause between
-// blocks, a scripted prompter, a fixed clock, settings in the test's own home), work files
-// built from blocks, row counts read straight from the database, and a register driver
-// whose programs and reports the tests add.
+// blocks, a scripted prompter, a fixed clock, settings in the test's own home, tables in
+// a data folder of its own), work files built from blocks, row counts read straight from
+// the database, and a register driver whose programs and reports the tests add.
+#include "model/ScopedDataFolder.h"
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
@@ -29,10 +30,9 @@ protected:
   static qint64 Rows(const QString& database, const QString& table, const QString& where = QString(),
                      const QVariantList& values = {});
   static QList<qint64> PollIds(const QString& where = QString(), const QVariantList& values = {});
-  // The blocks of a block file.
-  static QList<QByteArray> Blocks(const QString& path, qint32* count = nullptr);
 
   QTemporaryDir dir;
+  ScopedDataFolder data{dir.path()}; // every test starts with no tables
   TimingProfile profile;
   ScriptedPrompter prompter;
   FakeClock clock{QDateTime(QDate(2026, 3, 4), QTime(10, 30))};
@@ -51,6 +51,8 @@ public:
   void Add(std::unique_ptr<tEcrRpt> rpt) { AddRpt(std::move(rpt)); }
 };
 
+// The blocks of a block file, read with the model's reader; count gets the file's count.
+QList<QByteArray> Blocks(const QString& path, qint32* count = nullptr);
 // A stored register block: DLE STX, the block number, the record count, the data, DLE
 // ETX and two CRC bytes (not checked here).
 QByteArray Framed(const QByteArray& data, int blockNumber = 1);
