@@ -40,6 +40,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -148,13 +149,21 @@ struct Session {
     return *receiver.message == MpmSuccessfull && rpt->Blocks == kBlocks ? wall : -1;
   }
 
-  // Bytes of the exchange by direction, as the register's transcript has them.
-  void Bytes(double& fromRegister, double& fromSystem, double& blockBytes) const {
-    fromRegister = fromSystem = blockBytes = 0;
+  // A poll's wall time and the bytes of its exchange by direction, as the register's
+  // transcript has them.
+  struct Figures {
+    double seconds = 0, fromRegister = 0, fromSystem = 0, blockBytes = 0;
+  };
+  // One poll and its figures; none when it failed.
+  std::optional<Figures> Measure() {
+    Figures f;
+    f.seconds = Poll();
+    if (f.seconds < 0) return std::nullopt;
     for (const SimTranscriptEntry& e : sim.Transcript()) {
-      (e.sent ? fromRegister : fromSystem) += double(e.wire.size());
-      if (e.sent && e.kind == SimWireFrame::Data) blockBytes += double(e.wire.size());
+      (e.sent ? f.fromRegister : f.fromSystem) += double(e.wire.size());
+      if (e.sent && e.kind == SimWireFrame::Data) f.blockBytes += double(e.wire.size());
     }
+    return f;
   }
 
   // Per block, from the register's clock: the time from the block's last byte to the
@@ -217,13 +226,11 @@ void Unpaced(benchmark::State& state) {
   Session session(0);
   double wall = 0, raw = 0, blockBytes = 0;
   for (auto _ : state) {
-    const double seconds = session.Poll();
-    if (seconds < 0) return state.SkipWithError("the poll failed");
-    double fromRegister = 0, fromSystem = 0, blocks = 0;
-    session.Bytes(fromRegister, fromSystem, blocks);
-    wall += seconds;
-    blockBytes += blocks;
-    raw += RawPtySeconds(int(blocks));
+    const auto f = session.Measure();
+    if (!f) return state.SkipWithError("the poll failed");
+    wall += f->seconds;
+    blockBytes += f->blockBytes;
+    raw += RawPtySeconds(int(f->blockBytes));
   }
   state.counters["report_MBps"] = blockBytes / wall / 1e6;
   state.counters["raw_pty_MBps"] = blockBytes / raw / 1e6;
@@ -258,13 +265,11 @@ void Paced9600(benchmark::State& state) {
   double wall = 0, lineAll = 0, lineRegister = 0;
   std::vector<double> systemMs, registerMs;
   for (auto _ : state) {
-    const double seconds = session.Poll();
-    if (seconds < 0) return state.SkipWithError("the poll failed");
-    double fromRegister = 0, fromSystem = 0, blocks = 0;
-    session.Bytes(fromRegister, fromSystem, blocks);
-    wall += seconds;
-    lineAll += (fromRegister + fromSystem) * 10 / kPacedBaud;
-    lineRegister += fromRegister * 10 / kPacedBaud;
+    const auto f = session.Measure();
+    if (!f) return state.SkipWithError("the poll failed");
+    wall += f->seconds;
+    lineAll += (f->fromRegister + f->fromSystem) * 10 / kPacedBaud;
+    lineRegister += f->fromRegister * 10 / kPacedBaud;
     session.Turnarounds(systemMs, registerMs);
   }
   state.counters["wall_s"] = wall / double(state.iterations());

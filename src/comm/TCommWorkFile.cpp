@@ -1,21 +1,16 @@
 #include "comm/TCommWorkFile.h"
 
 #include "model/EInOutError.h"
+#include "model/EcrErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QtEndian>
+#include <algorithm>
 
 namespace {
 QString& TheFolder() {
   static QString folder;
   return folder;
-}
-
-QByteArray Le32(qint32 value) {
-  QByteArray bytes(4, '\0');
-  qToLittleEndian<qint32>(value, bytes.data());
-  return bytes;
 }
 } // namespace
 
@@ -37,36 +32,30 @@ void TCommWorkFile::Rebind() { Bind(slot_); }
 
 void TCommWorkFile::Create(const QByteArray& block) {
   Rebind();
-  if (!file_.open(QIODevice::ReadWrite | QIODevice::Truncate))
+  try {
+    writer_.emplace(TBlockFileWriter::Rewrite(file_));
+  } catch (const EInOutError&) {
     throw EInOutError(QStringLiteral("Cannot create the work file %1: %2").arg(file_.fileName(), file_.errorString()));
+  }
   blkCount_ = 0;
-  const QByteArray count = Le32(0);
-  Write(count.constData(), count.size());
   Append(block);
 }
 
 void TCommWorkFile::Append(const QByteArray& block) {
-  if (!file_.isOpen()) throw EInOutError(QStringLiteral("The work file is not open"));
-  const QByteArray length = Le32(qint32(block.size()));
-  Write(length.constData(), length.size());
-  Write(block.constData(), block.size());
+  if (!writer_ || !file_.isOpen()) throw EInOutError(QStringLiteral("The work file is not open"));
+  if (block.size() > kEcrBlockSize) throw ERangeError();
+  TEcrBlock buffer{};
+  std::copy(block.begin(), block.end(), reinterpret_cast<char*>(buffer.data()));
+  writer_->Write(buffer, qint32(block.size()));
   ++blkCount_;
 }
 
 void TCommWorkFile::WriteBlockCount() {
-  if (!file_.isOpen()) throw EInOutError(QStringLiteral("The work file is not open"));
-  const QByteArray count = Le32(blkCount_);
-  if (!file_.seek(0)) throw EInOutError(QStringLiteral("Cannot write the work file %1").arg(file_.fileName()));
-  Write(count.constData(), count.size());
-  if (!file_.seek(file_.size()) || !file_.flush())
-    throw EInOutError(QStringLiteral("Cannot write the work file %1").arg(file_.fileName()));
+  if (!writer_ || !file_.isOpen()) throw EInOutError(QStringLiteral("The work file is not open"));
+  writer_->Finish(blkCount_);
 }
 
 void TCommWorkFile::Close() {
+  writer_.reset();
   if (file_.isOpen()) file_.close();
-}
-
-void TCommWorkFile::Write(const char* bytes, qint64 size) {
-  if (file_.write(bytes, size) != size)
-    throw EInOutError(QStringLiteral("Cannot write the work file %1: %2").arg(file_.fileName(), file_.errorString()));
 }

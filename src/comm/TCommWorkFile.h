@@ -4,9 +4,12 @@
 // A received block is stored as its frame with the doubling removed, from DLE STX to the
 // second CRC byte. Each slot has its own file, named after the program, "WORKFILE", the
 // slot and ".ECR", and every transfer of the slot rewrites it.
+#include "model/TBlockFileWriter.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <optional>
 
 class TCommWorkFile {
 public:
@@ -25,16 +28,15 @@ public:
 
   // Creates the file with the count 0 and stores the first block. EInOutError on failure.
   void Create(const QByteArray& block);
-  // Stores one more block.
+  // Stores one more block (at most one block file block long, else ERangeError).
   void Append(const QByteArray& block);
   // Writes the number of blocks stored at the start of the file.
   void WriteBlockCount();
   void Close();
 
 private:
-  void Write(const char* bytes, qint64 size);
-
   QFile file_;
+  std::optional<TBlockFileWriter> writer_; // while the file is open for a transfer
   int slot_ = 0;
   qint32 blkCount_ = 0;
 };

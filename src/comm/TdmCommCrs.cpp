@@ -217,6 +217,10 @@ void TdmCommCrs::PrepareTransfer(quint8 command) {
   CmdParams.store = CrsCmd::StoreNumberText(Machine ? Machine->StoreNumber : 0);
   CmdParams.first = 0x01;
   CmdParams.last = 0x24;
+  StartCmnd(command);
+}
+
+void TdmCommCrs::StartCmnd(quint8 command) {
   CmdCode = command;
   BlkRetries = 0;
   CmdRetries = 0;

@@ -89,6 +89,8 @@ private:
   void Unexpected();
   bool Ended() const { return State == PollDone || State == PollFailed; }
   void PrepareTransfer(quint8 command);
+  // A new command: its code, and the retry counts from 0.
+  void StartCmnd(quint8 command);
 
   // Program receive.
   void GetPrgStep();
@@ -133,12 +135,17 @@ private:
   void GetStatusStep();
   bool StatusSntCmnd();
   void ReactToStatus(quint8 statusByte);
+  // A timed-out or NAKed command goes again from `from` ("T" or "N"); true when the step
+  // called itself, otherwise the transfer has failed.
+  bool RetryCmnd(PollState from);
   // The common rows of a sub-step's command answer: BadCrc, CommErr, TimeOut, GotNak;
   // true when the step called itself.
-  bool RetryCmnd(PollState from);
   bool SubStepRetry();
   bool AnsweredThenStatus();
   void ToStatusCheck();
+  // A sub-step called by its caller (State still the caller's `entry`) keeps the caller in
+  // returnTo, becomes the step and starts in PollInit with InitMsg.
+  void EnterSubStep(PollState entry, TStep& returnTo, void (TdmCommCrs::*self)());
   void EndSubStep(TStep returnTo, PollState returnState);
   bool IsStep(TStep a, void (TdmCommCrs::*b)()) const { return a == static_cast<TStep>(b); }
   template <class F> void SetStep(F step) { Step = static_cast<TStep>(step); }

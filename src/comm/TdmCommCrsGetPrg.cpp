@@ -90,7 +90,6 @@ bool TdmCommCrs::GetPrgSntCmnd() {
       SendNak();
       break;
     }
-    ShowStatusMsg(QStringLiteral("T"));
     if (RetryCmnd(PollInit)) return true;
     break;
   }

@@ -72,9 +72,7 @@ bool TdmCommCrs::SetRangeFromRpt() {
 
 bool TdmCommCrs::ReadRptSendCmnd() {
   if (Msg == InitMsg) {
-    CmdCode = CrsCmd::ReadRpt;
-    BlkRetries = 0;
-    CmdRetries = 0;
+    StartCmnd(CrsCmd::ReadRpt);
     AddStatusLine(QStringLiteral("Reading Report ") + Rpt->GetRptName(), true);
     TraceMark(QStringLiteral("Reading_Report_") + Rpt->GetRptName());
   }
@@ -116,7 +114,6 @@ bool TdmCommCrs::ReadRptSntCmnd() {
     break;
   case TimeOut:
   case GotNak:
-    ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
     if (RetryCmnd(PollSendCmnd)) return true;
     break;
   default:

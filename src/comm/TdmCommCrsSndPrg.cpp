@@ -85,7 +85,6 @@ bool TdmCommCrs::SndPrgSntCmnd() {
     return true;
   case TimeOut:
   case GotNak:
-    ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
     if (RetryCmnd(PollInit)) return true;
     break;
   default:

@@ -11,9 +11,10 @@
 
 #include <QTimer>
 
-// A command that timed out or was NAKed goes again from `from` while retries remain: true
-// when it went again; otherwise the transfer has failed.
+// A command that timed out or was NAKed ("T" or "N" on the progress line) goes again from
+// `from` while retries remain: true when it went again; otherwise the transfer has failed.
 bool TdmCommCrs::RetryCmnd(PollState from) {
+  ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
   if (CmdRetries >= CrsTiming::Times(CrsTiming::CmdRetries)) {
     State = PollFailed;
     return false;
@@ -36,7 +37,6 @@ bool TdmCommCrs::SubStepRetry() {
     return false;
   case TimeOut:
   case GotNak:
-    ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
     return RetryCmnd(PollInit);
   default:
     return false;
@@ -72,6 +72,14 @@ bool TdmCommCrs::AnsweredThenStatus() {
   return SubStepRetry();
 }
 
+void TdmCommCrs::EnterSubStep(PollState entry, TStep& returnTo, void (TdmCommCrs::*self)()) {
+  if (State != entry) return;
+  returnTo = Step;
+  SetStep(self);
+  Msg = InitMsg;
+  State = PollInit;
+}
+
 void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
   const bool done = State == PollDone;
   TmrBlock->stop();
@@ -84,18 +92,11 @@ void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
 
 void TdmCommCrs::ConsldtStep() {
   if (!EnterStep("Consldt-")) return;
-  if (State == PollCnsldt) { // entered from the report read
-    CnsldtReturn = Step;
-    SetStep(&TdmCommCrs::ConsldtStep);
-    Msg = InitMsg;
-    State = PollInit;
-  }
+  EnterSubStep(PollCnsldt, CnsldtReturn, &TdmCommCrs::ConsldtStep); // from the report read
   switch (State) {
   case PollInit:
     if (Msg == InitMsg) {
-      CmdCode = Rpt->GetIntParam(5) == 1 ? CrsCmd::CnsldtReset : CrsCmd::CnsldtRead;
-      BlkRetries = 0;
-      CmdRetries = 0;
+      StartCmnd(Rpt->GetIntParam(5) == 1 ? CrsCmd::CnsldtReset : CrsCmd::CnsldtRead);
       AddStatusLine(QStringLiteral("Consolidating ") + Rpt->GetRptName(), false);
       TraceMark(QStringLiteral("Consolidating_") + Rpt->GetRptName());
     }
@@ -115,18 +116,11 @@ void TdmCommCrs::ConsldtStep() {
 
 void TdmCommCrs::ClearRptFlgStep() {
   if (!EnterStep("ClearRptFlg-")) return;
-  if (State == PollClearing) { // entered from the report read
-    ClearReturn = Step;
-    SetStep(&TdmCommCrs::ClearRptFlgStep);
-    Msg = InitMsg;
-    State = PollInit;
-  }
+  EnterSubStep(PollClearing, ClearReturn, &TdmCommCrs::ClearRptFlgStep); // from the report read
   switch (State) {
   case PollInit:
     if (Msg == InitMsg) {
-      CmdCode = CrsCmd::ClearFlag;
-      BlkRetries = 0;
-      CmdRetries = 0;
+      StartCmnd(CrsCmd::ClearFlag);
       AddStatusLine(QStringLiteral("Clear Flag "), false);
       TraceMark(QStringLiteral("Clear_Flag"));
     }
@@ -149,18 +143,11 @@ void TdmCommCrs::ClearRptFlgStep() {
 
 void TdmCommCrs::GetStatusStep() {
   if (!EnterStep("GetStatus-")) return;
-  if (State == PollGetStatus) { // entered from another step
-    StatusReturn = Step;
-    SetStep(&TdmCommCrs::GetStatusStep);
-    Msg = InitMsg;
-    State = PollInit;
-  }
+  EnterSubStep(PollGetStatus, StatusReturn, &TdmCommCrs::GetStatusStep); // from a send or a sub-step
   switch (State) {
   case PollInit:
     if (Msg == InitMsg) {
-      CmdCode = CrsCmd::Status;
-      BlkRetries = 0;
-      CmdRetries = 0;
+      StartCmnd(CrsCmd::Status);
       StatPolls = 0;
       AddStatusLine(QStringLiteral("Status Check"), true);
       TraceMark(QStringLiteral("Status_Check"));

@@ -5,12 +5,16 @@
 
 #include "comm/TCommWorkFile.h"
 #include "crs-sim/SimFault.h"
+#include "model/EInOutError.h"
+#include "model/EcrErrors.h"
+#include "model/ModelFixture.h"
 #include "model/tEcrPrg.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV302.h"
 #include "store/StreamRegistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -56,6 +60,26 @@ TEST(ModuleWorkFile, OneFilePerSlot) {
   EXPECT_EQ(TCommWorkFile::FileName(3), app + "WORKFILE3.ECR");
   EXPECT_EQ(TCommWorkFile::FileName(4), app + "WORKFILE4.ECR");
   EXPECT_EQ(TCommWorkFile::FileName(128), app + "WORKFILE128.ECR");
+}
+
+// The work file is a block file the model reads back; a frame longer than a block is
+// refused when it comes, not when the file is read.
+TEST(ModuleWorkFile, BlocksReadBackInOrderAndAnOversizedFrameIsRefused) {
+  QTemporaryDir folder;
+  TCommWorkFile::SetFolder(folder.path());
+  TCommWorkFile file;
+  file.Bind(5);
+  file.Create(QByteArray("first"));
+  file.Append(QByteArray(kEcrBlockSize, 'x'));
+  EXPECT_THROW(file.Append(QByteArray(kEcrBlockSize + 1, 'y')), ERangeError);
+  file.WriteBlockCount();
+  file.Close();
+  EXPECT_THROW(file.Append(QByteArray("late")), EInOutError);
+  TCommWorkFile::SetFolder(QString());
+  qint32 count = 0;
+  EXPECT_EQ(Blocks(folder.filePath(TCommWorkFile::FileName(5)), &count),
+            (QList<QByteArray>{QByteArray("first"), QByteArray(kEcrBlockSize, 'x')}));
+  EXPECT_EQ(count, 2);
 }
 
 TEST_F(ModuleBase, TheNextTransferOfTheSlotRewritesItsWorkFile) {
