@@ -130,8 +130,8 @@ std::unique_ptr<tMachine> SelectMachine(bool maintenance) {
     if (!OpenMachineFile()) return nullptr;
   }
   tMachineSelection selection(maintenance);
-  const QVariantMap args{{QStringLiteral("Maintenance"), maintenance}};
-  if (FormRegistry::Show(EcrForms::MachineList(), &selection, args) != EcrForms::FormOk) return nullptr;
+  MachineListRequest request{selection, maintenance};
+  if (FormRegistry::Show(request) != EcrForms::FormOk) return nullptr;
   return std::move(selection.Chosen);
 }
 

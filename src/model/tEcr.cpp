@@ -203,8 +203,8 @@ void tEcr::SelectModel(tEcr*& result, int level) {
                                         : candidate->RomName();
       choice.Add(std::move(candidate), text);
     }
-    const QVariantMap args{{QStringLiteral("Caption"), choice.Caption()}};
-    if (FormRegistry::Show(EcrForms::ModelChooser(), &choice, args) != EcrForms::FormOk) choice.DropResult();
+    ModelChoiceRequest request{choice, choice.Caption()};
+    if (FormRegistry::Show(request) != EcrForms::FormOk) choice.DropResult();
   } catch (...) {
     choice.DropResult();
     throw;
@@ -213,14 +213,16 @@ void tEcr::SelectModel(tEcr*& result, int level) {
 
 std::unique_ptr<tEcrPrg> tEcr::SelectAPrg(PrgMode mode) const {
   tEcrSelection selection(*this, mode, false, OfferedPrgs(mode));
-  if (FormRegistry::Show(EcrForms::PrgSelector(), &selection) != EcrForms::FormOk) return nullptr;
+  PrgSelectRequest request{selection};
+  if (FormRegistry::Show(request) != EcrForms::FormOk) return nullptr;
   if (selection.Chosen.isEmpty()) return nullptr;
   return FindPrgByName(selection.Chosen.first());
 }
 
 std::optional<std::vector<tEcr::ChosenPrg>> tEcr::SelectPrgs(PrgMode mode) const {
   tEcrSelection selection(*this, mode, true, OfferedPrgs(mode));
-  if (FormRegistry::Show(EcrForms::PrgSelector(), &selection) != EcrForms::FormOk) return std::nullopt;
+  PrgSelectRequest request{selection};
+  if (FormRegistry::Show(request) != EcrForms::FormOk) return std::nullopt;
   std::vector<ChosenPrg> chosen;
   for (const QString& name : selection.Chosen)
     if (std::unique_ptr<tEcrPrg> copy = FindPrgByName(name)) chosen.push_back(ChosenPrg{name, std::move(copy)});
@@ -231,13 +233,15 @@ std::unique_ptr<tEcrRpt> tEcr::SelectARpt() const {
   QStringList offered;
   MakeRptLstBx(offered);
   tEcrSelection selection(*this, 0, false, offered);
-  if (FormRegistry::Show(EcrForms::RptSelector(), &selection) != EcrForms::FormOk) return nullptr;
+  RptSelectRequest request{selection};
+  if (FormRegistry::Show(request) != EcrForms::FormOk) return nullptr;
   if (selection.Chosen.isEmpty()) return nullptr;
   return FindRptByName(selection.Chosen.first());
 }
 
 void tEcr::EditProgramIDs(const QString& defaultID) {
-  FormRegistry::Show(EcrForms::PrgIdEditor(), this, {{QStringLiteral("DefaultID"), defaultID}});
+  PrgIdRequest request{*this, defaultID};
+  FormRegistry::Show(request);
 }
 
 QStringList tEcr::OfferedPrgs(PrgMode mode) const {

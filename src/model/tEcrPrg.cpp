@@ -138,5 +138,6 @@ void tEcrPrg::Maintain() {
 bool tEcrPrg::MntPrgOpts() {
   const QString form = GetOptsFormClass();
   if (form == QLatin1String(kNoOptionsForm)) return true;
-  return FormRegistry::Show(form, this, {{QStringLiteral("Caption"), GetPrgName()}}) == EcrForms::FormOk;
+  PrgOptsRequest request{*this, GetPrgName()};
+  return FormRegistry::Show(request, form) == EcrForms::FormOk;
 }

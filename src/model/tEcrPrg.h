@@ -13,10 +13,10 @@
 // A send refuses to start when a record cannot be encoded: WriteBlockFile raises
 // EEncodeAborted (with the message "Got Exception ... Aborting") and the chain stops.
 //
-// Forms are reached through the form registry: the maintenance form (GetMaintFormClass,
-// with the program as subject and the "Caption"), the options form (GetOptsFormClass) and
-// the "TfmSaveProgress" window of a long receive ("Percent"; "Close" at the end), which is
-// left out when no window library is loaded.
+// Forms are reached through the form registry (requests in EcrForms.h): the maintenance
+// form (GetMaintFormClass, a PrgMaintRequest), the options form (GetOptsFormClass, a
+// PrgOptsRequest) and the "Save Progress" window of a long receive (SaveProgressRequest),
+// which is left out when no window library has registered one.
 #include "model/tEcrFnct.h"
 #include "model/tEcrPrgCaps.h"
 #include "platform/engine/TableDef.h"

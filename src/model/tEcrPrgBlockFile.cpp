@@ -1,5 +1,6 @@
 // The block files of a program table: writing a send file and reading a received one.
 #include "model/EcrErrors.h"
+#include "model/EcrForms.h"
 #include "model/TBlockFileReader.h"
 #include "model/TBlockFileWriter.h"
 #include "model/TProgramReceive.h"
@@ -12,29 +13,32 @@
 #include <QScopedValueRollback>
 
 namespace {
-const QString kProgressForm = QStringLiteral("TfmSaveProgress");
-
 // The "Save Progress" window of a long receive, when a window library provides one.
 class SaveProgress {
 public:
   SaveProgress(TObject* subject, qint32 blocks)
-      : subject_(subject), blocks_(blocks), shown_(blocks > 1 && FormRegistry::Has(kProgressForm)) {
-    if (shown_) FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Percent"), 0}});
+      : subject_(subject), blocks_(blocks), shown_(blocks > 1 && FormRegistry::Has<SaveProgressRequest>()) {
+    if (shown_) Show(0, false);
   }
   ~SaveProgress() {
     if (!shown_) return;
     try {
-      FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Close"), true}});
+      Show(100, true);
     } catch (...) {
     }
   }
   SaveProgress(const SaveProgress&) = delete;
   SaveProgress& operator=(const SaveProgress&) = delete;
   void Step(qint32 done) {
-    if (shown_) FormRegistry::Show(kProgressForm, subject_, {{QStringLiteral("Percent"), done * 100 / blocks_}});
+    if (shown_) Show(done * 100 / blocks_, false);
   }
 
 private:
+  void Show(int percent, bool close) {
+    SaveProgressRequest request{subject_, percent, close};
+    FormRegistry::Show(request);
+  }
+
   TObject* subject_;
   qint32 blocks_;
   bool shown_;

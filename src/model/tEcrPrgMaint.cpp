@@ -1,5 +1,6 @@
 #include "model/tEcrPrgMaint.h"
 
+#include "model/EcrForms.h"
 #include "model/tEcrPrg.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/Prompter.h"
@@ -12,5 +13,6 @@ void tEcrPrgMaint::ShowForm() {
     Prompter::ShowMessage(QStringLiteral("Not Implemented"));
     return;
   }
-  FormRegistry::Show(formClass_, &program_, {{QStringLiteral("Caption"), program_.GetPrgName()}});
+  PrgMaintRequest request{program_, program_.GetPrgName()};
+  FormRegistry::Show(request, formClass_);
 }

@@ -12,8 +12,9 @@
 // values in chain order. A failed save leaves AllPolls and every report table as they
 // were, sets PollId to 0, and neither exports nor prints.
 //
-// Forms are reached through the form registry: the report form (ReportFormClass; subject
-// the report, "Print" and "PollId"), the options form (GetOptsFormClass, "Caption").
+// Forms are reached through the form registry under the class's form names: the report
+// form (ReportFormClass, a RptPresentRequest) and the options form (GetOptsFormClass, a
+// RptOptsRequest); see EcrForms.h.
 #include "model/tEcrFnct.h"
 #include "platform/engine/TableDef.h"
 #include "platform/engine/TblScnRecords.h"

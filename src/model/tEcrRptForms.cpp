@@ -9,7 +9,8 @@
 bool tEcrRpt::MntRptOpts() {
   const QString form = GetOptsFormClass();
   if (form == QLatin1String(kNoOptionsForm)) return true;
-  return FormRegistry::Show(form, this, {{QStringLiteral("Caption"), GetRptName()}}) == EcrForms::FormOk;
+  RptOptsRequest request{*this, GetRptName()};
+  return FormRegistry::Show(request, form) == EcrForms::FormOk;
 }
 
 void tEcrRpt::Present(bool print, qint32 pollId) {
@@ -31,5 +32,6 @@ void tEcrRpt::Present(bool print, qint32 pollId) {
     Prompter::ShowMessage(QStringLiteral("No Data Available"));
     return;
   }
-  FormRegistry::Show(form, this, {{QStringLiteral("Print"), print}, {QStringLiteral("PollId"), pollId}});
+  RptPresentRequest request{*this, print, pollId};
+  FormRegistry::Show(request, form);
 }

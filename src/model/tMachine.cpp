@@ -47,8 +47,8 @@ bool tMachine::DoMaint(bool isNew, const QStringList& usedIds) {
     if (!chosen) throw EUserAbort();
     SetEcr(std::move(chosen));
   }
-  const QVariantMap args{{QStringLiteral("New"), isNew}, {QStringLiteral("UsedIds"), usedIds}};
-  return FormRegistry::Show(EcrForms::MachineMaint(), this, args) == EcrForms::FormOk;
+  MachineMaintRequest request{*this, isNew, usedIds};
+  return FormRegistry::Show(request) == EcrForms::FormOk;
 }
 
 void tMachine::Update() { UpdateMachine(*this); }

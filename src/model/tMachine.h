@@ -49,7 +49,7 @@ public:
   // Takes the driver and becomes its owner; the earlier driver is freed.
   void SetEcr(std::unique_ptr<tEcr> ecr);
 
-  // The "Machine Maintenance" dialog ("TfmMachineMaint"; arguments "New" and "UsedIds")
+  // The "Machine Maintenance" dialog (a MachineMaintRequest)
   // over this machine, which it edits in place: true when the user saved. A machine
   // without a driver first gets one from the model choice; cancelling that raises
   // EUserAbort and the dialog does not open.

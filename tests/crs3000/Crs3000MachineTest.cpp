@@ -32,17 +32,17 @@ protected:
   std::unique_ptr<tMachine> ChooseMachine(const QString& id, const QString& romName) {
     const QStringList picks{QStringLiteral("CRS"), QStringLiteral("3000"), romName};
     int level = 0;
-    ScopedForm chooser(EcrForms::ModelChooser(), [&](TObject* subject, const QVariantMap&) {
-      auto* choice = static_cast<tEcrModelChoice*>(subject);
-      for (int i = 0; i < choice->Count(); ++i)
-        if (choice->Text(i) == picks.value(level)) {
+    ScopedForm<ModelChoiceRequest> chooser([&](ModelChoiceRequest& request) {
+      tEcrModelChoice& choice = request.choice;
+      for (int i = 0; i < choice.Count(); ++i)
+        if (choice.Text(i) == picks.value(level)) {
           ++level;
-          choice->Choose(i);
+          choice.Choose(i);
           return EcrForms::FormOk;
         }
       return 0;
     });
-    ScopedForm maint(EcrForms::MachineMaint(), [&](TObject*, const QVariantMap&) { return EcrForms::FormOk; });
+    ScopedForm<MachineMaintRequest> maint([](MachineMaintRequest&) { return EcrForms::FormOk; });
     auto machine = std::make_unique<tMachine>();
     machine->MachineId = id;
     machine->ProgramID = QStringLiteral("Set1");

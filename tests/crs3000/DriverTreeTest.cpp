@@ -21,16 +21,15 @@ namespace {
 class ScriptedChooser {
 public:
   explicit ScriptedChooser(QStringList picks)
-      : picks_(std::move(picks)), form_(EcrForms::ModelChooser(), [this](TObject* subject, const QVariantMap& args) {
-          return Show(dynamic_cast<tEcrModelChoice*>(subject), args);
-        }) {}
+      : picks_(std::move(picks)), form_([this](ModelChoiceRequest& request) { return Show(request); }) {}
 
   QStringList captions;
   QList<QStringList> texts;
 
 private:
-  int Show(tEcrModelChoice* choice, const QVariantMap& args) {
-    captions.append(args.value(QStringLiteral("Caption")).toString());
+  int Show(ModelChoiceRequest& request) {
+    captions.append(request.caption);
+    tEcrModelChoice* choice = &request.choice;
     QStringList shown;
     for (int i = 0; i < choice->Count(); ++i) shown.append(choice->Text(i));
     texts.append(shown);
@@ -41,7 +40,7 @@ private:
   }
 
   QStringList picks_;
-  ScopedForm form_;
+  ScopedForm<ModelChoiceRequest> form_;
 };
 
 QStringList RegisteredOnly(const QStringList& names) {

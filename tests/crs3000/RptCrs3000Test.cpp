@@ -11,6 +11,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
+#include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
 
 #include <QFile>
@@ -234,10 +235,12 @@ TEST_F(RptCrs3000, TextCodesAndDefaults) {
 TEST_F(RptCrs3000, AHeadAndFiveSectionsMakeSixConsecutivePolls) {
   tTestChainBase::seen.clear();
   QList<qint64> prints;
-  ScopedForm form(QStringLiteral("TQrTestChain"), [&](TObject*, const QVariantMap& args) {
-    prints.append(args.value(QStringLiteral("PollId")).toLongLong());
-    return 1;
-  });
+  ScopedForm<RptPresentRequest> form(
+      [&](RptPresentRequest& request) {
+        prints.append(request.pollId);
+        return 1;
+      },
+      QStringLiteral("TQrTestChain"));
   auto head = tEcrFnct::New<tTestChain0>(nullptr);
   head->AutoReport = true;
   head->AutoExport = true;

@@ -246,11 +246,10 @@ TEST_F(MachineListTest, SelectMachineGivesWhatTheListWindowChose) {
   AddMachine(*NewMachine(QStringLiteral("Front")));
   bool maintenance = false;
   int answer = EcrForms::FormOk;
-  ScopedForm window(EcrForms::MachineList(), [&](TObject* subject, const QVariantMap& args) {
-    auto* selection = dynamic_cast<tMachineSelection*>(subject);
-    maintenance = args.value(QStringLiteral("Maintenance")).toBool() && selection->Maintenance;
+  ScopedForm<MachineListRequest> window([&](MachineListRequest& request) {
+    maintenance = request.maintenance && request.selection.Maintenance;
     EXPECT_FALSE(MachineFileBusy()); // the window itself may look machines up
-    selection->Chosen = FindMachine(QStringLiteral("Front"));
+    request.selection.Chosen = FindMachine(QStringLiteral("Front"));
     return answer;
   });
   std::unique_ptr<tMachine> chosen = SelectMachine(true);
@@ -264,12 +263,12 @@ TEST_F(MachineListTest, SelectMachineGivesWhatTheListWindowChose) {
 TEST_F(MachineListTest, MaintenanceOfAMachineWithoutDriverStartsWithTheModelChoice) {
   tMachine machine;
   int windows = 0;
-  ScopedForm chooser(EcrForms::ModelChooser(), [](TObject*, const QVariantMap&) { return 0; });
-  ScopedForm maint(EcrForms::MachineMaint(), [&](TObject* subject, const QVariantMap& args) {
+  ScopedForm<ModelChoiceRequest> chooser([](ModelChoiceRequest&) { return 0; });
+  ScopedForm<MachineMaintRequest> maint([&](MachineMaintRequest& request) {
     ++windows;
-    EXPECT_EQ(subject, &machine);
-    EXPECT_TRUE(args.value(QStringLiteral("New")).toBool());
-    EXPECT_EQ(args.value(QStringLiteral("UsedIds")).toStringList(), QStringList{"Front"});
+    EXPECT_EQ(&request.machine, &machine);
+    EXPECT_TRUE(request.isNew);
+    EXPECT_EQ(request.usedIds, QStringList{"Front"});
     return EcrForms::FormOk;
   });
   EXPECT_THROW(machine.DoMaint(true, {QStringLiteral("Front")}), EUserAbort);

@@ -13,6 +13,7 @@
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
+#include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
 #include "store/StorageGlobals.h"
 
@@ -136,18 +137,15 @@ TEST_F(ProgramTable, ASendThatCannotEncodeARecordFails) {
 }
 
 TEST_F(ProgramTable, TheProgressWindowShowsOnlyForMoreThanOneBlock) {
-  QList<QVariantMap> calls;
-  ScopedForm progress(QStringLiteral("TfmSaveProgress"), [&](TObject*, const QVariantMap& args) {
-    calls.append(args);
+  QStringList seen;
+  ScopedForm<SaveProgressRequest> progress([&](SaveProgressRequest& request) {
+    seen << (request.close ? QStringLiteral("close") : QString::number(request.percent));
     return 0;
   });
   auto program = Program();
   Receive(*program, Received({1}));
-  EXPECT_TRUE(calls.isEmpty());
+  EXPECT_TRUE(seen.isEmpty());
   Receive(*program, Received({1, 2, 3}));
-  QStringList seen;
-  for (const QVariantMap& call : calls)
-    seen << (call.contains(QStringLiteral("Close")) ? QStringLiteral("close") : call.value(QStringLiteral("Percent")).toString());
   EXPECT_EQ(seen, (QStringList{"0", "33", "66", "100", "close"}));
 }
 
@@ -163,12 +161,14 @@ TEST_F(ProgramTable, MaintainOpensTheMaintenanceFormOverTheTable) {
   } maintained;
   bool tableOpen = false;
   QString caption;
-  ScopedForm form(QStringLiteral("TfrmTestMnt"), [&](TObject* subject, const QVariantMap& args) {
-    auto* prg = dynamic_cast<tEcrPrg*>(subject);
-    tableOpen = prg && prg->MaintLink() && prg->MaintLink()->DataSet().Active() && prg->MaintLink()->AutoEdit();
-    caption = args.value(QStringLiteral("Caption")).toString();
-    return 1;
-  });
+  ScopedForm<PrgMaintRequest> form(
+      [&](PrgMaintRequest& request) {
+        tEcrPrg& prg = request.program;
+        tableOpen = prg.MaintLink() && prg.MaintLink()->DataSet().Active() && prg.MaintLink()->AutoEdit();
+        caption = request.caption;
+        return 1;
+      },
+      QStringLiteral("TfrmTestMnt"));
   maintained.Maintain();
   EXPECT_TRUE(tableOpen);
   EXPECT_EQ(caption, QStringLiteral("Test Program"));
@@ -184,7 +184,7 @@ TEST_F(ProgramTable, OptionsFormOnlyWhenTheProgramHasOne) {
     QString GetOptsFormClass() const override { return QStringLiteral("TfmTestOpts"); }
   } withOptions;
   int answer = 0;
-  ScopedForm form(QStringLiteral("TfmTestOpts"), [&](TObject*, const QVariantMap&) { return answer; });
+  ScopedForm<PrgOptsRequest> form([&](PrgOptsRequest&) { return answer; }, QStringLiteral("TfmTestOpts"));
   EXPECT_FALSE(withOptions.MntPrgOpts());
   answer = 1;
   EXPECT_TRUE(withOptions.MntPrgOpts());

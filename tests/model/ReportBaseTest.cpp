@@ -11,6 +11,7 @@
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 #include "platform/engine/TableBackup.h"
+#include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
 
 #include <QFile>
@@ -113,24 +114,25 @@ TEST_F(ReportBase, AReportTableThatCannotBeOpenedIsReportedAndLeftAlone) {
 
 TEST_F(ReportBase, PresentShowsAStoredPollInItsForm) {
   const qint32 poll = SavedPoll(*report, {1});
-  QList<QVariantMap> shown;
-  ScopedForm form(QStringLiteral("TQrTestRpt"), [&](TObject* subject, const QVariantMap& args) {
-    EXPECT_EQ(subject, report.get());
-    // The form follows the shared cursor, which stands on the poll.
-    EXPECT_EQ(dmAllPolls().tblAllPolls.FieldByName(QStringLiteral("Poll Id")).AsInteger(), poll);
-    shown.append(args);
-    return 1;
-  });
+  QList<std::pair<bool, qint32>> shown; // print, poll id
+  ScopedForm<RptPresentRequest> form(
+      [&](RptPresentRequest& request) {
+        EXPECT_EQ(&request.report, report.get());
+        // The form follows the shared cursor, which stands on the poll.
+        EXPECT_EQ(dmAllPolls().tblAllPolls.FieldByName(QStringLiteral("Poll Id")).AsInteger(), poll);
+        shown.append({request.print, request.pollId});
+        return 1;
+      },
+      QStringLiteral("TQrTestRpt"));
   report->Present(false, poll);
   ASSERT_EQ(shown.size(), 1);
-  EXPECT_EQ(shown[0].value(QStringLiteral("Print")), QVariant(false));
-  EXPECT_EQ(shown[0].value(QStringLiteral("PollId")).toInt(), poll);
+  EXPECT_EQ(shown[0], std::make_pair(false, poll));
   EXPECT_TRUE(prompter.Texts().isEmpty());
 }
 
 TEST_F(ReportBase, PresentWithoutAPollOrItsRowsOrAForm) {
   int shown = 0;
-  ScopedForm form(QStringLiteral("TQrTestRpt"), [&](TObject*, const QVariantMap&) { return ++shown; });
+  ScopedForm<RptPresentRequest> form([&](RptPresentRequest&) { return ++shown; }, QStringLiteral("TQrTestRpt"));
   const qint32 header = SavedPoll(*report, {});
   report->Present(true, header + 100); // no such poll: nothing at all
   EXPECT_TRUE(prompter.Texts().isEmpty());
@@ -152,11 +154,13 @@ TEST_F(ReportBase, OptionsFormOnlyWhenTheReportHasOne) {
   } withOptions;
   int answer = 1;
   QString caption;
-  ScopedForm form(QStringLiteral("TfmTestOpts"), [&](TObject* subject, const QVariantMap& args) {
-    caption = args.value(QStringLiteral("Caption")).toString();
-    dynamic_cast<tEcrFnct*>(subject)->SetIntParam(5, 1);
-    return answer;
-  });
+  ScopedForm<RptOptsRequest> form(
+      [&](RptOptsRequest& request) {
+        caption = request.caption;
+        request.report.SetIntParam(5, 1);
+        return answer;
+      },
+      QStringLiteral("TfmTestOpts"));
   EXPECT_TRUE(withOptions.MntRptOpts());
   EXPECT_EQ(caption, QStringLiteral("Test Report"));
   EXPECT_EQ(withOptions.GetIntParam(5), 1);

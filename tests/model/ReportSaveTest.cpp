@@ -12,6 +12,7 @@
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
+#include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
 #include "store/SettingsFile.h"
 #include "store/TUtRegIni.h"
@@ -209,11 +210,13 @@ TEST_F(ReportSave, AutomaticExportAndPrintFollowTheReportsPlaceInAChain) {
   };
   int run = 0;
   for (const AutoCase& c : cases) {
-    QList<QVariantMap> prints;
-    ScopedForm form(QStringLiteral("TQrTestRpt"), [&](TObject*, const QVariantMap& args) {
-      prints.append(args);
-      return 1;
-    });
+    QList<std::pair<bool, qint64>> prints; // print, poll id
+    ScopedForm<RptPresentRequest> form(
+        [&](RptPresentRequest& request) {
+          prints.append({request.print, request.pollId});
+          return 1;
+        },
+        QStringLiteral("TQrTestRpt"));
     ZeroSkip = false;
     std::unique_ptr<tEcrRpt> report = c.make();
     report->AutoExport = report->AutoReport = true;
@@ -225,8 +228,7 @@ TEST_F(ReportSave, AutomaticExportAndPrintFollowTheReportsPlaceInAChain) {
     EXPECT_EQ(exported.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), expected) << c.name;
     ASSERT_EQ(prints.size(), c.printed ? 1 : 0) << c.name;
     if (c.printed) {
-      EXPECT_EQ(prints[0].value(QStringLiteral("Print")), QVariant(true));
-      EXPECT_EQ(prints[0].value(QStringLiteral("PollId")).toLongLong(), report->PollId);
+      EXPECT_EQ(prints[0], std::make_pair(true, qint64(report->PollId)));
       EXPECT_TRUE(ZeroSkip) << "the setting's default is true";
     }
   }
@@ -234,7 +236,7 @@ TEST_F(ReportSave, AutomaticExportAndPrintFollowTheReportsPlaceInAChain) {
 
 TEST_F(ReportSave, AFailedPollIsNeitherExportedNorPrinted) {
   int prints = 0;
-  ScopedForm form(QStringLiteral("TQrTestRpt"), [&](TObject*, const QVariantMap&) { return ++prints; });
+  ScopedForm<RptPresentRequest> form([&](RptPresentRequest&) { return ++prints; }, QStringLiteral("TQrTestRpt"));
   auto report = Report<tTestRpt>();
   report->AutoExport = report->AutoReport = true;
   report->ExportFile = dir.filePath(QStringLiteral("export.txt"));
@@ -245,9 +247,9 @@ TEST_F(ReportSave, AFailedPollIsNeitherExportedNorPrinted) {
 }
 
 TEST_F(ReportSave, APrintThatFailsIsReportedAndKeepsThePoll) {
-  ScopedForm form(QStringLiteral("TQrTestRpt"), [](TObject*, const QVariantMap&) -> int {
-    throw EFormNotRegistered(QStringLiteral("printer on fire"));
-  });
+  ScopedForm<RptPresentRequest> form(
+      [](RptPresentRequest&) -> int { throw EFormNotRegistered(QStringLiteral("printer on fire")); },
+      QStringLiteral("TQrTestRpt"));
   auto report = Report<tTestRpt>();
   report->AutoReport = true;
   Save(*report, WorkFile(QStringLiteral("ok.blk"), {Header(), ::Values({1})}));
@@ -258,7 +260,7 @@ TEST_F(ReportSave, APrintThatFailsIsReportedAndKeepsThePoll) {
 TEST_F(ReportSave, TheZeroSkipSettingIsReadForTheAutomaticPrint) {
   OpenSettingsFile(QStringLiteral("Reports"))->WriteBoolean(QStringLiteral("Zero Skip"), false);
   ZeroSkip = true;
-  ScopedForm form(QStringLiteral("TQrTestRpt"), [](TObject*, const QVariantMap&) { return 1; });
+  ScopedForm<RptPresentRequest> form([](RptPresentRequest&) { return 1; }, QStringLiteral("TQrTestRpt"));
   auto report = Report<tTestRpt>();
   report->AutoReport = true;
   Save(*report, WorkFile(QStringLiteral("ok.blk"), {Header(), ::Values({1})}));

@@ -43,15 +43,16 @@ std::unique_ptr<tEcr> Read(const QByteArray& bytes) {
 }
 
 // A window double that chooses the given names from a selection and answers as told.
+template <class Request>
 class SelectorDouble {
 public:
-  SelectorDouble(const QString& form, QStringList choose, int answer = EcrForms::FormOk)
-      : scoped_(form, [this, choose, answer](TObject* subject, const QVariantMap&) {
-          auto* selection = dynamic_cast<tEcrSelection*>(subject);
-          offered = selection->Offered();
-          multi = selection->Multi();
-          caption = selection->Caption();
-          selection->Chosen = choose;
+  explicit SelectorDouble(QStringList choose, int answer = EcrForms::FormOk)
+      : scoped_([this, choose, answer](Request& request) {
+          tEcrSelection& selection = request.selection;
+          offered = selection.Offered();
+          multi = selection.Multi();
+          caption = selection.Caption();
+          selection.Chosen = choose;
           return answer;
         }) {}
   QStringList offered;
@@ -59,7 +60,7 @@ public:
   QString caption;
 
 private:
-  ScopedForm scoped_;
+  ScopedForm<Request> scoped_;
 };
 
 class tEcrTest : public ::testing::Test {
@@ -143,7 +144,7 @@ TEST_F(tEcrTest, CompareRoutinesOrderByNameCaseSensitively) {
 
 TEST_F(tEcrTest, SelectorsHandOutCopiesOrNothing) {
   {
-    SelectorDouble window(EcrForms::PrgSelector(), {QStringLiteral("Charlie")});
+    SelectorDouble<PrgSelectRequest> window({QStringLiteral("Charlie")});
     std::unique_ptr<tEcrPrg> chosen = ecr->SelectAPrg(tEcr::ModeSave);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->ClassName(), "tDrvPrgCharlie");
@@ -153,7 +154,7 @@ TEST_F(tEcrTest, SelectorsHandOutCopiesOrNothing) {
     EXPECT_EQ(window.caption, "Program Selector");
   }
   {
-    SelectorDouble window(EcrForms::PrgSelector(), {QStringLiteral("PLU"), QStringLiteral("Alpha")});
+    SelectorDouble<PrgSelectRequest> window({QStringLiteral("PLU"), QStringLiteral("Alpha")});
     std::optional<std::vector<tEcr::ChosenPrg>> chosen = ecr->SelectPrgs(tEcr::ModeSend);
     ASSERT_TRUE(chosen);
     ASSERT_EQ(chosen->size(), 2u);
@@ -164,13 +165,13 @@ TEST_F(tEcrTest, SelectorsHandOutCopiesOrNothing) {
     EXPECT_EQ(window.caption, "Programs To Send");
   }
   {
-    SelectorDouble window(EcrForms::PrgSelector(), {QStringLiteral("Alpha")}, 0);
+    SelectorDouble<PrgSelectRequest> window({QStringLiteral("Alpha")}, 0);
     EXPECT_EQ(ecr->SelectAPrg(tEcr::ModeMaint), nullptr);
     EXPECT_FALSE(ecr->SelectPrgs(tEcr::ModeMaint).has_value());
     EXPECT_EQ(window.offered, (QStringList{"Alpha", "PLU", "Groups"}));
   }
   {
-    SelectorDouble window(EcrForms::RptSelector(), {QStringLiteral("Groups")});
+    SelectorDouble<RptSelectRequest> window({QStringLiteral("Groups")});
     std::unique_ptr<tEcrRpt> rpt = ecr->SelectARpt();
     ASSERT_TRUE(rpt);
     EXPECT_EQ(rpt->ClassName(), "tDrvRptGroup");
@@ -179,11 +180,11 @@ TEST_F(tEcrTest, SelectorsHandOutCopiesOrNothing) {
 }
 
 TEST_F(tEcrTest, TheProgramIdEditorGetsTheDriverAndTheDefault) {
-  TObject* subject = nullptr;
+  tEcr* subject = nullptr;
   QString defaultId;
-  ScopedForm window(EcrForms::PrgIdEditor(), [&](TObject* s, const QVariantMap& args) {
-    subject = s;
-    defaultId = args.value(QStringLiteral("DefaultID")).toString();
+  ScopedForm<PrgIdRequest> window([&](PrgIdRequest& request) {
+    subject = &request.ecr;
+    defaultId = request.defaultId;
     return EcrForms::FormOk;
   });
   ecr->EditProgramIDs(QStringLiteral("Store7"));

@@ -1,12 +1,9 @@
 #include "comm/link/SclPortChooser.h"
 
-namespace {
-TSclPortChooser& Chooser() {
-  static TSclPortChooser chooser;
-  return chooser;
+#include "platform/sys/FormRegistry.h"
+
+int ChooseSclPort() {
+  if (!FormRegistry::Has<PortChoiceRequest>()) return 0;
+  PortChoiceRequest request;
+  return FormRegistry::Show(request) != 0 ? request.port : 0;
 }
-} // namespace
-
-void SetSclPortChooser(TSclPortChooser chooser) { Chooser() = std::move(chooser); }
-
-int ChooseSclPort() { return Chooser() ? Chooser()() : 0; }

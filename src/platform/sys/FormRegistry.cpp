@@ -1,52 +1,37 @@
 #include "platform/sys/FormRegistry.h"
 
-#include <QHash>
+#include <map>
 #include <mutex>
 
 namespace {
+using Key = std::pair<std::type_index, QString>;
 struct Registry {
   std::mutex lock;
-  QHash<QString, FormRegistry::Factory> factories;
+  std::map<Key, std::function<int(void*)>> forms;
 };
 Registry& registry() {
   static Registry r;
   return r;
 }
-FormRegistry::Factory lookup(const QString& formClass) {
-  Registry& r = registry();
-  std::lock_guard<std::mutex> guard(r.lock);
-  return r.factories.value(formClass);
-}
 } // namespace
 
-void FormRegistry::Register(const QString& formClass, Factory factory) {
+void FormRegistry::Put(std::type_index type, const QString& name, Erased form) {
   Registry& r = registry();
   std::lock_guard<std::mutex> guard(r.lock);
-  r.factories.insert(formClass, std::move(factory));
-}
-
-void FormRegistry::Unregister(const QString& formClass) {
-  Registry& r = registry();
-  std::lock_guard<std::mutex> guard(r.lock);
-  r.factories.remove(formClass);
-}
-
-bool FormRegistry::Has(const QString& formClass) { return static_cast<bool>(lookup(formClass)); }
-
-int FormRegistry::Show(const QString& formClass, TObject* subject, const QVariantMap& args) {
-  const Factory factory = lookup(formClass);
-  if (!factory) throw EFormNotRegistered(QStringLiteral("Form not available: ") + formClass);
-  return factory(subject, args);
-}
-
-ScopedForm::ScopedForm(QString formClass, FormRegistry::Factory factory)
-    : formClass_(std::move(formClass)), previous_(lookup(formClass_)) {
-  FormRegistry::Register(formClass_, std::move(factory));
-}
-
-ScopedForm::~ScopedForm() {
-  if (previous_)
-    FormRegistry::Register(formClass_, previous_);
+  if (form)
+    r.forms.insert_or_assign(Key{type, name}, std::move(form));
   else
-    FormRegistry::Unregister(formClass_);
+    r.forms.erase(Key{type, name});
 }
+
+FormRegistry::Erased FormRegistry::Get(std::type_index type, const QString& name) {
+  Registry& r = registry();
+  std::lock_guard<std::mutex> guard(r.lock);
+  const auto it = r.forms.find(Key{type, name});
+  return it == r.forms.end() ? Erased{} : it->second;
+}
+
+ScopedFormBase::ScopedFormBase(std::type_index type, QString name)
+    : type_(type), name_(std::move(name)), previous_(FormRegistry::Get(type_, name_)) {}
+
+ScopedFormBase::~ScopedFormBase() { FormRegistry::Put(type_, name_, previous_); }

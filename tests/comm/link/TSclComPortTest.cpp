@@ -8,6 +8,7 @@
 #include "platform/serialdev/FakeSerialDevice.h"
 #include "platform/serialdev/TtyControl.h"
 #include "platform/sys/Clock.h"
+#include "platform/sys/FormRegistry.h"
 #include "platform/sys/TimingProfile.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,6 @@ protected:
     port.SetComNumber(7);
     port.SetAutoOpen(false);
   }
-  ~ComPort() override { SetSclPortChooser(nullptr); }
   int SlaveBaud(PtyPair& p) {
     SerialLineSettings line;
     TtyControl::GetLine(p.Master(), line); // a master reports its slave's settings
@@ -70,14 +70,18 @@ TEST_F(ComPort, WithoutANumberAndNoPromptTheOpenFails) {
 
 TEST_F(ComPort, WithoutANumberTheUserIsAskedAndCancelFails) {
   port.SetComNumber(0);
-  SetSclPortChooser([] { return 8; });
+  int answer = 8;
+  ScopedForm<PortChoiceRequest> chooser([&](PortChoiceRequest& request) {
+    request.port = answer;
+    return answer != 0 ? 1 : 0;
+  });
   port.SetOpen(true);
   EXPECT_EQ(port.ComNumber(), 8);
   port.SendString("x");
   EXPECT_EQ(pty2.Read(1), "x");
   port.SetOpen(false);
   port.SetComNumber(0);
-  SetSclPortChooser([] { return 0; });
+  answer = 0;
   EXPECT_THROW(port.SetOpen(true), ENoPortSelected);
   EXPECT_FALSE(port.Open());
 }

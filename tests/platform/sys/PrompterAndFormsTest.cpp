@@ -13,12 +13,57 @@ TEST(Prompter, ScriptedAnswersAndRecordedTexts) {
   EXPECT_EQ(scripted.Texts(), QStringList({"Delete it?", "Again?", "Done"}));
 }
 
-TEST(FormRegistry, MissingFormRaisesAndScopedFormRestores) {
-  EXPECT_THROW(FormRegistry::Show(QStringLiteral("TfrmNothing"), nullptr), EFormNotRegistered);
-  {
-    ScopedForm form(QStringLiteral("TfrmNothing"),
-                    [](TObject*, const QVariantMap& args) { return args.value("x").toInt() + 1; });
-    EXPECT_EQ(FormRegistry::Show(QStringLiteral("TfrmNothing"), nullptr, {{"x", 41}}), 42);
+namespace {
+struct AskRequest {
+  static constexpr const char* kForm = "TfrmAsk";
+  QString question;
+  int times = 0;
+  QString answer;
+};
+struct OtherRequest {
+  static constexpr const char* kForm = "TfrmOther";
+};
+} // namespace
+
+TEST(FormRegistry, ATypedRequestReachesItsFormWithItsValuesAndTakesTheAnswer) {
+  ScopedForm<AskRequest> form([](AskRequest& request) {
+    request.answer = request.question.repeated(request.times);
+    return 7;
+  });
+  AskRequest request{QStringLiteral("ab"), 3, {}};
+  EXPECT_EQ(FormRegistry::Show(request), 7);
+  EXPECT_EQ(request.answer, "ababab");
+  OtherRequest other;
+  EXPECT_THROW(FormRegistry::Show(other), EFormNotRegistered) << "a form answers its own request type only";
+}
+
+TEST(FormRegistry, AnUnregisteredRequestRaisesNamingItsForm) {
+  AskRequest request;
+  try {
+    FormRegistry::Show(request);
+    FAIL() << "no error";
+  } catch (const EFormNotRegistered& e) {
+    EXPECT_EQ(e.Message(), "Form not available: TfrmAsk");
   }
-  EXPECT_FALSE(FormRegistry::Has(QStringLiteral("TfrmNothing")));
+  try {
+    FormRegistry::Show(request, QStringLiteral("TQrCustom"));
+    FAIL() << "no error";
+  } catch (const EFormNotRegistered& e) {
+    EXPECT_EQ(e.Message(), "Form not available: TQrCustom");
+  }
+}
+
+TEST(FormRegistry, NamedFormsOfOneRequestTypeAreKeptApartAndScopesRestore) {
+  ScopedForm<AskRequest> first([](AskRequest&) { return 1; }, QStringLiteral("TfmFirst"));
+  {
+    ScopedForm<AskRequest> second([](AskRequest&) { return 2; }, QStringLiteral("TfmSecond"));
+    ScopedForm<AskRequest> replaced([](AskRequest&) { return 3; }, QStringLiteral("TfmFirst"));
+    AskRequest request;
+    EXPECT_EQ(FormRegistry::Show(request, QStringLiteral("TfmFirst")), 3);
+    EXPECT_EQ(FormRegistry::Show(request, QStringLiteral("TfmSecond")), 2);
+    EXPECT_FALSE(FormRegistry::Has<AskRequest>()) << "the unnamed form is a form of its own";
+  }
+  AskRequest request;
+  EXPECT_EQ(FormRegistry::Show(request, QStringLiteral("TfmFirst")), 1);
+  EXPECT_FALSE(FormRegistry::Has<AskRequest>(QStringLiteral("TfmSecond")));
 }

@@ -44,14 +44,3 @@ int TComSelectForm::SelectedPort() const {
   const QString text = ports_->currentText();
   return text.startsWith(QLatin1String("COM")) ? text.mid(3).toInt() : 0;
 }
-
-namespace {
-// The com port asks through this dialog once the window library is loaded.
-const bool registered = [] {
-  SetSclPortChooser([] {
-    TComSelectForm form;
-    return form.exec() == QDialog::Accepted ? form.SelectedPort() : 0;
-  });
-  return true;
-}();
-} // namespace

@@ -1,7 +1,10 @@
 #include "LinkTestSupport.h"
 #include "comm/link/ESclException.h"
 #include "comm/link/TSclComPort.h"
+#include "comm/link/forms/LinkForms.h"
 #include "comm/link/forms/TComSelectForm.h"
+#include "comm/link/SclPortChooser.h"
+#include "platform/sys/FormRegistry.h"
 #include "platform/serialdev/SerialDevice.h"
 
 #include <QApplication>
@@ -16,6 +19,7 @@ namespace {
 class SelectPort : public testing::Test {
 protected:
   SelectPort() {
+    RegisterLinkForms();
     MapComPort(2, free.SlavePath());
     MapComPort(5, held.SlavePath());
     MapComPort(11, free2.SlavePath());
@@ -24,6 +28,7 @@ protected:
   }
   PtyPair free, held, free2;
   std::unique_ptr<SerialDevice> holder;
+  ~SelectPort() override { FormRegistry::Unregister<PortChoiceRequest>(); }
 };
 
 // Answers the modal dialog once it shows: picks an entry and presses a button.
@@ -71,4 +76,16 @@ TEST_F(SelectPort, CancelFailsTheOpen) {
   EXPECT_THROW(port.SetOpen(true), ENoPortSelected);
   EXPECT_FALSE(port.Open());
   EXPECT_EQ(port.ComNumber(), 0);
+}
+
+TEST(LinkForms, RegisteringPutsTheSelectPortDialogInPlaceOfAnUnansweredRequest) {
+  FormRegistry::Unregister<PortChoiceRequest>();
+  PortChoiceRequest request;
+  EXPECT_THROW(FormRegistry::Show(request), EFormNotRegistered);
+  EXPECT_EQ(ChooseSclPort(), 0);
+  RegisterLinkForms();
+  EXPECT_TRUE(FormRegistry::Has<PortChoiceRequest>());
+  AnswerDialog(QString(), "CancelButton");
+  EXPECT_EQ(FormRegistry::Show(request), 0);
+  FormRegistry::Unregister<PortChoiceRequest>();
 }
