@@ -199,14 +199,10 @@ void TdmCommCrs::Disable(std::initializer_list<TSclDataPacket*> packets) {
   for (TSclDataPacket* packet : packets) packet->SetEnabled(false);
 }
 
-bool TdmCommCrs::EnterStep(const char* tracePrefix) {
-  const quint64 before = StepsRun();
-  Pump();
+void TdmCommCrs::EnterStep(const char* tracePrefix) {
+  Pump(); // leaves the step when an event handled meanwhile has moved the transfer on
   TmrBlock->stop();
-  // An event handled meanwhile has moved the transfer on; this call has nothing left to do.
-  if (StepsRun() != before) return false;
   TraceMark(QString::fromLatin1(tracePrefix) + PollStateName(State) + QStringLiteral("-Msg_") + PollMsgName(Msg));
-  return true;
 }
 
 void TdmCommCrs::Unexpected() {

@@ -83,9 +83,9 @@ private:
   bool AckBlock(int pauseMs);
   void Enable(std::initializer_list<TSclDataPacket*> packets);
   void Disable(std::initializer_list<TSclDataPacket*> packets);
-  // The start of every step: pending events, the timer off, the trace mark. False when an
-  // event handled meanwhile has already moved the transfer on.
-  bool EnterStep(const char* tracePrefix);
+  // The start of every step: pending events, the timer off, the trace mark. An event
+  // handled meanwhile has already moved the transfer on: the step is left.
+  void EnterStep(const char* tracePrefix);
   void Unexpected();
   bool Ended() const { return State == PollDone || State == PollFailed; }
   void PrepareTransfer(quint8 command);

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 void TdmCommCrs::GetPrgStep() {
-  if (!EnterStep("GetPrg-")) return;
+  EnterStep("GetPrg-");
   switch (State) {
   case PollInit:
     if (GetPrgInit()) return;
@@ -21,6 +21,7 @@ void TdmCommCrs::GetPrgStep() {
     break;
   case PollNextBlk:
     if (Msg == GotEot) {
+      Disable({scpEot, scpBlk, scpNak}); // the register has said all it will until the next command
       State = PollGood;
       return CallStep();
     }

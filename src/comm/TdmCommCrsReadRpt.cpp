@@ -12,7 +12,7 @@
 #include <QTimer>
 
 void TdmCommCrs::ReadRptStep() {
-  if (!EnterStep("ReadRpt-")) return;
+  EnterStep("ReadRpt-");
   bool handedOver = false;
   switch (State) {
   case PollInit: handedOver = ReadRptInit(); break;
@@ -28,6 +28,7 @@ void TdmCommCrs::ReadRptStep() {
   case PollSntCmnd: handedOver = ReadRptSntCmnd(); break;
   case PollNextBlk:
     if (Msg == GotEot) {
+      Disable({scpEot, scpBlk, scpNak}); // the register has said all it will until the next command
       State = PollGood;
       return CallStep();
     }

@@ -91,7 +91,7 @@ void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
 }
 
 void TdmCommCrs::ConsldtStep() {
-  if (!EnterStep("Consldt-")) return;
+  EnterStep("Consldt-");
   EnterSubStep(PollCnsldt, CnsldtReturn, &TdmCommCrs::ConsldtStep); // from the report read
   switch (State) {
   case PollInit:
@@ -115,7 +115,7 @@ void TdmCommCrs::ConsldtStep() {
 }
 
 void TdmCommCrs::ClearRptFlgStep() {
-  if (!EnterStep("ClearRptFlg-")) return;
+  EnterStep("ClearRptFlg-");
   EnterSubStep(PollClearing, ClearReturn, &TdmCommCrs::ClearRptFlgStep); // from the report read
   switch (State) {
   case PollInit:
@@ -142,7 +142,7 @@ void TdmCommCrs::ClearRptFlgStep() {
 }
 
 void TdmCommCrs::GetStatusStep() {
-  if (!EnterStep("GetStatus-")) return;
+  EnterStep("GetStatus-");
   EnterSubStep(PollGetStatus, StatusReturn, &TdmCommCrs::GetStatusStep); // from a send or a sub-step
   switch (State) {
   case PollInit:
