@@ -220,4 +220,5 @@ void TdmCommCrs::StartCmnd(quint8 command) {
   CmdCode = command;
   BlkRetries = 0;
   CmdRetries = 0;
+  CmdNaks = 0;
 }

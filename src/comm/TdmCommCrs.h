@@ -45,6 +45,7 @@ public:
   quint8 SubRptBit = 0;         // the next sub-report bit to look at
   qint32 BlkRetries = 0;
   qint32 CmdRetries = 0;
+  qint32 CmdNaks = 0;
   qint32 SendBlocks = 0;
   QByteArray SendFrame;
   CrsCmd::Params CmdParams;

@@ -73,8 +73,13 @@ bool TdmCommCrs::GetPrgSntCmnd() {
   case CommErr:
     TmrBlock->start();
     break;
-  case GotNak: // the command goes again, not counted
+  case GotNak: // the command goes again, not counted as a re-send; a register that NAKs
+               // it again and again is given up on as a silent one is
     ShowStatusMsg(QStringLiteral("N"));
+    if (++CmdNaks > CrsTiming::Times(CrsTiming::CmdNaks)) {
+      State = PollFailed;
+      break;
+    }
     State = PollInit;
     CallStep();
     return true;
