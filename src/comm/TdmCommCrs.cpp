@@ -86,6 +86,7 @@ void TdmCommCrs::PollRpt(tEcrRpt& rpt) {
   ParentRpt = nullptr;
   subRpts_.clear();
   savedRpts_.clear();
+  TakeStoreNumber(); // a read need not follow a logon
   endTransfer_ = &TdmCommCrs::EndReadRpt;
   StartTransfer(static_cast<TStep>(&TdmCommCrs::ReadRptStep));
 }
@@ -209,8 +210,10 @@ void TdmCommCrs::Unexpected() {
   LogLine(QStringLiteral("Unexpected Message: ") + PollMsgName(Msg) + QStringLiteral(" State: ") + PollStateName(State));
 }
 
+void TdmCommCrs::TakeStoreNumber() { CmdParams.store = CrsCmd::StoreNumberText(Machine ? Machine->StoreNumber : 0); }
+
 void TdmCommCrs::PrepareTransfer(quint8 command) {
-  CmdParams.store = CrsCmd::StoreNumberText(Machine ? Machine->StoreNumber : 0);
+  TakeStoreNumber();
   CmdParams.first = 0x01;
   CmdParams.last = 0x24;
   StartCmnd(command);

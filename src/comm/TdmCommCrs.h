@@ -89,6 +89,8 @@ private:
   void EnterStep(const char* tracePrefix);
   void Unexpected();
   bool Ended() const { return State == PollDone || State == PollFailed; }
+  // Every command of a transfer carries the machine's store number.
+  void TakeStoreNumber();
   void PrepareTransfer(quint8 command);
   // A new command: its code, and the retry counts from 0.
   void StartCmnd(quint8 command);
