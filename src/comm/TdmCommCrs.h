@@ -141,9 +141,9 @@ private:
   // A timed-out or NAKed command goes again from `from` ("T" or "N"); true when the step
   // called itself, otherwise the transfer has failed.
   bool RetryCmnd(PollState from);
-  // The common rows of a sub-step's command answer: BadCrc, CommErr, TimeOut, GotNak;
-  // true when the step called itself.
-  bool SubStepRetry();
+  // The rows every command's answer shares: BadCrc, CommErr, TimeOut and GotNak (the two
+  // last go again from `from`); true when the step called itself.
+  bool CmdAnswerRetry(PollState from);
   bool AnsweredThenStatus();
   void ToStatusCheck();
   // A sub-step called by its caller (State still the caller's `entry`) keeps the caller in
