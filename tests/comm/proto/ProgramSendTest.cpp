@@ -172,3 +172,24 @@ TEST_F(ProgramSendEnds, ATableOfMoreBlocksThanTheNumbersCoverIsRefusedBeforeTheC
   EXPECT_TRUE(Lines()[0].startsWith(T + "Got Exception Range check error Converting Data for record: ")) << Lines()[0].toStdString();
   EXPECT_EQ(Lines()[1], "F");
 }
+
+namespace {
+// A table whose block file keeps its count but loses its blocks, as a file cut short would.
+class tShortFilePrg final : public tProtoPrg {
+public:
+  using tProtoPrg::tProtoPrg;
+  void WriteBlockFile(QFile& file, bool isNew) override {
+    tProtoPrg::WriteBlockFile(file, isNew);
+    file.flush();
+    file.resize(4); // the block count alone
+  }
+};
+} // namespace
+
+TEST_F(ProgramSendEnds, ABlockFileShorterThanItsCountEndsTheSendAtItsFirstBlock) {
+  auto shortPrg = tEcrFnct::New<tShortFilePrg>(&Driver());
+  shortPrg->Fill(kTexts);
+  EXPECT_EQ(Run([&] { module->SendPrg(*shortPrg); }), MpmFailed);
+  EXPECT_EQ(Wire(), QStringList({kF0, "< ACK"}));
+  EXPECT_EQ(Lines().last(), "AUnexpected EOFF");
+}
