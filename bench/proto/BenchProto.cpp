@@ -3,7 +3,10 @@
 //
 //  - Unpaced: the register sends as fast as the line takes bytes and the protocol's own
 //    waits are 0, so the figure is what the stack itself moves, beside the raw rate of a
-//    pseudo-terminal pair moving the same bytes in the same iteration.
+//    pseudo-terminal pair moving the same bytes in the same iteration. The fair yardstick
+//    of a stop-and-wait protocol is the third figure: a raw loop over a pseudo-terminal
+//    pair that writes each of the same block frames and waits for the two bytes of DLE ACK,
+//    with nothing in between; the stack's blocks per second are given as a share of it.
 //  - Turnaround: the register unpaced, the protocol's own intervals, with and without the
 //    handler's random pause: where the time between a block and its ACK goes.
 //  - Paced: the register sends at 9600 baud (10 bits a character) and every interval of the
@@ -38,6 +41,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <optional>
@@ -153,6 +157,7 @@ struct Session {
   // transcript has them.
   struct Figures {
     double seconds = 0, fromRegister = 0, fromSystem = 0, blockBytes = 0;
+    std::vector<QByteArray> blockFrames; // the register's block frames as they went on the line
   };
   // One poll and its figures; none when it failed.
   std::optional<Figures> Measure() {
@@ -161,7 +166,9 @@ struct Session {
     if (f.seconds < 0) return std::nullopt;
     for (const SimTranscriptEntry& e : sim.Transcript()) {
       (e.sent ? f.fromRegister : f.fromSystem) += double(e.wire.size());
-      if (e.sent && e.kind == SimWireFrame::Data) f.blockBytes += double(e.wire.size());
+      if (!e.sent || e.kind != SimWireFrame::Data) continue;
+      f.blockBytes += double(e.wire.size());
+      f.blockFrames.push_back(e.wire);
     }
     return f;
   }
@@ -212,6 +219,62 @@ double RawPtySeconds(int bytes) {
   return seconds;
 }
 
+bool WriteAll(int fd, const char* data, size_t size) {
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = write(fd, data + done, size - done);
+    if (n < 0 && errno != EINTR && errno != EAGAIN) return false;
+    if (n > 0) done += size_t(n);
+  }
+  return true;
+}
+
+bool ReadAll(int fd, char* data, size_t size) {
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = read(fd, data + done, size - done);
+    if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return false;
+    if (n > 0) done += size_t(n);
+  }
+  return true;
+}
+
+// The yardstick of a stop-and-wait exchange: over a raw pseudo-terminal pair the register's
+// end writes each frame and waits for DLE ACK; the system's end reads the frame whole and
+// answers with those two bytes. Plain reads and writes, no library in between.
+double RawStopAndWaitSeconds(const std::vector<QByteArray>& frames) {
+  int master = -1, slave = -1;
+  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return -1;
+  termios t{};
+  tcgetattr(slave, &t);
+  cfmakeraw(&t);
+  tcsetattr(slave, TCSANOW, &t);
+  const auto start = SteadyClock::now();
+  bool farOk = true;
+  std::thread far([&] {
+    char ack[2];
+    for (const QByteArray& frame : frames)
+      if (!WriteAll(master, frame.constData(), size_t(frame.size())) || !ReadAll(master, ack, 2) || ack[0] != '\x10' ||
+          ack[1] != '\x06') {
+        farOk = false;
+        return;
+      }
+  });
+  bool ok = true;
+  std::vector<char> buffer;
+  for (const QByteArray& frame : frames) {
+    buffer.resize(size_t(frame.size()));
+    if (!ReadAll(slave, buffer.data(), buffer.size()) || !WriteAll(slave, "\x10\x06", 2)) {
+      ok = false;
+      break;
+    }
+  }
+  if (!ok) close(slave); // the far end stops on the closed line
+  far.join();
+  const double seconds = Seconds(start);
+  if (ok) close(slave);
+  close(master);
+  return ok && farOk ? seconds : -1;
+}
+
 void SetWaits(TimingProfile& profile, int ms) {
   for (const char* name : {"crs.rptAckWaitMs", "crs.beforeCmdMs", "crs.handlerJitterMs", "crs.beforeStatusMs",
                            "crs.statusCmdWaitMs", "crs.prgAckWaitMs", "crs.eotWaitMs"})
@@ -224,17 +287,25 @@ void Unpaced(benchmark::State& state) {
   SetWaits(profile, 0);
   ScopedTimingProfile scoped(profile);
   Session session(0);
-  double wall = 0, raw = 0, blockBytes = 0;
+  double wall = 0, raw = 0, blockBytes = 0, blocks = 0, stopAndWait = 0;
   for (auto _ : state) {
     const auto f = session.Measure();
     if (!f) return state.SkipWithError("the poll failed");
     wall += f->seconds;
     blockBytes += f->blockBytes;
+    blocks += double(f->blockFrames.size());
     raw += RawPtySeconds(int(f->blockBytes));
+    const double yardstick = RawStopAndWaitSeconds(f->blockFrames);
+    if (yardstick < 0) return state.SkipWithError("the raw stop-and-wait loop failed");
+    stopAndWait += yardstick;
   }
   state.counters["report_MBps"] = blockBytes / wall / 1e6;
   state.counters["raw_pty_MBps"] = blockBytes / raw / 1e6;
   state.counters["stack_vs_raw"] = raw / wall;
+  state.counters["stack_blocks_per_s"] = blocks / wall;
+  state.counters["raw_ack_blocks_per_s"] = blocks / stopAndWait;
+  // The target is at least 0.5.
+  state.counters["stack_vs_raw_ack"] = stopAndWait / wall;
 }
 
 // The per-block turnaround with the protocol's own intervals: the wait before each ACK

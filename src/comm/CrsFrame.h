@@ -50,7 +50,17 @@ struct Checked {
 // wrong CRC.
 Checked Check(const std::uint8_t* frame, std::size_t size);
 
-// The block number and the record count of a stored frame.
-inline int BlockNumber(const Bytes& frame) { return frame.size() > 2 ? frame[2] : -1; }
-inline int RecordCount(const Bytes& frame) { return frame.size() > 3 ? frame[3] : -1; }
+// Where a stored frame holds its block number, its record count and its first record byte
+// (the status byte of a status answer).
+inline constexpr std::size_t kBlockNumberAt = 2;
+inline constexpr std::size_t kRecordCountAt = 3;
+inline constexpr std::size_t kFirstRecordAt = 4;
+
+// The byte at an offset of a stored frame (any container of bytes); -1 past its end.
+template <class Frame> int ByteAt(const Frame& frame, std::size_t at) {
+  return std::size_t(frame.size()) > at ? int(std::uint8_t(frame[at])) : -1;
+}
+template <class Frame> int BlockNumber(const Frame& frame) { return ByteAt(frame, kBlockNumberAt); }
+template <class Frame> int RecordCount(const Frame& frame) { return ByteAt(frame, kRecordCountAt); }
+template <class Frame> int FirstRecordByte(const Frame& frame) { return ByteAt(frame, kFirstRecordAt); }
 } // namespace CrsFrame

@@ -21,7 +21,8 @@ constexpr Named kIntervals[] = {
 
 constexpr Named kCounts[] = {
     {"crs.cmdRetries", 4},         {"crs.blkRetries", 4},            {"crs.statusWaits", 64},
-    {"crs.statusSettle", 6},       {"crs.blockPacketTicks", 3000},   {"crs.controlPacketTicks", 100},
+    {"crs.statusSettle", 6},       {"crs.cmdNaks", 10},              {"crs.blockPacketTicks", 3000},
+    {"crs.controlPacketTicks", 100},
 };
 
 static_assert(std::size(kIntervals) == CrsTiming::IntervalCount);

@@ -28,6 +28,7 @@ enum Count {
   BlkRetries,         // NAKs or repeated acknowledgements for one block (4)
   StatusWaits,        // waits a status check allows; the answer after the last fails it (64)
   StatusSettle,       // waits after which a status 0x0 ends a consolidation or clear (6)
+  CmdNaks,            // NAKs a command may get and still go again; the next one fails it (10)
   BlockPacketTicks,   // the block packet's collect time-out (3000 ticks)
   ControlPacketTicks, // the control packets' time-out (100 ticks; never armed)
 };

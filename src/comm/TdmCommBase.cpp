@@ -123,19 +123,19 @@ void TdmCommBase::AbortTransfer(const QString& message) {
 }
 
 void TdmCommBase::Wait(int ms) {
-  const quint64 stops = stops_;
+  const Mark before = Here();
   PumpDelay(ms);
-  CheckNotStopped(stops);
+  LeaveIfOvertaken(before);
 }
 
 void TdmCommBase::Pump() {
-  const quint64 stops = stops_;
+  const Mark before = Here();
   PumpMessage();
-  CheckNotStopped(stops);
+  LeaveIfOvertaken(before);
 }
 
-void TdmCommBase::CheckNotStopped(quint64 stopsBefore) const {
-  if (stops_ != stopsBefore) throw TransferStopped{};
+void TdmCommBase::LeaveIfOvertaken(Mark before) const {
+  if (stops_ != before.stops || stepsRun_ != before.stepsRun) throw StepOvertaken{};
 }
 
 // What every event handler does before the step: a short pause of random length, so that
@@ -173,7 +173,7 @@ void TdmCommBase::RunStep() {
   try {
     CallStep();
     return;
-  } catch (const TransferStopped&) {
+  } catch (const StepOvertaken&) {
     return;
   } catch (const std::exception& e) {
     failure = ExceptionMessage(e);

@@ -11,7 +11,9 @@
 // pauses a moment and lets pending events run, so other sessions and windows keep going.
 // A transfer that has posted its end report ignores further events. An exception inside a
 // step ends the transfer as failed, with its message as a progress line. A step that is
-// waiting (its pauses let events run) when StopComm or ResetStep comes goes no further.
+// waiting (its pauses let events run) goes no further when StopComm or ResetStep came
+// meanwhile, or when another event reached a step meanwhile: that step has taken the
+// transfer on (or ended it), so what the waiting one was about to send would be stale.
 #include "comm/PollEnums.h"
 #include "comm/SessionEnums.h"
 #include "comm/TCommWorkFile.h"
@@ -109,15 +111,13 @@ protected:
   void BeginTransfer();
   // Starts a transfer with its first step, in PollInit with InitMsg.
   void StartTransfer(TStep step);
-  // Events handed to a step so far: a step that lets events run can tell that another
-  // event was handled meanwhile.
-  quint64 StepsRun() const { return stepsRun_; }
   // Posts the end report and lets the finished transfer ignore further events.
   void EndTransfer(tMpMessage message);
   // A step raised: the message as a line, the transfer failed.
   virtual void AbortTransfer(const QString& message);
   // Waits, letting events run meanwhile; Pump only runs the events waiting now. When the
-  // transfer was stopped meanwhile, the step that waited is left (nothing more is sent).
+  // transfer was stopped or another step ran meanwhile, the step that waited is left
+  // (nothing more is sent).
   void Wait(int ms);
   void Pump();
   // A packet's event: a moment's pause, pending events, then the step with msg.
@@ -129,10 +129,16 @@ private:
   void TmrBlockTimer();
   void RunStep();
 
-  // Thrown out of a wait in a stopped transfer and caught where the step was called; not
-  // an error, so no handler of the system's exceptions inside a step catches it.
-  struct TransferStopped {};
-  void CheckNotStopped(quint64 stopsBefore) const;
+  // Thrown out of a wait after which the step has nothing left to do, and caught where the
+  // step was called; not an error, so no handler of the system's exceptions inside a step
+  // catches it.
+  struct StepOvertaken {};
+  struct Mark {
+    quint64 stops;
+    quint64 stepsRun;
+  };
+  Mark Here() const { return {stops_, stepsRun_}; }
+  void LeaveIfOvertaken(Mark before) const;
 
   bool busy_ = false;
   quint64 stops_ = 0;    // StopComm and ResetStep calls so far

@@ -86,6 +86,7 @@ void TdmCommCrs::PollRpt(tEcrRpt& rpt) {
   ParentRpt = nullptr;
   subRpts_.clear();
   savedRpts_.clear();
+  TakeStoreNumber(); // a read need not follow a logon
   endTransfer_ = &TdmCommCrs::EndReadRpt;
   StartTransfer(static_cast<TStep>(&TdmCommCrs::ReadRptStep));
 }
@@ -199,22 +200,20 @@ void TdmCommCrs::Disable(std::initializer_list<TSclDataPacket*> packets) {
   for (TSclDataPacket* packet : packets) packet->SetEnabled(false);
 }
 
-bool TdmCommCrs::EnterStep(const char* tracePrefix) {
-  const quint64 before = StepsRun();
-  Pump();
+void TdmCommCrs::EnterStep(const char* tracePrefix) {
+  Pump(); // leaves the step when an event handled meanwhile has moved the transfer on
   TmrBlock->stop();
-  // An event handled meanwhile has moved the transfer on; this call has nothing left to do.
-  if (StepsRun() != before) return false;
   TraceMark(QString::fromLatin1(tracePrefix) + PollStateName(State) + QStringLiteral("-Msg_") + PollMsgName(Msg));
-  return true;
 }
 
 void TdmCommCrs::Unexpected() {
   LogLine(QStringLiteral("Unexpected Message: ") + PollMsgName(Msg) + QStringLiteral(" State: ") + PollStateName(State));
 }
 
+void TdmCommCrs::TakeStoreNumber() { CmdParams.store = CrsCmd::StoreNumberText(Machine ? Machine->StoreNumber : 0); }
+
 void TdmCommCrs::PrepareTransfer(quint8 command) {
-  CmdParams.store = CrsCmd::StoreNumberText(Machine ? Machine->StoreNumber : 0);
+  TakeStoreNumber();
   CmdParams.first = 0x01;
   CmdParams.last = 0x24;
   StartCmnd(command);
@@ -224,4 +223,5 @@ void TdmCommCrs::StartCmnd(quint8 command) {
   CmdCode = command;
   BlkRetries = 0;
   CmdRetries = 0;
+  CmdNaks = 0;
 }

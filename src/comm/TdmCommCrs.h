@@ -45,6 +45,7 @@ public:
   quint8 SubRptBit = 0;         // the next sub-report bit to look at
   qint32 BlkRetries = 0;
   qint32 CmdRetries = 0;
+  qint32 CmdNaks = 0;
   qint32 SendBlocks = 0;
   QByteArray SendFrame;
   CrsCmd::Params CmdParams;
@@ -83,11 +84,13 @@ private:
   bool AckBlock(int pauseMs);
   void Enable(std::initializer_list<TSclDataPacket*> packets);
   void Disable(std::initializer_list<TSclDataPacket*> packets);
-  // The start of every step: pending events, the timer off, the trace mark. False when an
-  // event handled meanwhile has already moved the transfer on.
-  bool EnterStep(const char* tracePrefix);
+  // The start of every step: pending events, the timer off, the trace mark. An event
+  // handled meanwhile has already moved the transfer on: the step is left.
+  void EnterStep(const char* tracePrefix);
   void Unexpected();
   bool Ended() const { return State == PollDone || State == PollFailed; }
+  // Every command of a transfer carries the machine's store number.
+  void TakeStoreNumber();
   void PrepareTransfer(quint8 command);
   // A new command: its code, and the retry counts from 0.
   void StartCmnd(quint8 command);
@@ -138,9 +141,9 @@ private:
   // A timed-out or NAKed command goes again from `from` ("T" or "N"); true when the step
   // called itself, otherwise the transfer has failed.
   bool RetryCmnd(PollState from);
-  // The common rows of a sub-step's command answer: BadCrc, CommErr, TimeOut, GotNak;
-  // true when the step called itself.
-  bool SubStepRetry();
+  // The rows every command's answer shares: BadCrc, CommErr, TimeOut and GotNak (the two
+  // last go again from `from`); true when the step called itself.
+  bool CmdAnswerRetry(PollState from);
   bool AnsweredThenStatus();
   void ToStatusCheck();
   // A sub-step called by its caller (State still the caller's `entry`) keeps the caller in

@@ -1,6 +1,7 @@
 // Receiving a program table (command 0xE0), which is also the logon.
 #include "comm/TdmCommCrs.h"
 
+#include "comm/CrsFrame.h"
 #include "comm/CrsLinkBytes.h"
 #include "comm/CrsTiming.h"
 #include "comm/link/TSclCustomComPort.h"
@@ -11,7 +12,7 @@
 #include <QTimer>
 
 void TdmCommCrs::GetPrgStep() {
-  if (!EnterStep("GetPrg-")) return;
+  EnterStep("GetPrg-");
   switch (State) {
   case PollInit:
     if (GetPrgInit()) return;
@@ -21,6 +22,7 @@ void TdmCommCrs::GetPrgStep() {
     break;
   case PollNextBlk:
     if (Msg == GotEot) {
+      Disable({scpEot, scpBlk, scpNak}); // the register has said all it will until the next command
       State = PollGood;
       return CallStep();
     }
@@ -52,7 +54,7 @@ bool TdmCommCrs::GetPrgSntCmnd() {
   case GotBlock:
     ShowStatusMsg(QStringLiteral("P"));
     Enable({scpEot, scpBlk});
-    CurBlk = quint8(RxBuf[2]);
+    CurBlk = quint8(CrsFrame::BlockNumber(RxBuf));
     ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
     BlkRetries = 0;
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgReceiveBlock));
@@ -66,14 +68,15 @@ bool TdmCommCrs::GetPrgSntCmnd() {
     State = PollDone;
     break;
   case BadCrc:
-    Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
-    SendNak();
-    break;
   case CommErr:
-    TmrBlock->start();
-    break;
-  case GotNak: // the command goes again, not counted
+    return CmdAnswerRetry(PollInit);
+  case GotNak: // the command goes again, not counted as a re-send; a register that NAKs
+               // it again and again is given up on as a silent one is
     ShowStatusMsg(QStringLiteral("N"));
+    if (++CmdNaks > CrsTiming::Times(CrsTiming::CmdNaks)) {
+      State = PollFailed;
+      break;
+    }
     State = PollInit;
     CallStep();
     return true;
@@ -134,7 +137,7 @@ void TdmCommCrs::GetPrgNextBlk() {
 // again ("D") and not stored twice.
 void TdmCommCrs::AckProgramBlock(bool store) {
   ShowStatusMsg(QStringLiteral("P"));
-  CurBlk = quint8(RxBuf[2]);
+  CurBlk = quint8(CrsFrame::BlockNumber(RxBuf));
   ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
   if (!store) ShowStatusMsg(QStringLiteral("D"));
   BlkRetries = 0;

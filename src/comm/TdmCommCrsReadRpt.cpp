@@ -2,8 +2,10 @@
 // need them, then the blocks, each acknowledged, into the work file.
 #include "comm/TdmCommCrs.h"
 
+#include "comm/CrsFrame.h"
 #include "comm/CrsLinkBytes.h"
 #include "comm/CrsRptCodes.h"
+#include "comm/CrsRptParams.h"
 #include "comm/CrsTiming.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
@@ -12,7 +14,7 @@
 #include <QTimer>
 
 void TdmCommCrs::ReadRptStep() {
-  if (!EnterStep("ReadRpt-")) return;
+  EnterStep("ReadRpt-");
   bool handedOver = false;
   switch (State) {
   case PollInit: handedOver = ReadRptInit(); break;
@@ -28,6 +30,7 @@ void TdmCommCrs::ReadRptStep() {
   case PollSntCmnd: handedOver = ReadRptSntCmnd(); break;
   case PollNextBlk:
     if (Msg == GotEot) {
+      Disable({scpEot, scpBlk, scpNak}); // the register has said all it will until the next command
       State = PollGood;
       return CallStep();
     }
@@ -56,13 +59,13 @@ bool TdmCommCrs::ReadRptInit() {
   return true;
 }
 
-// The range of every report command is the report's own (parameters 3 and 4); a
+// The range of every report command is the report's own; a
 // sub-report has its parent's.
 bool TdmCommCrs::SetRangeFromRpt() {
-  const int first = CrsCmd::ToBcd(Rpt->GetIntParam(3)), last = CrsCmd::ToBcd(Rpt->GetIntParam(4));
+  const int first = CrsCmd::ToBcd(CrsRptParams::RangeFirst(*Rpt)), last = CrsCmd::ToBcd(CrsRptParams::RangeLast(*Rpt));
   if (first < 0 || last < 0) {
     AddStatusLine(QStringLiteral("Register range %1 to %2 is not one of 0 to 99")
-                      .arg(Rpt->GetIntParam(3)).arg(Rpt->GetIntParam(4)), true);
+                      .arg(CrsRptParams::RangeFirst(*Rpt)).arg(CrsRptParams::RangeLast(*Rpt)), true);
     return false;
   }
   CmdParams.first = quint8(first);
@@ -89,8 +92,8 @@ bool TdmCommCrs::ReadRptSntCmnd() {
     ShowStatusMsg(QStringLiteral("I"));
     Enable({scpEot, scpBlk});
     BlkRetries = 0;
-    FirstBlk = quint16(quint8(RxBuf[2]) + 1);
-    LastBlk = quint8(RxBuf[2]);
+    FirstBlk = quint16(CrsFrame::BlockNumber(RxBuf) + 1);
+    LastBlk = quint8(CrsFrame::BlockNumber(RxBuf));
     CreateWorkFile();
     if (!AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait))) break;
     State = PollNextBlk;
@@ -104,20 +107,8 @@ bool TdmCommCrs::ReadRptSntCmnd() {
     if (ParentRpt) return ReturnToParent();
     State = PollDone;
     break;
-  case BadCrc:
-    Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
-    SendNak();
-    break;
-  case CommErr:
-    TmrBlock->start();
-    Enable({scpEot, scpBlk, scpNak});
-    break;
-  case TimeOut:
-  case GotNak:
-    if (RetryCmnd(PollSendCmnd)) return true;
-    break;
   default:
-    break;
+    return CmdAnswerRetry(PollSendCmnd);
   }
   return false;
 }
@@ -131,7 +122,7 @@ void TdmCommCrs::ReadRptNextBlk() {
     ShowStatusMsg(QStringLiteral("P"));
     BlkRetries = 0;
     Enable({scpEot, scpBlk, scpNak});
-    CurBlk = quint8(RxBuf[2]);
+    CurBlk = quint8(CrsFrame::BlockNumber(RxBuf));
     ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk) + QStringLiteral("] "));
     const bool repeat = CurBlk == LastBlk;
     if (!repeat && CurBlk + 1 != LastBlk) {
@@ -174,7 +165,7 @@ bool TdmCommCrs::ReadRptGood() {
   ShowStatusMsg(QStringLiteral("E"));
   const int code = Rpt->GetRptCode();
   State = PollClearing;
-  if (CrsRptCodes::SavesFirst(code) || (CrsRptCodes::ClearsInResetOnly(code) && Rpt->GetIntParam(5) != 1)) {
+  if (CrsRptCodes::SavesFirst(code) || (CrsRptCodes::ClearsInResetOnly(code) && !CrsRptParams::IsReset(*Rpt))) {
     Msg = InitMsg;
     CallStep();
   } else {

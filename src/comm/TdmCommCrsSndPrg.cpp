@@ -18,7 +18,7 @@ constexpr int kMostBlocks = 256;
 } // namespace
 
 void TdmCommCrs::SndPrgStep() {
-  if (!EnterStep("SndPrg-")) return;
+  EnterStep("SndPrg-");
   switch (State) {
   case PollInit:
     if (SndPrgInit()) return;

@@ -7,6 +7,7 @@
 #include "comm/TdmCommCrs.h"
 
 #include "comm/CrsRptCodes.h"
+#include "comm/CrsRptParams.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
 #include "store/PumpDelay.h"
@@ -53,7 +54,7 @@ bool TdmCommCrs::ReadRptClearingSub() {
       SubRptStep();
       return true;
     }
-    if (timePeriod || Rpt->GetIntParam(5) == 1) {
+    if (timePeriod || CrsRptParams::IsReset(*Rpt)) {
       ClearRptFlgStep();
     } else {
       State = PollDone;
@@ -85,9 +86,9 @@ void TdmCommCrs::SaveRpt() {
   AddStatusLine(QStringLiteral("Save Completed"), false);
 }
 
-// Reads the next sub-report that parameter 6 asks for; after the last, the clear.
+// Reads the next sub-report the request asks for; after the last, the clear.
 void TdmCommCrs::SubRptStep() {
-  const int wanted = Rpt->GetIntParam(6) & 0xFF;
+  const int wanted = CrsRptParams::SubRptMask(*Rpt);
   for (const CrsRptCodes::SubRpt& sub : CrsRptCodes::TimePeriodSubRpts()) {
     if (sub.bit < SubRptBit) continue;
     SubRptBit = quint8(sub.bit * 2);
@@ -100,7 +101,7 @@ void TdmCommCrs::SubRptStep() {
 }
 
 void TdmCommCrs::ClkPnchsStep() {
-  if ((Rpt->GetIntParam(6) & 0xFF) != 0 && !StartSubRpt(CrsRptCodes::ClockPunches().className)) return;
+  if (CrsRptParams::SubRptMask(*Rpt) != 0 && !StartSubRpt(CrsRptCodes::ClockPunches().className)) return;
   CallStep();
 }
 
@@ -120,8 +121,7 @@ bool TdmCommCrs::StartSubRpt(const char* className) {
     return false;
   }
   std::unique_ptr<tEcrRpt> sub(static_cast<tEcrRpt*>(tEcrFnct::CreateByClass(*cls, Rpt->Owner()).release()));
-  sub->SetIntParam(3, Rpt->GetIntParam(3));
-  sub->SetIntParam(4, Rpt->GetIntParam(4));
+  CrsRptParams::SetRange(*sub, CrsRptParams::RangeFirst(*Rpt), CrsRptParams::RangeLast(*Rpt));
   ParentRpt = Rpt;
   Rpt = sub.get();
   subRpts_.push_back(std::move(sub));

@@ -3,7 +3,9 @@
 // that called it and hands back to it at its end, with GotStat or GotErr.
 #include "comm/TdmCommCrs.h"
 
+#include "comm/CrsFrame.h"
 #include "comm/CrsRptCodes.h"
+#include "comm/CrsRptParams.h"
 #include "comm/CrsStatus.h"
 #include "comm/CrsTiming.h"
 #include "comm/link/TSclDataPacket.h"
@@ -25,8 +27,9 @@ bool TdmCommCrs::RetryCmnd(PollState from) {
   return true;
 }
 
-// The rows every sub-step shares while its command waits for an answer.
-bool TdmCommCrs::SubStepRetry() {
+// The rows every command shares while it waits for its answer: a bad frame is NAKed after
+// the pause, a line error lets the wait run on, a time-out or a NAK sends the command again.
+bool TdmCommCrs::CmdAnswerRetry(PollState from) {
   switch (Msg) {
   case BadCrc:
     Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
@@ -34,10 +37,11 @@ bool TdmCommCrs::SubStepRetry() {
     return false;
   case CommErr:
     TmrBlock->start();
+    Enable({scpEot, scpBlk, scpNak});
     return false;
   case TimeOut:
   case GotNak:
-    return RetryCmnd(PollInit);
+    return RetryCmnd(from);
   default:
     return false;
   }
@@ -69,7 +73,7 @@ bool TdmCommCrs::AnsweredThenStatus() {
     ToStatusCheck();
     return true;
   }
-  return SubStepRetry();
+  return CmdAnswerRetry(PollInit);
 }
 
 void TdmCommCrs::EnterSubStep(PollState entry, TStep& returnTo, void (TdmCommCrs::*self)()) {
@@ -91,19 +95,19 @@ void TdmCommCrs::EndSubStep(TStep returnTo, PollState returnState) {
 }
 
 void TdmCommCrs::ConsldtStep() {
-  if (!EnterStep("Consldt-")) return;
+  EnterStep("Consldt-");
   EnterSubStep(PollCnsldt, CnsldtReturn, &TdmCommCrs::ConsldtStep); // from the report read
   switch (State) {
   case PollInit:
     if (Msg == InitMsg) {
-      StartCmnd(Rpt->GetIntParam(5) == 1 ? CrsCmd::CnsldtReset : CrsCmd::CnsldtRead);
+      StartCmnd(CrsRptParams::IsReset(*Rpt) ? CrsCmd::CnsldtReset : CrsCmd::CnsldtRead);
       AddStatusLine(QStringLiteral("Consolidating ") + Rpt->GetRptName(), false);
       TraceMark(QStringLiteral("Consolidating_") + Rpt->GetRptName());
     }
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::Cnsldt));
     Enable({scpEot, scpAck});
     {
-      const auto options = CrsRptCodes::CnsldtOptions(Rpt->GetRptCode(), Rpt->GetIntParam(1), Rpt->GetIntParam(2));
+      const auto options = CrsRptCodes::CnsldtOptions(Rpt->GetRptCode(), CrsRptParams::Area(*Rpt), CrsRptParams::Print(*Rpt));
       SendCmnd(CmdCode, QByteArray(reinterpret_cast<const char*>(options.data()), qsizetype(options.size())));
     }
     break;
@@ -115,7 +119,7 @@ void TdmCommCrs::ConsldtStep() {
 }
 
 void TdmCommCrs::ClearRptFlgStep() {
-  if (!EnterStep("ClearRptFlg-")) return;
+  EnterStep("ClearRptFlg-");
   EnterSubStep(PollClearing, ClearReturn, &TdmCommCrs::ClearRptFlgStep); // from the report read
   switch (State) {
   case PollInit:
@@ -142,7 +146,7 @@ void TdmCommCrs::ClearRptFlgStep() {
 }
 
 void TdmCommCrs::GetStatusStep() {
-  if (!EnterStep("GetStatus-")) return;
+  EnterStep("GetStatus-");
   EnterSubStep(PollGetStatus, StatusReturn, &TdmCommCrs::GetStatusStep); // from a send or a sub-step
   switch (State) {
   case PollInit:
@@ -171,7 +175,7 @@ bool TdmCommCrs::StatusSntCmnd() {
   case GotBlock: // the answer is not acknowledged
     BlkRetries = 0;
     State = PollInit;
-    ReactToStatus(quint8(RxBuf[4]));
+    ReactToStatus(quint8(CrsFrame::FirstRecordByte(RxBuf)));
     if (State != PollInit) return false;
     if (StatPolls > CrsTiming::Times(CrsTiming::StatusWaits)) {
       State = PollFailed;
@@ -187,7 +191,7 @@ bool TdmCommCrs::StatusSntCmnd() {
     State = PollFailed;
     return false;
   default:
-    return SubStepRetry();
+    return CmdAnswerRetry(PollInit);
   }
 }
 

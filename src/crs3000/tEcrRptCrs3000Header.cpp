@@ -2,6 +2,7 @@
 // of AllPolls.
 #include "crs3000/tEcrRptCrs3000.h"
 
+#include "comm/CrsRptParams.h"
 #include "model/EConvertError.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
@@ -29,7 +30,7 @@ void tEcrRptCrs3000::WritePollHeader(TTable&, const TEcrBlock& buffer) {
   const bool resetReport = DescendsFrom(QStringLiteral("tEcrRptCrs3000TimeKeeping")) ||
                            DescendsFrom(QStringLiteral("tEcrRptCrs3000ProductProjection"));
   if (resetReport)
-    field("Poll Type").SetAsString(GetIntParam(5) != 0 ? QStringLiteral("Z") : QStringLiteral("X"));
+    field("Poll Type").SetAsString(CrsRptParams::IsReset(*this) ? QStringLiteral("Z") : QStringLiteral("X"));
   else
     field("Poll Type").SetAsString(UpToZero(DecodeText(buffer, 5, 1)));
   const QDate ecrDate(year, month, day);

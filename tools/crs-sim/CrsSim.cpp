@@ -90,6 +90,12 @@ void CrsSim::SetBaud(int baud) {
   if (line_) line_->SetBaud(baud);
 }
 
+void CrsSim::SetLostAckResendMs(int ms) {
+  std::lock_guard lock(mutex_);
+  config_.lostAckResendMs = ms;
+  register_.SetLostAckResendMs(ms);
+}
+
 void CrsSim::AddFault(const SimFault& fault) {
   std::lock_guard lock(mutex_);
   register_.Faults().Add(fault);

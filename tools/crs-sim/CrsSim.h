@@ -59,6 +59,8 @@ public:
   QString ClosedReason() const;
 
   void SetBaud(int baud);
+  // How long the register waits for an ACK it lost before it sends the block again.
+  void SetLostAckResendMs(int ms);
   void AddFault(const SimFault& fault);
   void ClearFaults();
   QList<SimFault> PendingFaults() const;

@@ -36,6 +36,12 @@ struct ReceiveCase {
 void PrintTo(const ReceiveCase& c, std::ostream* os) { *os << c.name; }
 
 const QString kE0 = QStringLiteral("> CMD E0 14 0001 0124");
+
+QStringList Repeated(int times, const QStringList& part) {
+  QStringList all;
+  for (int i = 0; i < times; ++i) all += part;
+  return all;
+}
 const QString kSaved = QStringLiteral("10:30:00 AM Saving Program to Database Completed.");
 
 const ReceiveCase kCases[] = {
@@ -67,6 +73,11 @@ const ReceiveCase kCases[] = {
       "> ACK", "< BLK 0", "> ACK", "< EOT"},
      {"NNNNNNP[3] P[2] P[1] E", kSaved},
      MpmSuccessfull},
+    {"ARegisterThatNaksEveryCommandFailsAtTheEleventhNak",
+     {"nak:cmd=E0,times=forever"},
+     QStringList{"< NAK"} + Repeated(10, {kE0, "< NAK"}),
+     {"NNNNNNNNNNNF"},
+     MpmFailed},
     {"FiveBadFramesFailAfterFourNaks",
      {"badcrc:cmd=E0,frame=any,times=forever"},
      {"< BAD BLK 2", "> NAK", "< BAD BLK 2", "> NAK", "< BAD BLK 2", "> NAK", "< BAD BLK 2", "> NAK", "< BAD BLK 2"},

@@ -159,3 +159,37 @@ TEST_F(ProgramSendEnds, AnEotInPlaceOfAnAcknowledgementIsNotTakenForOne) {
   EXPECT_EQ(Wire(), QStringList({kF0, "< ACK", "> BLK 2", "< EOT"}) + QStringList(4, "> BLK 2"));
   EXPECT_EQ(Lines().last(), "ATTTTTF");
 }
+
+// The block numbers on the line are one byte: a table of more blocks than they can number
+// is refused while its block file is written, before anything goes out.
+TEST_F(ProgramSendEnds, ATableOfMoreBlocksThanTheNumbersCoverIsRefusedBeforeTheCommand) {
+  QStringList texts;
+  for (int i = 0; i < 257 * 3; ++i) texts << QStringLiteral("T%1").arg(i);
+  prg->Fill(texts);
+  EXPECT_EQ(Run([&] { module->SendPrg(*prg); }), MpmFailed);
+  EXPECT_TRUE(Wire().isEmpty());
+  ASSERT_EQ(Lines().size(), 2);
+  EXPECT_TRUE(Lines()[0].startsWith(T + "Got Exception Range check error Converting Data for record: ")) << Lines()[0].toStdString();
+  EXPECT_EQ(Lines()[1], "F");
+}
+
+namespace {
+// A table whose block file keeps its count but loses its blocks, as a file cut short would.
+class tShortFilePrg final : public tProtoPrg {
+public:
+  using tProtoPrg::tProtoPrg;
+  void WriteBlockFile(QFile& file, bool isNew) override {
+    tProtoPrg::WriteBlockFile(file, isNew);
+    file.flush();
+    file.resize(4); // the block count alone
+  }
+};
+} // namespace
+
+TEST_F(ProgramSendEnds, ABlockFileShorterThanItsCountEndsTheSendAtItsFirstBlock) {
+  auto shortPrg = tEcrFnct::New<tShortFilePrg>(&Driver());
+  shortPrg->Fill(kTexts);
+  EXPECT_EQ(Run([&] { module->SendPrg(*shortPrg); }), MpmFailed);
+  EXPECT_EQ(Wire(), QStringList({kF0, "< ACK"}));
+  EXPECT_EQ(Lines().last(), "AUnexpected EOFF");
+}

@@ -282,6 +282,24 @@ TEST_F(ReportReadEnds, SixtyFiveWaitsFailTheStatusCheck) {
   EXPECT_EQ(Lines()[2], QString("pb").repeated(66) + "F");
 }
 
+// The register sends a block again 60 ms after losing our ACK, while the read gives up
+// waiting after 30 ms and pauses 300 ms before its NAK: the repeat, the last block and
+// the EOT all come during that pause and end the read. The paused step then has nothing
+// left to do; its NAK would reach the register after the read was over.
+TEST_F(ReportReadEnds, AStepPausedBeforeItsNakSendsNothingOnceTheReadHasEnded) {
+  SetMs("crs.readRptMs", 30);
+  SetMs("crs.nakWaitMs", 300);
+  sim.SetLostAckResendMs(60);
+  sim.SetReport(96, Blocks(2));
+  sim.AddFault(SimFault::Parse(QStringLiteral("lostack:cmd=D0,frame=1")));
+  auto rpt = NewRpt<JournalRpt>();
+  EXPECT_EQ(Poll(*rpt, kRead124), MpmSuccessfull);
+  WaitFor([] { return false; }, 400); // the NAK pause is over
+  EXPECT_EQ(Wire(), QStringList({kD0, "< BLK 1", "> ACK", "< BLK 1", "> ACK", "< BLK 0", "> ACK", "< EOT"}));
+  EXPECT_EQ(receiver.messages.size(), 1);
+  EXPECT_EQ(Count(QStringLiteral("AllPolls")), 1);
+}
+
 TEST_F(ReportReadEnds, AFailedSaveLeavesNoPoll) {
   sim.SetReport(33, Blocks(2));
   FailingCodes().insert(33);

@@ -43,6 +43,8 @@ TEST_F(CrsPollReport, TheParametersOfTheCommandLineReachTheRegisterForEachFamily
        {Consolidate("C0", 1, 0x07, "0312"), Cmd("A0 00", "0312"), Cmd("D0 21", "0312"), ack, Cmd("B0 21", "0312"),
         Cmd("A0 00", "0312")}},
       {"inventory-like in read mode: read and saved, no clear", {"--report", "96"}, {Cmd("D0 60"), ack}},
+      {"the store number given, in every command", {"--report", "96", "--mode", "reset", "--store", "42"},
+       {Cmd("D0 60", "0124", "0042"), ack, Cmd("B0 60", "0124", "0042"), Cmd("A0 00", "0124", "0042")}},
       {"inventory-like in reset mode: cleared after the read",
        {"--report", "96", "--mode", "reset"},
        {Cmd("D0 60"), ack, Cmd("B0 60"), Cmd("A0 00")}},
