@@ -5,7 +5,7 @@
 #include "comm/CrsFrame.h"
 #include "comm/CrsLinkBytes.h"
 #include "comm/CrsRptCodes.h"
-#include "comm/CrsRptParams.h"
+#include "model/CrsRptParams.h"
 #include "comm/CrsTiming.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"

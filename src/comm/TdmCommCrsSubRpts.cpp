@@ -7,7 +7,7 @@
 #include "comm/TdmCommCrs.h"
 
 #include "comm/CrsRptCodes.h"
-#include "comm/CrsRptParams.h"
+#include "model/CrsRptParams.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
 #include "store/PumpDelay.h"

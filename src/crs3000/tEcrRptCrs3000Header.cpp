@@ -2,7 +2,7 @@
 // of AllPolls.
 #include "crs3000/tEcrRptCrs3000.h"
 
-#include "comm/CrsRptParams.h"
+#include "model/CrsRptParams.h"
 #include "model/EConvertError.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
