@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 class ThreadedDispatcher : public TSclDeviceDispatcher {
@@ -149,6 +151,33 @@ TEST_F(Threaded, ClearOutputDuringAStalledWriteReturnsAndEmptiesTheRing) {
   pty.Read(1 << 20, 300);
   ASSERT_EQ(d->QueueBlock("after", 5), 0);
   EXPECT_TRUE(pty.Read(5, 3000).endsWith("after"));
+}
+
+// Purges racing a thread that queues: once a purge returns, the ring stays empty; the writer
+// neither puts back bytes of the run it was sending nor marks old memory as pending.
+TEST_F(Threaded, APurgeRacingTheWriterLeavesNothingPending) {
+  const QByteArray block(36, 'f');
+  for (int repeat = 0; repeat < 40; ++repeat) {
+    std::atomic<bool> stop{false};
+    std::thread queuer([&] {
+      while (!stop) d->QueueBlock(block.constData(), static_cast<int>(block.size()));
+    });
+    for (int i = 0; i < 300; ++i) {
+      d->ClearOutput();
+      if (i % 10 == 0) pty.Read(1 << 16, 1);
+    }
+    stop = true;
+    queuer.join();
+    ASSERT_EQ(d->ClearOutput(), 0);
+    for (int look = 0; look < 10; ++look) {
+      ASSERT_EQ(d->OutputUsed(), 0) << "repeat " << repeat;
+      QThread::usleep(500);
+    }
+    const QByteArray before = pty.Read(1 << 16, 30);
+    ASSERT_EQ(d->QueueBlock("M", 1), 0);
+    const QByteArray got = pty.Read(1 << 16, 60);
+    ASSERT_EQ(got.toStdString(), "M") << "repeat " << repeat;
+  }
 }
 
 TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
