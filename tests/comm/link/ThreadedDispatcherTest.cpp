@@ -173,7 +173,7 @@ TEST_F(Threaded, APurgeRacingTheWriterLeavesNothingPending) {
       ASSERT_EQ(d->OutputUsed(), 0) << "repeat " << repeat;
       QThread::usleep(500);
     }
-    const QByteArray before = pty.Read(1 << 16, 30);
+    pty.Read(1 << 16, 30); // what reached the line before the purge
     ASSERT_EQ(d->QueueBlock("M", 1), 0);
     const QByteArray got = pty.Read(1 << 16, 60);
     ASSERT_EQ(got.toStdString(), "M") << "repeat " << repeat;
@@ -200,6 +200,7 @@ TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
 // listening, the wait is for one notification, which is delivered once events flow; with
 // windows alone, it is for the reading itself, and the stop has purged the input first.
 TEST_F(Threaded, AStopWhileAHandOffWaitsForTheGuiFinishesOnceEventsFlow) {
+  d.reset(); // its threads read the profile: they end before it changes
   fast.intervals.insert(QStringLiteral("link.windowSendMs"), 20000);
   for (const bool methodListens : {true, false}) {
     SCOPED_TRACE(methodListens ? "a method listens" : "windows alone");
@@ -266,7 +267,10 @@ TEST_F(Threaded, AMethodHandlerThatJoinsDuringAStreamIsCalledOnTheDispatchThread
 }
 
 TEST_F(Threaded, AWindowThatDoesNotAnswerWithinTheBoundIsPassedOver) {
+  // The profile is set before the threads start, which read it.
+  d.reset(new ThreadedDispatcher);
   fast.intervals.insert(QStringLiteral("link.windowSendMs"), 30);
+  ASSERT_EQ(Start(4096), 0);
   int delivered = 0;
   window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) { delivered += msg == kSclTriggerAvail; };
   d->AvailLength(1);
