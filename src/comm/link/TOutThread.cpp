@@ -24,7 +24,8 @@ void TOutThread::Drain() {
     uint64_t clears;
     {
       std::lock_guard lock(d_.outputLock_);
-      if (d_.clearsAcknowledged_ != d_.clearsAsked_) break; // a purge waits: take no run
+      // A purge is asked for or not finished yet: the ring still holds what it discards.
+      if (d_.clearsDone_ != d_.clearsAsked_) break;
       clears = d_.clearsAsked_;
       run = d_.output_.NextRun(length);
     }

@@ -231,6 +231,7 @@ private:
   // older count is never consumed, since the ring it came from was emptied meanwhile.
   uint64_t clearsAsked_ = 0;
   uint64_t clearsAcknowledged_ = 0;
+  uint64_t clearsDone_ = 0; // the ring emptied: the writer may take runs again
   std::condition_variable_any clearAcknowledged_;
 
   std::atomic<bool> outputQueued_{false};

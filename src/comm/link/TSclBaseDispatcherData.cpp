@@ -4,6 +4,8 @@
 
 #include "comm/link/TSclDispatcherThread.h"
 
+#include <algorithm>
+
 using L = TSclDispatchLog;
 
 namespace {
@@ -84,6 +86,7 @@ int TSclBaseDispatcher::ClearOutput() {
     clearsAcknowledged_ = request; // no writer holds a run
   }
   output_.Reset();
+  clearsDone_ = std::max(clearsDone_, request);
   if (clearsAsked_ == request) abortPending_ = false;
   return device_ ? device_->Purge(false, true) : 0;
 }
