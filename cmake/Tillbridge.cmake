@@ -23,6 +23,15 @@ if(TB_SANITIZE)
                          -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(tb_options INTERFACE -fsanitize=address,undefined)
 endif()
+option(TB_TSAN "Build with ThreadSanitizer" OFF)
+if(TB_TSAN)
+  target_compile_options(tb_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(tb_options INTERFACE -fsanitize=thread)
+endif()
+if(TB_SANITIZE OR TB_TSAN)
+  # Sanitized code runs several times slower: waits for a peer's answer scale with it.
+  target_compile_definitions(tb_options INTERFACE TB_SANITIZED)
+endif()
 target_compile_definitions(tb_options INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII_WARNING
                            QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 

@@ -49,7 +49,12 @@ void RunGuarded(const std::function<void()>& call) {
   }
 }
 
+// Held while a ticket is posted and taken when it runs: the order that the event queue
+// gives is then one that race checkers, blind to the queue's own locking, can see too.
+std::mutex postMutex;
+
 void RunTicket(const std::shared_ptr<Ticket>& ticket) {
+  { std::lock_guard posted(postMutex); }
   Shared& s = *ticket->shared;
   {
     std::lock_guard lock(s.mutex);
@@ -75,7 +80,10 @@ bool SclHandOff(QObject* target, const std::function<void()>& call, int boundMs)
   shared->call = call;
   auto ticket = std::make_shared<Ticket>();
   ticket->shared = shared;
-  QMetaObject::invokeMethod(target, [ticket] { RunTicket(ticket); }, Qt::QueuedConnection);
+  {
+    std::lock_guard posting(postMutex);
+    QMetaObject::invokeMethod(target, [ticket] { RunTicket(ticket); }, Qt::QueuedConnection);
+  }
   ticket.reset();
   std::unique_lock lock(shared->mutex);
   if (boundMs >= 0) {

@@ -6,8 +6,7 @@ void TOutThread::Body() {
   while (!d_.killThreads_ && !d_.closePending_) {
     const int which = SclEvent::WaitAny({&d_.outputReady_, &d_.outputAbort_}, -1);
     if (which == 1) {
-      d_.abortPending_ = false;
-      d_.threadAck_.Set(); // what ClearOutput waits for
+      d_.AcknowledgeClear(); // what ClearOutput waits for
       continue;
     }
     if (d_.killThreads_) break;
@@ -22,19 +21,19 @@ void TOutThread::Drain() {
   for (;;) {
     const char* run;
     int length;
+    uint64_t clears;
     {
       std::lock_guard lock(d_.outputLock_);
+      // A purge is asked for or not finished yet: the ring still holds what it discards.
+      if (d_.clearsDone_ != d_.clearsAsked_) break;
+      clears = d_.clearsAsked_;
       run = d_.output_.NextRun(length);
     }
     if (length == 0) return;
     const int sent = d_.TransmitRun(run, length);
-    if (sent < 0) {
-      d_.abortPending_ = false;
-      d_.outputAbort_.Reset();
-      d_.threadAck_.Set();
-      return;
-    }
     std::lock_guard lock(d_.outputLock_);
+    if (sent < 0 || d_.clearsAsked_ != clears) break;
     d_.output_.Consume(sent);
   }
+  d_.AcknowledgeClear();
 }

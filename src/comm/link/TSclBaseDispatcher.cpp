@@ -130,6 +130,7 @@ void TSclBaseDispatcher::StartThreads() {
   if (threadsActive_) throw Exception(QStringLiteral("Dispatcher already started"));
   threadsActive_ = true;
   killThreads_ = false;
+  abortPending_ = false;
   const int startMs = TimingMs("link.threadStartMs", 3000);
   comThread_ = std::make_unique<TComThread>(*this);
   dispThread_ = std::make_unique<TDispThread>(*this);

@@ -185,6 +185,9 @@ private:
   // The writer's part: sends what the device takes of n bytes, waiting while it takes
   // nothing; the count sent, or -1 when output abort arrived meanwhile.
   int TransmitRun(const char* bytes, int n);
+  // The writer's side of a purge: it holds no run of the ring, so every purge asked for so
+  // far may empty the ring. Takes outputLock_.
+  void AcknowledgeClear();
 
   std::atomic<TSclCustomComPort*> owner_;
   int handle_ = -1;
@@ -224,6 +227,12 @@ private:
 
   // Output lock.
   TSclByteRing output_;
+  // Purges asked for and those the writer has let go of its run for; a run taken under an
+  // older count is never consumed, since the ring it came from was emptied meanwhile.
+  uint64_t clearsAsked_ = 0;
+  uint64_t clearsAcknowledged_ = 0;
+  uint64_t clearsDone_ = 0; // the ring emptied: the writer may take runs again
+  std::condition_variable_any clearAcknowledged_;
 
   std::atomic<bool> outputQueued_{false};
   std::atomic<bool> abortPending_{false}; // output abort signalled and not yet handled

@@ -4,6 +4,8 @@
 
 #include "comm/link/TSclDispatcherThread.h"
 
+#include <algorithm>
+
 using L = TSclDispatchLog;
 
 namespace {
@@ -69,19 +71,30 @@ int TSclBaseDispatcher::OutputFree() {
   return output_.Room();
 }
 
-// Discards pending output: the writer abandons its run first, then the ring is emptied and
-// the device's transmit side purged.
+// Discards pending output. The writer first lets go of the run it is sending (it answers
+// this very request, never an older one), then the ring is emptied and the device's transmit
+// side purged, so nothing queued before the purge reaches the line after it.
 int TSclBaseDispatcher::ClearOutput() {
+  std::unique_lock lock(outputLock_);
+  const uint64_t request = ++clearsAsked_;
   if (outThread_ && outThread_->Running() && !outThread_->IsCurrent()) {
-    threadAck_.Reset();
     abortPending_ = true;
     outputAbort_.Set();
-    while (outThread_->Running() && !threadAck_.Wait(20)) {
-    }
+    while (clearsAcknowledged_ < request && outThread_->Running())
+      clearAcknowledged_.wait_for(lock, std::chrono::milliseconds(20));
+  } else if (!outThread_ || !outThread_->IsCurrent()) {
+    clearsAcknowledged_ = request; // no writer holds a run
   }
-  std::lock_guard lock(outputLock_);
   output_.Reset();
+  clearsDone_ = std::max(clearsDone_, request);
+  if (clearsAsked_ == request) abortPending_ = false;
   return device_ ? device_->Purge(false, true) : 0;
+}
+
+void TSclBaseDispatcher::AcknowledgeClear() {
+  std::lock_guard lock(outputLock_);
+  clearsAcknowledged_ = clearsAsked_;
+  clearAcknowledged_.notify_all();
 }
 
 int TSclBaseDispatcher::ClearInput() {

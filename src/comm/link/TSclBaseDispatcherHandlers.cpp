@@ -112,14 +112,17 @@ void TSclBaseDispatcher::EndNotification(uint32_t message, uint32_t shortParam, 
     }
     if (wake) WakeEventWaiter();
   }
-  std::lock_guard lock(portLock_);
-  inNotification_ = false;
-  if (removalsDeferred_.exchange(false)) {
-    std::erase_if(windows_, [](const auto& r) { return r.removed; });
-    std::erase_if(methods_, [](const auto& r) { return r.removed; });
-    RefreshHandlerNeed(0);
+  {
+    std::lock_guard lock(portLock_);
+    inNotification_ = false;
+    if (removalsDeferred_.exchange(false)) {
+      std::erase_if(windows_, [](const auto& r) { return r.removed; });
+      std::erase_if(methods_, [](const auto& r) { return r.removed; });
+      RefreshHandlerNeed(0);
+    }
   }
-  std::lock_guard inputLock(inputLock_);
+  // Never under portLock_: the order is input, output, port.
+  std::lock_guard lock(inputLock_);
   takenCount_ = 0;
 }
 

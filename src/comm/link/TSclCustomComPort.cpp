@@ -92,7 +92,7 @@ void TSclCustomComPort::TakeHandedSettings() {
   if (tapiHandle_ == 0) RaiseSclError(-2012);
   SerialLineSettings line;
   SerialFlowSettings flow;
-  if (TtyControl::GetLine(tapiHandle_, line) != 0 || TtyControl::GetSoftwareFlow(tapiHandle_, flow) != 0) return;
+  if (TtyControl::GetLine(tapiHandle_, line) != 0 || TtyControl::GetFlow(tapiHandle_, flow) != 0) return;
   baud_ = line.Baud;
   parity_ = static_cast<TParity>(line.Parity);
   dataBits_ = line.DataBits;
@@ -100,6 +100,9 @@ void TSclCustomComPort::TakeHandedSettings() {
   swFlow_ = flow.XonTransmit && flow.XonReceive ? swfBoth : flow.XonTransmit ? swfTransmit : flow.XonReceive ? swfReceive : swfNone;
   xonChar_ = flow.XonChar;
   xoffChar_ = flow.XoffChar;
+  hwFlow_ = {};
+  if (flow.RtsHandshake) hwFlow_ |= hwfUseRTS;
+  if (flow.OutxCts) hwFlow_ |= hwfRequireCTS;
 }
 
 void TSclCustomComPort::InitDispatcher() {

@@ -296,11 +296,18 @@ void SerialDevice::CheckInputFlow() {
   }
 }
 
+SerialFlowSettings SerialDevice::Flow() {
+  std::lock_guard lock(mutex_);
+  return flow_;
+}
+
+// Called by the writer while another thread may change the flow settings.
 bool SerialDevice::OutputAllowed() {
-  if (!flow_.OutxCts && !flow_.OutxDsr) return true;
+  const SerialFlowSettings flow = Flow();
+  if (!flow.OutxCts && !flow.OutxDsr) return true;
   if (!HasModemLines()) return true;
   const int lines = ModemStatus();
-  if (flow_.OutxCts && !(lines & LineCts)) return false;
-  if (flow_.OutxDsr && !(lines & LineDsr)) return false;
+  if (flow.OutxCts && !(lines & LineCts)) return false;
+  if (flow.OutxDsr && !(lines & LineDsr)) return false;
   return true;
 }

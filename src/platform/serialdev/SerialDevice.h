@@ -6,6 +6,7 @@
 #include "platform/serialdev/SerialSettings.h"
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -62,7 +63,7 @@ public:
   int GetLine(SerialLineSettings& line);
   // 0; -2002 for a rate the device refuses; otherwise minus the system's error number.
   int SetLine(const SerialLineSettings& line);
-  const SerialFlowSettings& Flow() const { return flow_; }
+  SerialFlowSettings Flow();
   int SetFlow(const SerialFlowSettings& flow);
   virtual int SetRts(bool on);
   virtual int SetDtr(bool on);
@@ -114,6 +115,6 @@ private:
   int modemKnown_ = -1; // -1 not asked yet, 0 none, 1 present
   uint32_t pendingErrors_ = 0;
   bool held_ = false;
-  bool hungUp_ = false;
+  std::atomic<bool> hungUp_{false}; // set by the thread that waits for events
   std::unique_ptr<ModemLineWatcher> watcher_;
 };

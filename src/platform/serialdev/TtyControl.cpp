@@ -83,9 +83,10 @@ int TtyControl::GetLine(int fd, SerialLineSettings& line) {
   return 0;
 }
 
-int TtyControl::GetSoftwareFlow(int fd, SerialFlowSettings& flow) {
+int TtyControl::GetFlow(int fd, SerialFlowSettings& flow) {
   termios2 t{};
   if (int e = Get(fd, t)) return e;
+  flow.RtsHandshake = flow.OutxCts = t.c_cflag & CRTSCTS;
   flow.XonTransmit = t.c_iflag & IXON;
   flow.XonReceive = t.c_iflag & IXOFF;
   flow.XonChar = static_cast<char>(t.c_cc[VSTART]);

@@ -10,6 +10,6 @@ int MakeRaw(int fd);
 // 0, an errno value, or -1 when the device refused the rate.
 int SetLine(int fd, const SerialLineSettings& line, const SerialFlowSettings& flow);
 int GetLine(int fd, SerialLineSettings& line);
-// The XON/XOFF part of flow as the terminal has it.
-int GetSoftwareFlow(int fd, SerialFlowSettings& flow);
+// Flow as the terminal has it: XON/XOFF, and RTS/CTS handshaking when the driver does it.
+int GetFlow(int fd, SerialFlowSettings& flow);
 } // namespace TtyControl

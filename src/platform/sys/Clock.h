@@ -3,6 +3,8 @@
 // measures or schedules time asks Clock::Current(); tests put a FakeClock in its place.
 #include <QDateTime>
 #include <QtGlobal>
+#include <atomic>
+#include <mutex>
 
 class Clock {
 public:
@@ -26,17 +28,26 @@ class FakeClock final : public Clock {
 public:
   explicit FakeClock(QDateTime now = QDateTime(QDate(2026, 1, 1), QTime(0, 0)), qint64 ms = 1000000)
       : now_(std::move(now)), ms_(ms) {}
+  // Read by the library's threads while the test thread moves it.
   qint64 MonotonicMs() const override { return ms_; }
-  QDateTime Now() const override { return now_; }
+  QDateTime Now() const override {
+    std::lock_guard lock(mutex_);
+    return now_;
+  }
   void Advance(qint64 ms) {
+    std::lock_guard lock(mutex_);
     ms_ += ms;
     now_ = now_.addMSecs(ms);
   }
-  void SetNow(const QDateTime& now) { now_ = now; }
+  void SetNow(const QDateTime& now) {
+    std::lock_guard lock(mutex_);
+    now_ = now;
+  }
 
 private:
+  mutable std::mutex mutex_;
   QDateTime now_;
-  qint64 ms_;
+  std::atomic<qint64> ms_;
 };
 
 // Installs a clock for the lifetime of a scope.

@@ -15,6 +15,7 @@
 #include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -287,9 +288,15 @@ TEST_F(ComPort, AHandedOverDeviceIsUsedWithItsOwnSettings) {
   ASSERT_GE(fd, 0);
   TtyControl::MakeRaw(fd);
   TtyControl::SetLine(fd, {4800, 0, 8, 0}, {});
+  termios t{};
+  tcgetattr(fd, &t);
+  t.c_cflag |= CRTSCTS;
+  tcsetattr(fd, TCSANOW, &t);
+  port.SetHWFlowOptions(hwfUseDTR | hwfRequireDSR); // the component's own: the device's win
   port.SetTapiHandle(fd);
   port.SetOpen(true);
   EXPECT_EQ(port.Baud(), 4800);
+  EXPECT_EQ(port.HWFlowOptions(), THWFlowOptions(hwfUseRTS | hwfRequireCTS));
   port.SendString("modem");
   EXPECT_EQ(pty.Read(5), "modem");
   port.SetOpen(false);

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 class ThreadedDispatcher : public TSclDeviceDispatcher {
@@ -151,6 +153,33 @@ TEST_F(Threaded, ClearOutputDuringAStalledWriteReturnsAndEmptiesTheRing) {
   EXPECT_TRUE(pty.Read(5, 3000).endsWith("after"));
 }
 
+// Purges racing a thread that queues: once a purge returns, the ring stays empty; the writer
+// neither puts back bytes of the run it was sending nor marks old memory as pending.
+TEST_F(Threaded, APurgeRacingTheWriterLeavesNothingPending) {
+  const QByteArray block(36, 'f');
+  for (int repeat = 0; repeat < 40; ++repeat) {
+    std::atomic<bool> stop{false};
+    std::thread queuer([&] {
+      while (!stop) d->QueueBlock(block.constData(), static_cast<int>(block.size()));
+    });
+    for (int i = 0; i < 300; ++i) {
+      d->ClearOutput();
+      if (i % 10 == 0) pty.Read(1 << 16, 1);
+    }
+    stop = true;
+    queuer.join();
+    ASSERT_EQ(d->ClearOutput(), 0);
+    for (int look = 0; look < 10; ++look) {
+      ASSERT_EQ(d->OutputUsed(), 0) << "repeat " << repeat;
+      QThread::usleep(500);
+    }
+    pty.Read(1 << 16, 30); // what reached the line before the purge
+    ASSERT_EQ(d->QueueBlock("M", 1), 0);
+    const QByteArray got = pty.Read(1 << 16, 60);
+    ASSERT_EQ(got.toStdString(), "M") << "repeat " << repeat;
+  }
+}
+
 TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
   bool returned = false;
   window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) {
@@ -171,6 +200,7 @@ TEST_F(Threaded, ACloseFromInsideAHandlerReleasesThePort) {
 // listening, the wait is for one notification, which is delivered once events flow; with
 // windows alone, it is for the reading itself, and the stop has purged the input first.
 TEST_F(Threaded, AStopWhileAHandOffWaitsForTheGuiFinishesOnceEventsFlow) {
+  d.reset(); // its threads read the profile: they end before it changes
   fast.intervals.insert(QStringLiteral("link.windowSendMs"), 20000);
   for (const bool methodListens : {true, false}) {
     SCOPED_TRACE(methodListens ? "a method listens" : "windows alone");
@@ -237,7 +267,10 @@ TEST_F(Threaded, AMethodHandlerThatJoinsDuringAStreamIsCalledOnTheDispatchThread
 }
 
 TEST_F(Threaded, AWindowThatDoesNotAnswerWithinTheBoundIsPassedOver) {
+  // The profile is set before the threads start, which read it.
+  d.reset(new ThreadedDispatcher);
   fast.intervals.insert(QStringLiteral("link.windowSendMs"), 30);
+  ASSERT_EQ(Start(4096), 0);
   int delivered = 0;
   window.onMessage = [&](uint32_t msg, uint32_t, uint32_t) { delivered += msg == kSclTriggerAvail; };
   d->AvailLength(1);
