@@ -93,6 +93,15 @@ qint64 TStagingArea::Mover::LastInsertId() {
   return query.Next() ? query.Value(0).toLongLong() : 0;
 }
 
+qint64 TStagingArea::Mover::CountOutside(const QString& table, const QString& column, qint64 first, qint64 last) {
+  const QString quoted = SqlText::Quote(column);
+  TQuery query(target_);
+  query.Exec(QStringLiteral("SELECT COUNT(*) FROM %1.%2 WHERE %3 IS NULL OR %3 NOT BETWEEN ? AND ?")
+                 .arg(kSchema, SqlText::Quote(TableNameOf(table)), quoted),
+             {first, last});
+  return query.Next() ? query.Value(0).toLongLong() : 0;
+}
+
 void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>& work) {
   if (db_->InTransaction()) db_->Commit();
   TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + kSchema, {db_->FilePath()});

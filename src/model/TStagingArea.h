@@ -42,6 +42,8 @@ public:
     void Replace(const QString& table);
     // The record id the last appended row got.
     qint64 LastInsertId();
+    // The number of the twin's rows whose column is empty or lies outside first .. last.
+    qint64 CountOutside(const QString& table, const QString& column, qint64 first, qint64 last);
 
   private:
     friend class TStagingArea;
