@@ -8,6 +8,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
+#include "platform/sys/Cp1252.h"
 
 namespace {
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
@@ -67,5 +68,29 @@ TEST_F(PollSave, ARowOutsideTheSavesOwnPollsIsRefusedAndNothingIsSaved) {
     EXPECT_EQ(PollIds().size(), 1);
     EXPECT_EQ(Rows(kData, kRows), 1);
   }
+}
+
+TEST_F(PollSave, StatusBytesKeepEveryByteWhileANameEndsAtItsZero) {
+  QByteArray status(24, '\0'); // a range from register 5: the first four bytes are 0
+  status[4] = char(0x07);
+  status[5] = char(0xFF);
+  status[6] = char(0x81);
+  {
+    TPollSave save(kData);
+    TTable& polls = save.Polls();
+    polls.Append();
+    polls.FieldByName(QStringLiteral("EcrRptClass")).SetAsString(QStringLiteral("tTestRpt"));
+    polls.FieldByName(QStringLiteral("Report Name")).SetAsString(QStringLiteral("Day") + QChar(0) + QStringLiteral("junk"));
+    polls.FieldByName(QStringLiteral("Misc Data 1")).SetAsString(Cp1252::Decode(status));
+    polls.Post();
+    save.Commit();
+  }
+  TTable stored;
+  stored.SetDatabaseName(kData);
+  stored.SetTableName(QStringLiteral("AllPolls"));
+  stored.Open();
+  stored.First();
+  EXPECT_EQ(stored.FieldByName(QStringLiteral("Report Name")).AsString(), QStringLiteral("Day"));
+  EXPECT_EQ(Cp1252::Encode(stored.FieldByName(QStringLiteral("Misc Data 1")).AsString()), status);
 }
 } // namespace
