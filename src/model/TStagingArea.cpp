@@ -82,6 +82,11 @@ qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColu
   return query.RowsAffected();
 }
 
+void TStagingArea::Mover::AppendMissing(const QString& table) {
+  const QString name = SqlText::Quote(TableNameOf(table));
+  TQuery(target_).Exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1 ORDER BY rowid").arg(name, kSchema), {});
+}
+
 void TStagingArea::Mover::Replace(const QString& table) {
   target_.EmptyTable(TableNameOf(table));
   Append(table);
