@@ -41,7 +41,7 @@ void tEcrRptCrs3000::WritePollHeader(TTable&, const TEcrBlock& buffer) {
   field("Misc Info 1").SetAsInteger(DecodeBcd(buffer, 12, 2, false));
   field("Misc Info 2").SetAsInteger(buffer[14]);
   field("Misc Info 3").SetAsInteger(DecodeBcd(buffer, 15, 1, false));
-  field("Misc Data 1").SetAsString(UpToZero(Cp1252::Decode(reinterpret_cast<const char*>(buffer.data()) + 16, 24)));
+  field("Misc Data 1").SetAsString(Cp1252::Decode(reinterpret_cast<const char*>(buffer.data()) + 16, 24));
   if (DescendsFrom(QStringLiteral("tEcrRptCrs3000Ej"))) {
     field("Ecr Date").SetAsDateTime(TDateTime::Now());
     field("Poll Type").SetAsString(QStringLiteral("E.J."));

@@ -11,3 +11,6 @@ TB_EXCEPTION_FIXED(ERangeError, Exception, "Range check error")
 
 // A class named where a register driver class is needed is none.
 TB_EXCEPTION(EClassNotEcr, Exception)
+
+// A report row of a poll save names a poll that the save does not hold.
+TB_EXCEPTION(EPollIdRange, Exception)

@@ -40,11 +40,17 @@ void TPollSave::Commit() {
   try {
     stage_.MoveInto(TSession::Default().Database(databaseName_), [this](TStagingArea::Mover& mover) {
       pollCount_ = stage_.HasTwin(kAllPolls) ? mover.Append(kAllPolls, kPollId) : 0;
-      // Rows that belong to no poll could never be found again: none is written then.
+      const QStringList reports = StagedReportTables();
+      // A row whose poll is not one of this save's would land on another poll.
+      for (const QString& table : reports)
+        if (const qint64 stray = mover.CountOutside(table, kPollId, 1, pollCount_); stray > 0)
+          throw EPollIdRange(QStringLiteral("%1 rows of %2 name no poll of this save (1 .. %3)")
+                                 .arg(stray)
+                                 .arg(table)
+                                 .arg(pollCount_));
       if (pollCount_ == 0) return;
       offset_ = mover.LastInsertId() - pollCount_;
-      for (const QString& table : stage_.TwinNames())
-        if (table != kAllPolls) mover.Append(table, QString(), kPollId, offset_);
+      for (const QString& table : reports) mover.Append(table, QString(), kPollId, offset_);
     });
   } catch (...) {
     committing = false;
@@ -63,6 +69,10 @@ qint32 TPollSave::RealPollId(qint32 stagedPollId) const {
 
 QStringList TPollSave::ReportTables() const {
   if (pollCount_ == 0) return {};
+  return StagedReportTables();
+}
+
+QStringList TPollSave::StagedReportTables() const {
   QStringList tables = stage_.TwinNames();
   tables.removeAll(kAllPolls);
   return tables;

@@ -3,7 +3,8 @@
 // file) decode into a staging area; Commit then writes the AllPolls rows, numbered afresh
 // and consecutively in the order they were made, and the report rows, their "Poll Id"
 // moved by the same amount, in one transaction behind the process-wide save lock.
-// Nothing is written before Commit, so a save that fails leaves no row anywhere.
+// Nothing is written before Commit, so a save that fails leaves no row anywhere; a report
+// row whose staged poll id is not one of the save's own 1 .. n fails the whole save.
 #include "model/TStagingArea.h"
 
 #include <QList>
@@ -48,6 +49,8 @@ public:
   QStringList ReportTables() const;
 
 private:
+  QStringList StagedReportTables() const;
+
   QString databaseName_;
   TStagingArea stage_;
   QList<Export> exports_;

@@ -82,6 +82,11 @@ qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColu
   return query.RowsAffected();
 }
 
+void TStagingArea::Mover::AppendMissing(const QString& table) {
+  const QString name = SqlText::Quote(TableNameOf(table));
+  TQuery(target_).Exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1 ORDER BY rowid").arg(name, kSchema), {});
+}
+
 void TStagingArea::Mover::Replace(const QString& table) {
   target_.EmptyTable(TableNameOf(table));
   Append(table);
@@ -90,6 +95,15 @@ void TStagingArea::Mover::Replace(const QString& table) {
 qint64 TStagingArea::Mover::LastInsertId() {
   TQuery query(target_);
   query.Exec(QStringLiteral("SELECT last_insert_rowid()"), {});
+  return query.Next() ? query.Value(0).toLongLong() : 0;
+}
+
+qint64 TStagingArea::Mover::CountOutside(const QString& table, const QString& column, qint64 first, qint64 last) {
+  const QString quoted = SqlText::Quote(column);
+  TQuery query(target_);
+  query.Exec(QStringLiteral("SELECT COUNT(*) FROM %1.%2 WHERE %3 IS NULL OR %3 NOT BETWEEN ? AND ?")
+                 .arg(kSchema, SqlText::Quote(TableNameOf(table)), quoted),
+             {first, last});
   return query.Next() ? query.Value(0).toLongLong() : 0;
 }
 

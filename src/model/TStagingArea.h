@@ -38,10 +38,15 @@ public:
     // Answers the number of rows.
     qint64 Append(const QString& table, const QString& skipColumn = QString(), const QString& offsetColumn = QString(),
                   qint64 offset = 0);
+    // Appends the twin's rows whose keys the real table does not hold yet; rows already
+    // there stay as they are.
+    void AppendMissing(const QString& table);
     // Deletes every row of the real table, then appends the twin's rows.
     void Replace(const QString& table);
     // The record id the last appended row got.
     qint64 LastInsertId();
+    // The number of the twin's rows whose column is empty or lies outside first .. last.
+    qint64 CountOutside(const QString& table, const QString& column, qint64 first, qint64 last);
 
   private:
     friend class TStagingArea;

@@ -116,7 +116,9 @@ TTable& tEcrPrg::OpenTable() {
 void tEcrPrg::FillNewTable(TTable& table) {
   TStagingArea stage;
   PreFillTable(stage.Twin(table.Structure()));
-  stage.MoveInto(table.Database(), [&table](TStagingArea::Mover& mover) { mover.Replace(table.TableName()); });
+  // Events ran while the rows were made: what another program object committed into the
+  // table meanwhile stays, and only the rows it lacks are added.
+  stage.MoveInto(table.Database(), [&table](TStagingArea::Mover& mover) { mover.AppendMissing(table.TableName()); });
 }
 
 void tEcrPrg::CloseTable() {

@@ -5,12 +5,18 @@
 #include "model/TdmAllPolls.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/EngineConfig.h"
+#include "platform/engine/FieldValue.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 
 namespace {
 const QString kAllPolls = QStringLiteral("AllPolls");
+
+// "Misc Data 1" holds a register's 24 status bytes as 24 characters, zeros and all.
+const struct KeepStatusBytes {
+  KeepStatusBytes() { FieldValue::KeepEveryCharacter(QStringLiteral("Misc Data 1")); }
+} keepStatusBytes;
 } // namespace
 
 TTableDef tEcrRpt::AllPollsDef() {

@@ -95,7 +95,7 @@ TEST_F(DecoderPattern, AWorkFileBecomesOnePollRowAndARowPerRecord) {
   EXPECT_EQ(poll.Value(1).toString(), QStringLiteral("Front Till"));
   EXPECT_EQ(poll.Value(2).toInt(), 12);
   EXPECT_EQ(poll.Value(3).toInt(), 3);
-  EXPECT_EQ(poll.Value(4).toString(), QStringLiteral("STORE 12"));
+  EXPECT_EQ(poll.Value(4).toString(), QStringLiteral("STORE 12") + QString(16, QChar(0))); // all 24 status bytes
 }
 
 TEST_F(DecoderPattern, NamesAreFoundAgainAfterTheProgramsTableWasClosed) {

@@ -69,7 +69,7 @@ TEST_F(RptCrs3000, PollHeaderFields) {
   EXPECT_EQ(row.value(QStringLiteral("Misc Info 1")).toInt(), 1234);
   EXPECT_EQ(row.value(QStringLiteral("Misc Info 2")).toInt(), 7);
   EXPECT_EQ(row.value(QStringLiteral("Misc Info 3")).toInt(), 42);
-  EXPECT_EQ(row.value(QStringLiteral("Misc Data 1")).toString(), QStringLiteral("STORE 12"));
+  EXPECT_EQ(row.value(QStringLiteral("Misc Data 1")).toString(), QStringLiteral("STORE 12") + QString(16, QChar(0))); // all 24 status bytes
   EXPECT_EQ(TDateTime(row.value(QStringLiteral("Poll Date")).toDouble()).ToQDateTime(), clock.Now());
   EXPECT_EQ(row.value(QStringLiteral("EcrRptClass")).toString(), QStringLiteral("tTestCpnDecoder"));
   EXPECT_EQ(row.value(QStringLiteral("Report Name")).toString(), QStringLiteral("Coupon"));

@@ -70,6 +70,20 @@ TEST_F(ProgramTable, OpenTableMakesTheDefaultSetOnceAndPrefillsIt) {
   EXPECT_EQ(Values(QStringLiteral("Default.tTestPrg")), (QList<qint64>{4, 5, 6}));
 }
 
+TEST_F(ProgramTable, ANewTableKeepsWhatAnotherObjectCommittedWhileItWasFilled) {
+  auto program = Program();
+  program->duringFill = [] {
+    // Another program object commits its received rows into the new table meanwhile.
+    TQuery(kProg).Exec(QStringLiteral("INSERT INTO \"Default.tTestPrg\" (\"Number\", \"Value\") VALUES (2, 42), (9, 9)"), {});
+  };
+  program->OpenTable();
+  TQuery query(kProg);
+  query.Exec(QStringLiteral("SELECT \"Number\", \"Value\" FROM \"Default.tTestPrg\" ORDER BY \"Number\""), {});
+  QList<QPair<qint64, qint64>> rows;
+  while (query.Next()) rows.append({query.Value(0).toLongLong(), query.Value(1).toLongLong()});
+  EXPECT_EQ(rows, (QList<QPair<qint64, qint64>>{{1, 0}, {2, 42}, {3, 0}, {9, 9}}));
+}
+
 TEST_F(ProgramTable, TheProgramIdNamesTheTableSet) {
   auto shop = Program(QStringLiteral("Shop1"));
   EXPECT_EQ(shop->OpenTable().TableName(), QStringLiteral("Shop1.tTestPrg"));

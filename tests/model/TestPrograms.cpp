@@ -24,6 +24,7 @@ void tTestPrg::PreFillTable(TTable& table) {
     table.FieldByName(QStringLiteral("Value")).SetAsInteger(0);
     table.Post();
   }
+  if (duringFill) duringFill();
 }
 
 void tTestPrg::EncodeRecord(TTable& table, TEcrBlock& buffer, int, int& position) {

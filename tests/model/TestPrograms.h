@@ -3,6 +3,8 @@
 // value, one record a block; the table holds "Number" (key) and "Value".
 #include "model/tEcrPrg.h"
 
+#include <functional>
+
 class tTestPrg : public tEcrPrg {
   TB_OBJECT(tTestPrg)
 
@@ -22,6 +24,8 @@ public:
   // The next table of the chain, and the block at which decoding fails (0: never).
   tEcrPrg* next = nullptr;
   int failAtBlock = 0;
+  // Runs once the default rows are made, where events may run.
+  std::function<void()> duringFill;
 
 private:
   int number_ = 0;

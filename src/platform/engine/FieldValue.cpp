@@ -5,6 +5,7 @@
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/TDateTime.h"
 
+#include <QSet>
 #include <cmath>
 
 namespace {
@@ -41,8 +42,19 @@ std::optional<double> Days(const QVariant& v) {
   }
 }
 
+QSet<QString>& RawTextFields() {
+  static QSet<QString> names;
+  return names;
+}
+
+// A name must not carry a zero into exports and listings: an alpha text ends there.
 QVariant CutText(const TFieldDef& field, QString text) {
-  if (field.type == TFieldType::Alpha && text.size() > field.size) text.truncate(field.size);
+  if (field.type != TFieldType::Alpha) return text;
+  if (!RawTextFields().contains(field.name.toLower())) {
+    const qsizetype zero = text.indexOf(QChar(0));
+    if (zero >= 0) text.truncate(zero);
+  }
+  if (text.size() > field.size) text.truncate(field.size);
   return text;
 }
 
@@ -129,3 +141,5 @@ QVariant FieldValue::Stored(const TFieldDef& field, const QVariant& value) {
   }
   return QVariant();
 }
+
+void FieldValue::KeepEveryCharacter(const QString& fieldName) { RawTextFields().insert(fieldName.toLower()); }
