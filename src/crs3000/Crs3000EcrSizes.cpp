@@ -21,7 +21,7 @@ const SizeField Fields[TEcrSizes::FieldCount] = {
     {"Electronic Journal", Kind::Count}, {"Inventory Recipe", Kind::Count},
     {"Inventory Items", Kind::Count}, {"Credit Tracking", Kind::Count},
     {"Discount Catagory", Kind::Count}, {"Protected Pre-Poll", Kind::Flag},
-    {"Logo", Kind::Flag},            {"Spec Itm Stk", Kind::Count},
+    {"Logo", Kind::Flag},            {"Spec Itm Stock", Kind::Count},
 };
 } // namespace
 

@@ -10,7 +10,7 @@
 class TEcrSizes {
 public:
   static constexpr int FieldCount = 22;
-  // The field names in position order ("Rom Version", "PLU", ..., "Spec Itm Stk").
+  // The field names in position order ("Rom Version", "PLU", ..., "Spec Itm Stock").
   static const QStringList& FieldNames();
 
   // The value of the field at the position 0..FieldCount-1 (ERangeError outside), as a

@@ -1,6 +1,8 @@
 #include "model/tEcrPrg.h"
 
+#include "model/EcrErrors.h"
 #include "model/EcrForms.h"
+#include "model/EcrLayout.h"
 #include "model/EcrTableCheck.h"
 #include "model/TStagingArea.h"
 #include "model/TableOpening.h"
@@ -68,8 +70,34 @@ void tEcrPrg::EncodeBlock(TEcrBlock&, int&, int& blockLength, TTable&) { blockLe
 
 void tEcrPrg::DecodeBlock(TTable&, const TEcrBlock&) {}
 void tEcrPrg::PreFillTable(TTable&) {}
-void tEcrPrg::DefineTable(TTable&) {}
-std::optional<TTableDef> tEcrPrg::DescribeTable() const { return std::nullopt; }
+const EcrLayout* tEcrPrg::RecordLayout() const { return nullptr; }
+int tEcrPrg::LayoutVariant() const { return 0; }
+
+void tEcrPrg::DefineTable(TTable& table) {
+  if (const EcrLayout* layout = RecordLayout()) {
+    table.FieldDefs() = layout->FieldDefs();
+    table.IndexDefs().clear();
+  }
+}
+
+std::optional<TTableDef> tEcrPrg::DescribeTable() const {
+  if (const EcrLayout* layout = RecordLayout()) return TTableDef{LocalTableName(), layout->FieldDefs(), {}};
+  return std::nullopt;
+}
+
+void tEcrPrg::EncodeRecord(TTable& table, TEcrBlock& buffer, int, int& position) {
+  const EcrLayout* layout = RecordLayout();
+  if (!layout) throw EAssertionFailed(QStringLiteral("%1 has no record layout to encode by").arg(ClassName()));
+  layout->Encode(*this, layout->ReadRow(table), buffer, position, LayoutVariant());
+  position += layout->RecordSize(LayoutVariant());
+}
+
+void tEcrPrg::DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) {
+  const EcrLayout* layout = RecordLayout();
+  if (!layout) return tEcrFnct::DecodeRecord(table, buffer, recordIndex, position);
+  layout->DecodeInto(table, *this, buffer, position, LayoutVariant());
+  position += layout->RecordSize(LayoutVariant());
+}
 void tEcrPrg::AfterWriteBlockFile(QFile&) {}
 void tEcrPrg::AfterReadBlockFile(QFile&) {}
 

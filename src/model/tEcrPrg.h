@@ -33,6 +33,8 @@ class tEcrPrgMaint;
 // A send that stopped because a record could not be encoded.
 TB_EXCEPTION(EEncodeAborted, Exception)
 
+class EcrLayout;
+
 class tEcrPrg : public tEcrFnct {
   TB_OBJECT(tEcrPrg)
 
@@ -69,17 +71,25 @@ public:
   virtual void CreateTable();
   // The next table of a chained transfer, or nullptr.
   virtual const TClass* NextPrgClass();
-  // Encodes the table's current row into one register record at the position.
-  virtual void EncodeRecord(TTable& table, TEcrBlock& buffer, int recordIndex, int& position) = 0;
+  // The record layout of a class written as data (see EcrLayout), or nullptr; and the
+  // variant of it this class's records use.
+  virtual const EcrLayout* RecordLayout() const; // nullptr
+  virtual int LayoutVariant() const;             // 0
+  // Encodes the table's current row into one register record at the position (by the
+  // layout; a class without one overrides it).
+  virtual void EncodeRecord(TTable& table, TEcrBlock& buffer, int recordIndex, int& position);
+  // Decodes one record into the table's current row (by the layout, when there is one).
+  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) override;
   // Builds the next outgoing block; a blockLength of 0 ends the send. Nothing in the base.
   virtual void EncodeBlock(TEcrBlock& buffer, int& blockCount, int& blockLength, TTable& table);
   // Stores the records of one received block (numbered BlkCount) into the table.
   virtual void DecodeBlock(TTable& table, const TEcrBlock& buffer);
   // Fills a new table with GetInitRecs blank records. Nothing in the base.
   virtual void PreFillTable(TTable& table);
-  // The definitions the table is created from when it is missing.
+  // The definitions the table is created from when it is missing (the layout's columns,
+  // when there is one).
   virtual void DefineTable(TTable& table);
-  // The structure declared to the table-definition library; none in the base.
+  // The structure declared to the table-definition library: the layout's columns, else none.
   virtual std::optional<TTableDef> DescribeTable() const;
   // The table check; raises the library's message (arguments: [false, folder]).
   virtual void CheckTables(const TDefValues& arguments);

@@ -47,6 +47,8 @@ QString tEcrRpt::GetRptName() const { return QStringLiteral("Undefined"); }
 QString tEcrRpt::GetOptsFormClass() const { return QString::fromLatin1(kNoOptionsForm); }
 QString tEcrRpt::ReportFormClass() const { return QString(); }
 void tEcrRpt::DefineTable(TTable&) {}
+const EcrLayout* tEcrRpt::RecordLayout() const { return nullptr; }
+int tEcrRpt::LayoutVariant() const { return 0; }
 void tEcrRpt::SetSQLGroupList() { SQLGroupList.clear(); }
 void tEcrRpt::SetSQLFieldsList() { SQLFieldsList.clear(); }
 void tEcrRpt::SetSQLSumFieldsList() { SQLSumFieldsList.clear(); }

@@ -27,6 +27,8 @@
 class QFile;
 class TPollSave;
 
+class EcrLayout;
+
 class tEcrRpt : public tEcrFnct {
   TB_OBJECT(tEcrRpt)
 
@@ -58,6 +60,10 @@ public:
   virtual QString GetOptsFormClass() const;    // kNoOptionsForm
   virtual QString ReportFormClass() const;     // none ("")
   virtual void DefineTable(TTable& table);
+  // The record layout of a decoder written as data (see EcrLayout), or nullptr; and the
+  // variant of it this class's records use.
+  virtual const EcrLayout* RecordLayout() const; // nullptr
+  virtual int LayoutVariant() const;             // 0
   virtual void SetSQLGroupList();
   virtual void SetSQLFieldsList();
   virtual void SetSQLSumFieldsList();

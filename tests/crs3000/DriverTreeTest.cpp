@@ -163,7 +163,7 @@ TEST_F(DriverTree, EcrSizesStartEmptyAndTakeTheMemoryAllocationByPosition) {
   EXPECT_TRUE(sizes.IsEmpty());
   ASSERT_EQ(TEcrSizes::FieldNames().size(), 22);
   EXPECT_EQ(TEcrSizes::FieldNames().at(2), "Price Schedule");
-  EXPECT_EQ(TEcrSizes::FieldNames().last(), "Spec Itm Stk");
+  EXPECT_EQ(TEcrSizes::FieldNames().last(), "Spec Itm Stock");
   sizes.Set(0, QStringLiteral("3.04"));
   sizes.Set(2, 4);
   sizes.Set(9, 48);

@@ -2,10 +2,7 @@
 // Where each field of the memory allocation stands in the register's record, in each of
 // its four layouts, and the local table's fields in their order (the order matters: the
 // register driver takes its table sizes from fields 0 to 21 by position).
-#include "platform/engine/FieldTypes.h"
-
-#include <QString>
-#include <array>
+#include "model/EcrLayout.h"
 
 enum class MemAllocLayout {
   OneByteCoupon, // 36 bytes: ROMs 0.61 and 2.21 to 2.26 (and the logon's own class)
@@ -19,27 +16,7 @@ constexpr int Count = 26;
 // The fields the register driver takes as its table sizes.
 constexpr int SizeCount = 22;
 
-enum class Coding {
-  Text, // register text
-  Bcd,  // unsigned packed BCD
-  Bit,  // bit 0 of its byte
-  Byte, // one plain byte
-};
-
-struct Place {
-  int offset; // -1: not in this layout's record (decoded as 0 or false)
-  int length;
-};
-
-struct Field {
-  const char* name;
-  TFieldType type;
-  int size; // of an alpha field
-  Coding coding;
-  std::array<Place, 4> places; // by MemAllocLayout
-};
-
-const std::array<Field, Count>& All();
+// The record's columns; its variants are the MemAllocLayout values.
+const EcrLayout& Layout();
 int RecordSize(MemAllocLayout layout);
-const Place& PlaceIn(const Field& field, MemAllocLayout layout);
 } // namespace MemAllocFields

@@ -23,12 +23,6 @@ constexpr int kHighestBlockNumber = 255;
 // Byte 1 of a block that goes to the register: always 2, not the record count.
 constexpr quint8 kSendMarker = 2;
 
-QList<TFieldDef> FieldDefs() {
-  QList<TFieldDef> defs;
-  for (const MemAllocFields::Field& field : MemAllocFields::All())
-    defs.append({QString::fromLatin1(field.name), field.type, field.size});
-  return defs;
-}
 } // namespace
 
 int tEcrPrgCrs3000MemAlloc::GetPrgCode() const { return 14; }
@@ -41,12 +35,8 @@ tEcrPrgCapSet tEcrPrgCrs3000MemAlloc::GetPrgCapSet() const {
   return {tEcrPrgCaps::EcrPrgSend, tEcrPrgCaps::EcrPrgReceive, tEcrPrgCaps::EcrPrgMaint};
 }
 
-std::optional<TTableDef> tEcrPrgCrs3000MemAlloc::DescribeTable() const { return TTableDef{LocalTableName(), FieldDefs(), {}}; }
-
-void tEcrPrgCrs3000MemAlloc::DefineTable(TTable& table) {
-  table.FieldDefs() = FieldDefs();
-  table.IndexDefs().clear();
-}
+const EcrLayout* tEcrPrgCrs3000MemAlloc::RecordLayout() const { return &MemAllocFields::Layout(); }
+int tEcrPrgCrs3000MemAlloc::LayoutVariant() const { return int(LayoutOf(ClassType())); }
 
 MemAllocLayout tEcrPrgCrs3000MemAlloc::LayoutOf(const TClass& cls) {
   if (cls.InheritsFrom(tEcrPrgCrs3000MemAllocV402::StaticClass())) return MemAllocLayout::V402;
@@ -66,63 +56,14 @@ const TClass& tEcrPrgCrs3000MemAlloc::LayoutForLength(int dataLength) const {
   return ClassType();
 }
 
-tEcrPrgCrs3000MemAlloc::Record tEcrPrgCrs3000MemAlloc::DecodeValues(const TEcrBlock& buffer, int position,
-                                                                    MemAllocLayout layout) {
-  Record values;
-  for (const MemAllocFields::Field& field : MemAllocFields::All()) {
-    const MemAllocFields::Place& place = MemAllocFields::PlaceIn(field, layout);
-    const int at = position + place.offset;
-    switch (field.coding) {
-    case MemAllocFields::Coding::Text: values.append(DecodeText(buffer, at, place.length)); break;
-    case MemAllocFields::Coding::Bcd:
-      values.append(place.offset < 0 ? 0 : int(DecodeBcd(buffer, at, place.length, false)));
-      break;
-    case MemAllocFields::Coding::Bit: values.append(place.offset >= 0 && GetBit(buffer, at, 0)); break;
-    case MemAllocFields::Coding::Byte:
-      CheckSpan(place.offset < 0 ? 0 : at, 1);
-      values.append(place.offset < 0 ? 0 : int(buffer[size_t(at)]));
-      break;
-    }
-  }
-  return values;
-}
-
-void tEcrPrgCrs3000MemAlloc::EncodeValues(const Record& values, TEcrBlock& buffer, int position, MemAllocLayout layout) {
-  const auto& fields = MemAllocFields::All();
-  for (size_t i = 0; i < fields.size(); ++i) {
-    const MemAllocFields::Place& place = MemAllocFields::PlaceIn(fields[i], layout);
-    if (place.offset < 0) continue;
-    const int at = position + place.offset;
-    const QVariant& value = values[qsizetype(i)];
-    switch (fields[i].coding) {
-    case MemAllocFields::Coding::Text: EncodeText(buffer, at, place.length, value.toString()); break;
-    case MemAllocFields::Coding::Bcd: EncodeBcd(buffer, at, place.length, false, value.toLongLong()); break;
-    case MemAllocFields::Coding::Bit: SetBit(buffer, at, 0, value.toBool()); break;
-    case MemAllocFields::Coding::Byte:
-      CheckSpan(at, 1);
-      buffer[size_t(at)] = quint8(value.toInt());
-      break;
-    }
-  }
-}
-
 void tEcrPrgCrs3000MemAlloc::DecodeRecord(TTable& table, const TEcrBlock& buffer, int, int& position) {
-  const MemAllocLayout layout = LayoutOf(LayoutClass ? *LayoutClass : ClassType());
-  const Record values = DecodeValues(buffer, position, layout);
-  const auto& fields = MemAllocFields::All();
-  for (size_t i = 0; i < fields.size(); ++i)
-    table.FieldByName(QString::fromLatin1(fields[i].name)).SetValue(values[qsizetype(i)]);
-  position += MemAllocFields::RecordSize(layout);
+  const int variant = int(LayoutOf(LayoutClass ? *LayoutClass : ClassType()));
+  const EcrLayout& layout = MemAllocFields::Layout();
+  const Record values = layout.Decode(*this, buffer, position, variant);
+  const QList<TFieldDef> defs = layout.FieldDefs();
+  for (qsizetype i = 0; i < defs.size(); ++i) table.FieldByName(defs[i].name).SetValue(values[i]);
+  position += layout.RecordSize(variant);
   if (receiving_ && decoded_.isEmpty()) decoded_ = values;
-}
-
-void tEcrPrgCrs3000MemAlloc::EncodeRecord(TTable& table, TEcrBlock& buffer, int, int& position) {
-  Record values;
-  for (const MemAllocFields::Field& field : MemAllocFields::All())
-    values.append(table.FieldByName(QString::fromLatin1(field.name)).Value());
-  const MemAllocLayout layout = LayoutOf(ClassType());
-  EncodeValues(values, buffer, position, layout);
-  position += MemAllocFields::RecordSize(layout);
 }
 
 void tEcrPrgCrs3000MemAlloc::EncodeBlock(TEcrBlock& buffer, int& blockCount, int& blockLength, TTable& table) {

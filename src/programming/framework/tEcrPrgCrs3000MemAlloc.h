@@ -43,9 +43,9 @@ public:
   tEcrPrgCapSet GetPrgCapSet() const override;
   int GetPrgRecSize() const override;
   QString GetMaintFormClass() const override;
-  std::optional<TTableDef> DescribeTable() const override;
-  void DefineTable(TTable& table) override;
-  void EncodeRecord(TTable& table, TEcrBlock& buffer, int recordIndex, int& position) override;
+  const EcrLayout* RecordLayout() const override;
+  int LayoutVariant() const override; // this class's own layout
+  // Decodes by the layout of the block at hand (LayoutClass).
   void DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) override;
   // One block a record: block number, the byte 2, the record.
   void EncodeBlock(TEcrBlock& buffer, int& blockCount, int& blockLength, TTable& table) override;
@@ -57,8 +57,6 @@ public:
 
 private:
   const TClass& LayoutForLength(int dataLength) const;
-  Record DecodeValues(const TEcrBlock& buffer, int position, MemAllocLayout layout);
-  void EncodeValues(const Record& values, TEcrBlock& buffer, int position, MemAllocLayout layout);
 
   bool receiving_ = false;
   Record decoded_;  // the first record of the receive in progress

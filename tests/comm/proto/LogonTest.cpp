@@ -25,7 +25,7 @@ TEST_F(Logon, ReceivesTheMemoryAllocationAndHandsItsSizesToTheDriver) {
   EXPECT_EQ(Driver().EcrSizes.Count(QStringLiteral("Time Period")), 24);
   EXPECT_EQ(Driver().EcrSizes.Count(QStringLiteral("Prod Mix Group")), 10);
   EXPECT_TRUE(Driver().EcrSizes.Flag(QStringLiteral("Logo")));
-  EXPECT_EQ(Driver().EcrSizes.Count(QStringLiteral("Spec Itm Stk")), 50);
+  EXPECT_EQ(Driver().EcrSizes.Count(QStringLiteral("Spec Itm Stock")), 50);
 }
 
 TEST_F(Logon, NothingAllocatedIsASuccessThatLeavesTheSizesAlone) {

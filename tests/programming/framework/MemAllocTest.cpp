@@ -243,7 +243,7 @@ TEST_F(MemAlloc, TheSizesComeFromTheObjectsOwnReceiveNotTheSharedTable) {
   const TEcrSizes& sizes1 = dynamic_cast<tEcrCrs3000&>(*first).EcrSizes;
   const TEcrSizes& sizes2 = dynamic_cast<tEcrCrs3000&>(*second).EcrSizes;
   EXPECT_EQ(sizes1.RomVersion(), "03.02");
-  EXPECT_EQ(sizes1.Count(QStringLiteral("Spec Itm Stk")), 77);
+  EXPECT_EQ(sizes1.Count(QStringLiteral("Spec Itm Stock")), 77);
   EXPECT_EQ(sizes2.RomVersion(), "04.02");
   EXPECT_TRUE(sizes2.Flag(QStringLiteral("Logo")));
   EXPECT_EQ(sizes2.Count(QStringLiteral("Credit Tracking")), 0);
