@@ -1,5 +1,6 @@
 #include "crs3000/Crs3000RomLists.h"
 
+#include "crs3000/Crs3000ListErrors.h"
 #include "model/EcrErrors.h"
 
 #include <QString>
@@ -106,16 +107,32 @@ QStringList ClassNames(const ListRow (&rows)[N], const char* prefix, int column)
     throw ERangeError();
   QStringList names;
   for (const ListRow& row : rows) {
-    const QString cell = QString::fromLatin1(row.cells).split(QLatin1Char(' ')).at(column);
+    const QString rowClass = QString::fromLatin1(row.rowClass);
+    const QString cell = Crs3000RomLists::RowCells(rowClass, QString::fromLatin1(row.cells)).at(column);
     if (cell == QLatin1String("-")) continue;
-    names.append(cell == QLatin1String("x") ? QString::fromLatin1(row.rowClass)
-                                            : QString::fromLatin1(prefix) + cell);
+    names.append(cell == QLatin1String("x") ? rowClass : QString::fromLatin1(prefix) + cell);
   }
   return names;
 }
 } // namespace
 
 namespace Crs3000RomLists {
+QStringList RowCells(const QString& rowClass, const QString& cells) {
+  const QStringList parts = cells.split(QLatin1Char(' '));
+  const auto malformed = [&](const QString& why) {
+    return EMalformedRomList(QStringLiteral("ROM list row %1 \"%2\": %3")
+                                 .arg(rowClass.isEmpty() ? QStringLiteral("(per column)") : rowClass, cells, why));
+  };
+  if (parts.size() != ColumnCount)
+    throw malformed(QStringLiteral("%1 cells for %2 ROM columns").arg(parts.size()).arg(ColumnCount));
+  for (const QString& cell : parts) {
+    if (cell.isEmpty()) throw malformed(QStringLiteral("an empty cell"));
+    if (cell == QLatin1String("x") && rowClass.isEmpty())
+      throw malformed(QStringLiteral("\"x\" without a row class"));
+  }
+  return parts;
+}
+
 QStringList PrgClassNames(int column) { return ClassNames(PrgRows, "tEcrPrgCrs3000", column); }
 QStringList RptClassNames(int column) { return ClassNames(RptRows, "tEcrRptCrs3000", column); }
 } // namespace Crs3000RomLists

@@ -1,6 +1,7 @@
 #include "crs3000/tEcrCrs3000.h"
 
 #include "crs3000/Crs3000FnclFields.h"
+#include "crs3000/Crs3000ListedClass.h"
 #include "crs3000/Crs3000RomLists.h"
 #include "crs3000/Crs3000RomVersions.h"
 #include "model/EcrDataLists.h"
@@ -26,18 +27,19 @@ const struct Registration {
   }
 } registration;
 
-// The concrete class registered under the name that derives from base, or nullptr.
-const TClass* ListedClass(const QString& name, const TClass& base) {
+// The section decoder of a financial report, or nullptr when it is not built in.
+std::unique_ptr<tEcrRpt> CreateSection(const QString& name) {
   try {
     const TClass& cls = ClassByName(name);
-    return cls.InheritsFrom(base) && !cls.IsAbstract() ? &cls : nullptr;
+    if (!cls.InheritsFrom(tEcrRpt::StaticClass()) || cls.IsAbstract()) return nullptr;
+    return std::unique_ptr<tEcrRpt>(static_cast<tEcrRpt*>(tEcrFnct::CreateByClass(cls, nullptr).release()));
   } catch (const EClassNotRegistered&) {
-    return nullptr; // a class of a later part of the program
+    return nullptr;
   }
 }
 
-template <class T> std::unique_ptr<T> CreateListed(const QString& name, TObject* owner) {
-  const TClass* cls = ListedClass(name, T::StaticClass());
+template <class T> std::unique_ptr<T> CreateListed(const QString& name, TObject* owner, const QString& romName) {
+  const TClass* cls = Crs3000ListedClass(name, T::StaticClass(), romName);
   if (!cls) return nullptr;
   return std::unique_ptr<T>(static_cast<T*>(tEcrFnct::CreateByClass(*cls, owner).release()));
 }
@@ -62,10 +64,11 @@ void tEcrCrs3000::GetModel(tEcr*& result) { SelectModel(result, 2); }
 
 void tEcrCrs3000::CreateRom(TObject* owner, int column) {
   tEcrCrs::Create(owner);
+  const QString romName = RomName();
   for (const QString& name : Crs3000RomLists::PrgClassNames(column))
-    if (std::unique_ptr<tEcrPrg> prg = CreateListed<tEcrPrg>(name, this)) AddPrg(std::move(prg));
+    if (std::unique_ptr<tEcrPrg> prg = CreateListed<tEcrPrg>(name, this, romName)) AddPrg(std::move(prg));
   for (const QString& name : Crs3000RomLists::RptClassNames(column))
-    if (std::unique_ptr<tEcrRpt> rpt = CreateListed<tEcrRpt>(name, this)) AddRpt(std::move(rpt));
+    if (std::unique_ptr<tEcrRpt> rpt = CreateListed<tEcrRpt>(name, this, romName)) AddRpt(std::move(rpt));
 }
 
 void tEcrCrs3000::GetPLUPrgFields(TEcrPrgItemFields& fields) const {
@@ -137,7 +140,7 @@ void tEcrCrs3000::GetFnclPoll(QStringList& list, const QString& pollId) const {
 
 void tEcrCrs3000::AddSectionFigures(QStringList& list, const QString& database, const QString& sectionClass,
                                     const QString& prefix, const QStringList& fields, qint64 pollId) const {
-  const std::unique_ptr<tEcrRpt> section = CreateListed<tEcrRpt>(sectionClass, nullptr);
+  const std::unique_ptr<tEcrRpt> section = CreateSection(sectionClass);
   if (!section) return; // a section decoder that is not built into this program
   EcrPollQuery rows(database, section->GetTableName(), pollId);
   while (rows.Next()) {

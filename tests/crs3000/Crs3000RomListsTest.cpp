@@ -1,4 +1,5 @@
 // The program and report lists of the eighteen ROM versions, as class names.
+#include "crs3000/Crs3000ListErrors.h"
 #include "crs3000/Crs3000RomLists.h"
 #include "crs3000/Crs3000RomVersions.h"
 #include "model/EcrErrors.h"
@@ -139,4 +140,35 @@ TEST(Crs3000RomLists, ListsKeepTheOrderOfTheRows) {
   EXPECT_EQ(Rpts("4.03").filter(QStringLiteral("OpnOrd")),
             (QStringList{"tEcrRptCrs3000OpnOrdTrk1V4", "tEcrRptCrs3000OpnOrdTrk2V4", "tEcrRptCrs3000OpnOrdTrk3"}));
   EXPECT_EQ(Rpts("4.03").last(), "tEcrRptCrs3000TimePeriod");
+}
+
+TEST(Crs3000RomLists, AShortLongOrMalformedRowIsAnErrorNamingTheRow) {
+  const QString twelve = QStringLiteral("x x x x x x x x x x x x");
+  EXPECT_EQ(Crs3000RomLists::RowCells(QStringLiteral("tEcrPrgCrs3000PLU"), twelve).size(), 12);
+  const struct {
+    const char* rowClass;
+    const char* cells;
+  } bad[] = {
+      {"tEcrPrgCrs3000PLU", "x x x x x x x x x x x"},       // a column short
+      {"tEcrPrgCrs3000PLU", "x x x x x x x x x x x x x"},   // a column too many
+      {"tEcrPrgCrs3000PLU", "x x x x x  x x x x x x"},      // a doubled blank
+      {"tEcrPrgCrs3000PLU", ""},
+      {"", "x - - - - - - - - - - -"},                       // "x" in a row without a class
+  };
+  for (const auto& b : bad) {
+    SCOPED_TRACE(b.cells);
+    try {
+      Crs3000RomLists::RowCells(QString::fromLatin1(b.rowClass), QString::fromLatin1(b.cells));
+      ADD_FAILURE() << "accepted";
+    } catch (const EMalformedRomList& e) {
+      EXPECT_TRUE(e.Message().contains(QString::fromLatin1(b.cells))) << e.what();
+    }
+  }
+}
+
+TEST(Crs3000RomLists, EveryRowOfTheRealListsHasACellForEveryColumn) {
+  for (int column = 0; column < Crs3000RomLists::ColumnCount; ++column) {
+    EXPECT_NO_THROW(Crs3000RomLists::PrgClassNames(column)) << column;
+    EXPECT_NO_THROW(Crs3000RomLists::RptClassNames(column)) << column;
+  }
 }

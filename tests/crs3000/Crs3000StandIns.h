@@ -50,11 +50,18 @@ public:
   QString GetRptName() const override { return QString::fromLatin1(ClassText).mid(14); }
 };
 
+// The names that a stand-in was registered under: classes the program itself lacks.
+inline QStringList& StandInNames() {
+  static QStringList names;
+  return names;
+}
+
 // Registers the class under its name unless the program already has a class of that name.
 inline void RegisterIfAbsent(const TClass& cls) {
   try {
     (void)FindStreamable(cls.ClassName());
   } catch (const EClassNotRegistered&) {
+    StandInNames().append(cls.ClassName());
     if (cls.InheritsFrom(tEcrPrg::StaticClass()))
       EcrStreamForm::RegisterPrg(cls);
     else
