@@ -6,11 +6,14 @@ namespace {
 // The device at the path, opened as the serial library opens any device (exclusive, raw).
 class PathDevice final : public SerialDevice {
 public:
-  PathDevice(int fd, const QString& path) : SerialDevice(fd, path) { StartWatching(); }
+  PathDevice(int fd, const QString& path, SerialLockFile lock) : SerialDevice(fd, path, std::move(lock)) {
+    StartWatching();
+  }
 
   static std::unique_ptr<SerialDevice> Open(const QString& path, int& error) {
-    const int fd = OpenExclusive(path, error);
-    return fd < 0 ? nullptr : std::make_unique<PathDevice>(fd, path);
+    SerialLockFile lock(path);
+    const int fd = OpenExclusive(path, error, lock);
+    return fd < 0 ? nullptr : std::make_unique<PathDevice>(fd, path, std::move(lock));
   }
 };
 } // namespace

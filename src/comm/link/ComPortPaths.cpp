@@ -20,7 +20,6 @@ QString ComPortDevicePath(int number) {
 
 bool PortIsUsable(int number) {
   if (number <= 0) return false;
-  int error = 0;
-  const auto device = SerialDevice::Open(ComPortDevicePath(number), error);
-  return device != nullptr || error == 5;
+  const int error = SerialDevice::Probe(ComPortDevicePath(number));
+  return error == 0 || error == 5;
 }

@@ -8,6 +8,6 @@ inline constexpr int kSclHighestPort = 50;
 
 QString ComPortName(int number);
 QString ComPortDevicePath(int number);
-// True when the port can be opened now, or exists but another program holds it. Opening
-// never waits for a carrier.
+// True when the port can be opened now, or exists but another program holds it. Looking
+// never waits for a carrier, and never changes or flushes the line of a port in use.
 bool PortIsUsable(int number);

@@ -5,15 +5,16 @@
 #include <unistd.h>
 
 std::unique_ptr<FakeSerialDevice> FakeSerialDevice::Open(const QString& path, int& error) {
-  const int fd = OpenExclusive(path, error);
+  SerialLockFile lock(path);
+  const int fd = OpenExclusive(path, error, lock);
   if (fd < 0) return nullptr;
-  std::unique_ptr<FakeSerialDevice> device(new FakeSerialDevice(fd, path));
+  std::unique_ptr<FakeSerialDevice> device(new FakeSerialDevice(fd, path, std::move(lock)));
   device->Sample();
   return device;
 }
 
-FakeSerialDevice::FakeSerialDevice(int fd, QString path)
-    : SerialDevice(fd, std::move(path)), notifyFd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+FakeSerialDevice::FakeSerialDevice(int fd, QString path, SerialLockFile lock)
+    : SerialDevice(fd, std::move(path), std::move(lock)), notifyFd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
 FakeSerialDevice::~FakeSerialDevice() {
   if (notifyFd_ >= 0) close(notifyFd_);

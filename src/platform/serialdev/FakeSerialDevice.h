@@ -21,7 +21,7 @@ public:
   int DtrLevel() const { return dtr_; }
 
 protected:
-  FakeSerialDevice(int fd, QString path);
+  FakeSerialDevice(int fd, QString path, SerialLockFile lock);
   bool ReadCounters(Counters& counters) override;
   bool ReadModemBits(int& bits) override;
   int NotifyFd() const override { return notifyFd_; }

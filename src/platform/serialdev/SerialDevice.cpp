@@ -29,30 +29,52 @@ bool IsTerminal(int fd) {
 
 class OpenedDevice : public SerialDevice {
 public:
-  OpenedDevice(int fd, QString path) : SerialDevice(fd, std::move(path)) { StartWatching(); }
+  OpenedDevice(int fd, QString path, SerialLockFile lock) : SerialDevice(fd, std::move(path), std::move(lock)) {
+    StartWatching();
+  }
 };
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& path, int& error) {
   if (CustomOpener()) return CustomOpener()(path, error);
-  const int fd = OpenExclusive(path, error);
-  return fd < 0 ? nullptr : std::make_unique<OpenedDevice>(fd, path);
+  SerialLockFile lock(path);
+  const int fd = OpenExclusive(path, error, lock);
+  return fd < 0 ? nullptr : std::make_unique<OpenedDevice>(fd, path, std::move(lock));
 }
 
-int SerialDevice::OpenExclusive(const QString& path, int& error) {
+namespace {
+// Opens path without changing its line: the descriptor, or -1 with error set. A device
+// another program has locked, by lock file, flock or TIOCEXCL, is in use (5).
+int OpenUntouched(const QString& path, int& error) {
   error = 0;
+  if (SerialLockFile::HeldByOther(path)) {
+    error = 5;
+    return -1;
+  }
   const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     error = SystemErrorFromErrno(errno);
     return -1;
   }
   // flock keeps out other programs even where TIOCEXCL does not (it does not bind root).
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    error = 5;
-    ::close(fd);
-    return -1;
-  }
-  if (!IsTerminal(fd)) {
-    error = 2;
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) error = 5;
+  else if (!IsTerminal(fd)) error = 2;
+  if (error == 0) return fd;
+  ::close(fd);
+  return -1;
+}
+} // namespace
+
+int SerialDevice::Probe(const QString& path) {
+  int error = 0;
+  const int fd = OpenUntouched(path, error);
+  if (fd >= 0) ::close(fd);
+  return error;
+}
+
+int SerialDevice::OpenExclusive(const QString& path, int& error, SerialLockFile& lock) {
+  const int fd = OpenUntouched(path, error);
+  if (fd < 0) return -1;
+  if ((error = lock.Take()) != 0) {
     ::close(fd);
     return -1;
   }
@@ -60,6 +82,7 @@ int SerialDevice::OpenExclusive(const QString& path, int& error) {
   if (int e = TtyControl::MakeRaw(fd)) {
     error = SystemErrorFromErrno(e);
     ::close(fd);
+    lock.Release();
     return -1;
   }
   return fd;
@@ -73,12 +96,13 @@ std::unique_ptr<SerialDevice> SerialDevice::Adopt(int fd, int& error) {
   }
   const int flags = fcntl(fd, F_GETFL);
   fcntl(fd, F_SETFL, flags | O_NONBLOCK);
-  return std::make_unique<OpenedDevice>(fd, QString());
+  return std::make_unique<OpenedDevice>(fd, QString(), SerialLockFile());
 }
 
 void SerialDevice::SetOpener(Opener opener) { CustomOpener() = std::move(opener); }
 
-SerialDevice::SerialDevice(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
+SerialDevice::SerialDevice(int fd, QString path, SerialLockFile lock)
+    : fd_(fd), path_(std::move(path)), lock_(std::move(lock)) {}
 
 SerialDevice::~SerialDevice() {
   watcher_.reset();
@@ -86,6 +110,7 @@ SerialDevice::~SerialDevice() {
     tcflush(fd_, TCIOFLUSH);
     ::close(fd_);
   }
+  lock_.Release();
 }
 
 void SerialDevice::StartWatching() {

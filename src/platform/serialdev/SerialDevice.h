@@ -3,6 +3,7 @@
 // and writes, and the event, line-error and modem-line model of the serial dispatcher.
 // Modem lines and error counters are optional: a pseudo-terminal has neither, and the
 // device then reports no changes and no errors instead of failing.
+#include "platform/serialdev/SerialLockFile.h"
 #include "platform/serialdev/SerialSettings.h"
 
 #include <QString>
@@ -33,9 +34,14 @@ public:
 
   using Opener = std::function<std::unique_ptr<SerialDevice>(const QString& path, int& error)>;
 
-  // Opens the device at path for this process alone. On failure: nullptr, and error holds
-  // the system's error number (2 no such device, 5 in use, others as SystemError.h).
+  // Opens the device at path for this process alone and holds its lock file while open.
+  // On failure: nullptr, and error holds the system's error number (2 no such device,
+  // 5 in use, others as SystemError.h).
   static std::unique_ptr<SerialDevice> Open(const QString& path, int& error);
+  // Whether the device at path could be opened now: 0, 5 when another program holds it
+  // (by its lock file or its own lock), or another error number. Leaves the line's
+  // settings and queued bytes as they are.
+  static int Probe(const QString& path);
   // Takes over a descriptor opened elsewhere (a modem's call); it is closed with the device.
   static std::unique_ptr<SerialDevice> Adopt(int fd, int& error);
   // Tests install their own opener for Open (an empty one restores the real one).
@@ -83,7 +89,7 @@ public:
   bool HungUp() const;
 
 protected:
-  SerialDevice(int fd, QString path);
+  SerialDevice(int fd, QString path, SerialLockFile lock = {});
   struct Counters {
     int cts = 0, dsr = 0, rng = 0, dcd = 0, frame = 0, overrun = 0, parity = 0, brk = 0, bufOverrun = 0;
   };
@@ -93,8 +99,9 @@ protected:
   // A descriptor polled beside the device whose readiness means "look at the lines".
   virtual int NotifyFd() const;
   virtual void DrainNotify();
-  // Opens path exclusively in raw mode: the descriptor, or -1 with error set.
-  static int OpenExclusive(const QString& path, int& error);
+  // Opens path exclusively in raw mode, taking its lock file into lock: the descriptor,
+  // or -1 with error set.
+  static int OpenExclusive(const QString& path, int& error, SerialLockFile& lock);
   // Call after construction: starts watching modem lines where the device reports them.
   void StartWatching();
   // Compares lines and counters with the last look; returns the event bits of any change.
@@ -106,6 +113,7 @@ private:
 
   int fd_;
   QString path_;
+  SerialLockFile lock_; // released after the descriptor is closed
   std::recursive_mutex mutex_;
   SerialFlowSettings flow_;
   Counters last_;
