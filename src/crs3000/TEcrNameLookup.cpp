@@ -2,17 +2,42 @@
 
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
+
+#include <QDir>
+
+TEcrNameLookup::TEcrNameLookup() = default;
+TEcrNameLookup::~TEcrNameLookup() = default;
+
+TTable* TEcrNameLookup::NameTable() {
+  if (table_ && table_->Active()) return table_.get();
+  const QString database = NamePrg->GetDataBaseName();
+  const QString name = NamePrg->LocalTableName();
+  // Only the program makes and fills its table. Once the file holds the table (always
+  // so while the program has it open) the program's cursor is left alone; otherwise it
+  // is opened once to make the table and closed again.
+  const bool made = QDir(TSession::Default().AliasPath(database)).exists() &&
+                    TSession::Default().Database(database).TableExists(name);
+  if (!made) {
+    NamePrg->OpenTable();
+    NamePrg->CloseTable();
+  }
+  table_ = std::make_unique<TTable>();
+  table_->SetDatabaseName(database);
+  table_->SetTableName(name);
+  table_->Open();
+  table_->SetIndexName(QString());
+  return table_.get();
+}
 
 QString TEcrNameLookup::Find(const tEcrFnct& report, const QString& programClass, const QVariant& key,
                              const QString& nameColumn) {
   if (!NamePrg)
     if (const auto* driver = dynamic_cast<const tEcr*>(report.Owner())) NamePrg = driver->FindPrgByClass(programClass);
-  // The program's table may have been closed since (by a send or an edit of the program).
-  if (NamePrg && (!NameTable || !NameTable->Active())) NameTable = &NamePrg->OpenTable();
-  if (NameTable && NameTable->Active()) {
-    NameTable->SetIndexName(QString());
-    if (NameTable->FindKey({key})) return NameTable->FieldByName(nameColumn).AsString();
-  }
+  if (!NamePrg) return QStringLiteral("Undefined");
+  TTable* table = NameTable();
+  if (table->FindKey({key})) return table->FieldByName(nameColumn).AsString();
   return QStringLiteral("Undefined");
 }

@@ -6,19 +6,39 @@
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
 
-namespace {
-const QString kSchema = QStringLiteral("tb_stage");
+#include <atomic>
 
-void Detach(TDatabase& target) {
+namespace {
+const QString kSchemaPrefix = QStringLiteral("tb_stage_");
+
+QString NewSchemaName() {
+  static std::atomic<quint64> next{0};
+  return kSchemaPrefix + QString::number(++next);
+}
+
+void Detach(TDatabase& target, const QString& schema) {
   try {
-    TQuery(target).Exec(QStringLiteral("DETACH DATABASE ") + kSchema, {});
+    TQuery(target).Exec(QStringLiteral("DETACH DATABASE ") + schema, {});
   } catch (const EDBEngineError&) {
-    // A database left attached is detached when the connection closes.
+    // Still in use (a result left open on it): a later move tries again, and the
+    // connection's close drops it at the latest.
   }
+}
+
+// Scratch databases of earlier moves that could not be detached then: they would
+// otherwise pile up towards the file engine's limit of attached databases.
+void DetachLeftovers(TDatabase& target) {
+  QStringList names;
+  TQuery query(target);
+  query.Exec(QStringLiteral("SELECT name FROM pragma_database_list WHERE substr(name, 1, ?) = ?"),
+             {qlonglong(kSchemaPrefix.size()), kSchemaPrefix});
+  while (query.Next()) names << query.Value(0).toString();
+  query.Close();
+  for (const QString& name : names) Detach(target, name);
 }
 } // namespace
 
-TStagingArea::TStagingArea() {
+TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
   if (!dir_.isValid())
     throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_.errorString());
   db_ = std::make_unique<TDatabase>(QString(), dir_.path());
@@ -76,7 +96,7 @@ qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColu
     }
   }
   const QString sql = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4.%1 ORDER BY rowid")
-                          .arg(SqlText::Quote(name), columns.join(QLatin1Char(',')), selected.join(QLatin1Char(',')), kSchema);
+                          .arg(SqlText::Quote(name), columns.join(QLatin1Char(',')), selected.join(QLatin1Char(',')), area_.schema_);
   TQuery query(target_);
   query.Exec(sql, values);
   return query.RowsAffected();
@@ -84,7 +104,7 @@ qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColu
 
 void TStagingArea::Mover::AppendMissing(const QString& table) {
   const QString name = SqlText::Quote(TableNameOf(table));
-  TQuery(target_).Exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1 ORDER BY rowid").arg(name, kSchema), {});
+  TQuery(target_).Exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1 ORDER BY rowid").arg(name, area_.schema_), {});
 }
 
 void TStagingArea::Mover::Replace(const QString& table) {
@@ -102,14 +122,15 @@ qint64 TStagingArea::Mover::CountOutside(const QString& table, const QString& co
   const QString quoted = SqlText::Quote(column);
   TQuery query(target_);
   query.Exec(QStringLiteral("SELECT COUNT(*) FROM %1.%2 WHERE %3 IS NULL OR %3 NOT BETWEEN ? AND ?")
-                 .arg(kSchema, SqlText::Quote(TableNameOf(table)), quoted),
+                 .arg(area_.schema_, SqlText::Quote(TableNameOf(table)), quoted),
              {first, last});
   return query.Next() ? query.Value(0).toLongLong() : 0;
 }
 
 void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>& work) {
   if (db_->InTransaction()) db_->Commit();
-  TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + kSchema, {db_->FilePath()});
+  DetachLeftovers(target);
+  TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema_, {db_->FilePath()});
   try {
     target.StartTransaction();
     try {
@@ -121,8 +142,8 @@ void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>
       throw;
     }
   } catch (...) {
-    Detach(target);
+    Detach(target, schema_);
     throw;
   }
-  Detach(target);
+  Detach(target, schema_);
 }

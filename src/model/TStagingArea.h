@@ -60,6 +60,9 @@ public:
   void MoveInto(TDatabase& target, const std::function<void(Mover&)>& work);
 
 private:
+  // The name the scratch database is attached under: an area's own, so one left
+  // attached by a failed detach never blocks the moves of later areas.
+  QString schema_;
   QTemporaryDir dir_;
   std::unique_ptr<TDatabase> db_;
   QHash<QString, std::shared_ptr<TTable>> twins_;

@@ -10,6 +10,8 @@
 #include "model/tMachine.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 
 #include <QFile>
@@ -104,6 +106,37 @@ TEST_F(DecoderPattern, NamesAreFoundAgainAfterTheProgramsTableWasClosed) {
   driver->FindPrgByClass(QStringLiteral("tTestCrsPrg"))->CloseTable(); // a send or an edit closes it
   Poll();
   EXPECT_EQ(Rows().first().name, QStringLiteral("FREE SODA"));
+}
+
+TEST_F(DecoderPattern, ALookUpLeavesAHalfEditedProgramRowUnposted) {
+  AddNames();
+  tEcrPrg* program = driver->FindPrgByClass(QStringLiteral("tTestCrsPrg"));
+  ASSERT_NE(program, nullptr);
+  TTable& edited = program->OpenTable();
+  ASSERT_TRUE(edited.FindKey({2}));
+  edited.Edit();
+  edited.FieldByName(QStringLiteral("Text")).SetAsString(QStringLiteral("HALF EDITED"));
+
+  const auto find = [this](int key) {
+    return report->names.Find(*report, QStringLiteral("tTestCrsPrg"), key, QStringLiteral("Text"));
+  };
+  EXPECT_EQ(find(2), QStringLiteral("BOGO BURGER AND FRIES"));
+  EXPECT_EQ(find(1), QStringLiteral("FREE SODA"));
+  EXPECT_EQ(find(9), QStringLiteral("Undefined"));
+
+  EXPECT_EQ(edited.State(), TDataSetState::Edit);
+  EXPECT_EQ(edited.FieldByName(QStringLiteral("Number")).AsInteger(), 2);
+  EXPECT_EQ(edited.FieldByName(QStringLiteral("Text")).AsString(), QStringLiteral("HALF EDITED"));
+  edited.Cancel();
+  program->CloseTable();
+  EXPECT_EQ(find(2), QStringLiteral("BOGO BURGER AND FRIES"));
+}
+
+TEST_F(DecoderPattern, ALookUpMakesTheProgramTableWhenItIsMissing) {
+  driver->Add(tEcrFnct::New<tTestCrsPrg>(driver));
+  EXPECT_EQ(report->names.Find(*report, QStringLiteral("tTestCrsPrg"), 1, QStringLiteral("Text")), QStringLiteral("Undefined"));
+  const tEcrPrg* program = driver->FindPrgByClass(QStringLiteral("tTestCrsPrg"));
+  EXPECT_TRUE(TSession::Default().Database(program->GetDataBaseName()).TableExists(program->LocalTableName()));
 }
 
 TEST_F(DecoderPattern, WithoutTheLookUpProgramEveryNameIsUndefined) {

@@ -15,6 +15,23 @@
 #include <QFileInfo>
 
 namespace {
+// A database file of no bytes reads as a valid empty database, and every table would then
+// be made anew over what was lost. Only a folder that holds nothing but the file's own
+// parts is new enough for that to be a first open cut short; a non-empty log means the
+// rows are still there to be read.
+void RefuseEmptiedFile(const QString& folder, const QString& filePath) {
+  const QFileInfo file(filePath);
+  if (!file.exists() || file.size() > 0) return;
+  const QString name = file.fileName();
+  if (QFileInfo(filePath + QStringLiteral("-wal")).size() > 0) return;
+  const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  for (const QString& entry : entries) {
+    if (entry == name || entry.startsWith(name + QLatin1Char('-'))) continue;
+    throw EDBEngineError(EngineError::TableCorrupt,
+                         QStringLiteral("File: ") + filePath + QStringLiteral("\nThe file is empty but its folder is in use"));
+  }
+}
+
 QString NextConnectionName() {
   static QAtomicInt counter;
   return QStringLiteral("tb_engine_%1").arg(counter.fetchAndAddRelaxed(1) + 1);
@@ -64,6 +81,7 @@ void TDatabase::Open() {
   const QFileInfo folder(folder_);
   if (!folder.isDir()) throw EDBEngineError(EngineError::FileMissing, QStringLiteral("Folder: ") + folder_);
   filePath_ = folder.canonicalFilePath() + QLatin1Char('/') + QLatin1String(EngineConfig::kDatabaseFileName);
+  RefuseEmptiedFile(folder.canonicalFilePath(), filePath_);
   OpenConnection();
   connected_ = true;
   try {

@@ -4,6 +4,7 @@
 #include "platform/engine/TSession.h"
 #include "platform/sys/TimingProfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -53,6 +54,45 @@ TEST_F(EngineErrors, ADamagedFileIsCorruptNeverMissing) {
   const int code = EngineErrorOf([&] { db.Open(); });
   EXPECT_EQ(code, EngineError::TableCorrupt);
   EXPECT_EQ(QFile(file).size(), 8192); // left alone
+}
+
+// A file of no bytes is damaged too, unless nothing else is in its folder yet: a first
+// open that was cut short before anything was written leaves just that.
+TEST_F(EngineErrors, AnEmptyFileIsCorruptUnlessItsFolderIsNew) {
+  struct Case {
+    const char* what;
+    QStringList otherFiles;
+    int code;
+  };
+  const QList<Case> cases = {
+      {"alone in its folder", {}, 0},
+      {"beside its own shared-memory file", {QStringLiteral("tillbridge.db-shm")}, 0},
+      {"beside an export", {QStringLiteral("sales.txt")}, EngineError::TableCorrupt},
+      {"beside a hidden file", {QStringLiteral(".settings")}, EngineError::TableCorrupt},
+      {"beside a folder", {QStringLiteral("backup/")}, EngineError::TableCorrupt},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString folder = Folder() + QStringLiteral("/case%1").arg(++n);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/tillbridge.db");
+    ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+    for (const QString& other : c.otherFiles) {
+      if (other.endsWith(QLatin1Char('/'))) {
+        ASSERT_TRUE(QDir(folder).mkdir(other.chopped(1)));
+      } else {
+        QFile out(folder + QLatin1Char('/') + other);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+      }
+    }
+    TDatabase db(QString(), folder);
+    EXPECT_EQ(EngineErrorOf([&] { db.Open(); }), c.code);
+    if (c.code != 0) {
+      EXPECT_EQ(QFile(file).size(), 0); // left alone
+    }
+    db.Close();
+  }
 }
 
 TEST_F(EngineErrors, AColumnOfAForeignTypeMakesTheTableUnreadableNotMissing) {

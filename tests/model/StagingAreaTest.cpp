@@ -1,0 +1,86 @@
+// Moving staged rows into a real database: a scratch database that could not be detached
+// after a move (a result was still reading it) blocks neither later moves nor the rows
+// they carry.
+#include "model/ModelFixture.h"
+
+#include "model/TStagingArea.h"
+#include "platform/engine/EngineConfig.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
+#include "platform/engine/TTable.h"
+
+#include <optional>
+
+namespace {
+const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
+const QString kRows = QStringLiteral("tStagedValues");
+
+TTableDef RowsDef() {
+  TTableDef def;
+  def.name = kRows;
+  def.fields = {{QStringLiteral("Value"), TFieldType::Long}};
+  return def;
+}
+
+class StagingArea : public ModelFixture {
+protected:
+  StagingArea() { Target().CreateTable(RowsDef()); }
+  static TDatabase& Target() { return TSession::Default().Database(kData); }
+
+  static void Stage(TStagingArea& area, const QList<int>& values) {
+    TTable& twin = area.Twin(RowsDef());
+    for (int value : values) {
+      twin.Append();
+      twin.FieldByName(QStringLiteral("Value")).SetAsInteger(value);
+      twin.Post();
+    }
+  }
+  // The names the target has databases attached under, besides its own.
+  static QStringList Attached() {
+    TQuery query(Target());
+    query.Exec(QStringLiteral("SELECT name FROM pragma_database_list WHERE seq > 1"), {});
+    QStringList names;
+    while (query.Next()) names << query.Value(0).toString();
+    return names;
+  }
+  // Moves values, leaving a result open on the scratch database past the move's end so
+  // that its detach fails.
+  static void MoveLeavingAReaderOpen(const QList<int>& values, std::optional<TQuery>& reader) {
+    TStagingArea area;
+    Stage(area, values);
+    area.MoveInto(Target(), [&reader](TStagingArea::Mover& mover) {
+      mover.Append(kRows);
+      const QString schema = Attached().value(0);
+      reader.emplace(Target());
+      reader->Exec(QStringLiteral("SELECT * FROM %1.\"%2\"").arg(schema, kRows), {});
+      ASSERT_TRUE(reader->Next());
+    });
+  }
+};
+
+TEST_F(StagingArea, AMoveAfterAFailedDetachStillLandsItsRows) {
+  std::optional<TQuery> reader;
+  MoveLeavingAReaderOpen({1, 2}, reader);
+  ASSERT_EQ(Attached().size(), 1) << "the reader should have kept the scratch database attached";
+  reader.reset();
+
+  TStagingArea later;
+  Stage(later, {3});
+  later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  EXPECT_EQ(Rows(kData, kRows), 3);
+  EXPECT_EQ(Rows(kData, kRows, QStringLiteral("\"Value\" = 3")), 1);
+  EXPECT_TRUE(Attached().isEmpty()) << "the leftover and the later move's database are both detached";
+}
+
+TEST_F(StagingArea, AMoveWhileAnEarlierScratchDatabaseIsStillReadSucceeds) {
+  std::optional<TQuery> reader;
+  MoveLeavingAReaderOpen({1}, reader);
+
+  TStagingArea later;
+  Stage(later, {2, 3});
+  later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  EXPECT_EQ(Rows(kData, kRows), 3);
+  reader.reset();
+}
+} // namespace
