@@ -62,4 +62,7 @@ void ModemLineWatcher::Run() {
     }
   }
   ended_ = true;
+  // Wakes a waiter blocked on Fd() so that it turns to sampling the lines.
+  const uint64_t one = 1;
+  [[maybe_unused]] ssize_t written = write(eventFd_, &one, sizeof one);
 }

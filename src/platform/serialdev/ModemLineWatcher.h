@@ -13,9 +13,12 @@ public:
   ModemLineWatcher(const ModemLineWatcher&) = delete;
   ModemLineWatcher& operator=(const ModemLineWatcher&) = delete;
 
-  // Readable after a change; Drain() empties it.
+  // Readable after a change, and once more when watching ends; Drain() empties it.
   int Fd() const { return eventFd_; }
   void Drain();
+  // True once the device has refused to wait for its lines (or has gone): from then on the
+  // lines must be sampled.
+  bool Ended() const { return ended_; }
 
 private:
   void Run();

@@ -115,7 +115,7 @@ SerialDevice::~SerialDevice() {
 
 void SerialDevice::StartWatching() {
   Counters probe;
-  if (SerialDevice::ReadCounters(probe)) watcher_ = std::make_unique<ModemLineWatcher>(fd_);
+  if (ReadCounters(probe)) watcher_ = std::make_unique<ModemLineWatcher>(fd_);
   Sample();
 }
 
@@ -279,8 +279,10 @@ uint32_t SerialDevice::WaitEvent(int cancelFd, bool wantInput) {
     pollfd fds[3] = {{cancelFd, POLLIN, 0}, {NotifyFd(), POLLIN, 0}, {-1, POLLIN, 0}};
     if (!hungUp_) fds[2].fd = fd_;
     if (!wantInput) fds[2].events = 0; // still reports a hang-up
-    // Lines that exist but cannot be waited for are looked at every few milliseconds.
-    const bool sampleLines = !watcher_ && NotifyFd() < 0 && HasModemLines();
+    // Lines that exist but cannot be waited for are looked at every few milliseconds: with
+    // no watcher, or once the watcher has found that the driver cannot wait for them.
+    const bool waitable = watcher_ ? !watcher_->Ended() : NotifyFd() >= 0;
+    const bool sampleLines = !waitable && HasModemLines();
     const int timeout = sampleLines ? TimingMs("serial.lineSampleMs", 10) : -1;
     if (poll(fds, 3, timeout) < 0 && errno != EINTR) return 0;
     if (fds[0].revents & POLLIN) return 0;
