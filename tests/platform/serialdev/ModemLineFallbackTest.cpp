@@ -16,16 +16,18 @@ class CountingOnlyDevice : public SerialDevice {
 public:
   static std::unique_ptr<CountingOnlyDevice> Open(const QString& path) {
     int error = 0;
-    const int fd = OpenExclusive(path, error);
+    SerialLockFile lock;
+    const int fd = OpenExclusive(path, error, lock);
     if (fd < 0) return nullptr;
-    std::unique_ptr<CountingOnlyDevice> device(new CountingOnlyDevice(fd, path));
+    std::unique_ptr<CountingOnlyDevice> device(new CountingOnlyDevice(fd, path, std::move(lock)));
     device->StartWatching();
     return device;
   }
   std::atomic<int> lines{0};
 
 protected:
-  CountingOnlyDevice(int fd, QString path) : SerialDevice(fd, std::move(path)) {}
+  CountingOnlyDevice(int fd, QString path, SerialLockFile lock)
+      : SerialDevice(fd, std::move(path), std::move(lock)) {}
   bool ReadCounters(Counters& counters) override {
     counters = Counters{};
     return true;
