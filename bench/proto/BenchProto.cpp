@@ -191,14 +191,20 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// A pseudo-terminal pair moving bytes from master to slave, both raw.
-double RawPtySeconds(int bytes) {
-  int master = -1, slave = -1;
-  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return -1;
+// A pseudo-terminal pair with its slave side raw.
+bool OpenRawPty(int& master, int& slave) {
+  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return false;
   termios t{};
   tcgetattr(slave, &t);
   cfmakeraw(&t);
   tcsetattr(slave, TCSANOW, &t);
+  return true;
+}
+
+// A pseudo-terminal pair moving bytes from master to slave, both raw.
+double RawPtySeconds(int bytes) {
+  int master = -1, slave = -1;
+  if (!OpenRawPty(master, slave)) return -1;
   const auto start = SteadyClock::now();
   std::thread far([&] {
     std::vector<char> chunk(4096, 'x');
@@ -242,11 +248,7 @@ bool ReadAll(int fd, char* data, size_t size) {
 // answers with those two bytes. Plain reads and writes, no library in between.
 double RawStopAndWaitSeconds(const std::vector<QByteArray>& frames) {
   int master = -1, slave = -1;
-  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return -1;
-  termios t{};
-  tcgetattr(slave, &t);
-  cfmakeraw(&t);
-  tcsetattr(slave, TCSANOW, &t);
+  if (!OpenRawPty(master, slave)) return -1;
   const auto start = SteadyClock::now();
   bool farOk = true;
   std::thread far([&] {
