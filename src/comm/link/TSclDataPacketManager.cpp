@@ -277,7 +277,8 @@ void TSclDataPacketManager::RunOnGui(TSclDataPacket* packet, const std::function
 }
 
 void TSclDataPacketManager::Deliver(Entry& e, int begin, int length, bool byEndString) {
-  QPointer<TSclDataPacket> packet = e.packet;
+  QPointer<TSclDataPacket> packet = e.packet; // read on the events' thread only
+  TSclDataPacket* const raw = e.packet;
   const TSclDataPacket& p = *e.packet;
   const int startLength = StartLength(p, e.start);
   const QByteArray data = (p.IncludeStrings || p.StartCond == scAnyData)
@@ -296,7 +297,10 @@ void TSclDataPacketManager::Deliver(Entry& e, int begin, int length, bool byEndS
     if (packet && packet->OnStringPacket) packet->OnStringPacket(*packet, data);
   });
   mutex_.lock();
-  if (packet && packet->AutoEnable) packet->enabled_ = true;
+  // The event may have destroyed the packet on its own thread; a guarded pointer cannot be
+  // read safely from here while that happens, but a packet still joined is alive, since
+  // its destructor leaves under this lock.
+  if (Find(raw) && raw->AutoEnable) raw->enabled_ = true;
   EndEvent();
 }
 
