@@ -3,13 +3,17 @@
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
+#include "store/Extended80.h"
 #include "store/StreamRegistry.h"
 #include "store/TArray.h"
 #include "store/TObjectReader.h"
 #include "store/TObjectStream.h"
 #include "store/TObjectWriter.h"
+#include "store/TValueType.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 tEcr* beingRead = nullptr;
@@ -44,6 +48,53 @@ ListRead ReadList(TObjectReader& reader, const TClass& element, std::unique_ptr<
   slot.reset(list);
   (void)obj.release();
   return ListRead::Read;
+}
+
+constexpr int kExtBias = 16383;
+
+// A 64-bit parameter as a stored float: 80 bits hold every 64-bit value exactly, which a
+// double on the way would not (values past 2^53 would lose their low bits).
+void WriteCompParam(TObjectWriter& writer, qint64 value) {
+  std::array<quint8, 11> bytes{}; // the type byte, then the ten bytes of the float
+  bytes[0] = quint8(TValueType::Float);
+  if (value != 0) {
+    quint64 mantissa = value < 0 ? 0 - quint64(value) : quint64(value);
+    int exponent = kExtBias + 63;
+    for (; !(mantissa >> 63); mantissa <<= 1) --exponent;
+    for (int i = 0; i < 8; ++i) bytes[size_t(1 + i)] = quint8(mantissa >> (8 * i));
+    const int signAndExponent = exponent | (value < 0 ? 0x8000 : 0);
+    bytes[9] = quint8(signAndExponent);
+    bytes[10] = quint8(signAndExponent >> 8);
+  }
+  writer.Write(bytes.data(), qint64(bytes.size()));
+}
+
+// The whole number a stored float holds exactly, when it lies in the 64-bit range.
+std::optional<qint64> ExactWholeNumber(const Extended80::TBytes& bytes) {
+  quint64 mantissa = 0;
+  for (int i = 7; i >= 0; --i) mantissa = (mantissa << 8) | bytes[size_t(i)];
+  if (mantissa == 0) return 0;
+  const int signAndExponent = bytes[8] | (bytes[9] << 8);
+  const bool negative = signAndExponent & 0x8000;
+  const int shift = kExtBias + 63 - (signAndExponent & 0x7FFF); // value = mantissa / 2^shift
+  if (shift < 0 || shift > 63) return std::nullopt;
+  if (shift > 0 && (mantissa << (64 - shift)) != 0) return std::nullopt; // a fraction
+  const quint64 magnitude = mantissa >> shift;
+  if (magnitude > (negative ? quint64(1) << 63 : (quint64(1) << 63) - 1)) return std::nullopt;
+  return negative ? qint64(0 - magnitude) : qint64(magnitude);
+}
+
+// A stored 64-bit parameter: exact when the float holds a whole number in range, else the
+// nearest one when it is finite and in range, else none.
+std::optional<qint64> ReadCompParam(TObjectReader& reader) {
+  quint8 type = 0;
+  reader.Read(&type, 1);
+  Extended80::TBytes bytes{};
+  reader.Read(bytes.data(), qint64(bytes.size()));
+  if (const std::optional<qint64> exact = ExactWholeNumber(bytes)) return exact;
+  const double value = Extended80::ToDouble(bytes);
+  if (std::isfinite(value) && std::fabs(value) < 9.2e18) return qint64(std::llround(value));
+  return std::nullopt;
 }
 
 // A deep copy of the list whose items get the driver being read as their owner.
@@ -114,14 +165,13 @@ void EcrStreamForm::CreateForReading(tEcrFnct& obj) {
 void EcrStreamForm::ReadParams(tEcrFnct& obj, TObjectReader& reader) {
   for (int i = 0; i < tEcrFnct::kParamCount; ++i) {
     if (reader.NextValue() != TValueType::Float) continue; // keeps its constructed value
-    const double value = reader.ReadFloat();
-    if (std::isfinite(value) && std::fabs(value) < 9.2e18) obj.SetCompParam(i, qint64(std::llround(value)));
+    if (const std::optional<qint64> value = ReadCompParam(reader)) obj.SetCompParam(i, *value);
   }
   for (int i = 0; i < tEcrFnct::kParamCount; ++i) obj.SetIntParam(i, reader.ReadInteger());
 }
 
 void EcrStreamForm::WriteParams(const tEcrFnct& obj, TObjectWriter& writer) {
-  for (int i = 0; i < tEcrFnct::kParamCount; ++i) writer.WriteFloat(double(obj.GetCompParamValue(i)));
+  for (int i = 0; i < tEcrFnct::kParamCount; ++i) WriteCompParam(writer, obj.GetCompParamValue(i));
   for (int i = 0; i < tEcrFnct::kParamCount; ++i) writer.WriteInteger(obj.GetIntParam(i));
 }
 

@@ -14,6 +14,7 @@
 #include "store/TObjectStream.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace StreamBytes;
 
@@ -139,6 +140,7 @@ std::unique_ptr<tEcr> NewDriver() {
   return ecr;
 }
 
+constexpr qint64 k2p53Plus1 = (qint64(1) << 53) + 1; // the first integer a double cannot hold
 } // namespace
 
 TEST(StreamFormGolden, AProgramIsItsIdThreeStampsAndTwentyParameters) {
@@ -193,6 +195,31 @@ TEST(StreamFormGolden, AProgramWithoutIdIsStoredOnTheDefaultSet) {
   const std::unique_ptr<tEcrPrg> read = ReadAll<tEcrPrg>(expected);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->ProgramID(), "Default");
+}
+
+TEST(StreamFormGolden, SixtyFourBitParametersKeepEveryBit) {
+  // An 80-bit float holds any 64-bit value exactly: the ends of the range, and values past
+  // the 53 bits of a double.
+  const qint64 max = std::numeric_limits<qint64>::max();
+  const qint64 min = std::numeric_limits<qint64>::min();
+  const std::unique_ptr<tGoldRptTax> rpt = tEcrFnct::New<tGoldRptTax>(nullptr);
+  rpt->SetCompParam(0, max);
+  rpt->SetCompParam(1, min);
+  rpt->SetCompParam(2, k2p53Plus1);
+  rpt->SetCompParam(3, -k2p53Plus1);
+  const QByteArray expected = Head("tGoldRptTax") + Float(kExtZero) + // LastRead
+                              Float(kExtInt64Max) +                  // CompParams 0: 2^63 - 1
+                              Float(kExtInt64Min) +                  // CompParams 1: -2^63
+                              Float(kExt2p53Plus1) +                 // CompParams 2: 2^53 + 1
+                              Float(kExtMinus2p53Plus1) +            // CompParams 3: -(2^53 + 1)
+                              Repeat(Float(kExtZero), 6) + Repeat(Hex("02 00"), 10);
+  EXPECT_EQ(HexText(Written(rpt.get())), HexText(expected));
+  const std::unique_ptr<tEcrRpt> read = ReadAll<tEcrRpt>(expected);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->GetCompParamValue(0), max);
+  EXPECT_EQ(read->GetCompParamValue(1), min);
+  EXPECT_EQ(read->GetCompParamValue(2), k2p53Plus1);
+  EXPECT_EQ(read->GetCompParamValue(3), -k2p53Plus1);
 }
 
 TEST(StreamFormGolden, AReportIsItsLastReadAndTwentyParameters) {
