@@ -47,7 +47,8 @@ qint64 tEcrFnct::GetCompParamValue(int index) const {
 
 void tEcrFnct::SetCompParam(int index, qint64 value) {
   CheckParamIndex(index);
-  if (double(compParams_[size_t(index)]) != double(value)) compParams_[size_t(index)] = value;
+  // As 80-bit floats, which hold every 64-bit value: the values themselves are compared.
+  if (compParams_[size_t(index)] != value) compParams_[size_t(index)] = value;
 }
 
 int tEcrFnct::CountRecords(int length, int recordSize, int maxRecords) {

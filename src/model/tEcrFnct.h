@@ -68,7 +68,7 @@ public:
   qint32 BlkLen = 0;
 
   // The request parameters (index 0..9; ERangeError outside). The setters store only a
-  // different value; 64-bit values are compared as floats.
+  // different value (64-bit values compared exactly, as the stored 80-bit floats hold them).
   qint32 GetIntParam(int index) const;
   void SetIntParam(int index, qint32 value);
   double GetCompParam(int index) const;

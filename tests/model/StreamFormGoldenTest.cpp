@@ -222,6 +222,17 @@ TEST(StreamFormGolden, SixtyFourBitParametersKeepEveryBit) {
   EXPECT_EQ(read->GetCompParamValue(3), -k2p53Plus1);
 }
 
+TEST(StreamFormGolden, AParameterChangedInItsLowestBitIsStoredChanged) {
+  // Setting 2^53 + 1 over 2^53 is a change, though the two are one double.
+  const std::unique_ptr<tGoldRptTax> rpt = tEcrFnct::New<tGoldRptTax>(nullptr);
+  rpt->SetCompParam(0, k2p53Plus1 - 1);
+  rpt->SetCompParam(0, k2p53Plus1);
+  EXPECT_EQ(rpt->GetCompParamValue(0), k2p53Plus1);
+  const QByteArray expected = Head("tGoldRptTax") + Float(kExtZero) + Float(kExt2p53Plus1) +
+                              Repeat(Float(kExtZero), 9) + Repeat(Hex("02 00"), 10);
+  EXPECT_EQ(HexText(Written(rpt.get())), HexText(expected));
+}
+
 TEST(StreamFormGolden, AReportIsItsLastReadAndTwentyParameters) {
   const std::unique_ptr<tGoldRptCash> rpt = tEcrFnct::New<tGoldRptCash>(nullptr);
   rpt->LastRead = TDateTime(45001.25);
