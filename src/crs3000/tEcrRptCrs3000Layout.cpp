@@ -12,6 +12,9 @@ const QString kMemoryNumber = QStringLiteral("Memory Number");
 
 std::optional<TFieldType> tEcrRptCrs3000::RecordNumberType() const { return std::nullopt; }
 
+QList<TFieldDef> tEcrRptCrs3000::LookUpFields() const { return {}; }
+void tEcrRptCrs3000::FillLookUps(TTable&, int) {}
+
 QStringList tEcrRptCrs3000::KeyFields() const {
   if (!RecordNumberType()) return {};
   return {kPollId, kMemoryNumber};
@@ -27,6 +30,7 @@ std::optional<TTableDef> tEcrRptCrs3000::DescribeTable() const {
   if (!layout) return tEcrCrsReport::DescribeTable();
   TTableDef def{GetTableName(), {{kPollId, TFieldType::Long, 0}}, {}};
   if (const std::optional<TFieldType> numberType = RecordNumberType()) def.fields.append({kMemoryNumber, *numberType, 0});
+  def.fields.append(LookUpFields());
   def.fields.append(layout->FieldDefs());
   if (const QStringList keys = KeyFields(); !keys.isEmpty()) def.indexes.append({QString(), keys, true, true});
   return def;
@@ -43,7 +47,9 @@ void tEcrRptCrs3000::DecodeRecord(TTable& table, const TEcrBlock& buffer, int re
   const EcrLayout* layout = RecordLayout();
   if (!layout) return tEcrCrsReport::DecodeRecord(table, buffer, recordIndex, position);
   table.FieldByName(kPollId).SetAsInteger(PollId);
-  if (RecordNumberType()) table.FieldByName(kMemoryNumber).SetAsInteger(RecordNumber(recordIndex));
+  const int number = RecordNumber(recordIndex);
+  if (RecordNumberType()) table.FieldByName(kMemoryNumber).SetAsInteger(number);
+  FillLookUps(table, number);
   layout->DecodeInto(table, *this, buffer, position, LayoutVariant());
   position += layout->RecordSize(LayoutVariant());
 }

@@ -7,8 +7,22 @@
 #include "model/ERecMismatch.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/TTable.h"
+#include "model/EcrClassDef.h"
 
 #include <QFile>
+
+// The same report with a name that its record does not hold.
+class tTestLookUpRpt : public tTestLayoutRpt {
+  TB_OBJECT(tTestLookUpRpt)
+public:
+  explicit tTestLookUpRpt(TBlank blank) : tTestLayoutRpt(blank) {}
+  QList<TFieldDef> LookUpFields() const override { return {{QStringLiteral("Name"), TFieldType::Alpha, 12}}; }
+  void FillLookUps(TTable& table, int recordNumber) override {
+    table.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("Group %1").arg(recordNumber));
+  }
+};
+TB_DEFINE_RPT_CLASS(tTestLookUpRpt, tTestLayoutRpt)
 
 namespace {
 using TestSupport::Hex;
@@ -19,14 +33,15 @@ QByteArray Header() {
 
 class LayoutRpt : public ModelFixture {
 protected:
-  // The poll's rows, by "Memory Number": Memory Number, Total, Count, Weight (and Status).
-  QList<QVariantList> SavedRows(tEcrRpt& report, const QList<QByteArray>& blocks, bool status = false) {
+  // The poll's rows, by "Memory Number": Memory Number, Total, Count, Weight, then the
+  // extra column.
+  QList<QVariantList> SavedRows(tEcrRpt& report, const QList<QByteArray>& blocks, const char* extra = nullptr) {
     QFile file(WorkFile(QStringLiteral("poll.blk"), blocks));
     report.ReadBlockFile(file);
     TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
     query.Exec(QStringLiteral("SELECT \"Memory Number\", \"Total\", \"Count\", \"Weight\"%1 FROM \"%2\" "
                               "WHERE \"Poll Id\" = ? ORDER BY \"Memory Number\"")
-                   .arg(status ? QStringLiteral(", \"Status\"") : QString(), report.GetTableName()),
+                   .arg(extra ? QStringLiteral(", \"%1\"").arg(QLatin1String(extra)) : QString(), report.GetTableName()),
                {report.PollId});
     QList<QVariantList> rows;
     while (query.Next()) {
@@ -72,7 +87,7 @@ TEST_F(LayoutRpt, RecordsDecodeIntoNumberedRows) {
 TEST_F(LayoutRpt, AnotherVariantReadsItsOwnPlaces) {
   auto report = tEcrFnct::New<tTestLayoutRptV2>(nullptr);
   const QList<QVariantList> rows =
-      SavedRows(*report, {Header(), Framed(Hex("A5 00 00 00 00 10 0C  00 00 00 00 3C  00 00 00 00 01 2C"), 2)}, true);
+      SavedRows(*report, {Header(), Framed(Hex("A5 00 00 00 00 10 0C  00 00 00 00 3C  00 00 00 00 01 2C"), 2)}, "Status");
   ASSERT_EQ(rows.size(), 1);
   EXPECT_EQ(rows[0], (QVariantList{1, 1.0, 3, 12, 0xA5}));
 }
@@ -81,5 +96,20 @@ TEST_F(LayoutRpt, ABlockOfPartRecordsIsRefused) {
   auto report = tEcrFnct::New<tTestLayoutRpt>(nullptr);
   QFile file(WorkFile(QStringLiteral("short.blk"), {Header(), Framed(Hex("00 00 00 00 10 0C 00 00"), 2)}));
   EXPECT_THROW(report->ReadBlockFile(file), ERecMismatch);
+}
+
+TEST_F(LayoutRpt, ALookedUpColumnComesBeforeTheRecordsColumns) {
+  auto report = tEcrFnct::New<tTestLookUpRpt>(nullptr);
+  const std::optional<TTableDef> def = report->DescribeTable();
+  ASSERT_TRUE(def.has_value());
+  QStringList names;
+  for (const TFieldDef& field : def->fields) names << field.name;
+  EXPECT_EQ(names, (QStringList{"Poll Id", "Memory Number", "Name", "Status", "Total", "Count", "Weight"}));
+  const QList<QVariantList> rows = SavedRows(
+      *report, {Header(), Framed(Hex("00 00 00 00 10 0C  00 00 00 00 3C  00 00 00 00 00 0C"), 2),
+                Framed(Hex("00 00 00 00 10 0C  00 00 00 00 3C  00 00 00 00 00 0C"), 3)}, "Name");
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[0].last(), QStringLiteral("Group 1"));
+  EXPECT_EQ(rows[1].last(), QStringLiteral("Group 100"));
 }
 } // namespace
