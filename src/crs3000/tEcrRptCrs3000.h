@@ -11,11 +11,12 @@
 //
 // A decoder class states its constants (GetRptCode, GetRptName, GetRecsInBlk,
 // GetTableName, ReportFormClass, GetOptsFormClass) and its record. A plain record is
-// written as a layout (RecordLayout, see EcrLayout), from which the base derives the rest:
-// the record size, the table ("Poll Id", then "Memory Number" when RecordNumberType gives
-// it a type, then any LookUpFields, then the layout's columns) and DecodeRecord. A record that no layout can say
-// overrides GetPrgRecSize, DescribeTable and DecodeRecord, which sets "Poll Id" := PollId,
-// fills the row and advances the position by exactly GetPrgRecSize.
+// written as a layout (RecordLayout, see EcrLayout), from which the base derives the
+// record size, the table ("Poll Id", then "Memory Number" when RecordNumberType gives it
+// a type, then any LookUpFields, then the layout's columns) and DecodeRecord. A decoder
+// whose record no layout can say overrides GetPrgRecSize, DescribeTable and DecodeRecord,
+// which sets "Poll Id" := PollId, fills the row and advances the position by exactly
+// GetPrgRecSize.
 #include "crs3000/tEcrCrsReport.h"
 #include "crs3000/tTotalizerFlags.h"
 
@@ -60,7 +61,7 @@ public:
   // With a layout: "Poll Id" (long integer), "Memory Number" when numbered, LookUpFields,
   // the layout's columns, and the primary index on KeyFields; else none.
   std::optional<TTableDef> DescribeTable() const override;
-  // The described fields and indexes (none without a layout).
+  // The fields and indexes of DescribeTable; nothing when it describes none.
   void DefineTable(TTable& table) override;
   // With a layout: "Poll Id", "Memory Number" when numbered, FillLookUps, the layout's
   // columns, and the position advanced by the record size. Nothing without one.
