@@ -9,14 +9,20 @@
 // Stored block: DLE STX, block number, record count, the data (n bytes), DLE ETX, two CRC
 // bytes; BlkLen = n + 8. Records start at 4 + GetRecStart.
 //
-// A decoder class states its constants (GetRptCode, GetRptName, GetPrgRecSize,
-// GetRecsInBlk, GetTableName, ReportFormClass, GetOptsFormClass), its table
-// (DescribeTable, "Poll Id" first) and its DecodeRecord, which sets "Poll Id" := PollId,
-// fills the row and advances the position by exactly GetPrgRecSize.
+// A decoder class states its constants (GetRptCode, GetRptName, GetRecsInBlk,
+// GetTableName, ReportFormClass, GetOptsFormClass) and its record. A plain record is
+// written as a layout (RecordLayout, see EcrLayout), from which the base derives the
+// record size, the table ("Poll Id", then "Memory Number" when RecordNumberType gives it
+// a type, then any LookUpFields, then the layout's columns) and DecodeRecord. A decoder
+// whose record no layout can say overrides GetPrgRecSize, DescribeTable and DecodeRecord,
+// which sets "Poll Id" := PollId, fills the row and advances the position by exactly
+// GetPrgRecSize.
 #include "crs3000/tEcrCrsReport.h"
 #include "crs3000/tTotalizerFlags.h"
 
 #include <QList>
+#include <QStringList>
+#include <optional>
 
 struct TFieldDef;
 
@@ -38,6 +44,28 @@ public:
   virtual int GetRecsInBlk() const;
   // The report decoded next from the same work file, or nullptr.
   virtual const TClass* NextRptClass() const;
+  // The type of the "Memory Number" column that numbers a layout's rows across blocks
+  // (RecordNumber), or none for a table without one.
+  virtual std::optional<TFieldType> RecordNumberType() const;
+  // Columns of a layout's table that the record does not hold (a name looked up in a
+  // program table, say), placed after "Memory Number"; none in the base.
+  virtual QList<TFieldDef> LookUpFields() const;
+  // Fills them for the record of that number (RecordNumber); nothing in the base.
+  virtual void FillLookUps(TTable& table, int recordNumber);
+  // The fields of the primary index of a layout's table: "Poll Id" and "Memory Number"
+  // when the rows are numbered, else none.
+  virtual QStringList KeyFields() const;
+
+  // With a layout: its record size (for LayoutVariant); else the base's.
+  int GetPrgRecSize() const override;
+  // With a layout: "Poll Id" (long integer), "Memory Number" when numbered, LookUpFields,
+  // the layout's columns, and the primary index on KeyFields; else none.
+  std::optional<TTableDef> DescribeTable() const override;
+  // The fields and indexes of DescribeTable; nothing when it describes none.
+  void DefineTable(TTable& table) override;
+  // With a layout: "Poll Id", "Memory Number" when numbered, FillLookUps, the layout's
+  // columns, and the position advanced by the record size. Nothing without one.
+  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) override;
 
   // The length less the 8 frame bytes, then the base check.
   int CountRecords(int length, int recordSize, int maxRecords) override;

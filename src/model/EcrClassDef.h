@@ -1,8 +1,9 @@
 #pragma once
 // One line in a program or report class's .cpp defines it: its run-time class and its
-// stream form, so that it can be named in a ROM list and stored with a driver.
-//   TB_DEFINE_PRG_CLASS(tEcrPrgCrs3000Tax, tEcrPrgCrs3000)
-//   TB_DEFINE_RPT_CLASS(tEcrRptCrs3000Tax, tEcrRptCrs3000)
+// stream form, so that it can be named in a ROM list and stored with a driver. A register
+// family adds its ROM binding on top (for the CRS 3000: crs3000/Crs3000ClassDef.h).
+//   TB_DEFINE_PRG_CLASS(tEcrPrgMyTable, tEcrPrg)
+//   TB_DEFINE_RPT_CLASS(tEcrRptMyReport, tEcrRpt)
 #include "model/EcrStreamForm.h"
 #include "platform/sys/TObject.h"
 

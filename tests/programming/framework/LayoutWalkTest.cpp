@@ -1,12 +1,17 @@
 // Every program and report class built into the program, walked through its record
 // layout: the places of each variant fill its record exactly, the class's own record size
 // is its variant's, every column is a field of the table it declares, and a program
-// table writes back the very bytes it read.
+// table writes back the very bytes it read; a report's table starts with "Poll Id" and
+// its decode fills a row with what its layout reads.
+#include "crs3000/tEcrRptCrs3000.h"
 #include "model/EcrLayout.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TTable.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
 #include "platform/sys/TObject.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,17 +112,82 @@ TEST(LayoutWalk, EveryColumnIsAFieldOfTheDeclaredTable) {
   }
 }
 
+// A record of the variant whose every column holds bytes its coding reads back.
+TEcrBlock CanonicalRecord(const EcrLayout& layout, int variant, int at) {
+  TEcrBlock record{};
+  for (const EcrColumn& column : layout.Columns()) {
+    const EcrPlace& place = column.places[size_t(variant)];
+    if (!place.Present()) continue;
+    const QByteArray bytes = CanonicalBytes(column, place.width);
+    for (int i = 0; i < bytes.size(); ++i) record[size_t(at + place.offset + i)] |= quint8(bytes[i]);
+  }
+  return record;
+}
+
+bool SameValue(const QVariant& stored, const QVariant& decoded) {
+  if (decoded.typeId() == QMetaType::QString) return stored.toString() == decoded.toString();
+  if (decoded.typeId() == QMetaType::Bool) return stored.toBool() == decoded.toBool();
+  return stored.toDouble() == decoded.toDouble();
+}
+
+TEST(LayoutWalk, AReportTableStartsWithPollId) {
+  int reports = 0;
+  for (const Walked& w : EveryClass()) {
+    if (!w.layout || w.program) continue;
+    ++reports;
+    ASSERT_TRUE(w.table && !w.table->fields.isEmpty()) << w.cls->ClassName().toStdString();
+    EXPECT_EQ(w.table->fields.first().name, QStringLiteral("Poll Id")) << w.cls->ClassName().toStdString();
+    EXPECT_EQ(w.table->fields.first().type, TFieldType::Long) << w.cls->ClassName().toStdString();
+  }
+  EXPECT_GT(reports, 0);
+}
+
+TEST(LayoutWalk, AReportDecodesARecordIntoARowByItsLayout) {
+  QTemporaryDir dir;
+  TDatabase db(QString(), dir.path());
+  db.Open();
+  for (const Walked& w : EveryClass()) {
+    if (!w.layout || w.program) continue;
+    const std::string name = w.cls->ClassName().toStdString();
+    auto& report = dynamic_cast<tEcrRpt&>(*w.object);
+    TTableDef def = *w.table;
+    def.name = w.cls->ClassName();
+    db.CreateTable(def);
+    TTable table;
+    table.SetDatabase(&db);
+    table.SetTableName(def.name);
+    table.Open();
+
+    const int size = w.layout->RecordSize(w.variant);
+    const int start = 4 + size; // the block's second record
+    const TEcrBlock record = CanonicalRecord(*w.layout, w.variant, start);
+    report.PollId = 7;
+    report.BlkCount = 3;
+    table.Append();
+    int position = start;
+    report.DecodeRecord(table, record, 1, position);
+    table.Post();
+    EXPECT_EQ(position, start + size) << name;
+    EXPECT_EQ(table.FieldByName(QStringLiteral("Poll Id")).AsInteger(), 7) << name;
+    if (auto* crs = dynamic_cast<tEcrRptCrs3000*>(&report); crs && crs->RecordNumberType()) {
+      // The first data block is block 2.
+      EXPECT_EQ(table.FieldByName(QStringLiteral("Memory Number")).AsInteger(), qint64(crs->GetRecsInBlk()) + 2)
+          << name;
+    }
+    const EcrLayout::Values values = w.layout->Decode(*w.object, record, start, w.variant);
+    const QList<TFieldDef> columns = w.layout->FieldDefs();
+    for (qsizetype i = 0; i < columns.size(); ++i)
+      EXPECT_TRUE(SameValue(table.FieldByName(columns[i].name).Value(), values[i]))
+          << name << ": " << columns[i].name.toStdString();
+    table.Close();
+  }
+}
+
 TEST(LayoutWalk, AProgramTableEncodesWhatItDecoded) {
   for (const Walked& w : EveryClass()) {
     if (!w.layout || !w.program) continue;
     for (int variant = 0; variant < w.layout->VariantCount(); ++variant) {
-      TEcrBlock record{};
-      for (const EcrColumn& column : w.layout->Columns()) {
-        const EcrPlace& place = column.places[size_t(variant)];
-        if (!place.Present()) continue;
-        const QByteArray bytes = CanonicalBytes(column, place.width);
-        for (int i = 0; i < bytes.size(); ++i) record[size_t(4 + place.offset + i)] |= quint8(bytes[i]);
-      }
+      const TEcrBlock record = CanonicalRecord(*w.layout, variant, 4);
       TEcrBlock encoded{};
       w.layout->Encode(*w.object, w.layout->Decode(*w.object, record, 4, variant), encoded, 4, variant);
       EXPECT_EQ(encoded, record) << w.cls->ClassName().toStdString() << " layout " << variant;
