@@ -5,18 +5,12 @@
 #include "model/TdmAllPolls.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/EngineConfig.h"
-#include "platform/engine/FieldValue.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 
 namespace {
 const QString kAllPolls = QStringLiteral("AllPolls");
-
-// "Misc Data 1" holds a register's 24 status bytes as 24 characters, zeros and all.
-const struct KeepStatusBytes {
-  KeepStatusBytes() { FieldValue::KeepEveryCharacter(QStringLiteral("Misc Data 1")); }
-} keepStatusBytes;
 } // namespace
 
 TTableDef tEcrRpt::AllPollsDef() {
@@ -39,6 +33,9 @@ TTableDef tEcrRpt::AllPollsDef() {
   for (const char* info : {"Misc Info 1", "Misc Info 2", "Misc Info 3", "Misc Info 4", "Misc Info 5"})
     add(info, TFieldType::Long);
   for (const char* data : {"Misc Data 1", "Misc Data 2", "Misc Data 3"}) add(data, TFieldType::Alpha, 32);
+  // A register's 24 status bytes as 24 characters, zeros and all: a poll whose range
+  // starts past the first register has zeros in front of its status bits.
+  def.fields[def.FieldIndex(QStringLiteral("Misc Data 1"))].keepsEveryByte = true;
 
   TIndexDef primary{QString(), {QStringLiteral("Poll Id"), QStringLiteral("EcrRptClass")}};
   primary.primary = primary.unique = true;
@@ -87,6 +84,9 @@ void tEcrRpt::OpenAllPolls() {
   CheckAllPolls({TDefValue::Bool(false), TDefValue::Text(TSession::Default().Database(database).Folder())});
   table.SetDatabaseName(database);
   table.SetTableName(kAllPolls);
+  // Declared before opening, so that a file made before fields kept their flag still
+  // keeps the status bytes.
+  DefineAllPolls(table);
   OpenOrCreateTable(table, [](TTable& t) { DefineAllPolls(t); });
   ProcessPendingEvents();
 }

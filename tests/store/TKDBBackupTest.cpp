@@ -5,6 +5,7 @@
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
+#include "platform/sys/Cp1252.h"
 #include "platform/sys/Prompter.h"
 #include "store/FileErrors.h"
 #include "store/TKDBBackup.h"
@@ -348,4 +349,20 @@ TEST_F(TKDBBackupTest, APollExportOfATableWithoutPollIdFails) {
   Create(def, {{1}});
   EXPECT_THROW(backup_.ExportPollRows(QStringLiteral("Small"), 1, Poll7(), QDir(dir_.path()).filePath(QStringLiteral("x.txt"))),
                EDBEngineError);
+}
+
+TEST_F(TKDBBackupTest, StatusBytesOfAFieldThatKeepsEveryByteSurviveExportAndImport) {
+  TTableDef def;
+  def.name = QStringLiteral("Polls");
+  def.fields = {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Status"), TFieldType::Alpha, 32, true}};
+  QByteArray status(24, '\0');
+  const char bits[] = {'\x07', '\xFF', '\x81', '"', ',', '\r', '\n', '\x9D', '\x00', '\x80'};
+  for (int i = 0; i < int(sizeof bits); ++i) status[4 + i] = bits[i];
+  Create(def, {{1, Cp1252::Decode(status)}});
+  backup_.ExportTable(def.name, QStringLiteral("polls"));
+  Db().EmptyTable(def.name);
+  EXPECT_EQ(backup_.ImportTable(def.name, QStringLiteral("polls")).imported, 1);
+  TTable cursor(kAlias, def.name);
+  cursor.Open();
+  EXPECT_EQ(cursor.FieldByName(QStringLiteral("Status")).AsBytes(), status);
 }

@@ -18,6 +18,10 @@ constexpr TFieldTypeInfo kTypes[] = {
     {TFieldType::AutoInc, "Autoincrement", 0x10F, "INTEGER", false, TFieldStorage::Integer},
     {TFieldType::Bytes, "Bytes", 0x110, "BYTES_BLOB", true, TFieldStorage::Bytes},
 };
+
+// The declared type of an alpha column that keeps every byte. It holds "TEXT", so the
+// file gives the column the same affinity as any other alpha column.
+constexpr char kRawAlphaSqlType[] = "ALPHA_RAW_TEXT";
 } // namespace
 
 const TFieldTypeInfo& FieldTypeInfo(TFieldType type) {
@@ -34,9 +38,10 @@ std::optional<TFieldType> FieldTypeFromPhysical(int code) {
   return std::nullopt;
 }
 
-QString SqlTypeOf(TFieldType type, int size) {
+QString SqlTypeOf(TFieldType type, int size, bool keepsEveryByte) {
   const TFieldTypeInfo& info = FieldTypeInfo(type);
-  QString text = QString::fromLatin1(info.sqlType);
+  const bool raw = keepsEveryByte && type == TFieldType::Alpha;
+  QString text = QString::fromLatin1(raw ? kRawAlphaSqlType : info.sqlType);
   if (info.sized) text += QStringLiteral("(%1)").arg(size);
   return text;
 }
@@ -48,6 +53,8 @@ std::optional<TParsedSqlType> ParseSqlType(const QString& declared, bool primary
   if (!m.hasMatch()) return std::nullopt;
   const QString name = m.captured(1).toUpper();
   const bool hasSize = m.capturedLength(2) > 0;
+  if (name == QLatin1String(kRawAlphaSqlType))
+    return hasSize ? std::optional<TParsedSqlType>(TParsedSqlType{TFieldType::Alpha, m.captured(2).toInt(), true}) : std::nullopt;
   for (const TFieldTypeInfo& info : kTypes) {
     if (name != QLatin1String(info.sqlType) || hasSize != info.sized) continue;
     // INTEGER is the autoincrement column only as the table's primary key.

@@ -4,7 +4,10 @@
 // Every column is declared with a type name of the engine's own (ALPHA_TEXT(24),
 // MONEY_REAL, ...) chosen so that the file's column affinity matches the value kept, and
 // so that the declared structure can be read back from the file exactly:
-//   alpha n      ALPHA_TEXT(n)   text, cut to n characters when set through a cursor
+//   alpha n      ALPHA_TEXT(n)   text, cut to n characters and at its first zero when
+//                                set through a cursor
+//   alpha n that keeps every byte
+//                ALPHA_RAW_TEXT(n) the same, but zeros are kept: raw bytes held as text
 //   short        SHORT_INT       integer, -32768..32767 (checked when set)
 //   long         LONG_INT        integer (64-bit: a value is never cut)
 //   money        MONEY_REAL      8-byte float, the value in currency units (12.34); a cent
@@ -39,11 +42,12 @@ const TFieldTypeInfo& FieldTypeInfo(TFieldType type);
 // The type of a table-definition record's code; nullopt for a code the engine lacks.
 std::optional<TFieldType> FieldTypeFromPhysical(int code);
 // The column's declared type, e.g. "ALPHA_TEXT(24)".
-QString SqlTypeOf(TFieldType type, int size);
+QString SqlTypeOf(TFieldType type, int size, bool keepsEveryByte = false);
 
 struct TParsedSqlType {
   TFieldType type;
   int size = 0;
+  bool keepsEveryByte = false;
 };
 // Reads a declared column type back; nullopt when it is none of the engine's.
 std::optional<TParsedSqlType> ParseSqlType(const QString& declared, bool primaryKey);

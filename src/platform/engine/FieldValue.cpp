@@ -5,7 +5,6 @@
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/TDateTime.h"
 
-#include <QSet>
 #include <cmath>
 
 namespace {
@@ -42,15 +41,10 @@ std::optional<double> Days(const QVariant& v) {
   }
 }
 
-QSet<QString>& RawTextFields() {
-  static QSet<QString> names;
-  return names;
-}
-
 // A name must not carry a zero into exports and listings: an alpha text ends there.
 QVariant CutText(const TFieldDef& field, QString text) {
   if (field.type != TFieldType::Alpha) return text;
-  if (!RawTextFields().contains(field.name.toLower())) {
+  if (!field.keepsEveryByte) {
     const qsizetype zero = text.indexOf(QChar(0));
     if (zero >= 0) text.truncate(zero);
   }
@@ -141,5 +135,3 @@ QVariant FieldValue::Stored(const TFieldDef& field, const QVariant& value) {
   }
   return QVariant();
 }
-
-void FieldValue::KeepEveryCharacter(const QString& fieldName) { RawTextFields().insert(fieldName.toLower()); }

@@ -1,6 +1,7 @@
 #pragma once
 // The stored form of a value given for a field: text for alpha and memo (an alpha text
-// cut to the field's size and at its first zero character), a 64-bit integer for short, long, logical (0 or 1) and
+// cut to the field's size and, unless the field keeps every byte, at its first zero
+// character), a 64-bit integer for short, long, logical (0 or 1) and
 // autoincrement fields, a double for money, number and the day numbers of dates and
 // times, bytes for blob and bytes fields. A short integer outside -32768..32767, a
 // number that is not finite, or a text that is no value of the type raises
@@ -15,8 +16,4 @@ QVariant Stored(const TFieldDef& field, const QVariant& value);
 QVariant FromInteger(const TFieldDef& field, qint64 value);
 QVariant FromDouble(const TFieldDef& field, double value);
 QVariant FromText(const TFieldDef& field, const QString& text);
-
-// Alpha fields of this name keep every character, zero included: they hold raw bytes
-// of a register as text. Registered once at start by the unit that declares them.
-void KeepEveryCharacter(const QString& fieldName);
 } // namespace FieldValue

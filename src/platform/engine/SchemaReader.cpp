@@ -27,7 +27,7 @@ QList<TFieldDef> ReadFields(const QSqlDatabase& db, const QString& table) {
     const QString name = q.value(0).toString();
     const std::optional<TParsedSqlType> type = ParseSqlType(q.value(1).toString(), q.value(2).toInt() == 1);
     if (!type) Unreadable(table, QStringLiteral("Field \"%1\" has the unknown type \"%2\"").arg(name, q.value(1).toString()));
-    fields.append({name, type->type, type->size});
+    fields.append({name, type->type, type->size, type->keepsEveryByte});
   }
   if (fields.isEmpty()) Unreadable(table, QStringLiteral("The table has no fields"));
   return fields;

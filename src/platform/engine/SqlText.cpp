@@ -22,7 +22,7 @@ QString Qualified(const QString& schema, const QString& name) {
 }
 
 QString ColumnSql(const TFieldDef& field) {
-  QString text = SqlText::Quote(field.name) + QLatin1Char(' ') + SqlTypeOf(field.type, field.size);
+  QString text = SqlText::Quote(field.name) + QLatin1Char(' ') + SqlTypeOf(field.type, field.size, field.keepsEveryByte);
   if (field.type == TFieldType::AutoInc) text += QLatin1String(" PRIMARY KEY AUTOINCREMENT");
   return text;
 }

@@ -24,6 +24,8 @@ QString IndexName(const TIndexDef& index) {
   return index.primary ? QStringLiteral("the primary index") : QStringLiteral("index \"%1\"").arg(index.name);
 }
 
+// Whether an alpha field keeps every byte is no difference: a file made before the flag
+// was stored still opens, and the declaration adds the flag (see WithDeclaredFlags).
 bool SameField(const TFieldDef& a, const TFieldDef& b) {
   return a.name.compare(b.name, Qt::CaseInsensitive) == 0 && a.type == b.type &&
          (!FieldTypeInfo(a.type).sized || a.size == b.size);
@@ -89,7 +91,7 @@ QString StructureCheck::CheckOrCreate(TDatabase& db, const TTableDef& declaredDe
   }
   for (const TFieldDef& f : MissingTail(declared, *stored)) {
     db.Exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                .arg(SqlText::Quote(stored->name), SqlText::Quote(f.name), SqlTypeOf(f.type, f.size)),
+                .arg(SqlText::Quote(stored->name), SqlText::Quote(f.name), SqlTypeOf(f.type, f.size, f.keepsEveryByte)),
             {}, QStringLiteral("Table: ") + stored->name);
     stored->fields.append(f);
   }

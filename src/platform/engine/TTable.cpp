@@ -84,6 +84,7 @@ void TTable::Open() {
   const std::optional<TTableDef> stored = db.ReadTableDef(tableName_);
   if (!stored) throw EDBEngineError(EngineError::TableMissing, Context());
   def_ = *stored;
+  def_.fields = WithDeclaredFlags(def_.fields, fieldDefs_);
   ResolveIndex(indexName_);
   try {
     ReadFields();

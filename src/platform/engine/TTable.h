@@ -66,7 +66,8 @@ public:
   const QString& TableName() const { return tableName_; }
   TDatabase& Database();
 
-  // The definitions CreateTable uses.
+  // The definitions CreateTable uses. Set before Open, they also give an alpha field that
+  // keeps every byte its flag in a file made before the flag was stored.
   QList<TFieldDef>& FieldDefs() { return fieldDefs_; }
   QList<TIndexDef>& IndexDefs() { return indexDefs_; }
   void CreateTable();
@@ -81,7 +82,8 @@ public:
   void Close();
   bool Active() const { return state_ != TDataSetState::Inactive; }
   TDataSetState State() const { return state_; }
-  // The structure read from the file when the table was opened.
+  // The structure read from the file when the table was opened (with the flags of the
+  // definitions, see FieldDefs).
   const TTableDef& Structure() const;
 
   // Moves. Next at the last record and Prior at the first stay and set Eof / Bof.

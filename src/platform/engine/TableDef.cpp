@@ -28,6 +28,16 @@ int TTableDef::AutoIncField() const {
   return -1;
 }
 
+QList<TFieldDef> WithDeclaredFlags(QList<TFieldDef> stored, const QList<TFieldDef>& declared) {
+  for (TFieldDef& field : stored) {
+    if (field.type != TFieldType::Alpha) continue;
+    for (const TFieldDef& d : declared)
+      if (d.keepsEveryByte && d.type == TFieldType::Alpha && d.name.compare(field.name, Qt::CaseInsensitive) == 0)
+        field.keepsEveryByte = true;
+  }
+  return stored;
+}
+
 QString TableNameOf(const QString& tableOrFileName) {
   QString name = tableOrFileName.trimmed();
   if (name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive)) name.chop(3);
@@ -49,6 +59,8 @@ void CheckFields(const TTableDef& def) {
     seen.insert(f.name.toLower());
     if (FieldTypeInfo(f.type).sized && f.size < 1)
       Refuse(def, QStringLiteral("field \"%1\" needs a size of 1 or more").arg(f.name));
+    if (f.keepsEveryByte && f.type != TFieldType::Alpha)
+      Refuse(def, QStringLiteral("field \"%1\" keeps every byte but is no alpha field").arg(f.name));
     if (f.type == TFieldType::AutoInc && ++autoIncs > 1) Refuse(def, QStringLiteral("two autoincrement fields"));
   }
 }

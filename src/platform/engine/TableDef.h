@@ -12,6 +12,9 @@ struct TFieldDef {
   QString name;
   TFieldType type = TFieldType::Alpha;
   int size = 0; // characters of an alpha field, bytes of a bytes field; 0 otherwise
+  // An alpha field that holds a register's raw bytes as text: it keeps every character,
+  // zero and bytes above 0x7F included, where other alpha texts end at their first zero.
+  bool keepsEveryByte = false;
 
   friend bool operator==(const TFieldDef&, const TFieldDef&) = default;
 };
@@ -44,12 +47,16 @@ struct TTableDef {
   int AutoIncField() const;
 };
 
+// The stored fields with what the declared ones add to them: a declared alpha field that
+// keeps every byte keeps them in a file made before the flag was stored, too.
+QList<TFieldDef> WithDeclaredFlags(QList<TFieldDef> stored, const QList<TFieldDef>& declared);
+
 // The engine's name of a table given by its name or its old file name: a trailing ".db"
 // (any case) is dropped, so "AllPolls.DB" and "AllPolls" are the same table.
 QString TableNameOf(const QString& tableOrFileName);
 
 // Raises EDBEngineError (InvalidParameter) naming the first fault of a definition that
-// cannot be created: no fields, an empty or repeated name, an alpha size below 1, two
-// autoincrement fields, two primary indexes, or an index over a field that is not there.
+// cannot be created: no fields, an empty or repeated name, an alpha size below 1, a field
+// other than alpha that is to keep every byte, two autoincrement fields, two primary indexes, or an index over a field that is not there.
 // Normalises what it keeps: a primary index becomes unique and loses its name.
 TTableDef ValidatedTableDef(TTableDef def);

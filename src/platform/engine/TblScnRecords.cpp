@@ -9,7 +9,8 @@ TDefValue T(const QString& v) { return TDefValue::Text(v); }
 
 TDefValues FieldRecord(const TFieldDef& f) {
   const TFieldTypeInfo& info = FieldTypeInfo(f.type);
-  return {I(2), T(f.name), I(info.physicalCode), I(0), I(info.sized ? f.size : 1), I(0)};
+  const int flags = f.keepsEveryByte ? TBLSCN_KEEPS_EVERY_BYTE : 0;
+  return {I(2), T(f.name), I(info.physicalCode), I(flags), I(info.sized ? f.size : 1), I(0)};
 }
 
 TDefValues IndexRecord(const TTableDef& def, const TIndexDef& index, int id) {
@@ -74,7 +75,8 @@ void TDeclarationReader::AddField(const TDefValues& r) {
   const std::optional<TFieldType> type = FieldTypeFromPhysical(static_cast<int>(r[2].integer));
   const QString name = FirstName(r[1].text);
   if (!type) return Fail(QStringLiteral("field \"%1\" has the unknown type code 0x%2").arg(name, QString::number(r[2].integer, 16)));
-  fields_.append({name, *type, FieldTypeInfo(*type).sized ? static_cast<int>(r[4].integer) : 0});
+  const bool keepsEveryByte = *type == TFieldType::Alpha && IsInt(r, 3) && (r[3].integer & TBLSCN_KEEPS_EVERY_BYTE) != 0;
+  fields_.append({name, *type, FieldTypeInfo(*type).sized ? static_cast<int>(r[4].integer) : 0, keepsEveryByte});
 }
 
 void TDeclarationReader::AddIndex(const TDefValues& r) {

@@ -17,7 +17,7 @@
  *      the library calls the describer back, which calls DEF once per record:
  *        table  [INT 1, TEXT file name, TEXT "", TEXT language, INT field count,
  *                INT index count, INT 0, INT 0, INT 0]
- *        field  [INT 2, TEXT name, INT type code, INT 0, INT size, INT 0]
+ *        field  [INT 2, TEXT name, INT type code, INT field flags, INT size, INT 0]
  *        index  [INT 3, TEXT name ("" = primary), TEXT "", TEXT "", TEXT "",
  *                INT key field number (from 1) ..., INT -1, INT index id,
  *                INT key field count, INT 0, INT 2048, INT flags]
@@ -31,6 +31,8 @@
  * 0x105 short, 0x106 memo, 0x107 binary blob (0x108-0x10A as binary), 0x10B long,
  * 0x10C time, 0x10D timestamp, 0x10E logical, 0x10F autoincrement, 0x110 bytes
  * (size = bytes). Sizes of the other types are not part of the table (1 by custom).
+ * Field flags: 0, or 1 for an alpha field that keeps every byte (zeros included) where
+ * other alpha texts end at their first zero; a library that knows no flags reads 0.
  * Index flags: 2 primary, 4 unique, 8 descending, 16 case-insensitive (6: primary unique).
  *
  * Texts are UTF-8 and need to live only for the duration of the DEF call. The library
@@ -46,6 +48,8 @@ extern "C" {
 #define TBLSCN_MESSAGE_SIZE 256
 
 enum TblScnTag { TBLSCN_INT = 1, TBLSCN_BOOL = 2, TBLSCN_TEXT = 3, TBLSCN_POINTER = 4, TBLSCN_PROC = 5 };
+
+enum TblScnFieldFlags { TBLSCN_KEEPS_EVERY_BYTE = 1 };
 
 enum TblScnIndexFlags { TBLSCN_PRIMARY = 2, TBLSCN_UNIQUE = 4, TBLSCN_DESCENDING = 8, TBLSCN_CASE_INSENSITIVE = 16 };
 

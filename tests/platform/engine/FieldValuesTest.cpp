@@ -1,8 +1,5 @@
 #include "EngineFixture.h"
 
-#include "platform/engine/FieldValue.h"
-#include "platform/sys/Cp1252.h"
-
 #include <QBuffer>
 
 namespace {
@@ -145,24 +142,4 @@ TEST_F(FieldValues, AnAlphaTextEndsAtItsFirstZeroCharacter) {
     EXPECT_EQ(F("Alpha").AsString(), in.left(in.indexOf(QChar(0)) < 0 ? in.size() : in.indexOf(QChar(0))));
     EXPECT_FALSE(F("Alpha").AsString().contains(QChar(0)));
   }
-}
-
-TEST_F(FieldValues, AFieldThatKeepsEveryCharacterRoundTripsZerosAndHighBytes) {
-  FieldValue::KeepEveryCharacter(QStringLiteral("Raw Status"));
-  TTableDef def{QStringLiteral("Raw"), {{QStringLiteral("Raw Status"), TFieldType::Alpha, 32}}, {}};
-  Db().CreateTable(def);
-  auto raw = OpenTable(def.name);
-  QByteArray bytes(24, '\0');
-  bytes[4] = char(0x07);
-  bytes[10] = char(0xFF);
-  bytes[11] = char(0x81);
-  bytes[12] = char(0x80);
-  bytes[23] = char(0x00);
-  raw->Append();
-  raw->FieldByName(QStringLiteral("Raw Status")).SetAsString(Cp1252::Decode(bytes));
-  raw->Post();
-  raw->Close();
-  raw->Open();
-  raw->First();
-  EXPECT_EQ(Cp1252::Encode(raw->FieldByName(QStringLiteral("Raw Status")).AsString()), bytes);
 }
