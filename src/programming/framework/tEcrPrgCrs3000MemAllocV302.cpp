@@ -1,6 +1,6 @@
 #include "programming/framework/tEcrPrgCrs3000MemAllocV302.h"
 
-#include "model/EcrClassDef.h"
+#include "crs3000/Crs3000ClassDef.h"
 
 // Stored with the drivers of its ROMs.
-TB_DEFINE_PRG_CLASS(tEcrPrgCrs3000MemAllocV302, tEcrPrgCrs3000MemAllocV225)
+TB_DEFINE_CRS3000_PRG_CLASS(tEcrPrgCrs3000MemAllocV302, tEcrPrgCrs3000MemAllocV225)
