@@ -6,7 +6,10 @@
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
 
+#include <QHash>
+
 #include <atomic>
+#include <mutex>
 
 namespace {
 const QString kSchemaPrefix = QStringLiteral("tb_stage_");
@@ -16,25 +19,46 @@ QString NewSchemaName() {
   return kSchemaPrefix + QString::number(++next);
 }
 
+// Scratch databases whose detach failed, by the connection that still has them attached.
+// Only a failed detach leaves one (a connection's close drops them all), so a move looks
+// for leftovers only when one is recorded here, not with a query of its own every time.
+std::mutex& LeftoversLock() {
+  static std::mutex lock;
+  return lock;
+}
+QHash<QString, QStringList>& Leftovers() {
+  static QHash<QString, QStringList> leftovers;
+  return leftovers;
+}
+
 void Detach(TDatabase& target, const QString& schema) {
   try {
     TQuery(target).Exec(QStringLiteral("DETACH DATABASE ") + schema, {});
   } catch (const EDBEngineError&) {
-    // Still in use (a result left open on it): a later move tries again, and the
-    // connection's close drops it at the latest.
+    // Still in use (a result left open on it): the next move into the same connection
+    // tries again, and the connection's close drops it at the latest.
+    const std::lock_guard<std::mutex> guard(LeftoversLock());
+    Leftovers()[target.Connection().connectionName()].append(schema);
   }
 }
 
-// Scratch databases of earlier moves that could not be detached then: they would
-// otherwise pile up towards the file engine's limit of attached databases.
+// Left attached, they would pile up towards the file engine's limit of attached
+// databases. Those no longer attached (their connection was closed and opened again)
+// are let go.
 void DetachLeftovers(TDatabase& target) {
-  QStringList names;
+  QStringList recorded;
+  {
+    const std::lock_guard<std::mutex> guard(LeftoversLock());
+    recorded = Leftovers().take(target.Connection().connectionName());
+  }
+  if (recorded.isEmpty()) return;
+  QStringList attached;
   TQuery query(target);
-  query.Exec(QStringLiteral("SELECT name FROM pragma_database_list WHERE substr(name, 1, ?) = ?"),
-             {qlonglong(kSchemaPrefix.size()), kSchemaPrefix});
-  while (query.Next()) names << query.Value(0).toString();
+  query.Exec(QStringLiteral("SELECT name FROM pragma_database_list"), {});
+  while (query.Next()) attached << query.Value(0).toString();
   query.Close();
-  for (const QString& name : names) Detach(target, name);
+  for (const QString& name : recorded)
+    if (attached.contains(name)) Detach(target, name);
 }
 } // namespace
 

@@ -86,29 +86,51 @@ void tEcrRpt::AddPoll() {
   PollId = qint32(polls.FieldByName(QStringLiteral("Poll Id")).AsInteger());
 }
 
-void tEcrRpt::OpenTable(TTable& table) {
+namespace {
+void ReportCorrupted(const QString& table) {
+  Prompter::ShowMessage(QStringLiteral("The table ") + table +
+                            QStringLiteral(" has been corrupted.  Please report this error to your system administrator."),
+                        Prompter::Kind::Error);
+}
+} // namespace
+
+// The table is read once for its structure, in place of a cursor opened and closed
+// again: a cursor reads every record id of the table when it opens, which a save, whose
+// cost must not grow with the polls stored, cannot afford.
+std::optional<TTableDef> tEcrRpt::PrepareTable() {
   ProcessPendingEvents();
-  const QString database = GetDataBaseName();
-  TDatabase& db = TSession::Default().Database(database);
+  TDatabase& db = TSession::Default().Database(GetDataBaseName());
   CheckTables({TDefValue::Bool(false), TDefValue::Text(db.Folder())});
   ProcessPendingEvents();
-  table.Close();
-  table.SetDatabaseName(database);
-  table.SetTableName(GetTableName());
+  std::optional<TTableDef> structure;
   try {
-    table.Open();
-    table.Close();
-    try {
-      TableBackup::CopyToBackup(db, GetTableName());
-    } catch (const Exception&) {
-      // The backup is a convenience; the open goes on without it.
-    }
-    table.Open();
+    structure = db.ReadTableDef(GetTableName());
   } catch (const Exception&) {
-    table.Close();
-    Prompter::ShowMessage(QStringLiteral("The table ") + GetTableName() +
-                              QStringLiteral(" has been corrupted.  Please report this error to your system administrator."),
-                          Prompter::Kind::Error);
+  }
+  if (!structure) {
+    ReportCorrupted(GetTableName());
+    return std::nullopt;
+  }
+  try {
+    TableBackup::CopyToBackup(db, GetTableName());
+  } catch (const Exception&) {
+    // The backup is a convenience; the open goes on without it.
+  }
+  return structure;
+}
+
+void tEcrRpt::OpenTable(TTable& table) {
+  table.Close();
+  const bool ready = PrepareTable().has_value();
+  table.SetDatabaseName(GetDataBaseName());
+  table.SetTableName(GetTableName());
+  if (ready) {
+    try {
+      table.Open();
+    } catch (const Exception&) {
+      table.Close();
+      ReportCorrupted(GetTableName());
+    }
   }
   ProcessPendingEvents();
 }

@@ -87,9 +87,13 @@ public:
 
   // The options form, when the report has one; true when it closed with OK.
   bool MntRptOpts();
-  // Opens the report's own table into the cursor: checked, opened, copied to Backup and
-  // opened again. A table that cannot be opened is reported as corrupted and left closed.
+  // Opens the report's own table into the cursor: made ready (PrepareTable), then opened.
+  // A table that cannot be opened is reported as corrupted and left closed.
   void OpenTable(TTable& table);
+  // Makes the report's own table ready without a cursor on it: checked, its structure
+  // read, its backup copy brought up to date. Answers the structure, or nothing (after
+  // the corrupted-table message) when the table cannot be read. A save needs no more.
+  std::optional<TTableDef> PrepareTable();
   // The AllPolls cursor that AddPoll wrote to: the staging copy's during a save, else the
   // application-wide one.
   TTable& PollsTable();

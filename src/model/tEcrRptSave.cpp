@@ -78,11 +78,9 @@ void tEcrRpt::DecodeInto(TPollSave& save, QFile& file) {
   decoding_ = true;
   const auto done = qScopeGuard([this] { decoding_ = false; });
   TBlockFileReader reader(file);
-  TTable real;
-  OpenTable(real);
-  if (!real.Active()) throw EDBEngineError(EngineError::TableCorrupt, QStringLiteral("Table: ") + GetTableName());
-  TTable& rows = save.ReportRows(real.Structure());
-  real.Close();
+  const std::optional<TTableDef> structure = PrepareTable();
+  if (!structure) throw EDBEngineError(EngineError::TableCorrupt, QStringLiteral("Table: ") + GetTableName());
+  TTable& rows = save.ReportRows(*structure);
   // The sections decoded from AfterReadBlockFile join this save.
   const QScopedValueRollback join(joined_, &save);
   PollId = 0;

@@ -98,6 +98,29 @@ TEST_F(ReportBase, OpeningTheReportTableKeepsOneBackupCopyOfItsLatestState) {
   EXPECT_EQ(query.Value(0).toInt(), 3);
 }
 
+TEST_F(ReportBase, AfterManySavesTheReportTableIsRestoredFromItsCopyAsAtItsLastOpen) {
+  for (int poll = 1; poll <= 30; ++poll) SavedPoll(*report, {poll, poll + 1});
+  report->DeleteLastPoll(); // the undone poll's rows leave the copy with the next open
+  TTable table;
+  report->OpenTable(table);
+  table.Close();
+  auto rows = [&] {
+    TQuery query(Data());
+    query.Exec(QStringLiteral("SELECT \"Poll Id\", \"Value\" FROM \"tTestRpt\" ORDER BY rowid"), {});
+    QStringList values;
+    while (query.Next()) values << query.Value(0).toString() + QLatin1Char('=') + query.Value(1).toString();
+    return values;
+  };
+  const QStringList saved = rows();
+  ASSERT_EQ(saved.size(), 58);
+  TQuery(Data()).Exec(QStringLiteral("DELETE FROM \"tTestRpt\" WHERE \"Poll Id\" < 10"), {});
+
+  TableBackup::RestoreFromBackup(Data(), QStringLiteral("tTestRpt"));
+  EXPECT_EQ(rows(), saved);
+  report->OpenTable(table);
+  EXPECT_TRUE(table.Active());
+}
+
 TEST_F(ReportBase, AReportTableThatCannotBeOpenedIsReportedAndLeftAlone) {
   TQuery(Data()).Exec(QStringLiteral("CREATE TABLE \"tTestRpt\" (\"Poll Id\" STRANGE_TYPE)"), {});
   TQuery(Data()).Exec(QStringLiteral("INSERT INTO \"tTestRpt\" VALUES (7)"), {});

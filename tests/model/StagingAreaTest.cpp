@@ -1,9 +1,10 @@
 // Moving staged rows into a real database: a scratch database that could not be detached
 // after a move (a result was still reading it) blocks neither later moves nor the rows
-// they carry.
+// they carry; a move looks for such leftovers only when a detach has failed.
 #include "model/ModelFixture.h"
 
 #include "model/TStagingArea.h"
+#include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
@@ -82,5 +83,45 @@ TEST_F(StagingArea, AMoveWhileAnEarlierScratchDatabaseIsStillReadSucceeds) {
   later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
   EXPECT_EQ(Rows(kData, kRows), 3);
   reader.reset();
+}
+TEST_F(StagingArea, AFailedMoveWhoseDetachFailedIsDetachedByTheNextMove) {
+  std::optional<TQuery> reader;
+  {
+    TStagingArea failed;
+    Stage(failed, {1});
+    EXPECT_THROW(failed.MoveInto(Target(),
+                                 [&reader](TStagingArea::Mover& mover) {
+                                   mover.Append(kRows);
+                                   reader.emplace(Target());
+                                   reader->Exec(QStringLiteral("SELECT * FROM %1.\"%2\"").arg(Attached().value(0), kRows), {});
+                                   reader->Next();
+                                   throw EDBEngineError(EngineError::OsError, QStringLiteral("the save broke off"));
+                                 }),
+                 EDBEngineError);
+  }
+  ASSERT_EQ(Attached().size(), 1) << "the reader should have kept the scratch database attached";
+  reader.reset();
+  EXPECT_EQ(Rows(kData, kRows), 0);
+
+  TStagingArea later;
+  Stage(later, {2});
+  later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  EXPECT_EQ(Rows(kData, kRows), 1);
+  EXPECT_TRUE(Attached().isEmpty());
+}
+
+TEST_F(StagingArea, ALeftoverOfAConnectionClosedSinceIsLetGo) {
+  std::optional<TQuery> reader;
+  MoveLeavingAReaderOpen({1}, reader);
+  reader.reset();
+  TSession::Default().CloseAll(); // drops the leftover with the connection
+
+  for (int value : {2, 3}) {
+    TStagingArea later;
+    Stage(later, {value});
+    later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  }
+  EXPECT_EQ(Rows(kData, kRows), 3);
+  EXPECT_TRUE(Attached().isEmpty());
 }
 } // namespace
