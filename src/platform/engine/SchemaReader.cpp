@@ -1,5 +1,6 @@
 #include "platform/engine/SchemaReader.h"
 
+#include "platform/engine/TableBackupLog.h"
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/SqlErrors.h"
 #include "platform/engine/SqlText.h"
@@ -90,8 +91,8 @@ std::optional<TTableDef> SchemaReader::ReadTableDef(const QSqlDatabase& db, cons
 QStringList SchemaReader::TableNames(const QSqlDatabase& db) {
   QSqlQuery q = Run(db,
                     QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' "
-                                   "ESCAPE '\\' ORDER BY name"),
-                    {}, QString());
+                                   "ESCAPE '\\' AND name <> ? COLLATE NOCASE ORDER BY name"),
+                    {QString::fromLatin1(TableBackupLog::kLogTable)}, QString());
   QStringList names;
   while (q.next()) names << q.value(0).toString();
   return names;

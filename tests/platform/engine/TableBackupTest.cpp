@@ -2,6 +2,7 @@
 
 #include "platform/engine/StructureCheck.h"
 #include "platform/engine/TableBackup.h"
+#include "platform/engine/TableBackupLog.h"
 
 #include <QFileInfo>
 #include <QSqlRecord>
@@ -218,4 +219,11 @@ TEST_F(TableBackupChanges, ARestoreNeedsACopyAndATableNoCursorHoldsOpen) {
   EXPECT_EQ(Contents(Db(), QStringLiteral("Rows")).size(), 2); // a refused restore changes nothing
   TableBackup::RestoreFromBackup(Db(), QStringLiteral("Rows"));
   EXPECT_EQ(Contents(Db(), QStringLiteral("Rows")), QStringList{QStringLiteral("1|1|one")});
+}
+
+TEST_F(TableBackupCopy, TheListOfChangedRowsIsNotAmongTheFilesTables) {
+  CreateFilled(PeopleDef(), {{QVariant(), QStringLiteral("Ann"), QStringLiteral("Oslo"), 30}});
+  TableBackup::CopyToBackup(Db(), QStringLiteral("People"));
+  ASSERT_TRUE(TableBackupLog::IsLogged(Db(), QStringLiteral("People")));
+  EXPECT_EQ(Db().TableNames(), QStringList{QStringLiteral("People")});
 }
