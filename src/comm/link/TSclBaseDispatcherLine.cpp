@@ -1,6 +1,7 @@
 // The line, flow-control, modem-status and line-error operations of the dispatcher.
 #include "comm/link/TSclBaseDispatcher.h"
 
+#include "comm/link/SclErrorCodes.h"
 #include "platform/sys/TimingProfile.h"
 
 #include <chrono>
@@ -17,18 +18,18 @@ int StopBitsOf(int asked, int dataBits, int current) {
 } // namespace
 
 int TSclBaseDispatcher::EscapeFunction(int code) {
-  if (!device_) return -1002;
+  if (!device_) return SclErr::BadArgument;
   switch (code) {
   case 3: return device_->SetRts(true);
   case 4: return device_->SetRts(false);
   case 5: return device_->SetDtr(true);
   case 6: return device_->SetDtr(false);
-  default: return -1002;
+  default: return SclErr::BadArgument;
   }
 }
 
 int TSclBaseDispatcher::WriteState() {
-  if (!device_) return -2007;
+  if (!device_) return SclErr::CommNotOpen;
   if (int r = device_->SetLine(state_.Line); r < 0) return r;
   return device_->SetFlow(state_.Flow);
 }
@@ -68,7 +69,7 @@ int TSclBaseDispatcher::ChangeLine(int baud, int parity, int dataBits, int stopB
     wanted.StopBits = StopBitsOf(stopBits, wanted.DataBits, wanted.StopBits);
     if (wanted == state_.Line) return 0;
   }
-  if (wanted.DataBits < 5 || wanted.DataBits > 8) return -2003;
+  if (wanted.DataBits < 5 || wanted.DataBits > 8) return SclErr::ByteSize;
   DrainOutput();
   std::lock_guard lock(portLock_);
   const SerialLineSettings before = state_.Line;
@@ -102,7 +103,7 @@ void TSclBaseDispatcher::FlowSettings(int& hardware, int& software, char& xon, c
 int TSclBaseDispatcher::DriveDtr(bool level) {
   std::lock_guard lock(portLock_);
   if (state_.Flow.DtrHandshake) return 1;
-  if (EscapeFunction(level ? 5 : 6) < 0) return -1002;
+  if (EscapeFunction(level ? 5 : 6) < 0) return SclErr::BadArgument;
   dtrState_ = level;
   return 0;
 }
@@ -110,14 +111,14 @@ int TSclBaseDispatcher::DriveDtr(bool level) {
 int TSclBaseDispatcher::DriveRts(bool level) {
   std::lock_guard lock(portLock_);
   if (state_.Flow.RtsHandshake || rs485_) return 1;
-  if (EscapeFunction(level ? 3 : 4) < 0) return -1002;
+  if (EscapeFunction(level ? 3 : 4) < 0) return SclErr::BadArgument;
   rtsState_ = level;
   return 0;
 }
 
 int TSclBaseDispatcher::EnableHardwareFlow(int full, int resume, int options) {
   std::lock_guard lock(portLock_);
-  if (full < resume || full > inputQueueSize_) return -1002;
+  if (full < resume || full > inputQueueSize_) return SclErr::BadArgument;
   SerialFlowSettings& f = state_.Flow;
   f.DtrHandshake = options & 1;
   f.RtsHandshake = options & 2;
@@ -135,7 +136,7 @@ int TSclBaseDispatcher::EnableHardwareFlow(int full, int resume, int options) {
 
 int TSclBaseDispatcher::EnableSoftwareFlow(int full, int resume, int options) {
   std::lock_guard lock(portLock_);
-  if (full < resume || full > inputQueueSize_) return -1002;
+  if (full < resume || full > inputQueueSize_) return SclErr::BadArgument;
   SerialFlowSettings& f = state_.Flow;
   if (options & 2) f.XonReceive = true;
   if (options & 1) f.XonTransmit = true;

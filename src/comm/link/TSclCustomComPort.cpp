@@ -2,11 +2,13 @@
 
 #include "comm/link/ComPortPaths.h"
 #include "comm/link/ESclException.h"
+#include "comm/link/SclErrorCodes.h"
 #include "comm/link/SclExceptionDisplay.h"
 #include "comm/link/SclPortChooser.h"
 #include "comm/link/TSclComWindow.h"
 #include "comm/link/TSclDeviceDispatcher.h"
 #include "comm/link/TSclHandedDispatcher.h"
+#include "platform/serialdev/SystemError.h"
 #include "platform/serialdev/TtyControl.h"
 
 #include <QCoreApplication>
@@ -75,21 +77,21 @@ void TSclCustomComPort::Loaded() {
 
 void TSclCustomComPort::ValidateComNumber() {
   if (comNumber_ != 0) return;
-  if (!promptForPort_) RaiseSclError(-2011);
+  if (!promptForPort_) RaiseSclError(SclErr::NoPortSelected);
   const int chosen = ChooseSclPort();
-  if (chosen <= 0) RaiseSclError(-2011);
+  if (chosen <= 0) RaiseSclError(SclErr::NoPortSelected);
   comNumber_ = chosen;
 }
 
 void TSclCustomComPort::CreateDispatcher() {
-  if (deviceLayer_ != dlWin32) RaiseSclError(-3001);
+  if (deviceLayer_ != dlWin32) RaiseSclError(SclErr::NullApi);
   if (tapiMode_ == tmOn) dispatcher_ = std::make_unique<TSclHandedDispatcher>(this, tapiHandle_);
   else dispatcher_ = std::make_unique<TSclDeviceDispatcher>(this);
 }
 
 // The settings the modem layer chose for its call stay in force.
 void TSclCustomComPort::TakeHandedSettings() {
-  if (tapiHandle_ == 0) RaiseSclError(-2012);
+  if (tapiHandle_ == 0) RaiseSclError(SclErr::NotOpenedByTapi);
   SerialLineSettings line;
   SerialFlowSettings flow;
   if (TtyControl::GetLine(tapiHandle_, line) != 0 || TtyControl::GetFlow(tapiHandle_, flow) != 0) return;
@@ -108,8 +110,8 @@ void TSclCustomComPort::TakeHandedSettings() {
 void TSclCustomComPort::InitDispatcher() {
   const QString name = tapiMode_ == tmOn ? QString() : ComPortDevicePath(comNumber_);
   const int r = dispatcher_->StartPort(name, baud_, rts_, dtr_, outSize_, inSize_, stopBits_, dataBits_, parity_);
-  if (r == -5) Check(-2008);
-  if (r == -2 || r == -3) Check(-2001);
+  if (r == -5) Check(SclErr::AlreadyOpen);
+  if (r == -2 || r == -3) Check(SclErr::BadId);
   Check(r);
 }
 
@@ -243,7 +245,7 @@ TSclBaseDispatcher* TSclCustomComPort::ActiveDispatcher() {
 
 TSclBaseDispatcher& TSclCustomComPort::RequireDispatcher() {
   TSclBaseDispatcher* d = ActiveDispatcher();
-  if (!d) RaiseSclError(-2007);
+  if (!d) RaiseSclError(SclErr::CommNotOpen);
   return *d;
 }
 

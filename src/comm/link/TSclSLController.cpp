@@ -1,6 +1,7 @@
 #include "comm/link/TSclSLController.h"
 
 #include "comm/link/ESclException.h"
+#include "comm/link/SclErrorCodes.h"
 
 using S = TLightSet;
 
@@ -58,7 +59,7 @@ void TSclSLController::SetWatching(bool on) {
     if (!on) wanted_ = false;
     return;
   }
-  if (!port_) RaiseSclError(-1005);
+  if (!port_) RaiseSclError(SclErr::PortNotAssigned);
   if (!on && watching_) StopWatching(); // also while the port is closing, so nothing of
                                         // the controller is carried into the next open
   else if (port_->PortState() != TSclCustomComPort::psOpen) wanted_ = on;

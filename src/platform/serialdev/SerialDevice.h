@@ -32,6 +32,10 @@ public:
   // Modem-line bits of ModemStatus.
   enum : uint32_t { LineCts = 0x10, LineDsr = 0x20, LineRing = 0x40, LineDcd = 0x80 };
 
+  // SetLine's result for a rate the device refuses: the serial library's "unsupported baud
+  // rate" code.
+  static constexpr int kRateRefused = -2002;
+
   using Opener = std::function<std::unique_ptr<SerialDevice>(const QString& path, int& error)>;
 
   // Opens the device at path for this process alone and holds its lock file while open.
