@@ -179,7 +179,7 @@ QObject* TSclBaseDispatcher::WindowsThreadTarget() {
 }
 
 void TSclBaseDispatcher::HandleDeviceEvent(uint32_t mask) {
-  if (mask & 0x2138) { // a modem line changed or rang
+  if (mask & SerialDevice::EvModemLines) {
     UpdateModemStatus();
     if (!inNotification_) ScanStatusUntilQuiet();
   }

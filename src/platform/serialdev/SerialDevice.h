@@ -26,6 +26,9 @@ public:
     EvBreak = 0x0040,
     EvErr = 0x0080,
     EvRing = 0x0100,
+    EvRingTe = 0x2000, // a ring's trailing edge: in the mask, though this device reports EvRing
+    // The events of a modem line changing or ringing.
+    EvModemLines = EvCts | EvDsr | EvRlsd | EvRing | EvRingTe,
   };
   // Line-error bits of TakeErrors.
   enum : uint32_t { ErrRxOver = 0x01, ErrOverrun = 0x02, ErrParity = 0x04, ErrFrame = 0x08, ErrBreak = 0x10 };
