@@ -10,6 +10,7 @@
 #include "comm/link/TSclHandedDispatcher.h"
 #include "platform/serialdev/SystemError.h"
 #include "platform/serialdev/TtyControl.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -118,10 +119,7 @@ void TSclCustomComPort::InitDispatcher() {
 // With the force flag every setter acts even on an unchanged value.
 void TSclCustomComPort::ApplySettings() {
   force_ = true;
-  struct ForceOff {
-    bool& f;
-    ~ForceOff() { f = false; }
-  } forceOff{force_};
+  const auto forceOff = OnScopeExit([this] { force_ = false; });
   SetTracing(tracing_);
   SetLogging(logging_);
   SetHWFlowOptions(hwFlow_);
@@ -139,7 +137,11 @@ void TSclCustomComPort::ApplySettings() {
 void TSclCustomComPort::OpenPort() {
   if (tapiMode_ != tmOn) ValidateComNumber();
   CreateDispatcher();
-  try {
+  {
+    const auto undo = OnScopeFailure([this] {
+      open_ = false;
+      FreeDispatcher();
+    });
     if (tapiMode_ == tmOn) TakeHandedSettings();
     InitDispatcher();
     state_ = psOpen;
@@ -152,10 +154,6 @@ void TSclCustomComPort::OpenPort() {
       savedTriggers_.Discard();
       triggersSaved_ = false;
     }
-  } catch (...) {
-    open_ = false;
-    FreeDispatcher();
-    throw;
   }
   NotifyPortOpen();
 }

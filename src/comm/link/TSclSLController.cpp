@@ -2,6 +2,7 @@
 
 #include "comm/link/ESclException.h"
 #include "comm/link/SclErrorCodes.h"
+#include "platform/sys/ScopeGuard.h"
 
 using S = TLightSet;
 
@@ -75,7 +76,14 @@ void TSclSLController::StartWatching() {
   p.SetOnTriggerAvail([this](TSclCustomComPort& cp, int count) { OnAvail(cp, count); });
   p.SetOnTriggerStatus([this](TSclCustomComPort& cp, int handle) { OnStatus(cp, handle); });
   p.SetOnTriggerTimer([this](TSclCustomComPort& cp, int handle) { OnTimer(cp, handle); });
-  try {
+  {
+    const auto undo = OnScopeFailure([&] {
+      modemMask_ = 0;
+      DropTriggers();
+      p.SetOnTriggerAvail(savedAvail_);
+      p.SetOnTriggerStatus(savedStatus_);
+      p.SetOnTriggerTimer(savedTimer_);
+    });
     modemMask_ = (Has(S::SlotCts) ? 0x10 : 0) | (Has(S::SlotDsr) ? 0x20 : 0) | (Has(S::SlotDcd) ? 0x80 : 0) |
                  (Has(S::SlotRing) ? 0x04 : 0);
     if (modemMask_) h_.modem = p.NewStatusTrigger(1);
@@ -97,13 +105,6 @@ void TSclSLController::StartWatching() {
     if (h_.error) p.ArmStatusTrigger(h_.error, 7, true);
     if (h_.brk) p.ArmStatusTrigger(h_.brk, 8, true);
     if (h_.txd) p.ArmStatusTrigger(h_.txd, 0, true);
-  } catch (...) {
-    modemMask_ = 0;
-    DropTriggers();
-    p.SetOnTriggerAvail(savedAvail_);
-    p.SetOnTriggerStatus(savedStatus_);
-    p.SetOnTriggerTimer(savedTimer_);
-    throw;
   }
   watching_ = true;
   wanted_ = false;
