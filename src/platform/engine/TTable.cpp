@@ -5,6 +5,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TableSharedState.h"
+#include "platform/sys/ScopeGuard.h"
 
 TTable::TTable() = default;
 
@@ -85,7 +86,8 @@ void TTable::Open() {
   if (!stored) throw EDBEngineError(EngineError::TableMissing, Context());
   def_ = *stored;
   ResolveIndex(indexName_);
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { Close(); });
     ReadFields();
     statements_ = std::make_unique<CursorStatements>(db.Connection(), def_);
     shared_ = TableSharedState::For(db.FilePath(), def_.name);
@@ -94,9 +96,6 @@ void TTable::Open() {
     db.Attach(this);
     state_ = TDataSetState::Browse;
     First();
-  } catch (...) {
-    Close();
-    throw;
   }
 }
 

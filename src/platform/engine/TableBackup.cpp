@@ -4,6 +4,7 @@
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/SqlText.h"
 #include "platform/engine/TDatabase.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <QDir>
 
@@ -17,22 +18,16 @@ void CopyRows(TDatabase& backup, const TTableDef& def, const QString& sourceFile
   backup.Exec(QStringLiteral("ATTACH DATABASE ? AS tb_source"), {sourceFile}, context);
   // A deferred transaction: the copy writes the backup file only, and reads the source
   // without taking its write lock (an immediate one would lock every attached file).
-  try {
+  const auto detach = OnScopeExit([&] { backup.Exec(QStringLiteral("DETACH DATABASE tb_source"), {}, context); });
+  {
+    const auto rollback = OnScopeFailure([&] { backup.Exec(QStringLiteral("ROLLBACK"), {}, context); });
     backup.Exec(QStringLiteral("BEGIN"), {}, context);
     if (backup.TableExists(def.name)) backup.Exec(QStringLiteral("DROP TABLE ") + SqlText::Quote(def.name), {}, context);
     backup.Exec(SqlText::CreateTable(def), {}, context);
     for (const TIndexDef& index : def.indexes) backup.Exec(SqlText::CreateIndex(def.name, index), {}, context);
     backup.Exec(QStringLiteral("INSERT INTO %1 SELECT * FROM tb_source.%1").arg(SqlText::Quote(def.name)), {}, context);
     backup.Exec(QStringLiteral("COMMIT"), {}, context);
-  } catch (...) {
-    try {
-      backup.Exec(QStringLiteral("ROLLBACK"), {}, context);
-    } catch (...) {
-    }
-    backup.Exec(QStringLiteral("DETACH DATABASE tb_source"), {}, context);
-    throw;
   }
-  backup.Exec(QStringLiteral("DETACH DATABASE tb_source"), {}, context);
 }
 } // namespace
 
