@@ -161,6 +161,8 @@ private:
   void NoteErrors(uint32_t errors);
   int WriteState();
   void RedriveLines();
+  // The line actions of EscapeFunction, numbered as the library has always numbered them.
+  enum TEscape : int { escSetRts = 3, escClrRts = 4, escSetDtr = 5, escClrDtr = 6 };
   int EscapeFunction(int code);
   void DrainOutput();
   void UpdateModemStatus();

@@ -23,7 +23,7 @@ int TSclBaseDispatcher::NewTimerTrigger() {
 }
 
 int TSclBaseDispatcher::NewStatusTrigger(int kind) {
-  if (kind < 0 || kind > 5) return SclErr::BadArgument;
+  if (kind < 0 || kind > skOutputSent) return SclErr::BadArgument;
   std::lock_guard lock(portLock_);
   const int handle = triggers_.NewStatus(kind);
   if (log_.Logging())
@@ -52,14 +52,14 @@ int TSclBaseDispatcher::ArmStatusTrigger(int handle, int value, bool activate) {
   if (!s) return SclErr::BadTriggerHandle;
   if (activate) {
     switch (s->Kind) {
-    case 1:
+    case skModemStatus:
       s->Condition = static_cast<uint16_t>(((value & 0xFF) << 8) | (CurrentModemStatus() & value & 0xFF));
       break;
-    case 2: // line-status values 1 overrun, 2 parity, 4 framing, 8 break as error bits
+    case skLineStatus: // line-status values as the device's error bits, overrun to ErrOverrun
       s->Condition = static_cast<uint16_t>((value & 0x0F) << 1);
       break;
-    case 3:
-    case 4:
+    case skOutputFree:
+    case skOutputUsed:
       s->Condition = static_cast<uint16_t>(value);
       break;
     default:
@@ -88,7 +88,7 @@ int TSclBaseDispatcher::DropTrigger(int handle) {
   if (!triggers_.Drop(handle)) return SclErr::BadTriggerHandle;
   if (log_.Logging()) {
     if (timer) log_.AddEntry(L::lkTrigDisp, L::lsTimer, static_cast<uint32_t>(handle));
-    else log_.AddEntry(L::lkTrigDisp, L::lsStatusTrigger, static_cast<uint32_t>(handle), QByteArray(1, static_cast<char>(handle & 7)));
+    else log_.AddEntry(L::lkTrigDisp, L::lsStatusTrigger, static_cast<uint32_t>(handle), QByteArray(1, static_cast<char>(StatusKindOf(handle))));
   }
   return 0;
 }

@@ -314,16 +314,16 @@ void TSclCustomComPort::DispatchTriggerMessage(uint32_t message, uint32_t shortP
   case kSclTriggerTimer: FireTriggerTimer(handle); break;
   case kSclTriggerStatus:
     FireTriggerStatus(handle);
-    switch (handle & 7) {
-    case 1: FireTriggerModemStatus(); break;
-    case 2: {
+    switch (StatusKindOf(handle)) {
+    case skModemStatus: FireTriggerModemStatus(); break;
+    case skLineStatus: {
       const bool lineBreak = TakeBreak(); // first, so a break alone gives error 0
       FireTriggerLineError(TakeLineError(), lineBreak);
       break;
     }
-    case 3: FireTriggerOutbuffFree(); break;
-    case 4: FireTriggerOutbuffUsed(); break;
-    case 5: FireTriggerOutSent(); break;
+    case skOutputFree: FireTriggerOutbuffFree(); break;
+    case skOutputUsed: FireTriggerOutbuffUsed(); break;
+    case skOutputSent: FireTriggerOutSent(); break;
     default: break;
     }
     break;
