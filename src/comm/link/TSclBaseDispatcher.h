@@ -101,6 +101,8 @@ public:
   void RefreshHandlerNeed(int kind);
   void SetPriorityBoost(int boost);
   void SetRs485(bool on);
+  // The option bits; nothing reads them.
+  enum : uint32_t { optUseEventWord = 0x04 };
   void SetOptionBit(uint32_t bit, bool on);
 
   // Trace and dispatch log.

@@ -194,11 +194,11 @@ void TSclBaseDispatcher::UpdateModemStatus() {
   modemStatus_ = now | (((old >> 4) ^ (now >> 4)) & msChanges);
 }
 
-uint32_t TSclBaseDispatcher::ReadErrors() { return device_ ? device_->TakeErrors() & 0x1F : 0; }
+uint32_t TSclBaseDispatcher::ReadErrors() { return device_ ? device_->TakeErrors() & SerialDevice::ErrAll : 0; }
 
 void TSclBaseDispatcher::NoteErrors(uint32_t errors) {
   std::lock_guard lock(portLock_);
-  pendingErrors_ |= errors & 0x1F;
+  pendingErrors_ |= errors & SerialDevice::ErrAll;
 }
 
 int TSclBaseDispatcher::TakeLineError() {
@@ -209,7 +209,7 @@ int TSclBaseDispatcher::TakeLineError() {
     int code;
   } kOrder[] = {{SerialDevice::ErrRxOver, 1}, {SerialDevice::ErrOverrun, 2}, {SerialDevice::ErrParity, 3},
                 {SerialDevice::ErrFrame, 4}, {SerialDevice::ErrBreak, 9}};
-  constexpr uint32_t kTaken = SerialDevice::ErrRxOver | SerialDevice::ErrOverrun | SerialDevice::ErrParity | SerialDevice::ErrFrame;
+  constexpr uint32_t kTaken = SerialDevice::ErrAll & ~uint32_t(SerialDevice::ErrBreak);
   for (const auto& e : kOrder) {
     if (!(pendingErrors_ & e.bit)) continue;
     pendingErrors_ &= ~kTaken; // the break stays until TakeBreak

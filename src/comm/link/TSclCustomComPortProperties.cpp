@@ -109,7 +109,7 @@ void TSclCustomComPort::SetXOffChar(char c) {
 
 void TSclCustomComPort::SetUseEventWord(bool use) {
   useEventWord_ = use;
-  if (IsOpen()) dispatcher_->SetOptionBit(0x04, use);
+  if (IsOpen()) dispatcher_->SetOptionBit(TSclBaseDispatcher::optUseEventWord, use);
 }
 
 void TSclCustomComPort::SetRS485Mode(bool on) {

@@ -31,7 +31,14 @@ public:
     EvModemLines = EvCts | EvDsr | EvRlsd | EvRing | EvRingTe,
   };
   // Line-error bits of TakeErrors.
-  enum : uint32_t { ErrRxOver = 0x01, ErrOverrun = 0x02, ErrParity = 0x04, ErrFrame = 0x08, ErrBreak = 0x10 };
+  enum : uint32_t {
+    ErrRxOver = 0x01,
+    ErrOverrun = 0x02,
+    ErrParity = 0x04,
+    ErrFrame = 0x08,
+    ErrBreak = 0x10,
+    ErrAll = ErrRxOver | ErrOverrun | ErrParity | ErrFrame | ErrBreak,
+  };
   // Modem-line bits of ModemStatus.
   enum : uint32_t { LineCts = 0x10, LineDsr = 0x20, LineRing = 0x40, LineDcd = 0x80 };
 
