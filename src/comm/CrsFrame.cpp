@@ -66,9 +66,9 @@ CrsFrame::Checked CrsFrame::Check(const std::uint8_t* frame, std::size_t size) {
   const std::uint16_t crc = CrsCrc::CrcBlock(frame + 2, size - 4, true);
   if (crc != std::uint16_t(frame[size - 2] | (frame[size - 1] << 8))) return result;
   if (!EveryDleDoubled(frame, size)) return result;
-  if (frame[4] == 0xFF && size < kErrorBlockBelow) {
+  if (frame[kFirstRecordAt] == kErrorBlockMark && size < kErrorBlockBelow) {
     result.kind = Kind::Error;
-    result.errorCode = frame[5];
+    result.errorCode = frame[kErrorCodeAt];
     return result;
   }
   Bytes plain = Unstuff(frame, size);

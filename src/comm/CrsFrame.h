@@ -55,6 +55,12 @@ Checked Check(const std::uint8_t* frame, std::size_t size);
 inline constexpr std::size_t kBlockNumberAt = 2;
 inline constexpr std::size_t kRecordCountAt = 3;
 inline constexpr std::size_t kFirstRecordAt = 4;
+// An error block holds 0xFF at its first record byte and the register's error code after it.
+inline constexpr std::uint8_t kErrorBlockMark = 0xFF;
+inline constexpr std::size_t kErrorCodeAt = 5;
+// Where a body (and a block of a block file) holds the block number: the frame's offset
+// less DLE STX.
+inline constexpr std::size_t kBodyBlockNumberAt = kBlockNumberAt - 2;
 
 // The byte at an offset of a stored frame (any container of bytes); -1 past its end.
 template <class Frame> int ByteAt(const Frame& frame, std::size_t at) {

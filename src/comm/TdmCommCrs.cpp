@@ -150,11 +150,12 @@ bool TdmCommCrs::SendNextBlk() {
     SendFrame.clear();
     return false;
   }
-  const int number = SendBlocks - buffer[0];
+  const int stored = buffer[CrsFrame::kBodyBlockNumberAt];
+  const int number = SendBlocks - stored;
   if (number < 0 || number > 255)
-    throw EInOutError(QStringLiteral("Block %1 of %2 cannot be numbered for the register").arg(buffer[0]).arg(SendBlocks));
+    throw EInOutError(QStringLiteral("Block %1 of %2 cannot be numbered for the register").arg(stored).arg(SendBlocks));
   CrsFrame::Bytes body(buffer.begin(), buffer.begin() + length);
-  body[0] = std::uint8_t(number);
+  body[CrsFrame::kBodyBlockNumberAt] = std::uint8_t(number);
   SendFrame = ToBytes(CrsFrame::Build(body));
   return true;
 }

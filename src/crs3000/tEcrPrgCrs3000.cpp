@@ -5,6 +5,7 @@
 #include "platform/engine/TTable.h"
 #include "model/EcrErrors.h"
 #include "platform/sys/Cp1252.h"
+#include "platform/sys/ScopeGuard.h"
 
 TB_DEFINE_ABSTRACT_CLASS(tEcrPrgCrs3000, tEcrPrgCrs)
 
@@ -142,7 +143,11 @@ void tEcrPrgCrs3000::PreFillTable(TTable& table) {
   const int wanted = GetInitRecs();
   const int perBlock = std::max(1, GetMaxRecsInBlk());
   BlkCount = GetFirstBlk();
-  try {
+  {
+    const auto restore = OnScopeExit([&] {
+      BlkCount = keptCount;
+      BlkLen = keptLength;
+    });
     for (int done = 0; done < wanted;) {
       const int records = std::min(perBlock, wanted - done);
       BlkLen = records * GetPrgRecSize() + GetBlkRestSize() + kFrameBytes;
@@ -151,13 +156,7 @@ void tEcrPrgCrs3000::PreFillTable(TTable& table) {
       ++BlkCount;
       done += records;
     }
-  } catch (...) {
-    BlkCount = keptCount;
-    BlkLen = keptLength;
-    throw;
   }
-  BlkCount = keptCount;
-  BlkLen = keptLength;
 }
 
 tEcrPrg* tEcrPrgCrs3000::NextProgram() {

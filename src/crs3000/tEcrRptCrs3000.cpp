@@ -1,5 +1,6 @@
 #include "crs3000/tEcrRptCrs3000.h"
 
+#include "model/CrsRptParams.h"
 #include "model/ERecMismatch.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
@@ -14,8 +15,7 @@ constexpr int kFrameBytes = 8;
 
 void tEcrRptCrs3000::Create(TObject* owner) {
   tEcrCrsReport::Create(owner);
-  SetIntParam(3, 1);
-  SetIntParam(4, 24);
+  CrsRptParams::SetRange(*this, 1, 24);
 }
 
 int tEcrRptCrs3000::GetSkipBytes() const { return 0; }

@@ -3,6 +3,7 @@
 #include "model/EcrErrors.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/TSession.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <mutex>
 
@@ -37,7 +38,12 @@ void TPollSave::Commit() {
   if (stage_.HasTwin(kAllPolls)) tEcrRpt::OpenAllPolls();
   std::lock_guard<std::mutex> guard(SaveLock());
   committing = true;
-  try {
+  {
+    const auto restore = OnScopeFailure([&] {
+      committing = false;
+      pollCount_ = 0;
+      offset_ = 0;
+    });
     stage_.MoveInto(TSession::Default().Database(databaseName_), [this](TStagingArea::Mover& mover) {
       pollCount_ = stage_.HasTwin(kAllPolls) ? mover.Append(kAllPolls, kPollId) : 0;
       const QStringList reports = StagedReportTables();
@@ -52,11 +58,6 @@ void TPollSave::Commit() {
       offset_ = mover.LastInsertId() - pollCount_;
       for (const QString& table : reports) mover.Append(table, QString(), kPollId, offset_);
     });
-  } catch (...) {
-    committing = false;
-    pollCount_ = 0;
-    offset_ = 0;
-    throw;
   }
   committing = false;
   committed_ = true;

@@ -5,6 +5,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <QHash>
 
@@ -155,19 +156,14 @@ void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>
   if (db_->InTransaction()) db_->Commit();
   DetachLeftovers(target);
   TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema_, {db_->FilePath()});
-  try {
+  {
+    const auto detach = OnScopeExit([&] { Detach(target, schema_); });
     target.StartTransaction();
-    try {
-      Mover mover(target, *this);
-      work(mover);
-      target.Commit();
-    } catch (...) {
+    const auto rollback = OnScopeFailure([&] {
       if (target.InTransaction()) target.Rollback();
-      throw;
-    }
-  } catch (...) {
-    Detach(target, schema_);
-    throw;
+    });
+    Mover mover(target, *this);
+    work(mover);
+    target.Commit();
   }
-  Detach(target, schema_);
 }

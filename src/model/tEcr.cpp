@@ -9,6 +9,7 @@
 #include "model/tEcrRpt.h"
 #include "model/tEcrSelection.h"
 #include "platform/sys/FormRegistry.h"
+#include "platform/sys/ScopeGuard.h"
 #include "store/CompareFuncRegistry.h"
 #include "store/StreamErrors.h"
 #include "store/StreamRegistry.h"
@@ -195,7 +196,8 @@ void tEcr::SelectModel(tEcr*& result, int level) {
   static const char* const words[] = {"Manufacturer", "Model", "ROM Version"};
   if (level < 0 || level > 2) throw EAssertionFailed(QStringLiteral("Unknown Mode in SelectModel"));
   tEcrModelChoice choice(QString::fromLatin1(words[level]), result);
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { choice.DropResult(); });
     for (const TClass* cls : GetSubModels()) {
       std::unique_ptr<tEcr> candidate = New(*cls);
       const QString text = level == 0 ? candidate->MfgName()
@@ -205,9 +207,6 @@ void tEcr::SelectModel(tEcr*& result, int level) {
     }
     ModelChoiceRequest request{choice, choice.Caption()};
     if (FormRegistry::Show(request) != EcrForms::FormOk) choice.DropResult();
-  } catch (...) {
-    choice.DropResult();
-    throw;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/FormRegistry.h"
+#include "platform/sys/ScopeGuard.h"
 #include "store/StorageGlobals.h"
 
 #include <QDir>
@@ -156,13 +157,10 @@ void tEcrPrg::CloseTable() {
 void tEcrPrg::Maintain() {
   TTable& table = OpenTable();
   maint_ = std::make_unique<tEcrPrgMaint>(*this, table, GetMaintFormClass());
-  try {
+  {
+    const auto restore = OnScopeExit([&] { CloseTable(); });
     maint_->ShowForm();
-  } catch (...) {
-    CloseTable();
-    throw;
   }
-  CloseTable();
 }
 
 bool tEcrPrg::MntPrgOpts() {

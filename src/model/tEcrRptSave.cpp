@@ -12,6 +12,7 @@
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Prompter.h"
+#include "platform/sys/ScopeGuard.h"
 #include "store/SettingsFile.h"
 #include "store/SettingsKeys.h"
 #include "store/TUtRegIni.h"
@@ -55,12 +56,10 @@ void tEcrRpt::ReadBlockFile(QFile& file) {
   PollId = 0;
   lastSaved_ = SavedPoll();
   TPollSave save(GetDataBaseName());
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { PollId = 0; }); // the staged number belongs to no stored poll
     DecodeInto(save, file);
     save.Commit();
-  } catch (...) {
-    PollId = 0; // the staged number belongs to no stored poll
-    throw;
   }
   AfterSaved(save);
 }
@@ -114,13 +113,11 @@ void tEcrRpt::DeleteLastPoll() {
   TDatabase& db = TSession::Default().Database(GetDataBaseName());
   const QVariantList range{lastSaved_.first, lastSaved_.last};
   db.StartTransaction();
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { if (db.InTransaction()) db.Rollback(); });
     for (const QString& table : QStringList{QStringLiteral("AllPolls")} + lastSaved_.tables)
       TQuery(db).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" BETWEEN ? AND ?").arg(SqlText::Quote(table)), range);
     db.Commit();
-  } catch (...) {
-    if (db.InTransaction()) db.Rollback();
-    throw;
   }
   lastSaved_ = SavedPoll();
   PollId = 0;

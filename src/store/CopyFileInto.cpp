@@ -1,5 +1,6 @@
 #include "store/CopyFileInto.h"
 
+#include "platform/sys/ScopeGuard.h"
 #include "store/FileErrors.h"
 #include "store/StreamErrors.h"
 
@@ -42,11 +43,9 @@ void CopyFileInto(const QString& source, const QString& destination) {
   QFile to(target);
   if (sameFile(source, target) || !to.open(QIODevice::WriteOnly | QIODevice::Truncate))
     throw EFCreateError(QStringLiteral("Cannot create file %1").arg(target));
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { to.remove(); });
     copyBlocks(from, to);
-  } catch (...) {
-    to.remove();
-    throw;
   }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
+#include "platform/sys/ScopeGuard.h"
 #include "store/OdbDriverRegistry.h"
 #include "store/OdbErrors.h"
 #include "store/TMemoryStream.h"
@@ -107,11 +108,9 @@ void TEngineOdbDriver::Rollback() { Database().Rollback(); }
 // The server, user and password of a database server do not apply to a folder database.
 void TEngineOdbDriver::OpenDatabase(const QString&, const QString&, const QString&) {
   connected_ = true;
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { connected_ = false; });
     Database();
-  } catch (...) {
-    connected_ = false;
-    throw;
   }
 }
 
@@ -155,11 +154,9 @@ void TEngineOdbDriver::WriteRecord(TOdbEngineTable& table, TUnorderedList& keyFi
 void TEngineOdbDriver::InsertRecord(qint32 handle, TUnorderedList& keyFields, TMemoryStream& stream) {
   TOdbEngineTable& table = Table(handle);
   table.Insert();
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { table.Cancel(); });
     WriteRecord(table, keyFields, stream);
-  } catch (...) {
-    table.Cancel();
-    throw;
   }
 }
 
@@ -174,11 +171,9 @@ void TEngineOdbDriver::UpdateRecord(qint32 handle, TUnorderedList& keyFields, TM
     UnlockRecord(handle);
     table.Edit();
   }
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { table.Cancel(); });
     WriteRecord(table, keyFields, stream);
-  } catch (...) {
-    table.Cancel();
-    throw;
   }
 }
 

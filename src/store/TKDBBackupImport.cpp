@@ -6,6 +6,7 @@
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/Prompter.h"
+#include "platform/sys/ScopeGuard.h"
 #include "store/FileErrors.h"
 #include "store/TableTextCodec.h"
 #include "store/TableTextRows.h"
@@ -146,20 +147,16 @@ TTableImportResult TKDBBackup::ImportTable(const QString& tableName, const QStri
   if (ownTransaction) database.StartTransaction();
   SkipReport report;
   TTableImportResult result;
-  try {
+  {
+    const auto rollback = OnScopeFailure([&] {
+      if (ownTransaction && database.InTransaction()) database.Rollback();
+    });
+    const auto close = OnScopeFailure([&] { table.Close(); });
     if (emptyTables_) table.EmptyTable();
     table.Open();
     result.imported = ImportRows(table, records, blobs, report);
     table.Close();
     if (ownTransaction) database.Commit();
-  } catch (...) {
-    table.Close();
-    try {
-      if (ownTransaction && database.InTransaction()) database.Rollback();
-    } catch (const Exception&) {
-      // The failure that ended the import is the one to report.
-    }
-    throw;
   }
   result.skipped = report.Skipped();
   report.Show(int(records.size()), QFileInfo(textPath).fileName());

@@ -1,5 +1,6 @@
 #include "store/TObjectFile.h"
 
+#include "platform/sys/ScopeGuard.h"
 #include "store/ContainerErrors.h"
 #include "store/OdbErrors.h"
 #include "store/TObjectDatabase.h"
@@ -45,14 +46,14 @@ void TObjectFile::GetKeyFields(TObject&) {}
 void TObjectFile::EnsureDefined() {
   if (defined_ || defining_) return;
   defining_ = true;
-  try {
+  {
+    const auto restore = OnScopeFailure([&] {
+      defining_ = false;
+      keyFields_->Clear();
+      indexes_->Clear();
+    });
     DefineFields();
     DefineIndexes();
-  } catch (...) {
-    defining_ = false;
-    keyFields_->Clear();
-    indexes_->Clear();
-    throw;
   }
   defining_ = false;
   defined_ = true;

@@ -2,6 +2,7 @@
 // tables do not enforce primary and unique keys themselves.
 #include "store/TObjectFile.h"
 
+#include "platform/sys/ScopeGuard.h"
 #include "store/OdbErrors.h"
 #include "store/TObjectStream.h"
 #include "store/TOdbBookmark.h"
@@ -51,13 +52,11 @@ void TObjectFile::SetKeysWithCheck(bool forInsert) {
   if (!check) return SetKeyFields(GetCurrent());
   const std::unique_ptr<TObject> saved = CopyObject(&KeyFields());
   const auto& before = static_cast<const TUnorderedList&>(*saved);
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { RestoreKeyFields(before); });
     SetKeyFields(GetCurrent());
     const QList<TOdbIndex*> indexes = forInsert ? PrimaryOrUnique(Indexes()) : ChangedUniqueIndexes(before);
     if (!indexes.isEmpty()) CheckKeyViolations(indexes);
-  } catch (...) {
-    RestoreKeyFields(before);
-    throw;
   }
 }
 
@@ -69,20 +68,11 @@ void TObjectFile::ReturnTo(const TOdbBookmark& bookmark) {
 // Whatever the outcome, the index and the cursor are where they were.
 void TObjectFile::CheckKeyViolations(const QList<TOdbIndex*>& indexes) {
   const std::unique_ptr<TOdbBookmark> bookmark = GetBookmark();
-  try {
-    for (const TOdbIndex* index : indexes) {
-      SetIndexName(index->Name());
-      if (Driver().FindKey(handle_, *keyFields_, *index)) OdbError<EOdbKeyViolation>(index->Name());
-    }
-  } catch (...) {
-    try {
-      ReturnTo(*bookmark);
-    } catch (...) {
-      // The first failure is the one to report.
-    }
-    throw;
+  const auto back = OnScopeExit([&] { ReturnTo(*bookmark); });
+  for (const TOdbIndex* index : indexes) {
+    SetIndexName(index->Name());
+    if (Driver().FindKey(handle_, *keyFields_, *index)) OdbError<EOdbKeyViolation>(index->Name());
   }
-  ReturnTo(*bookmark);
 }
 
 // A counter key is given by the table on insert, and the object stored must carry it:
@@ -93,17 +83,10 @@ void TObjectFile::InsertWithCounter() {
   WriteCurrent();
   TMemoryStream empty;
   Driver().InsertRecord(handle_, *keyFields_, empty);
-  try {
-    GetKeyFields(*current_);
-    const std::unique_ptr<TObjectStream> objects = WriteCurrent();
-    Driver().UpdateRecord(handle_, *keyFields_, objects->Stream());
-  } catch (...) {
-    try {
-      Driver().DeleteRecord(handle_);
-    } catch (...) {
-    }
-    throw;
-  }
+  const auto remove = OnScopeFailure([&] { Driver().DeleteRecord(handle_); });
+  GetKeyFields(*current_);
+  const std::unique_ptr<TObjectStream> objects = WriteCurrent();
+  Driver().UpdateRecord(handle_, *keyFields_, objects->Stream());
 }
 
 void TObjectFile::Insert() {

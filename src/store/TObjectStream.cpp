@@ -1,5 +1,6 @@
 #include "store/TObjectStream.h"
 
+#include "platform/sys/ScopeGuard.h"
 #include "store/ObjectSignature.h"
 #include "store/StreamErrors.h"
 #include "store/StreamRegistry.h"
@@ -57,7 +58,10 @@ void TObjectStream::WriteObject(const TObject* obj) {
   FilerLevel<TObjectWriter> filer(writer_, *this);
   DepthLevel level(depth_);
   const qsizetype start = writer_->buffer_.size();
-  try {
+  {
+    const auto restore = OnScopeFailure([&] {
+      writer_->buffer_.truncate(start); // no half object, at any level
+    });
     writer_->WriteSignature();
     if (!entry) {
       writer_->WriteString(NilObjectName());
@@ -68,9 +72,6 @@ void TObjectStream::WriteObject(const TObject* obj) {
       writer_->WriteVersion(version);
       write(*obj, *writer_);
     }
-  } catch (...) {
-    writer_->buffer_.truncate(start); // no half object, at any level
-    throw;
   }
   if (filer.Outermost()) stream_->Write(writer_->buffer_.constData(), writer_->buffer_.size());
 }
@@ -79,13 +80,11 @@ std::unique_ptr<TObject> TObjectStream::ReadObject() {
   FilerLevel<TObjectReader> filer(reader_, *this, *stream_);
   DepthLevel level(depth_);
   const qint64 start = reader_->Position();
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { reader_->SetPosition(start); });
     std::unique_ptr<TObject> obj = ReadOneObject();
     if (filer.Outermost()) stream_->SetPosition(reader_->Position());
     return obj;
-  } catch (...) {
-    reader_->SetPosition(start);
-    throw;
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The serial library's exceptions: ESclException carries the library's error code; one
 // category class per service and one class per error the system meets. CheckResult turns a
-// negative result of the library into the exception of its code.
+// negative result of the library into the exception of its code (SclErrorTable.cpp).
 #include "platform/sys/Exception.h"
 
 class TSclBaseComponent;
@@ -38,38 +38,38 @@ TB_SCL_EXCEPTION(EINI, ESclException)
 TB_SCL_EXCEPTION(EFax, ESclException)
 TB_SCL_EXCEPTION(ETapi, ESclException)
 
-TB_SCL_EXCEPTION(EBadArgument, EGeneral)     // -1002
-TB_SCL_EXCEPTION(EGotQuitMsg, EGeneral)      // -1003
-TB_SCL_EXCEPTION(EPortNotAssigned, EGeneral) // -1005
-TB_SCL_EXCEPTION(EInternal, EGeneral)        // -1006
+TB_SCL_EXCEPTION(EBadArgument, EGeneral)
+TB_SCL_EXCEPTION(EGotQuitMsg, EGeneral)
+TB_SCL_EXCEPTION(EPortNotAssigned, EGeneral)
+TB_SCL_EXCEPTION(EInternal, EGeneral)
 
-TB_SCL_EXCEPTION(EBadId, EOpenComm)           // -2001
-TB_SCL_EXCEPTION(EBaudRate, EOpenComm)        // -2002
-TB_SCL_EXCEPTION(EByteSize, EOpenComm)        // -2003
-TB_SCL_EXCEPTION(EDefault, EOpenComm)         // -2004
-TB_SCL_EXCEPTION(EHardware, EOpenComm)        // -2005
-TB_SCL_EXCEPTION(EMemory, EOpenComm)          // -2006
-TB_SCL_EXCEPTION(ECommNotOpen, EOpenComm)     // -2007
-TB_SCL_EXCEPTION(EAlreadyOpen, EOpenComm)     // -2008
-TB_SCL_EXCEPTION(ENoHandles, EOpenComm)       // -2009
-TB_SCL_EXCEPTION(ENoTimers, EOpenComm)        // -2010
-TB_SCL_EXCEPTION(ENoPortSelected, EOpenComm)  // -2011
-TB_SCL_EXCEPTION(ENotOpenedByTapi, EOpenComm) // -2012
+TB_SCL_EXCEPTION(EBadId, EOpenComm)
+TB_SCL_EXCEPTION(EBaudRate, EOpenComm)
+TB_SCL_EXCEPTION(EByteSize, EOpenComm)
+TB_SCL_EXCEPTION(EDefault, EOpenComm)
+TB_SCL_EXCEPTION(EHardware, EOpenComm)
+TB_SCL_EXCEPTION(EMemory, EOpenComm)
+TB_SCL_EXCEPTION(ECommNotOpen, EOpenComm)
+TB_SCL_EXCEPTION(EAlreadyOpen, EOpenComm)
+TB_SCL_EXCEPTION(ENoHandles, EOpenComm)
+TB_SCL_EXCEPTION(ENoTimers, EOpenComm)
+TB_SCL_EXCEPTION(ENoPortSelected, EOpenComm)
+TB_SCL_EXCEPTION(ENotOpenedByTapi, EOpenComm)
 
-TB_SCL_EXCEPTION(ENullApi, ESerialIO)               // -3001
-TB_SCL_EXCEPTION(ERegisterHandlerFailed, ESerialIO) // -3003
-TB_SCL_EXCEPTION(EPutBlockFail, ESerialIO)          // -3004
-TB_SCL_EXCEPTION(EGetBlockFail, ESerialIO)          // -3005
-TB_SCL_EXCEPTION(EOutputBufferTooSmall, ESerialIO)  // -3006
-TB_SCL_EXCEPTION(EBufferIsEmpty, ESerialIO)         // -3007
-TB_SCL_EXCEPTION(ETracingNotEnabled, ESerialIO)     // -3008
-TB_SCL_EXCEPTION(ELoggingNotEnabled, ESerialIO)     // -3009
-TB_SCL_EXCEPTION(EBaseAddressNotSet, ESerialIO)     // -3010
+TB_SCL_EXCEPTION(ENullApi, ESerialIO)
+TB_SCL_EXCEPTION(ERegisterHandlerFailed, ESerialIO)
+TB_SCL_EXCEPTION(EPutBlockFail, ESerialIO)
+TB_SCL_EXCEPTION(EGetBlockFail, ESerialIO)
+TB_SCL_EXCEPTION(EOutputBufferTooSmall, ESerialIO)
+TB_SCL_EXCEPTION(EBufferIsEmpty, ESerialIO)
+TB_SCL_EXCEPTION(ETracingNotEnabled, ESerialIO)
+TB_SCL_EXCEPTION(ELoggingNotEnabled, ESerialIO)
+TB_SCL_EXCEPTION(EBaseAddressNotSet, ESerialIO)
 
-TB_SCL_EXCEPTION(ETriggerTooLong, ETrigger)   // -5002
-TB_SCL_EXCEPTION(EBadTriggerHandle, ETrigger) // -5003
+TB_SCL_EXCEPTION(ETriggerTooLong, ETrigger)
+TB_SCL_EXCEPTION(EBadTriggerHandle, ETrigger)
 
-TB_SCL_EXCEPTION(EInvalidProperty, EPacket) // raised by the data packets themselves
+TB_SCL_EXCEPTION(EInvalidProperty, EPacket)
 
 // Errors of the library's services this system does not contain (telephony codes, fax, INI
 // database, modem dialer) keep their own class names but are caught by their category.

@@ -1,5 +1,7 @@
 #include "comm/link/SclStrings.h"
 
+#include "comm/link/SclErrorTable.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -11,8 +13,8 @@ struct Entry {
   const char* text;
 };
 
-// Sorted by id. Groups for services this system does not contain (the telephony binding,
-// fax, file protocols, network) carry no texts.
+// Sorted by id: the class library's I/O messages and the dispatch log's texts. The library's
+// error messages stand in SclErrorTable.cpp.
 constexpr Entry kStrings[] = {
     {0, "OK"},
     {2, "File not found"},
@@ -42,44 +44,6 @@ constexpr Entry kStrings[] = {
     {160, "Device write error"},
     {161, "Device read error"},
     {162, "General failure"},
-    {1001, "Bad handle passed to com function"},
-    {1002, "Bad argument passed to function"},
-    {1003, "Got quit message"},
-    {1005, "ComPort component not assigned"},
-    {1006, "Internal error creating window class"},
-    {2001, "ie_BadId - Specified comport doesn't exist"},
-    {2002, "ie_Baudrate - unsupported baud rate"},
-    {2003, "ie_Bytesize - invalid byte size"},
-    {2004, "ie_Default - error in default parameters"},
-    {2005, "ie_Hardware - Specified comport in use"},
-    {2006, "ie_Memory - unable to allocate queues"},
-    {2007, "ie_NOpen - device not open"},
-    {2008, "ie_Open - device already open"},
-    {2009, "No more handles, can't open port"},
-    {2010, "No timers available"},
-    {2011, "The ComNumber property of the TSclComPort has not been set"},
-    {2012, "Comport was not opened by Tapi"},
-    {3001, "No device layer specified"},
-    {3002, "Function not supported by driver"},
-    {3003, "EnableCommNotification failed"},
-    {3004, "Failed to put entire block"},
-    {3005, "Failed to get entire block"},
-    {3006, "Output buffer too small for block"},
-    {3007, "Buffer is empty"},
-    {3008, "Tracing not enabled"},
-    {3009, "Logging not enabled"},
-    {3010, "Base address not set"},
-    {5001, "No more trigger slots"},
-    {5002, "Data trigger too long"},
-    {5003, "Bad trigger handle"},
-    {5501, "Start string is empty"},
-    {5502, "Packet size cannot be smaller than start string"},
-    {5503, "CharCount packets must have an end-condition"},
-    {5504, "End string is empty"},
-    {5505, "Packet size cannot be zero"},
-    {13815, "Resource in use"},
-    {13866, "No device"},
-    {13872, "Operation failed"},
     // Dispatch-log kinds (15001 + kind).
     {15001, "No event"},
     {15002, "Dispatch"},
@@ -150,6 +114,8 @@ QString SystemMessage(int number) {
 } // namespace
 
 QString LookupString(int id) {
+  if (id > 0)
+    if (const SclErrorRow* row = FindSclError(id)) return row->message ? QString::fromLatin1(row->message) : QString();
   // Binary search over the sorted table, as the resource reader always did.
   int low = 0;
   int high = static_cast<int>(std::size(kStrings)) - 1;

@@ -56,7 +56,7 @@ int TSclBaseDispatcher::StartPort(const QString& deviceName, int baud, bool rts,
     statusHit_ = false;
     modemStatus_ = 0;
   }
-  ReadModemStatus(0xF0);
+  ReadModemStatus(msLines);
   lastBaud_ = 115200;
   if (int r = ChangeLine(baud, parity, dataBits, stopBits); r < 0) {
     StopPort();

@@ -101,6 +101,8 @@ public:
   void RefreshHandlerNeed(int kind);
   void SetPriorityBoost(int boost);
   void SetRs485(bool on);
+  // The option bits; nothing reads them.
+  enum : uint32_t { optUseEventWord = 0x04 };
   void SetOptionBit(uint32_t bit, bool on);
 
   // Trace and dispatch log.
@@ -161,6 +163,8 @@ private:
   void NoteErrors(uint32_t errors);
   int WriteState();
   void RedriveLines();
+  // The line actions of EscapeFunction, numbered as the library has always numbered them.
+  enum TEscape : int { escSetRts = 3, escClrRts = 4, escSetDtr = 5, escClrDtr = 6 };
   int EscapeFunction(int code);
   void DrainOutput();
   void UpdateModemStatus();

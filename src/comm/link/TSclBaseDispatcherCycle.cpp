@@ -42,7 +42,7 @@ bool TSclBaseDispatcher::ScanStatusTriggers() {
   bool measure = false;
   {
     std::lock_guard lock(portLock_);
-    for (const TSclStatusTrigger& s : triggers_.Statuses) measure = measure || (s.Active && (s.Kind == 3 || s.Kind == 4));
+    for (const TSclStatusTrigger& s : triggers_.Statuses) measure = measure || (s.Active && (s.Kind == skOutputFree || s.Kind == skOutputUsed));
   }
   // The output counts are taken outside the port lock, and only when a trigger needs them.
   const int outFree = measure ? OutputFree() : 0;
@@ -55,20 +55,20 @@ bool TSclBaseDispatcher::ScanStatusTriggers() {
       if (!s.Active || s.Hit) continue;
       bool fires = false;
       switch (s.Kind) {
-      case 1: fires = (modemStatus_ & (s.Condition >> 8)) != (s.Condition & 0xFF); break;
-      case 2:
+      case skModemStatus: fires = (modemStatus_ & (s.Condition >> 8)) != (s.Condition & 0xFF); break;
+      case skLineStatus:
         fires = pendingErrors_ & s.Condition;
         if (fires) s.Condition = static_cast<uint16_t>(pendingErrors_);
         break;
-      case 3:
+      case skOutputFree:
         fires = outFree >= s.Condition;
         value = static_cast<uint32_t>(outFree);
         break;
-      case 4:
+      case skOutputUsed:
         fires = outUsed <= s.Condition;
         value = static_cast<uint32_t>(outUsed);
         break;
-      case 5: fires = outputQueued_.exchange(false); break;
+      case skOutputSent: fires = outputQueued_.exchange(false); break;
       default: break;
       }
       if (!fires) continue;
@@ -76,7 +76,7 @@ bool TSclBaseDispatcher::ScanStatusTriggers() {
       s.Hit = true;
       statusHit_ = true;
       handle = s.Handle;
-      if (s.Kind != 3 && s.Kind != 4) value = 0;
+      if (s.Kind != skOutputFree && s.Kind != skOutputUsed) value = 0;
       if (log_.Logging()) log_.AddEntry(L::lkTrigger, L::lsStatus, static_cast<uint32_t>(handle));
       break;
     }
@@ -179,7 +179,7 @@ QObject* TSclBaseDispatcher::WindowsThreadTarget() {
 }
 
 void TSclBaseDispatcher::HandleDeviceEvent(uint32_t mask) {
-  if (mask & 0x2138) { // a modem line changed or rang
+  if (mask & SerialDevice::EvModemLines) {
     UpdateModemStatus();
     if (!inNotification_) ScanStatusUntilQuiet();
   }

@@ -2,6 +2,7 @@
 // input ring that the dispatch thread fills.
 #include "comm/link/TSclBaseDispatcher.h"
 
+#include "comm/link/SclErrorCodes.h"
 #include "comm/link/TSclDispatcherThread.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ int TSclBaseDispatcher::QueueBlock(const char* bytes, int n) {
     // Errors read here join those still pending: replacing them would lose a line error
     // that the dispatch thread has seen but no trigger has reported yet.
     NoteErrors(ReadErrors());
-    if (output_.Size() == 0) return -2007;
-    if (n > output_.Room()) return -3006;
+    if (output_.Size() == 0) return SclErr::CommNotOpen;
+    if (n > output_.Room()) return SclErr::OutputBufferTooSmall;
     output_.Put(bytes, n);
     outputQueued_ = true;
     outputReady_.Set();
@@ -40,7 +41,7 @@ int TSclBaseDispatcher::TakeBlock(char* buffer, int n) {
     std::lock_guard lock(inputLock_);
     wake = input_.Full() && !inAvailNotification_;
     const int taken = inAvailNotification_ ? takenCount_ : 0;
-    if (input_.Used() - taken < n) return -3007;
+    if (input_.Used() - taken < n) return SclErr::BufferIsEmpty;
     input_.Peek(taken, buffer, n);
     // During an avail notification every handler reads the same bytes; the ring moves
     // once, by the most any handler took, when the notification ends.

@@ -1,6 +1,7 @@
 // The line, flow-control, modem-status and line-error operations of the dispatcher.
 #include "comm/link/TSclBaseDispatcher.h"
 
+#include "comm/link/SclErrorCodes.h"
 #include "platform/sys/TimingProfile.h"
 
 #include <chrono>
@@ -17,25 +18,25 @@ int StopBitsOf(int asked, int dataBits, int current) {
 } // namespace
 
 int TSclBaseDispatcher::EscapeFunction(int code) {
-  if (!device_) return -1002;
+  if (!device_) return SclErr::BadArgument;
   switch (code) {
-  case 3: return device_->SetRts(true);
-  case 4: return device_->SetRts(false);
-  case 5: return device_->SetDtr(true);
-  case 6: return device_->SetDtr(false);
-  default: return -1002;
+  case escSetRts: return device_->SetRts(true);
+  case escClrRts: return device_->SetRts(false);
+  case escSetDtr: return device_->SetDtr(true);
+  case escClrDtr: return device_->SetDtr(false);
+  default: return SclErr::BadArgument;
   }
 }
 
 int TSclBaseDispatcher::WriteState() {
-  if (!device_) return -2007;
+  if (!device_) return SclErr::CommNotOpen;
   if (int r = device_->SetLine(state_.Line); r < 0) return r;
   return device_->SetFlow(state_.Flow);
 }
 
 void TSclBaseDispatcher::RedriveLines() {
-  if (!state_.Flow.DtrHandshake) EscapeFunction(dtrState_ ? 5 : 6);
-  if (!state_.Flow.RtsHandshake && !rs485_) EscapeFunction(rtsState_ ? 3 : 4);
+  if (!state_.Flow.DtrHandshake) EscapeFunction(dtrState_ ? escSetDtr : escClrDtr);
+  if (!state_.Flow.RtsHandshake && !rs485_) EscapeFunction(rtsState_ ? escSetRts : escClrRts);
 }
 
 // Waits until the writer has emptied the output ring (at most about 10 s), then for the
@@ -68,7 +69,7 @@ int TSclBaseDispatcher::ChangeLine(int baud, int parity, int dataBits, int stopB
     wanted.StopBits = StopBitsOf(stopBits, wanted.DataBits, wanted.StopBits);
     if (wanted == state_.Line) return 0;
   }
-  if (wanted.DataBits < 5 || wanted.DataBits > 8) return -2003;
+  if (wanted.DataBits < 5 || wanted.DataBits > 8) return SclErr::ByteSize;
   DrainOutput();
   std::lock_guard lock(portLock_);
   const SerialLineSettings before = state_.Line;
@@ -102,7 +103,7 @@ void TSclBaseDispatcher::FlowSettings(int& hardware, int& software, char& xon, c
 int TSclBaseDispatcher::DriveDtr(bool level) {
   std::lock_guard lock(portLock_);
   if (state_.Flow.DtrHandshake) return 1;
-  if (EscapeFunction(level ? 5 : 6) < 0) return -1002;
+  if (EscapeFunction(level ? escSetDtr : escClrDtr) < 0) return SclErr::BadArgument;
   dtrState_ = level;
   return 0;
 }
@@ -110,14 +111,14 @@ int TSclBaseDispatcher::DriveDtr(bool level) {
 int TSclBaseDispatcher::DriveRts(bool level) {
   std::lock_guard lock(portLock_);
   if (state_.Flow.RtsHandshake || rs485_) return 1;
-  if (EscapeFunction(level ? 3 : 4) < 0) return -1002;
+  if (EscapeFunction(level ? escSetRts : escClrRts) < 0) return SclErr::BadArgument;
   rtsState_ = level;
   return 0;
 }
 
 int TSclBaseDispatcher::EnableHardwareFlow(int full, int resume, int options) {
   std::lock_guard lock(portLock_);
-  if (full < resume || full > inputQueueSize_) return -1002;
+  if (full < resume || full > inputQueueSize_) return SclErr::BadArgument;
   SerialFlowSettings& f = state_.Flow;
   f.DtrHandshake = options & 1;
   f.RtsHandshake = options & 2;
@@ -127,15 +128,15 @@ int TSclBaseDispatcher::EnableHardwareFlow(int full, int resume, int options) {
   f.ReleaseAt = resume;
   const int r = WriteState();
   // Lines under handshake start raised (the sender may send); the others take their level.
-  if (f.DtrHandshake) EscapeFunction(5);
-  if (f.RtsHandshake) EscapeFunction(3);
+  if (f.DtrHandshake) EscapeFunction(escSetDtr);
+  if (f.RtsHandshake) EscapeFunction(escSetRts);
   RedriveLines();
   return r;
 }
 
 int TSclBaseDispatcher::EnableSoftwareFlow(int full, int resume, int options) {
   std::lock_guard lock(portLock_);
-  if (full < resume || full > inputQueueSize_) return -1002;
+  if (full < resume || full > inputQueueSize_) return SclErr::BadArgument;
   SerialFlowSettings& f = state_.Flow;
   if (options & 2) f.XonReceive = true;
   if (options & 1) f.XonTransmit = true;
@@ -165,12 +166,11 @@ int TSclBaseDispatcher::SetFlowChars(char xon, char xoff) {
   return r;
 }
 
-// The line bits (CTS 0x10, DSR 0x20, ring 0x40, DCD 0x80) as they stand, with the change
-// bits (0x01 CTS, 0x02 DSR, 0x04 ring, 0x08 DCD) collected so far.
+// The lines as they stand, with the changes collected so far.
 int TSclBaseDispatcher::CurrentModemStatus() {
-  const int lines = device_ ? device_->ModemStatus() & 0xF0 : 0;
-  int status = lines | (modemStatus_ & 0x0F);
-  if (ringSeen_.exchange(false)) status |= 0x04;
+  const int lines = device_ ? device_->ModemStatus() & msLines : 0;
+  int status = lines | (modemStatus_ & msChanges);
+  if (ringSeen_.exchange(false)) status |= msRingSeen;
   return status;
 }
 
@@ -181,40 +181,46 @@ int TSclBaseDispatcher::ReadModemStatus(int mask) {
   return status;
 }
 
-bool TSclBaseDispatcher::CtsState() { return ReadModemStatus(0xFE) & 0x10; }
-bool TSclBaseDispatcher::DsrState() { return ReadModemStatus(0xFD) & 0x20; }
-bool TSclBaseDispatcher::DcdState() { return ReadModemStatus(0xF7) & 0x80; }
-bool TSclBaseDispatcher::RingSeen() { return ReadModemStatus(0xFB) & 0x04; }
+// Each takes its own change bit.
+bool TSclBaseDispatcher::CtsState() { return ReadModemStatus(0xFF & ~msCtsChanged) & msCts; }
+bool TSclBaseDispatcher::DsrState() { return ReadModemStatus(0xFF & ~msDsrChanged) & msDsr; }
+bool TSclBaseDispatcher::DcdState() { return ReadModemStatus(0xFF & ~msDcdChanged) & msDcd; }
+bool TSclBaseDispatcher::RingSeen() { return ReadModemStatus(0xFF & ~msRingSeen) & msRingSeen; }
 
 void TSclBaseDispatcher::UpdateModemStatus() {
   std::lock_guard lock(portLock_);
   const int old = modemStatus_;
   const int now = ReadModemStatus(0xFF);
-  modemStatus_ = now | (((old >> 4) ^ (now >> 4)) & 0x0F);
+  modemStatus_ = now | (((old >> 4) ^ (now >> 4)) & msChanges);
 }
 
-uint32_t TSclBaseDispatcher::ReadErrors() { return device_ ? device_->TakeErrors() & 0x1F : 0; }
+uint32_t TSclBaseDispatcher::ReadErrors() { return device_ ? device_->TakeErrors() & SerialDevice::ErrAll : 0; }
 
 void TSclBaseDispatcher::NoteErrors(uint32_t errors) {
   std::lock_guard lock(portLock_);
-  pendingErrors_ |= errors & 0x1F;
+  pendingErrors_ |= errors & SerialDevice::ErrAll;
 }
 
 int TSclBaseDispatcher::TakeLineError() {
   std::lock_guard lock(portLock_);
-  int code = 0;
-  if (pendingErrors_ & 0x01) code = 1;
-  else if (pendingErrors_ & 0x02) code = 2;
-  else if (pendingErrors_ & 0x04) code = 3;
-  else if (pendingErrors_ & 0x08) code = 4;
-  else if (pendingErrors_ & 0x10) code = 9;
-  if (code) pendingErrors_ &= ~0x0Fu; // the break stays until TakeBreak
-  return code;
+  // The most important pending error first, with the code the line-error event carries.
+  static constexpr struct {
+    uint32_t bit;
+    int code;
+  } kOrder[] = {{SerialDevice::ErrRxOver, 1}, {SerialDevice::ErrOverrun, 2}, {SerialDevice::ErrParity, 3},
+                {SerialDevice::ErrFrame, 4}, {SerialDevice::ErrBreak, 9}};
+  constexpr uint32_t kTaken = SerialDevice::ErrAll & ~uint32_t(SerialDevice::ErrBreak);
+  for (const auto& e : kOrder) {
+    if (!(pendingErrors_ & e.bit)) continue;
+    pendingErrors_ &= ~kTaken; // the break stays until TakeBreak
+    return e.code;
+  }
+  return 0;
 }
 
 bool TSclBaseDispatcher::TakeBreak() {
   std::lock_guard lock(portLock_);
-  const bool brk = pendingErrors_ & 0x10;
-  pendingErrors_ &= ~0x10u;
+  const bool brk = pendingErrors_ & SerialDevice::ErrBreak;
+  pendingErrors_ &= ~uint32_t(SerialDevice::ErrBreak);
   return brk;
 }

@@ -1,6 +1,8 @@
 // The dispatcher's trigger operations.
 #include "comm/link/TSclBaseDispatcher.h"
 
+#include "comm/link/SclErrorCodes.h"
+
 #include <QtEndian>
 
 using L = TSclDispatchLog;
@@ -21,7 +23,7 @@ int TSclBaseDispatcher::NewTimerTrigger() {
 }
 
 int TSclBaseDispatcher::NewStatusTrigger(int kind) {
-  if (kind < 0 || kind > 5) return -1002;
+  if (kind < 0 || kind > skOutputSent) return SclErr::BadArgument;
   std::lock_guard lock(portLock_);
   const int handle = triggers_.NewStatus(kind);
   if (log_.Logging())
@@ -32,7 +34,7 @@ int TSclBaseDispatcher::NewStatusTrigger(int kind) {
 int TSclBaseDispatcher::ArmTimerTrigger(int handle, int ticks, bool activate) {
   std::lock_guard lock(portLock_);
   TSclTimerTrigger* t = handle >= 2 ? triggers_.FindTimer(handle) : nullptr;
-  if (!t) return -5003;
+  if (!t) return SclErr::BadTriggerHandle;
   if (activate) {
     if (ticks != 0) t->Interval = ticks;
     ArmTickTimer(t->Timer, t->Interval);
@@ -47,17 +49,17 @@ int TSclBaseDispatcher::ArmTimerTrigger(int handle, int ticks, bool activate) {
 int TSclBaseDispatcher::ArmStatusTrigger(int handle, int value, bool activate) {
   std::lock_guard lock(portLock_);
   TSclStatusTrigger* s = handle >= 2 ? triggers_.FindStatus(handle) : nullptr;
-  if (!s) return -5003;
+  if (!s) return SclErr::BadTriggerHandle;
   if (activate) {
     switch (s->Kind) {
-    case 1:
+    case skModemStatus:
       s->Condition = static_cast<uint16_t>(((value & 0xFF) << 8) | (CurrentModemStatus() & value & 0xFF));
       break;
-    case 2: // line-status values 1 overrun, 2 parity, 4 framing, 8 break as error bits
+    case skLineStatus: // line-status values as the device's error bits, overrun to ErrOverrun
       s->Condition = static_cast<uint16_t>((value & 0x0F) << 1);
       break;
-    case 3:
-    case 4:
+    case skOutputFree:
+    case skOutputUsed:
       s->Condition = static_cast<uint16_t>(value);
       break;
     default:
@@ -81,12 +83,12 @@ int TSclBaseDispatcher::DropTrigger(int handle) {
     triggers_.AvailLength = 0;
     return 0;
   }
-  if (handle < 2) return -5003;
+  if (handle < 2) return SclErr::BadTriggerHandle;
   const bool timer = triggers_.FindTimer(handle) != nullptr;
-  if (!triggers_.Drop(handle)) return -5003;
+  if (!triggers_.Drop(handle)) return SclErr::BadTriggerHandle;
   if (log_.Logging()) {
     if (timer) log_.AddEntry(L::lkTrigDisp, L::lsTimer, static_cast<uint32_t>(handle));
-    else log_.AddEntry(L::lkTrigDisp, L::lsStatusTrigger, static_cast<uint32_t>(handle), QByteArray(1, static_cast<char>(handle & 7)));
+    else log_.AddEntry(L::lkTrigDisp, L::lsStatusTrigger, static_cast<uint32_t>(handle), QByteArray(1, static_cast<char>(StatusKindOf(handle))));
   }
   return 0;
 }

@@ -2,12 +2,15 @@
 
 #include "comm/link/ComPortPaths.h"
 #include "comm/link/ESclException.h"
+#include "comm/link/SclErrorCodes.h"
 #include "comm/link/SclExceptionDisplay.h"
 #include "comm/link/SclPortChooser.h"
 #include "comm/link/TSclComWindow.h"
 #include "comm/link/TSclDeviceDispatcher.h"
 #include "comm/link/TSclHandedDispatcher.h"
+#include "platform/serialdev/SystemError.h"
 #include "platform/serialdev/TtyControl.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -75,21 +78,21 @@ void TSclCustomComPort::Loaded() {
 
 void TSclCustomComPort::ValidateComNumber() {
   if (comNumber_ != 0) return;
-  if (!promptForPort_) RaiseSclError(-2011);
+  if (!promptForPort_) RaiseSclError(SclErr::NoPortSelected);
   const int chosen = ChooseSclPort();
-  if (chosen <= 0) RaiseSclError(-2011);
+  if (chosen <= 0) RaiseSclError(SclErr::NoPortSelected);
   comNumber_ = chosen;
 }
 
 void TSclCustomComPort::CreateDispatcher() {
-  if (deviceLayer_ != dlWin32) RaiseSclError(-3001);
+  if (deviceLayer_ != dlWin32) RaiseSclError(SclErr::NullApi);
   if (tapiMode_ == tmOn) dispatcher_ = std::make_unique<TSclHandedDispatcher>(this, tapiHandle_);
   else dispatcher_ = std::make_unique<TSclDeviceDispatcher>(this);
 }
 
 // The settings the modem layer chose for its call stay in force.
 void TSclCustomComPort::TakeHandedSettings() {
-  if (tapiHandle_ == 0) RaiseSclError(-2012);
+  if (tapiHandle_ == 0) RaiseSclError(SclErr::NotOpenedByTapi);
   SerialLineSettings line;
   SerialFlowSettings flow;
   if (TtyControl::GetLine(tapiHandle_, line) != 0 || TtyControl::GetFlow(tapiHandle_, flow) != 0) return;
@@ -108,18 +111,15 @@ void TSclCustomComPort::TakeHandedSettings() {
 void TSclCustomComPort::InitDispatcher() {
   const QString name = tapiMode_ == tmOn ? QString() : ComPortDevicePath(comNumber_);
   const int r = dispatcher_->StartPort(name, baud_, rts_, dtr_, outSize_, inSize_, stopBits_, dataBits_, parity_);
-  if (r == -5) Check(-2008);
-  if (r == -2 || r == -3) Check(-2001);
+  if (r == -5) Check(SclErr::AlreadyOpen);
+  if (r == -2 || r == -3) Check(SclErr::BadId);
   Check(r);
 }
 
 // With the force flag every setter acts even on an unchanged value.
 void TSclCustomComPort::ApplySettings() {
   force_ = true;
-  struct ForceOff {
-    bool& f;
-    ~ForceOff() { f = false; }
-  } forceOff{force_};
+  const auto forceOff = OnScopeExit([this] { force_ = false; });
   SetTracing(tracing_);
   SetLogging(logging_);
   SetHWFlowOptions(hwFlow_);
@@ -137,7 +137,11 @@ void TSclCustomComPort::ApplySettings() {
 void TSclCustomComPort::OpenPort() {
   if (tapiMode_ != tmOn) ValidateComNumber();
   CreateDispatcher();
-  try {
+  {
+    const auto undo = OnScopeFailure([this] {
+      open_ = false;
+      FreeDispatcher();
+    });
     if (tapiMode_ == tmOn) TakeHandedSettings();
     InitDispatcher();
     state_ = psOpen;
@@ -150,10 +154,6 @@ void TSclCustomComPort::OpenPort() {
       savedTriggers_.Discard();
       triggersSaved_ = false;
     }
-  } catch (...) {
-    open_ = false;
-    FreeDispatcher();
-    throw;
   }
   NotifyPortOpen();
 }
@@ -243,7 +243,7 @@ TSclBaseDispatcher* TSclCustomComPort::ActiveDispatcher() {
 
 TSclBaseDispatcher& TSclCustomComPort::RequireDispatcher() {
   TSclBaseDispatcher* d = ActiveDispatcher();
-  if (!d) RaiseSclError(-2007);
+  if (!d) RaiseSclError(SclErr::CommNotOpen);
   return *d;
 }
 
@@ -314,16 +314,16 @@ void TSclCustomComPort::DispatchTriggerMessage(uint32_t message, uint32_t shortP
   case kSclTriggerTimer: FireTriggerTimer(handle); break;
   case kSclTriggerStatus:
     FireTriggerStatus(handle);
-    switch (handle & 7) {
-    case 1: FireTriggerModemStatus(); break;
-    case 2: {
+    switch (StatusKindOf(handle)) {
+    case skModemStatus: FireTriggerModemStatus(); break;
+    case skLineStatus: {
       const bool lineBreak = TakeBreak(); // first, so a break alone gives error 0
       FireTriggerLineError(TakeLineError(), lineBreak);
       break;
     }
-    case 3: FireTriggerOutbuffFree(); break;
-    case 4: FireTriggerOutbuffUsed(); break;
-    case 5: FireTriggerOutSent(); break;
+    case skOutputFree: FireTriggerOutbuffFree(); break;
+    case skOutputUsed: FireTriggerOutbuffUsed(); break;
+    case skOutputSent: FireTriggerOutSent(); break;
     default: break;
     }
     break;

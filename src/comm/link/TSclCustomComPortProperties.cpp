@@ -4,6 +4,8 @@
 #include "comm/link/TSclBaseDispatcher.h"
 #include "comm/link/TSclCustomComPort.h"
 
+#include "platform/sys/ScopeGuard.h"
+
 void TSclCustomComPort::SetDeviceLayer(TDeviceLayer layer) {
   if (layer == dlWin32 && state_ == psClosed) deviceLayer_ = layer; // the only layer there is
 }
@@ -78,11 +80,7 @@ void TSclCustomComPort::SetSWFlowOptions(TSWFlowOptions options) {
 void TSclCustomComPort::ApplyFlowAgain() {
   const bool wasForced = force_;
   force_ = true;
-  struct Restore {
-    bool& f;
-    bool v;
-    ~Restore() { f = v; }
-  } restore{force_, wasForced};
+  const auto restore = OnScopeExit([this, wasForced] { force_ = wasForced; });
   SetHWFlowOptions(hwFlow_);
   SetSWFlowOptions(swFlow_);
 }
@@ -111,7 +109,7 @@ void TSclCustomComPort::SetXOffChar(char c) {
 
 void TSclCustomComPort::SetUseEventWord(bool use) {
   useEventWord_ = use;
-  if (IsOpen()) dispatcher_->SetOptionBit(0x04, use);
+  if (IsOpen()) dispatcher_->SetOptionBit(TSclBaseDispatcher::optUseEventWord, use);
 }
 
 void TSclCustomComPort::SetRS485Mode(bool on) {

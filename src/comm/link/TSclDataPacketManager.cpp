@@ -1,6 +1,7 @@
 #include "comm/link/TSclDataPacketManager.h"
 
 #include "comm/link/ESclException.h"
+#include "comm/link/SclErrorCodes.h"
 #include "comm/link/SclExceptionDisplay.h"
 #include "comm/link/SclHandOff.h"
 #include "comm/link/TSclBaseDispatcher.h"
@@ -21,11 +22,11 @@ int StartLength(const TSclDataPacket& p, const TPacketPattern& start) {
 // The checks that make a packet able to work at all.
 void CheckSetUp(const TSclDataPacket& p) {
   auto fail = [](int code) { throw EInvalidProperty(code); };
-  if (p.StartCond == scString && p.StartString.isEmpty()) fail(-5501);
-  if ((p.EndCond & ecPacketSize) && p.PacketSize < TPacketPattern(p.StartString, false).Length()) fail(-5502);
-  if (p.StartCond == scAnyData && p.EndCond == 0) fail(-5503);
-  if ((p.EndCond & ecString) && p.EndString.isEmpty()) fail(-5504);
-  if ((p.EndCond & ecPacketSize) && p.PacketSize == 0) fail(-5505);
+  if (p.StartCond == scString && p.StartString.isEmpty()) fail(SclErr::StartStringEmpty);
+  if ((p.EndCond & ecPacketSize) && p.PacketSize < TPacketPattern(p.StartString, false).Length()) fail(SclErr::PacketShorterThanStart);
+  if (p.StartCond == scAnyData && p.EndCond == 0) fail(SclErr::CharCountWithoutEnd);
+  if ((p.EndCond & ecString) && p.EndString.isEmpty()) fail(SclErr::EndStringEmpty);
+  if ((p.EndCond & ecPacketSize) && p.PacketSize == 0) fail(SclErr::PacketSizeZero);
 }
 } // namespace
 

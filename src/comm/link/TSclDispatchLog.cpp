@@ -10,6 +10,12 @@
 #include <sys/utsname.h>
 
 namespace {
+// Where the message table keeps the log's texts: kind n at kKindTexts + n, sub-kind n at
+// kSubKindTexts + n, the two header lines from kHeaderText.
+constexpr int kKindTexts = 15001;
+constexpr int kSubKindTexts = 15100;
+constexpr int kHeaderText = 15501;
+
 struct Header {
   uint8_t kind;
   uint8_t subKind;
@@ -99,8 +105,8 @@ void TSclDispatchLog::AddMark(const QString& text) {
 QByteArray TSclDispatchLog::EntryLine(const char* raw, const QByteArray& data, bool hex) const {
   Header h;
   std::memcpy(&h, raw, kHeaderSize);
-  const QByteArray kind = LookupString(15001 + h.kind).toLatin1();
-  const QByteArray sub = h.subKind ? LookupString(15100 + h.subKind).toLatin1() : QByteArray();
+  const QByteArray kind = LookupString(kKindTexts + h.kind).toLatin1();
+  const QByteArray sub = h.subKind ? LookupString(kSubKindTexts + h.subKind).toLatin1() : QByteArray();
   char prefix[128];
   std::snprintf(prefix, sizeof prefix, "%8s  %-8s  %-12s  %.8x  ", TimeText(h.time).constData(),
                 kind.constData(), sub.constData(), h.data);
@@ -132,8 +138,8 @@ int TSclDispatchLog::Dump(const QString& fileName, bool append, bool hex) {
   QByteArray text = "SCOMM v1.0\r\n";
   text += "Compiler : " + CompilerText().toLatin1() + "\r\n";
   text += "Operating System : " + PlatformText().toLatin1() + "\r\n";
-  text += LookupString(15501).toLatin1() + "\r\n";
-  text += LookupString(15502).toLatin1() + "\r\n";
+  text += LookupString(kHeaderText).toLatin1() + "\r\n";
+  text += LookupString(kHeaderText + 1).toLatin1() + "\r\n";
   for (int at = read_, left = size_ - free_; left > 0;) {
     char raw[kHeaderSize];
     Get(at, raw, kHeaderSize);

@@ -1,12 +1,14 @@
 #include "comm/link/TSclHandedDispatcher.h"
 
+#include "comm/link/SclErrorCodes.h"
+
 #include <unistd.h>
 
 TSclHandedDispatcher::TSclHandedDispatcher(TSclCustomComPort* owner, int deviceFd)
     : TSclBaseDispatcher(owner), deviceFd_(deviceFd) {}
 
 int TSclHandedDispatcher::OpenDevice(const QString&, int, int) {
-  if (deviceFd_ <= 0) return -2007;
+  if (deviceFd_ <= 0) return SclErr::CommNotOpen;
   int error = 0;
   device_ = SerialDevice::Adopt(deviceFd_, error);
   if (!device_) return -error;

@@ -1,8 +1,15 @@
 #include "comm/link/TSclSLController.h"
 
 #include "comm/link/ESclException.h"
+#include "comm/link/SclErrorCodes.h"
+#include "platform/sys/ScopeGuard.h"
 
 using S = TLightSet;
+
+namespace {
+// The line errors the error light shows; a break has a light of its own.
+constexpr int kErrorLines = lnOverrun | lnParity | lnFraming;
+} // namespace
 
 TSclSLController::TSclSLController(QObject* owner) : TSclBaseComponent(owner) {
   SetComPort(TSclCustomComPort::FindComPort(owner));
@@ -58,7 +65,7 @@ void TSclSLController::SetWatching(bool on) {
     if (!on) wanted_ = false;
     return;
   }
-  if (!port_) RaiseSclError(-1005);
+  if (!port_) RaiseSclError(SclErr::PortNotAssigned);
   if (!on && watching_) StopWatching(); // also while the port is closing, so nothing of
                                         // the controller is carried into the next open
   else if (port_->PortState() != TSclCustomComPort::psOpen) wanted_ = on;
@@ -74,35 +81,35 @@ void TSclSLController::StartWatching() {
   p.SetOnTriggerAvail([this](TSclCustomComPort& cp, int count) { OnAvail(cp, count); });
   p.SetOnTriggerStatus([this](TSclCustomComPort& cp, int handle) { OnStatus(cp, handle); });
   p.SetOnTriggerTimer([this](TSclCustomComPort& cp, int handle) { OnTimer(cp, handle); });
-  try {
-    modemMask_ = (Has(S::SlotCts) ? 0x10 : 0) | (Has(S::SlotDsr) ? 0x20 : 0) | (Has(S::SlotDcd) ? 0x80 : 0) |
-                 (Has(S::SlotRing) ? 0x04 : 0);
-    if (modemMask_) h_.modem = p.NewStatusTrigger(1);
+  {
+    const auto undo = OnScopeFailure([&] {
+      modemMask_ = 0;
+      DropTriggers();
+      p.SetOnTriggerAvail(savedAvail_);
+      p.SetOnTriggerStatus(savedStatus_);
+      p.SetOnTriggerTimer(savedTimer_);
+    });
+    modemMask_ = (Has(S::SlotCts) ? msCts : 0) | (Has(S::SlotDsr) ? msDsr : 0) | (Has(S::SlotDcd) ? msDcd : 0) |
+                 (Has(S::SlotRing) ? msRingSeen : 0);
+    if (modemMask_) h_.modem = p.NewStatusTrigger(skModemStatus);
     if (Has(S::SlotRing)) h_.ringOff = p.NewTimerTrigger();
     if (Has(S::SlotError)) {
-      h_.error = p.NewStatusTrigger(2);
+      h_.error = p.NewStatusTrigger(skLineStatus);
       h_.errorOff = p.NewTimerTrigger();
     }
     if (Has(S::SlotBreak)) {
-      h_.brk = p.NewStatusTrigger(2);
+      h_.brk = p.NewStatusTrigger(skLineStatus);
       h_.breakOff = p.NewTimerTrigger();
     }
     if (Has(S::SlotRxd)) h_.rxdOff = p.NewTimerTrigger();
     if (Has(S::SlotTxd)) {
-      h_.txd = p.NewStatusTrigger(5);
+      h_.txd = p.NewStatusTrigger(skOutputSent);
       h_.txdOff = p.NewTimerTrigger();
     }
     if (h_.modem) p.ArmStatusTrigger(h_.modem, modemMask_, true);
-    if (h_.error) p.ArmStatusTrigger(h_.error, 7, true);
-    if (h_.brk) p.ArmStatusTrigger(h_.brk, 8, true);
+    if (h_.error) p.ArmStatusTrigger(h_.error, kErrorLines, true);
+    if (h_.brk) p.ArmStatusTrigger(h_.brk, lnBreak, true);
     if (h_.txd) p.ArmStatusTrigger(h_.txd, 0, true);
-  } catch (...) {
-    modemMask_ = 0;
-    DropTriggers();
-    p.SetOnTriggerAvail(savedAvail_);
-    p.SetOnTriggerStatus(savedStatus_);
-    p.SetOnTriggerTimer(savedTimer_);
-    throw;
   }
   watching_ = true;
   wanted_ = false;
@@ -169,10 +176,10 @@ void TSclSLController::OnStatus(TSclCustomComPort& cp, int handle) {
 void TSclSLController::OnTimer(TSclCustomComPort& cp, int handle) {
   if (handle == h_.errorOff) {
     lights_.Show(S::SlotError, false);
-    cp.ArmStatusTrigger(h_.error, 7, true);
+    cp.ArmStatusTrigger(h_.error, kErrorLines, true);
   } else if (handle == h_.breakOff) {
     lights_.Show(S::SlotBreak, false);
-    cp.ArmStatusTrigger(h_.brk, 8, true);
+    cp.ArmStatusTrigger(h_.brk, lnBreak, true);
   } else if (handle == h_.rxdOff) {
     if (cp.InputCount() > 0) cp.ArmTimerTrigger(h_.rxdOff, RXDOffTimeout, true);
     else lights_.Show(S::SlotRxd, false);

@@ -1,12 +1,13 @@
 #include "comm/link/TSclTrace.h"
 
+#include "comm/link/SclErrorCodes.h"
 #include "comm/link/SclFiles.h"
 
 int TSclTrace::Start(int entries) {
   if (Exists()) {
     Clear();
   } else {
-    if (entries > kMaxEntries) return -1002;
+    if (entries > kMaxEntries) return SclErr::BadArgument;
     capacity_ = std::max(entries, 1);
     ring_.assign(static_cast<size_t>(capacity_) * 2, 0);
     Clear();

@@ -14,12 +14,39 @@ struct TSclTimerTrigger {
   bool Active = false;
 };
 
-// Status kinds: 1 modem status, 2 line status, 3 output free, 4 output used, 5 output sent.
+// The kinds of status trigger. A status trigger's handle carries its kind in its low 3 bits.
+enum TSclStatusKind : int32_t {
+  skModemStatus = 1, // a bit of the modem status in its mask differs from its arming
+  skLineStatus = 2,  // a line error in its mask is pending
+  skOutputFree = 3,  // the output ring has at least its count free
+  skOutputUsed = 4,  // the output ring holds at most its count
+  skOutputSent = 5,  // bytes were queued for output
+};
+inline constexpr int32_t kStatusKindBits = 0x07;
+inline constexpr int32_t StatusKindOf(int32_t handle) { return handle & kStatusKindBits; }
+
+// The modem status byte: the lines' states in the high nibble, their changes in the low one.
+enum TSclModemStatus : int {
+  msCtsChanged = 0x01,
+  msDsrChanged = 0x02,
+  msRingSeen = 0x04,
+  msDcdChanged = 0x08,
+  msCts = 0x10,
+  msDsr = 0x20,
+  msRing = 0x40,
+  msDcd = 0x80,
+  msChanges = 0x0F,
+  msLines = 0xF0,
+};
+
+// The line-status values a line-status trigger is armed with.
+enum TSclLineStatus : int { lnOverrun = 1, lnParity = 2, lnFraming = 4, lnBreak = 8 };
+
 struct TSclStatusTrigger {
   int32_t Handle = 0;
-  int32_t Kind = 0;
-  // Kind 1: low byte the masked modem status at arming, high byte the mask; kind 2: the
-  // line-error mask; kinds 3 and 4: a byte count.
+  int32_t Kind = 0; // a TSclStatusKind, or 0
+  // Modem status: low byte the masked modem status at arming, high byte the mask; line
+  // status: the line-error mask; output free and used: a byte count.
   uint16_t Condition = 0;
   bool Active = false;
   bool Hit = false; // fired in this dispatch cycle

@@ -8,6 +8,7 @@
 #include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 #include "platform/engine/TableSharedState.h"
+#include "platform/sys/ScopeGuard.h"
 #include "platform/sys/TimingProfile.h"
 
 #include <QAtomicInt>
@@ -84,14 +85,14 @@ void TDatabase::Open() {
   RefuseEmptiedFile(folder.canonicalFilePath(), filePath_);
   OpenConnection();
   connected_ = true;
-  try {
+  {
+    const auto restore = OnScopeFailure([&] {
+      connected_ = false;
+      DropConnection();
+    });
     Exec(QStringLiteral("PRAGMA journal_mode=WAL"), {}, QStringLiteral("File: ") + filePath_);
     Exec(QStringLiteral("PRAGMA synchronous=FULL"), {}, QStringLiteral("File: ") + filePath_);
     Exec(QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, QStringLiteral("File: ") + filePath_);
-  } catch (...) {
-    connected_ = false;
-    DropConnection();
-    throw;
   }
   TSession::Default().Register(this);
 }

@@ -5,6 +5,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/engine/TableSharedState.h"
+#include "platform/sys/ScopeGuard.h"
 
 TTable::TTable() = default;
 
@@ -86,7 +87,8 @@ void TTable::Open() {
   def_ = *stored;
   def_.fields = WithDeclaredFlags(def_.fields, fieldDefs_);
   ResolveIndex(indexName_);
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { Close(); });
     ReadFields();
     statements_ = std::make_unique<CursorStatements>(db.Connection(), def_);
     shared_ = TableSharedState::For(db.FilePath(), def_.name);
@@ -95,9 +97,6 @@ void TTable::Open() {
     db.Attach(this);
     state_ = TDataSetState::Browse;
     First();
-  } catch (...) {
-    Close();
-    throw;
   }
 }
 

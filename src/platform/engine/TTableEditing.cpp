@@ -5,6 +5,7 @@
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TableSharedState.h"
+#include "platform/sys/ScopeGuard.h"
 
 void TTable::TakeLock(qint64 id) {
   if (!shared_->Lock(id, this)) throw EDBEngineError(EngineError::RecordLocked, Context());
@@ -55,11 +56,9 @@ void TTable::Insert() {
   ClearBuffer();
   state_ = TDataSetState::Insert;
   if (!onNewRecord_) return;
-  try {
+  {
+    const auto restore = OnScopeFailure([&] { Cancel(); });
     onNewRecord_(*this);
-  } catch (...) {
-    Cancel();
-    throw;
   }
 }
 
@@ -173,13 +172,10 @@ void TTable::Delete() {
   if (!current_) throw EDBEngineError(EngineError::NoCurrentRecord, Context());
   TakeLock(*current_);
   const bool coherent = Coherent();
-  try {
+  {
+    const auto restore = OnScopeExit([&] { ReleaseLocks(); });
     Statements().Delete(*current_);
-  } catch (...) {
-    ReleaseLocks();
-    throw;
   }
-  ReleaseLocks();
   shared_->Bump();
   const int position = pos_;
   current_.reset();

@@ -6,10 +6,10 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TableBackupLog.h"
 #include "platform/engine/TableSharedState.h"
+#include "platform/sys/ScopeGuard.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <limits>
 
 QString TableBackup::BackupFolder(const TDatabase& db) {
@@ -124,7 +124,8 @@ CopyState CopyChanges(TDatabase& backup, const TTableDef& def, const CopyState& 
 std::optional<CopyState> Refresh(TDatabase& backup, const TTableDef& def, bool fresh) {
   const QString context = Context(def.name);
   backup.Exec(QStringLiteral("BEGIN"), {}, context);
-  try {
+  const auto rollback = OnScopeFailure([&] { backup.Exec(QStringLiteral("ROLLBACK"), {}, context); });
+  {
     const bool logged = TableBackupLog::IsLogged(backup, def.name, kSource);
     const std::optional<CopyState> state = ReadState(backup, def.name);
     const bool current = !fresh && logged && state && state->structure == StructureText(def);
@@ -132,12 +133,6 @@ std::optional<CopyState> Refresh(TDatabase& backup, const TTableDef& def, bool f
     WriteState(backup, def.name, next);
     backup.Exec(QStringLiteral("COMMIT"), {}, context);
     return next;
-  } catch (...) {
-    try {
-      backup.Exec(QStringLiteral("ROLLBACK"), {}, context);
-    } catch (...) {
-    }
-    throw;
   }
 }
 
@@ -177,7 +172,7 @@ void TableBackup::CopyToBackup(TDatabase& db, const QString& table) {
   Attached(backup, db.FilePath(), kSource, def->name);
   std::optional<CopyState> state;
   {
-    const auto detach = qScopeGuard([&] { Detach(backup, kSource, def->name); });
+    const auto detach = OnScopeExit([&] { Detach(backup, kSource, def->name); });
     state = Refresh(backup, *def, fresh);
   }
   if (!free || !state || state->lastSeq == 0) return;
@@ -201,9 +196,12 @@ void TableBackup::RestoreFromBackup(TDatabase& db, const QString& table) {
   backup.Close();
   Detach(db, kCopy, def->name);
   Attached(db, file, kCopy, def->name);
-  const auto detach = qScopeGuard([&] { Detach(db, kCopy, def->name); });
+  const auto detach = OnScopeExit([&] { Detach(db, kCopy, def->name); });
   db.StartTransaction();
-  try {
+  {
+    const auto rollback = OnScopeFailure([&] {
+      if (db.InTransaction()) db.Rollback();
+    });
     if (db.TableExists(def->name)) db.DeleteTable(def->name);
     db.CreateTable(*def);
     const QString quoted = SqlText::Quote(def->name);
@@ -215,9 +213,6 @@ void TableBackup::RestoreFromBackup(TDatabase& db, const QString& table) {
     if (HasState(db, def->name))
       db.Exec(QStringLiteral("UPDATE %1.%2 SET lastseq = 0 WHERE tbl = ?").arg(kCopy, kStateTable), {def->name}, Context(def->name));
     db.Commit();
-  } catch (...) {
-    if (db.InTransaction()) db.Rollback();
-    throw;
   }
   TableSharedState::BumpTable(db.FilePath(), def->name);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/engine/SqlText.h"
 #include "platform/engine/TDatabase.h"
+#include "platform/sys/ScopeGuard.h"
 
 namespace {
 QString Context(const QString& table) { return QStringLiteral("Change list of table ") + table; }
@@ -45,13 +46,11 @@ void TableBackupLog::StartInTransaction(TDatabase& db, const QString& table) {
 
 void TableBackupLog::Start(TDatabase& db, const QString& table) {
   db.StartTransaction();
-  try {
-    StartInTransaction(db, table);
-    db.Commit();
-  } catch (...) {
+  const auto rollback = OnScopeFailure([&] {
     if (db.InTransaction()) db.Rollback();
-    throw;
-  }
+  });
+  StartInTransaction(db, table);
+  db.Commit();
 }
 
 void TableBackupLog::Forget(TDatabase& db, const QString& table, qint64 lastSeq) {

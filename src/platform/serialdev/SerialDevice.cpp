@@ -168,7 +168,7 @@ int SerialDevice::GetLine(SerialLineSettings& line) {
 int SerialDevice::SetLine(const SerialLineSettings& line) {
   std::lock_guard lock(mutex_);
   const int e = TtyControl::SetLine(fd_, line, flow_);
-  if (e == -1) return -2002;
+  if (e == -1) return kRateRefused;
   return e ? -SystemErrorFromErrno(e) : 0;
 }
 

@@ -26,11 +26,25 @@ public:
     EvBreak = 0x0040,
     EvErr = 0x0080,
     EvRing = 0x0100,
+    EvRingTe = 0x2000, // a ring's trailing edge: in the mask, though this device reports EvRing
+    // The events of a modem line changing or ringing.
+    EvModemLines = EvCts | EvDsr | EvRlsd | EvRing | EvRingTe,
   };
   // Line-error bits of TakeErrors.
-  enum : uint32_t { ErrRxOver = 0x01, ErrOverrun = 0x02, ErrParity = 0x04, ErrFrame = 0x08, ErrBreak = 0x10 };
+  enum : uint32_t {
+    ErrRxOver = 0x01,
+    ErrOverrun = 0x02,
+    ErrParity = 0x04,
+    ErrFrame = 0x08,
+    ErrBreak = 0x10,
+    ErrAll = ErrRxOver | ErrOverrun | ErrParity | ErrFrame | ErrBreak,
+  };
   // Modem-line bits of ModemStatus.
   enum : uint32_t { LineCts = 0x10, LineDsr = 0x20, LineRing = 0x40, LineDcd = 0x80 };
+
+  // SetLine's result for a rate the device refuses: the serial library's "unsupported baud
+  // rate" code.
+  static constexpr int kRateRefused = -2002;
 
   using Opener = std::function<std::unique_ptr<SerialDevice>(const QString& path, int& error)>;
 

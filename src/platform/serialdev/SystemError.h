@@ -4,5 +4,12 @@
 // every layer reports the same numbers; a value the table does not know keeps its POSIX
 // number, whose text the operating system supplies.
 
+// The numbers the serial layers test by name.
+enum SystemErrorNumber : int {
+  sysFileNotFound = 2,
+  sysPathNotFound = 3,
+  sysAccessDenied = 5, // also: the port is in use
+};
+
 // The system's number for a POSIX errno value.
 int SystemErrorFromErrno(int err);

@@ -166,6 +166,36 @@ TEST_F(Dispatcher, ModemTriggerFiresOnceWhenCtsChanges) {
   EXPECT_TRUE(d.CtsState());
 }
 
+// Each event of a modem line, the ring's trailing edge included, makes the dispatcher read
+// the lines again and note the change.
+class ModemLineEvent : public Dispatcher, public testing::WithParamInterface<uint32_t> {};
+
+TEST_P(ModemLineEvent, NotesTheChangedLine) {
+  RecordingHandler h;
+  d.AddMethodHandler(&h);
+  const int trigger = d.NewStatusTrigger(1);
+  d.ArmStatusTrigger(trigger, 0x01, true); // the CTS change bit
+  d.Fake().SetModemLines(SerialDevice::LineCts);
+  d.HandleDeviceEvent(GetParam());
+  d.ScanCycle();
+  EXPECT_EQ(h.calls, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, ModemLineEvent,
+                         testing::Values(SerialDevice::EvCts, SerialDevice::EvDsr, SerialDevice::EvRlsd,
+                                         SerialDevice::EvRing, SerialDevice::EvRingTe));
+
+TEST_F(Dispatcher, OtherEventsLeaveTheModemLinesUnread) {
+  RecordingHandler h;
+  d.AddMethodHandler(&h);
+  const int trigger = d.NewStatusTrigger(1);
+  d.ArmStatusTrigger(trigger, 0x01, true);
+  d.Fake().SetModemLines(SerialDevice::LineCts);
+  d.HandleDeviceEvent(SerialDevice::EvRxChar | SerialDevice::EvErr);
+  d.ScanCycle();
+  EXPECT_EQ(h.calls, 0);
+}
+
 TEST_F(Dispatcher, OutputTriggersCarryTheMeasuredCount) {
   RecordingHandler h;
   uint32_t measured = 0;
