@@ -49,6 +49,17 @@ TPacketMode TSclDataPacketManager::ModeOf(const TSclDataPacket* packet) const {
   return pmIdle;
 }
 
+int TSclDataPacketManager::HeldCount() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(buffer_.size());
+}
+
+void TSclDataPacketManager::DropHeld() {
+  std::lock_guard lock(mutex_);
+  Shift(static_cast<int>(buffer_.size()));
+  if (Entry* e = capture_ ? Find(capture_) : nullptr) SetMode(*e, pmWaiting);
+}
+
 void TSclDataPacketManager::Join(TSclDataPacket* packet) {
   std::lock_guard lock(mutex_);
   entries_.push_back({packet});
