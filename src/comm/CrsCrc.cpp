@@ -17,11 +17,11 @@ constexpr std::array<std::uint16_t, 256> MakeTable() {
   return table;
 }
 constexpr auto kTable = MakeTable();
+
+inline void Step(std::uint8_t byte, std::uint16_t& crc) { crc = std::uint16_t((crc >> 8) ^ kTable[(crc ^ byte) & 0xFF]); }
 } // namespace
 
-void CrsCrc::CrcByte(std::uint8_t byte, std::uint16_t& crc) {
-  crc = std::uint16_t((crc >> 8) ^ kTable[(crc ^ byte) & 0xFF]);
-}
+void CrsCrc::CrcByte(std::uint8_t byte, std::uint16_t& crc) { Step(byte, crc); }
 
 std::uint16_t CrsCrc::CrcBlock(const std::uint8_t* bytes, std::size_t length, bool skipDle) {
   std::uint16_t crc = 0;
@@ -32,7 +32,7 @@ std::uint16_t CrsCrc::CrcBlock(const std::uint8_t* bytes, std::size_t length, bo
       continue;
     }
     skipped = false;
-    CrcByte(bytes[i], crc);
+    Step(bytes[i], crc);
   }
   return crc;
 }
