@@ -157,6 +157,7 @@ struct Session {
   // transcript has them.
   struct Figures {
     double seconds = 0, fromRegister = 0, fromSystem = 0, blockBytes = 0;
+    double blocksSeconds = 0; // from the first block's first byte to the last block's ACK
     std::vector<QByteArray> blockFrames; // the register's block frames as they went on the line
   };
   // One poll and its figures; none when it failed.
@@ -164,12 +165,16 @@ struct Session {
     Figures f;
     f.seconds = Poll();
     if (f.seconds < 0) return std::nullopt;
+    qint64 firstUs = -1, lastUs = -1;
     for (const SimTranscriptEntry& e : sim.Transcript()) {
+      if (e.sent && e.kind == SimWireFrame::Data && firstUs < 0) firstUs = e.startUs;
+      if (!e.sent && e.kind == SimWireFrame::Ack) lastUs = e.endUs;
       (e.sent ? f.fromRegister : f.fromSystem) += double(e.wire.size());
       if (!e.sent || e.kind != SimWireFrame::Data) continue;
       f.blockBytes += double(e.wire.size());
       f.blockFrames.push_back(e.wire);
     }
+    f.blocksSeconds = double(lastUs - firstUs) / 1e6;
     return f;
   }
 
@@ -184,6 +189,12 @@ struct Session {
     }
   }
 };
+
+double Mean(const std::vector<double>& values) {
+  double sum = 0;
+  for (double v : values) sum += v;
+  return values.empty() ? 0 : sum / double(values.size());
+}
 
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;
@@ -289,11 +300,14 @@ void Unpaced(benchmark::State& state) {
   SetWaits(profile, 0);
   ScopedTimingProfile scoped(profile);
   Session session(0);
-  double wall = 0, raw = 0, blockBytes = 0, blocks = 0, stopAndWait = 0;
+  double wall = 0, raw = 0, blockBytes = 0, blocks = 0, stopAndWait = 0, blocksOnly = 0;
+  std::vector<double> systemMs, registerMs;
   for (auto _ : state) {
     const auto f = session.Measure();
     if (!f) return state.SkipWithError("the poll failed");
+    session.Turnarounds(systemMs, registerMs);
     wall += f->seconds;
+    blocksOnly += f->blocksSeconds;
     blockBytes += f->blockBytes;
     blocks += double(f->blockFrames.size());
     raw += RawPtySeconds(int(f->blockBytes));
@@ -308,6 +322,16 @@ void Unpaced(benchmark::State& state) {
   state.counters["raw_ack_blocks_per_s"] = blocks / stopAndWait;
   // The target is at least 0.5.
   state.counters["stack_vs_raw_ack"] = stopAndWait / wall;
+  // The same share over the blocks alone, from the first block to the last ACK: what the
+  // command, the closing EOT and the save of the poll add is left out.
+  state.counters["blocks_vs_raw_ack"] = stopAndWait / blocksOnly;
+  // Where a block's time goes: from its last byte to the ACK, and from the ACK to the next
+  // block's first byte, as the register's clock has them.
+  state.counters["ack_turnaround_us"] = Median(systemMs) * 1000;
+  state.counters["register_turnaround_us"] = Median(registerMs) * 1000;
+  // A mean far above the median: a few blocks waited long (on a busy machine, mostly for
+  // a processor).
+  state.counters["ack_turnaround_mean_us"] = Mean(systemMs) * 1000;
 }
 
 // The per-block turnaround with the protocol's own intervals: the wait before each ACK

@@ -2,10 +2,26 @@
 
 #include "comm/CrsLinkBytes.h"
 
-void CrsCrc::CrcByte(std::uint8_t byte, std::uint16_t& crc) {
-  crc ^= byte;
-  for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? std::uint16_t((crc >> 1) ^ 0xA001) : std::uint16_t(crc >> 1);
+#include <array>
+
+namespace {
+// The CRC of each byte value alone: a frame of 4 KB is checked with one look-up a byte
+// instead of eight shifts.
+constexpr std::array<std::uint16_t, 256> MakeTable() {
+  std::array<std::uint16_t, 256> table{};
+  for (int value = 0; value < 256; ++value) {
+    auto crc = std::uint16_t(value);
+    for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? std::uint16_t((crc >> 1) ^ 0xA001) : std::uint16_t(crc >> 1);
+    table[std::size_t(value)] = crc;
+  }
+  return table;
 }
+constexpr auto kTable = MakeTable();
+
+inline void Step(std::uint8_t byte, std::uint16_t& crc) { crc = std::uint16_t((crc >> 8) ^ kTable[(crc ^ byte) & 0xFF]); }
+} // namespace
+
+void CrsCrc::CrcByte(std::uint8_t byte, std::uint16_t& crc) { Step(byte, crc); }
 
 std::uint16_t CrsCrc::CrcBlock(const std::uint8_t* bytes, std::size_t length, bool skipDle) {
   std::uint16_t crc = 0;
@@ -16,7 +32,7 @@ std::uint16_t CrsCrc::CrcBlock(const std::uint8_t* bytes, std::size_t length, bo
       continue;
     }
     skipped = false;
-    CrcByte(bytes[i], crc);
+    Step(bytes[i], crc);
   }
   return crc;
 }

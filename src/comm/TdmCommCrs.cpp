@@ -166,6 +166,7 @@ void TdmCommCrs::SendNak() {
     return;
   }
   Wait(CrsTiming::Ms(CrsTiming::NakWait));
+  scpBlk->DropHeld(); // the frame comes again from its start: what came of it so far is stale
   if (!SendCtrl(char(CrsLink::NAK))) return;
   TmrBlock->start();
   Enable({scpEot, scpBlk, scpNak});

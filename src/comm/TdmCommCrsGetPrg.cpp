@@ -83,7 +83,8 @@ bool TdmCommCrs::GetPrgSntCmnd() {
   case TimeOut: {
     bool inputWaits = false;
     try {
-      inputWaits = ComPort && ComPort->InputCount() != 0;
+      // A frame that has begun to arrive is input too, though its packet has taken it in.
+      inputWaits = ComPort && ComPort->InputCount() + scpBlk->HeldCount() != 0;
     } catch (const Exception&) {
       State = PollFailed;
       break;

@@ -9,7 +9,7 @@
 #include <utility>
 
 namespace {
-constexpr std::array<std::pair<SimFaultKind, const char*>, 7> kKinds{{
+constexpr std::array<std::pair<SimFaultKind, const char*>, 8> kKinds{{
     {SimFaultKind::BadCrc, "badcrc"},
     {SimFaultKind::Nak, "nak"},
     {SimFaultKind::Silence, "silence"},
@@ -17,6 +17,7 @@ constexpr std::array<std::pair<SimFaultKind, const char*>, 7> kKinds{{
     {SimFaultKind::SkipBlock, "skip"},
     {SimFaultKind::ErrorBlock, "error"},
     {SimFaultKind::EarlyEot, "eot"},
+    {SimFaultKind::AckAnswer, "ack"},
 }};
 
 [[noreturn]] void Bad(const QString& text, const QString& why) {

@@ -15,6 +15,7 @@ enum class SimFaultKind {
   SkipBlock,  // this block is left out, so its number is missing on the line
   ErrorBlock, // an error block in place of the answer; the exchange ends
   EarlyEot,   // DLE EOT in place of the answer; the exchange ends
+  AckAnswer,  // DLE ACK in place of the answer; the exchange ends
 };
 
 struct SimFault {

@@ -258,6 +258,8 @@ bool SimRegister::Replace(SimReaction& r) {
     Emit({SimWireFrame::Data, body, QStringLiteral("error block, code %1 (fault)").arg(error->errorCode), frame_}, r);
   } else if (Take(SimFaultKind::EarlyEot, frame_)) {
     Emit({SimWireFrame::Eot, {}, QStringLiteral("EOT in place of frame %1 (fault)").arg(frame_), frame_}, r);
+  } else if (Take(SimFaultKind::AckAnswer, frame_)) {
+    Emit({SimWireFrame::Ack, {}, QStringLiteral("ACK in place of frame %1 (fault)").arg(frame_), frame_}, r);
   } else {
     return false;
   }

@@ -1,5 +1,8 @@
 #include "comm/link/TPacketPattern.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 char Fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -28,6 +31,15 @@ TPacketPattern::TPacketPattern(const QByteArray& text, bool ignoreCase) : text_(
 bool TPacketPattern::Matches(int index, char byte) const {
   if (wild_[index]) return true;
   return (ignoreCase_ ? Fold(byte) : byte) == bytes_[index];
+}
+
+int TPacketPattern::NextCandidate(const QByteArray& buffer, int from) const {
+  const int size = static_cast<int>(buffer.size());
+  if (IsEmpty() || from >= size || wild_[0]) return std::min(from, size);
+  const char first = bytes_[0];
+  if (ignoreCase_ && first >= 'A' && first <= 'Z') return from; // either case may begin it
+  const void* found = std::memchr(buffer.constData() + from, static_cast<unsigned char>(first), size_t(size - from));
+  return found ? static_cast<int>(static_cast<const char*>(found) - buffer.constData()) : size;
 }
 
 TPacketPattern::Result TPacketPattern::MatchAt(const QByteArray& buffer, int at, bool dleRule, int regionStart) const {

@@ -24,6 +24,9 @@ public:
   // Tries the pattern on buffer at "at": Partial when the buffer ends inside a match.
   // With dleRule, regionStart is where DLE pairs are counted from.
   Result MatchAt(const QByteArray& buffer, int at, bool dleRule, int regionStart) const;
+  // The first position from "from" on where a match can begin (its first byte fits), or
+  // the buffer's size: a scan need not try the positions before it.
+  int NextCandidate(const QByteArray& buffer, int from) const;
 
 private:
   bool Matches(int index, char byte) const;

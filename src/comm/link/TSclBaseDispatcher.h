@@ -189,6 +189,7 @@ private:
   // The writer's part: sends what the device takes of n bytes, waiting while it takes
   // nothing; the count sent, or -1 when output abort arrived meanwhile.
   int TransmitRun(const char* bytes, int n);
+  int WriteAtOnce(const char* bytes, int n);
   // The writer's side of a purge: it holds no run of the ring, so every purge asked for so
   // far may empty the ring. Takes outputLock_.
   void AcknowledgeClear();

@@ -23,15 +23,28 @@ int TSclBaseDispatcher::QueueBlock(const char* bytes, int n) {
     NoteErrors(ReadErrors());
     if (output_.Size() == 0) return SclErr::CommNotOpen;
     if (n > output_.Room()) return SclErr::OutputBufferTooSmall;
-    output_.Put(bytes, n);
     outputQueued_ = true;
-    outputReady_.Set();
+    const int sent = WriteAtOnce(bytes, n);
+    if (sent < n) {
+      output_.Put(bytes + sent, n - sent);
+      outputReady_.Set();
+    }
   }
   std::lock_guard lock(portLock_);
   if (log_.Logging()) log_.AddEntry(L::lkDispatch, L::lsWriteCom, static_cast<uint32_t>(n), QByteArray(bytes, n));
   if (trace_.Tracing())
     for (int i = 0; i < n; ++i) trace_.Add('T', static_cast<uint8_t>(bytes[i]));
   return 0;
+}
+
+// While the writer runs with nothing pending and no purge is under way, the bytes may go to
+// the device from here, as far as it takes them at once: a short answer then leaves
+// without waking the writer. The rest, and anything after a device error, takes the
+// writer's way. Held under the output lock, so nothing can be queued or purged meanwhile.
+int TSclBaseDispatcher::WriteAtOnce(const char* bytes, int n) {
+  if (!device_ || !outThread_ || !outThread_->Running() || output_.Used() != 0 || abortPending_ || clearsDone_ != clearsAsked_ || !device_->OutputAllowed()) return 0;
+  const int put = device_->Write(bytes, n);
+  return put > 0 ? put : 0;
 }
 
 int TSclBaseDispatcher::TakeBlock(char* buffer, int n) {

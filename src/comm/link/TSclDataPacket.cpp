@@ -35,5 +35,9 @@ void TSclDataPacket::Loaded() {
 }
 
 TPacketMode TSclDataPacket::Mode() const { return manager_ ? manager_->ModeOf(this) : pmIdle; }
+int TSclDataPacket::HeldCount() const { return manager_ ? manager_->HeldCount() : 0; }
+void TSclDataPacket::DropHeld() {
+  if (manager_) manager_->DropHeld();
+}
 
 QByteArray TSclDataPacket::Label() const { return "Packet:" + objectName().toLatin1(); }

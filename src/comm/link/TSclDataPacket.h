@@ -43,6 +43,10 @@ public:
   TSclCustomComPort* ComPort() const { return port_; }
   void SetComPort(TSclCustomComPort* port);
   TPacketMode Mode() const;
+  // Bytes the packets of the port have taken in and not delivered (a frame still arriving),
+  // and dropping them, for a sender that asks for the whole frame again.
+  int HeldCount() const;
+  void DropHeld();
   void Loaded() override;
 
   bool AutoEnable = true;

@@ -50,6 +50,17 @@ TPacketMode TSclDataPacketManager::ModeOf(const TSclDataPacket* packet) const {
   return pmIdle;
 }
 
+int TSclDataPacketManager::HeldCount() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(buffer_.size());
+}
+
+void TSclDataPacketManager::DropHeld() {
+  std::lock_guard lock(mutex_);
+  Shift(static_cast<int>(buffer_.size()));
+  if (Entry* e = capture_ ? Find(capture_) : nullptr) SetMode(*e, pmWaiting);
+}
+
 void TSclDataPacketManager::Join(TSclDataPacket* packet) {
   std::lock_guard lock(mutex_);
   entries_.push_back({packet});
@@ -216,7 +227,7 @@ TSclDataPacketManager::Found TSclDataPacketManager::ScanStarts() {
   for (Entry& e : entries_) {
     if (e.mode != pmWaiting) continue;
     const bool dle = DleRuleForStart(*e.packet);
-    for (; e.scanFrom < size; ++e.scanFrom) {
+    for (; (e.scanFrom = e.start.NextCandidate(buffer_, e.scanFrom)) < size; ++e.scanFrom) {
       const auto r = e.start.MatchAt(buffer_, e.scanFrom, dle, 0);
       if (r == TPacketPattern::Mismatch) continue;
       if (r == TPacketPattern::Partial) partialAt = std::min(partialAt, e.scanFrom);
@@ -246,7 +257,8 @@ TSclDataPacketManager::Found TSclDataPacketManager::ScanCollect(Entry& e) {
   const int bodyStart = StartLength(p, e.start);
   const int limit = (p.EndCond & ecPacketSize) ? p.PacketSize : INT_MAX;
   if (p.EndCond & ecString) {
-    for (e.endFrom = std::max(e.endFrom, bodyStart); e.endFrom < size; ++e.endFrom) {
+    for (e.endFrom = std::max(e.endFrom, bodyStart); (e.endFrom = e.end.NextCandidate(buffer_, e.endFrom)) < size;
+         ++e.endFrom) {
       if (e.endFrom + e.end.Length() > limit) break;
       const auto r = e.end.MatchAt(buffer_, e.endFrom, true, bodyStart);
       if (r == TPacketPattern::Partial) break;

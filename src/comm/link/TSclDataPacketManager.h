@@ -32,6 +32,11 @@ public:
   void SetEnabled(TSclDataPacket* packet, bool enabled);
   void ArmLoaded(TSclDataPacket* packet);
   TPacketMode ModeOf(const TSclDataPacket* packet) const;
+  // Bytes taken from the port that no packet has delivered yet: an unfinished packet, or
+  // the start of one.
+  int HeldCount() const;
+  // Drops those bytes; a packet collecting them waits for its start again.
+  void DropHeld();
   bool Attached() const { return dispatcher_ != nullptr; }
 
   // Received bytes, as the port's handler takes them; tests feed bytes in here directly.

@@ -1,4 +1,6 @@
 #include "DispatcherHarness.h"
+#include "TestSupport.h"
+#include "platform/sys/Clock.h"
 #include "platform/sys/TimingProfile.h"
 
 #include <QElapsedTimer>
@@ -88,17 +90,29 @@ TEST_F(Dispatcher, AnAvailNotificationNotFullyTakenReportsFalse) {
 }
 
 TEST_F(Dispatcher, WithoutHandlersTriggersFireButNothingIsTaken) {
+  FakeClock clock;
+  ScopedClock scopedClock(clock);
   d.StartLog(10000);
   d.AvailLength(1);
   const int timer = d.NewTimerTrigger();
   d.ArmTimerTrigger(timer, 1, true);
   d.Receive(pty, "xyz");
   EXPECT_EQ(d.InputCount(), 3);
+  clock.Advance(55);
+  d.ScanCycle(); // due once more than its one tick has passed
+  d.AddLogMark("before");
+  clock.Advance(55);
+  d.ScanCycle();
+  d.ScanCycle(); // a timer fires once
+  EXPECT_EQ(d.InputCount(), 3);
   d.AddLogMark("end");
   ScopedSclFolder folder;
   d.DumpLog("d.log", false, true);
   const QByteArray log = folder.Read("d.log");
   EXPECT_TRUE(log.contains("Trigger   Avail         00000003"));
+  const QByteArray fired = "Trigger   Timer         " + QByteArray::number(timer, 16).rightJustified(8, '0');
+  EXPECT_EQ(log.count(fired), 1) << log.toStdString();
+  EXPECT_GT(log.indexOf(fired), log.indexOf("before")) << log.toStdString();
 }
 
 TEST_F(Dispatcher, TriggerHandlesAndDrops) {

@@ -130,6 +130,23 @@ TEST_F(Packets, ADoubledDleBeforeEtxIsDataAndARealEndAfterItEndsTheBlock) {
   EXPECT_EQ(got[0].second, frame);
 }
 
+// A frame still arriving is held by the packets, not by the port; once dropped, the frame
+// sent again is read whole, not joined to the stale start.
+TEST_F(Packets, ABlockStillArrivingIsHeldUntilDroppedAndTheRepeatIsReadWhole) {
+  EnableAll();
+  const QByteArray frame = Frame(Hex("02 03 41"), 0x1234);
+  Manager().Receive(frame.left(4));
+  EXPECT_EQ(blk.HeldCount(), 4);
+  EXPECT_EQ(blk.Mode(), pmCollecting);
+  blk.DropHeld();
+  EXPECT_EQ(blk.HeldCount(), 0);
+  EXPECT_EQ(blk.Mode(), pmWaiting);
+  Manager().Receive(frame);
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].second, frame);
+  EXPECT_EQ(blk.HeldCount(), 0);
+}
+
 TEST_F(Packets, ACollectThatNeverEndsTimesOutOnceAndDisablesThePacket) {
   FakeClock clock;
   ScopedClock scopedClock(clock);

@@ -5,6 +5,9 @@
 
 #include "crs-sim/SimFault.h"
 
+#include <atomic>
+#include <unistd.h>
+
 namespace {
 using ProtoStandIns::tProtoPrg;
 
@@ -153,4 +156,21 @@ TEST_F(ProgramReceiveTable, TheRegisterGoingQuietAfterABlockGetsTheAcknowledgeme
   EXPECT_EQ(wire.mid(0, 3), QStringList({kE0, "< BLK 2", "> ACK"}));
   EXPECT_EQ(wire.mid(3), QStringList(4, "> ACK")) << wire.join('\n').toStdString();
   EXPECT_EQ(Lines()[1], "P[3] TTTTTF");
+}
+
+// The register begins its first block and stalls: the bytes that came wait in the block
+// packet, not in the port. The time-out asks for the block with a NAK, and drops what came
+// of it, so the block the repeated command brings is read whole.
+TEST_F(ProgramReceiveTable, ATimeOutWhileABlockIsArrivingIsNakedAndItsStartDropped) {
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0,n=1")));
+  std::atomic<bool> begun{false};
+  sim.SetObserver([&](const SimTranscriptEntry& e) {
+    if (!e.sent && !begun.exchange(true)) {
+      ASSERT_EQ(::write(pty.Master(), "\x10\x02\x02\x03\x00", 5), 5);
+    }
+  });
+  EXPECT_EQ(Run([&] { module->ReceivePrg(*prg); }), MpmSuccessfull);
+  EXPECT_EQ(Wire(), QStringList({kE0, "> NAK", kE0, "< BLK 2", "> ACK", "< BLK 1", "> ACK", "< BLK 0", "> ACK", "< EOT"}));
+  EXPECT_EQ(Lines(), QStringList({T + "Saving Program Test Table", "GTP[3] P[2] P[1] E", kSaved}));
+  EXPECT_EQ(prg->Texts(), kTexts);
 }

@@ -4,13 +4,18 @@
 #include "WireTokens.h"
 #include "ProtoStandIns.h"
 
+#include "comm/link/TSclDataPacket.h"
 #include "crs-sim/SimFault.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
 #include "store/TArray.h"
 
+#include <QTimer>
+#include <atomic>
 #include <map>
+#include <memory>
+#include <unistd.h>
 
 using namespace ProtoStandIns;
 
@@ -169,6 +174,10 @@ const ReportCase kCases[] = {
     {"ASilentConsolidationFailsAfterFiveSends", Kind::Financial, kRead124, {{33, 1}}, {"silence:cmd=C1,times=forever"}, {},
      QStringList(5, Cmd(0xC1, QByteArray("\x01", 1) + QByteArray(14, '\0'), R124)),
      {kT + "Consolidating FinancialTTTTTF"}, MpmFailed, 0},
+    {"AnAckAnsweringTheConsolidationEndsItLikeEot", Kind::Financial, kRead124, {{33, 1}}, {"ack:cmd=C1"}, {2},
+     QStringList{Cnsldt(0xC1, 1, 1, R124).first(), "< ACK"} + Status({2}, R124) + Read(33, 1, R124) + Clear(33, R124) +
+         Status({6}, R124),
+     CnsldtLines("Financial", "ps") + ReadLines("Financial", "IE") + ClearLines("cs") + kSaveLines, MpmSuccessfull, 1},
     {"AnErrorBlockAnsweringTheConsolidationFails", Kind::Financial, kRead124, {{33, 1}}, {"error:cmd=C1,code=3"}, {},
      {Cnsldt(0xC1, 1, 1, R124).first(), "< ERR 3"}, {kT + "Consolidating Financial[3] F"}, MpmFailed, 0},
     {"ABadStatusAnswerIsNakedAndComesAgain", Kind::Financial, kRead124, {{33, 1}}, {"badcrc:cmd=A0,n=1"}, {},
@@ -379,4 +388,77 @@ TEST_F(ReportReadEnds, AReportFromTheDriversListTakesTheActionsParameters) {
   EXPECT_TRUE(driversOwn->AppendExport);
   EXPECT_EQ(driversOwn->ExportFile, "journal.txt");
   EXPECT_EQ(Wire(), Read(96, 1, R312) + Clear(96, R312) + Status({6}, R312));
+}
+
+namespace {
+// Frames that stop halfway, and a line that goes away: the register's own end is written
+// into directly, beside the simulated register, when its n-th frame has been received.
+class ReportReadLine : public ReportRead {
+protected:
+  void OnReceived(int n, const std::function<void()>& act) {
+    sim.SetObserver([this, n, act, seen = std::make_shared<std::atomic<int>>(0)](const SimTranscriptEntry& e) {
+      if (!e.sent && ++*seen == n) act();
+    });
+  }
+  void WriteRaw(const QByteArray& bytes) { ASSERT_EQ(::write(pty.Master(), bytes.constData(), bytes.size()), bytes.size()); }
+};
+} // namespace
+
+// A block begins and stops: the block packet gives up on its own time-out long before the
+// read's, with a line and no event for the step; the read's time-out then sends the
+// command again, and the block that follows is read whole.
+TEST_F(ReportReadLine, ABlockPacketThatTimesOutLeavesTheReadToItsOwnTimeOut) {
+  SetMs("crs.readRptMs", 400);
+  module->scpBlk->TimeOut = 1; // one tick of 55 ms
+  sim.SetReport(96, Blocks(1));
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=D0,n=1")));
+  OnReceived(1, [this] { WriteRaw(QByteArray("\x10\x02\x00\x01", 4)); });
+  auto rpt = NewRpt<JournalRpt>();
+  EXPECT_EQ(Poll(*rpt, kRead124), MpmSuccessfull);
+  EXPECT_EQ(Wire(), QStringList({kD0, kD0, "< BLK 0", "> ACK", "< EOT"}));
+  EXPECT_EQ(Lines(), QStringList({kT + "Reading Report Journal", "", kT + "Timed out waiting for block to finish.TIE"}) +
+                         kSaveLines);
+  EXPECT_EQ(Count(QStringLiteral("AllPolls")), 1);
+}
+
+// A block that stops halfway between blocks is asked for again with a NAK; the bytes that
+// came of it are not joined to the block that comes again.
+TEST_F(ReportReadLine, AHalfBlockBetweenBlocksIsNakedAndReadWholeTheNextTime) {
+  sim.SetReport(96, Blocks(2));
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=D0,frame=2")));
+  OnReceived(2, [this] { WriteRaw(QByteArray("\x10\x02\x00\x01", 4)); });
+  auto rpt = NewRpt<JournalRpt>();
+  EXPECT_EQ(Poll(*rpt, kRead124), MpmSuccessfull);
+  EXPECT_EQ(Wire(), QStringList({kD0, "< BLK 1", "> ACK", "> NAK", "< BLK 1", "> ACK", "< BLK 0", "> ACK", "< EOT"}));
+  EXPECT_EQ(Lines(), ReadLines("Journal", "ITP[1] DP[0] E") + kSaveLines);
+}
+
+// A send that fails ends the transfer as failed, with the error on the progress lines and
+// nothing saved: here the line closes while the step waits before its ACK.
+TEST_F(ReportReadLine, AFailingSendEndsTheRead) {
+  SetMs("crs.rptAckWaitMs", 400);
+  sim.SetReport(96, Blocks(2));
+  OnReceived(1, [this] {
+    QMetaObject::invokeMethod(&port, [this] { QTimer::singleShot(150, &port, [this] { port.SetOpen(false); }); },
+                              Qt::QueuedConnection);
+  });
+  auto rpt = NewRpt<JournalRpt>();
+  EXPECT_EQ(Poll(*rpt, kRead124), MpmFailed);
+  EXPECT_EQ(Wire(), QStringList({kD0, "< BLK 1"}));
+  ASSERT_EQ(Lines().size(), 3);
+  EXPECT_TRUE(Lines()[1].startsWith("I")) << Lines()[1].toStdString();
+  EXPECT_TRUE(Lines()[2].startsWith(kT) && Lines()[2].contains("not open") && Lines()[2].endsWith("F"))
+      << Lines()[2].toStdString();
+  EXPECT_EQ(Count(QStringLiteral("AllPolls")), 0);
+}
+
+TEST_F(ReportReadLine, ASendOnAClosedLineFailsTheReadAtOnce) {
+  port.SetOpen(false);
+  sim.SetReport(96, Blocks(1));
+  auto rpt = NewRpt<JournalRpt>();
+  EXPECT_EQ(Poll(*rpt, kRead124), MpmFailed);
+  EXPECT_TRUE(Wire().isEmpty());
+  ASSERT_EQ(Lines().size(), 3);
+  EXPECT_EQ(Lines()[0], kT + "Reading Report Journal");
+  EXPECT_TRUE(Lines()[2].contains("not open") && Lines()[2].endsWith("F")) << Lines()[2].toStdString();
 }

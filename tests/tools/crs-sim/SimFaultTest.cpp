@@ -20,6 +20,7 @@ TEST(SimFault, ParsesEveryOption) {
       {"skip:frame=any,times=forever", SimFaultKind::SkipBlock, 0, SimFault::Any, SimFault::Any, SimFault::Forever, 1},
       {"error:cmd=D0,code=7", SimFaultKind::ErrorBlock, 0xD0, SimFault::Any, 1, 1, 7},
       {"eot:cmd=C1", SimFaultKind::EarlyEot, 0xC1, SimFault::Any, 1, 1, 1},
+      {"ack:cmd=C0", SimFaultKind::AckAnswer, 0xC0, SimFault::Any, 1, 1, 1},
   };
   for (const Case& c : cases) {
     const SimFault f = SimFault::Parse(QLatin1String(c.text));
