@@ -8,9 +8,9 @@
 //    have built must build again into exactly those bytes;
 //  - as the body of a frame we build ourselves, which the check must take back unchanged.
 // A broken rule aborts, which libFuzzer reports as a crash with the input saved.
-#include "comm/CrsCrc.h"
-#include "comm/CrsFrame.h"
-#include "comm/CrsLinkBytes.h"
+#include "comm/crs/CrsCrc.h"
+#include "comm/crs/CrsFrame.h"
+#include "comm/crs/CrsLinkBytes.h"
 
 #include <cstddef>
 #include <cstdint>

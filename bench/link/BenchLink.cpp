@@ -5,8 +5,8 @@
 #include "comm/link/TSclBaseDispatcher.h"
 #include "comm/link/TSclComPort.h"
 #include "platform/sys/Folders.h"
-#include "store/SettingsFile.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -18,10 +18,10 @@
 // The poll is a report read without consolidation or clear (an inventory-like report in
 // read mode): the read command, 64 full blocks (4090-byte bodies, each acknowledged),
 // DLE EOT, then the save of the work file.
-#include "comm/TProgressLines.h"
-#include "comm/TSessionMsgEvent.h"
-#include "comm/TdmCommCrs.h"
-#include "comm/TCommWorkFile.h"
+#include "comm/crs/TProgressLines.h"
+#include "comm/crs/TSessionMsgEvent.h"
+#include "comm/crs/TdmCommCrs.h"
+#include "comm/crs/TCommWorkFile.h"
 #include "comm/link/SclFiles.h"
 #include "comm/link/TSclComPort.h"
 #include "crs-sim/CrsSim.h"
@@ -31,9 +31,9 @@
 #include "model/tMachine.h"
 #include "platform/sys/Folders.h"
 #include "platform/sys/TimingProfile.h"
-#include "store/SettingsFile.h"
-#include "store/StreamRegistry.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Streams 100,000 small objects (an integer, a text, a Boolean and a float each) out into
 // one memory stream and back, and reports objects per second for writing, reading and the
 // round trip.
-#include "store/StreamRegistry.h"
-#include "store/TObjectReader.h"
-#include "store/TObjectStream.h"
-#include "store/TObjectWriter.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/streaming/TObjectReader.h"
+#include "store/streaming/TObjectStream.h"
+#include "store/streaming/TObjectWriter.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 #include "crs3000/Crs3000RomClasses.h"
 
 #include "model/EcrStreamForm.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamRegistry.h"
 
 #define TB_CRS3000_DEFINE_ROM_CLASS_(Name, Rom, Column) TB_DEFINE_CLASS(Name, tEcrCrs3000)
 TB_CRS3000_ROM_VERSIONS(TB_CRS3000_DEFINE_ROM_CLASS_)

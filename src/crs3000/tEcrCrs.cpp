@@ -3,7 +3,7 @@
 #include "crs3000/tEcrCrs2000.h"
 #include "crs3000/tEcrCrs3000.h"
 #include "model/EcrStreamForm.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamRegistry.h"
 
 TB_DEFINE_CLASS(tEcrCrs, tEcr)
 

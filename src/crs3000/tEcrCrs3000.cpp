@@ -9,9 +9,9 @@
 #include "model/EcrStreamForm.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
-#include "store/SettingsFile.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
+#include "store/settings/SettingsFile.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
 
 TB_DEFINE_CLASS(tEcrCrs3000, tEcrCrs)
 

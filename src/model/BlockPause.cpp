@@ -1,7 +1,7 @@
 #include "model/BlockPause.h"
 
 #include "platform/sys/TimingProfile.h"
-#include "store/PumpDelay.h"
+#include "platform/sys/PumpDelay.h"
 
 #include <QRandomGenerator>
 #include <QThread>

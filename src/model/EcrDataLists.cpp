@@ -6,7 +6,7 @@
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/TTable.h"
-#include "store/SettingsFile.h"
+#include "store/settings/SettingsFile.h"
 
 #include <cmath>
 

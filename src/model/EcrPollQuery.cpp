@@ -3,7 +3,7 @@
 #include "model/EConvertError.h"
 #include "platform/engine/SqlText.h"
 #include "platform/engine/TQuery.h"
-#include "store/NumberText.h"
+#include "store/text/NumberText.h"
 
 namespace {
 QString BareTableName(const QString& tableName) {

@@ -3,13 +3,13 @@
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
-#include "store/Extended80.h"
-#include "store/StreamRegistry.h"
-#include "store/TArray.h"
-#include "store/TObjectReader.h"
-#include "store/TObjectStream.h"
-#include "store/TObjectWriter.h"
-#include "store/TValueType.h"
+#include "store/streaming/Extended80.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/containers/TArray.h"
+#include "store/streaming/TObjectReader.h"
+#include "store/streaming/TObjectStream.h"
+#include "store/streaming/TObjectWriter.h"
+#include "store/streaming/TValueType.h"
 
 #include <array>
 #include <cmath>

@@ -7,10 +7,10 @@
 #include "model/tMachineFile.h"
 #include "model/tMachineSelection.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/ObjectFileOpening.h"
-#include "store/PumpDelay.h"
-#include "store/StorageGlobals.h"
-#include "store/TObjectStream.h"
+#include "store/odb/ObjectFileOpening.h"
+#include "platform/sys/PumpDelay.h"
+#include "store/odb/StorageGlobals.h"
+#include "store/streaming/TObjectStream.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

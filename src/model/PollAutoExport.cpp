@@ -2,10 +2,10 @@
 
 #include "platform/engine/TQuery.h"
 #include "platform/sys/Folders.h"
-#include "store/SettingsFile.h"
-#include "store/SettingsKeys.h"
-#include "store/TKDBBackup.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/SettingsKeys.h"
+#include "store/text/TKDBBackup.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,11 +10,11 @@
 #include "model/tEcrSelection.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/ScopeGuard.h"
-#include "store/CompareFuncRegistry.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
-#include "store/TArray.h"
-#include "store/TObjectStream.h"
+#include "store/containers/CompareFuncRegistry.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/containers/TArray.h"
+#include "store/streaming/TObjectStream.h"
 
 TB_DEFINE_CLASS(tEcr, TObject)
 

@@ -4,8 +4,8 @@
 #include "model/ERecMismatch.h"
 #include "model/EcrErrors.h"
 #include "model/TBlockFileReader.h"
-#include "store/SettingsFile.h"
-#include "store/StorageGlobals.h"
+#include "store/settings/SettingsFile.h"
+#include "store/odb/StorageGlobals.h"
 
 TB_DEFINE_CLASS(tEcrFnct, TObject)
 

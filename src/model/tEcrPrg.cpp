@@ -12,7 +12,7 @@
 #include "platform/engine/TTable.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/ScopeGuard.h"
-#include "store/StorageGlobals.h"
+#include "store/odb/StorageGlobals.h"
 
 #include <QDir>
 

@@ -13,9 +13,9 @@
 #include "platform/engine/TTable.h"
 #include "platform/sys/Prompter.h"
 #include "platform/sys/ScopeGuard.h"
-#include "store/SettingsFile.h"
-#include "store/SettingsKeys.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/SettingsKeys.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QFile>
 #include <QScopeGuard>

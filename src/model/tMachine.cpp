@@ -4,11 +4,11 @@
 #include "model/MachineList.h"
 #include "model/tEcr.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/EUserAbort.h"
-#include "store/StreamRegistry.h"
-#include "store/TObjectReader.h"
-#include "store/TObjectStream.h"
-#include "store/TObjectWriter.h"
+#include "platform/sys/EUserAbort.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/streaming/TObjectReader.h"
+#include "store/streaming/TObjectStream.h"
+#include "store/streaming/TObjectWriter.h"
 
 TB_DEFINE_CLASS(tMachine, TObject)
 

@@ -1,7 +1,7 @@
 #include "model/tMachineFile.h"
 
 #include "model/tMachine.h"
-#include "store/TOdbField.h"
+#include "store/odb/TOdbField.h"
 
 // Not made blank by readers: a file is always opened over a database.
 TB_DEFINE_ABSTRACT_CLASS(tMachineFile, TObjectFile)

@@ -1,7 +1,7 @@
 #pragma once
 // The object file "Machine": one record per stored machine, keyed by "MachineId" (a
 // string of up to 32 characters) with the primary unique index "MachineId".
-#include "store/TObjectFile.h"
+#include "store/odb/TObjectFile.h"
 
 class tMachineFile : public TObjectFile {
   TB_OBJECT(tMachineFile)

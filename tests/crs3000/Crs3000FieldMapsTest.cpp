@@ -8,7 +8,7 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
-#include "store/SettingsFile.h"
+#include "store/settings/SettingsFile.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

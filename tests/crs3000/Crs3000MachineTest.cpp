@@ -12,8 +12,8 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/SettingsFile.h"
-#include "store/TArray.h"
+#include "store/settings/SettingsFile.h"
+#include "store/containers/TArray.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "crs3000/Crs3000RomBinding.h"
 #include "model/EcrStreamForm.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV225.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/TTable.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
 
 namespace StandIns {
 inline int& LiveCount() {

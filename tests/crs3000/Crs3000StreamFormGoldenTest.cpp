@@ -6,7 +6,7 @@
 #include "crs3000/tEcrRptCrs3000.h"
 #include "model/EcrStreamForm.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV221.h"
-#include "store/TObjectStream.h"
+#include "store/streaming/TObjectStream.h"
 
 #include <gtest/gtest.h>
 

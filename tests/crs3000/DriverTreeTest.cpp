@@ -10,7 +10,7 @@
 #include "model/EcrForms.h"
 #include "model/tEcrModelChoice.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamRegistry.h"
 
 #include <QObject>
 #include <gtest/gtest.h>

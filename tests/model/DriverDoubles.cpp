@@ -4,8 +4,8 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
-#include "store/SettingsFile.h"
-#include "store/StreamRegistry.h"
+#include "store/settings/SettingsFile.h"
+#include "store/streaming/StreamRegistry.h"
 
 TB_DEFINE_CLASS(tDrvPrgAlpha, tEcrPrg)
 TB_DEFINE_CLASS(tDrvPrgBravo, tEcrPrg)

@@ -5,7 +5,7 @@
 #include "model/EConvertError.h"
 #include "model/EcrDataLists.h"
 #include "model/tEcr.h"
-#include "store/SettingsFile.h"
+#include "store/settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -9,11 +9,11 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TSession.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/EUserAbort.h"
-#include "store/SettingsFile.h"
-#include "store/StorageGlobals.h"
-#include "store/TObjectDatabase.h"
-#include "store/TObjectStream.h"
+#include "platform/sys/EUserAbort.h"
+#include "store/settings/SettingsFile.h"
+#include "store/odb/StorageGlobals.h"
+#include "store/odb/TObjectDatabase.h"
+#include "store/streaming/TObjectStream.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -15,7 +15,7 @@
 #include "platform/engine/TTable.h"
 #include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/StorageGlobals.h"
+#include "store/odb/StorageGlobals.h"
 
 #include <QFile>
 

@@ -14,8 +14,8 @@
 #include "platform/engine/TTable.h"
 #include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/SettingsFile.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QFile>
 #include <QTimer>

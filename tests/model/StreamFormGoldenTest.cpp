@@ -8,10 +8,10 @@
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
-#include "store/TArray.h"
-#include "store/TObjectStream.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
+#include "store/containers/TArray.h"
+#include "store/streaming/TObjectStream.h"
 
 #include <gtest/gtest.h>
 #include <limits>

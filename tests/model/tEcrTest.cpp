@@ -7,10 +7,10 @@
 #include "model/EcrStreamForm.h"
 #include "model/tEcrSelection.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/CompareFuncRegistry.h"
-#include "store/TArray.h"
-#include "store/TMemoryStream.h"
-#include "store/TObjectStream.h"
+#include "store/containers/CompareFuncRegistry.h"
+#include "store/containers/TArray.h"
+#include "store/streaming/TMemoryStream.h"
+#include "store/streaming/TObjectStream.h"
 
 #include <gtest/gtest.h>
 

@@ -4,15 +4,15 @@
 #include "tCrsPollPrg.h"
 #include "tCrsPollRpt.h"
 
-#include "comm/TCommWorkFile.h"
-#include "comm/TSessionMsgEvent.h"
-#include "comm/TdmCommBase.h"
+#include "comm/crs/TCommWorkFile.h"
+#include "comm/crs/TSessionMsgEvent.h"
+#include "comm/crs/TdmCommBase.h"
 #include "comm/link/ComPortPaths.h"
 #include "comm/link/SclFiles.h"
 #include "crs3000/tEcrCrs3000.h"
 #include "model/tEcr.h"
 #include "platform/sys/Exception.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "PollOptions.h"
 #include "ProgressPrinter.h"
 
-#include "comm/SessionEnums.h"
-#include "comm/TProgressLines.h"
+#include "comm/crs/SessionEnums.h"
+#include "comm/crs/TProgressLines.h"
 #include "comm/link/TSclComPort.h"
 #include "model/tMachine.h"
 #include "platform/sys/Exception.h"

@@ -1,6 +1,6 @@
 #include "ProgressPrinter.h"
 
-#include "comm/TProgressLines.h"
+#include "comm/crs/TProgressLines.h"
 
 ProgressPrinter::ProgressPrinter(const TProgressLines& lines, std::FILE* out) : out_(out) {
   connect(&lines, &TProgressLines::LineAdded, this, &ProgressPrinter::Added);

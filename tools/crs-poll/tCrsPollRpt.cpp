@@ -2,10 +2,10 @@
 
 #include "tCrsPollPrg.h"
 
-#include "comm/CrsRptCodes.h"
+#include "comm/crs/CrsRptCodes.h"
 #include "model/EcrStreamForm.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
 
 #include <array>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "platform/serialdev/SerialDevice.h"
 #include "platform/sys/Exception.h"
-#include "store/SettingsFile.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 QString ComPortName(int number) { return QStringLiteral("COM%1").arg(number); }
 

@@ -13,8 +13,8 @@
 #include "programming/framework/tEcrPrgCrs3000MemAllocV225.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV302.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV402.h"
-#include "store/StreamErrors.h"
-#include "store/StreamRegistry.h"
+#include "store/streaming/StreamErrors.h"
+#include "store/streaming/StreamRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "crs-sim/SimFault.h"
 #include "platform/serialdev/TtyControl.h"
 #include "platform/sys/Folders.h"
-#include "store/SettingsFile.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QDir>
 #include <pty.h>

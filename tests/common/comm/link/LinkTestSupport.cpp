@@ -3,8 +3,8 @@
 #include "comm/link/SclFiles.h"
 #include "platform/serialdev/FakeSerialDevice.h"
 #include "platform/sys/Folders.h"
-#include "store/SettingsFile.h"
-#include "store/TUtRegIni.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QCoreApplication>
 #include <QDir>

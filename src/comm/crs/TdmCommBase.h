@@ -1,0 +1,147 @@
+#pragma once
+// The base of every register protocol module: one polling session owns one module through
+// its communication window, and the module speaks the register's protocol on the window's
+// com port. It holds what every protocol needs: the block timer and the three control-frame
+// packets, the current protocol step with its state and event, the last frame received, the
+// work file, the progress and trace output, and the end report of each transfer, which it
+// posts to the communication controller as a session message.
+//
+// A step is a member routine called with the current event (Msg) that moves State. Events
+// come from the packets and the block timer, always on the GUI thread; each handler first
+// pauses a moment and lets pending events run, so other sessions and windows keep going.
+// A transfer that has posted its end report ignores further events. An exception inside a
+// step ends the transfer as failed, with its message as a progress line. A step that is
+// waiting (its pauses let events run) goes no further when StopComm or ResetStep came
+// meanwhile, or when another event reached a step meanwhile: that step has taken the
+// transfer on (or ended it), so what the waiting one was about to send would be stale.
+#include "comm/crs/PollEnums.h"
+#include "comm/crs/SessionEnums.h"
+#include "comm/crs/TCommWorkFile.h"
+#include "comm/link/TSclCustomComPort.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+
+class QTimer;
+class TProgressLines;
+class TSclDataPacket;
+class tEcrPrg;
+class tEcrRpt;
+class tMachine;
+
+class TdmCommBase : public QObject {
+  Q_OBJECT
+public:
+  using TStep = void (TdmCommBase::*)();
+
+  explicit TdmCommBase(QObject* owner = nullptr);
+  ~TdmCommBase() override;
+
+  // Components.
+  QTimer* TmrBlock;
+  TSclDataPacket* scpEot;
+  TSclDataPacket* scpAck;
+  TSclDataPacket* scpNak;
+
+  // Fields.
+  PollMsg Msg = InitMsg;
+  PollState State = PollInit;
+  tMachine* Machine = nullptr; // the session's copy of the machine; not owned
+  QPointer<TSclCustomComPort> ComPort;
+  tEcrPrg* Prg = nullptr;
+  tEcrRpt* Rpt = nullptr;
+  TStep Step;
+  TProgressLines* Progress = nullptr; // the window's lines; not owned
+  QPointer<QObject> CtrlWnd;
+  int Slot = 0;
+  QByteArray RxBuf; // the last frame received
+  TCommWorkFile WorkFile;
+
+  // The transfers; nothing in the base.
+  virtual void ReceivePrg(tEcrPrg& prg);
+  virtual void SendPrg(tEcrPrg& prg);
+  virtual void PollRpt(tEcrRpt& rpt);
+  virtual void Logon();
+  virtual void LogonDone();
+  // Binds the module to the session: stores the five, binds the control packets to the port
+  // and sets the line (the machine's baud rate, 8 data bits, RTS handshake).
+  virtual void InitSession(tMachine* machine, TSclCustomComPort* comPort, int slot, QObject* ctrlWnd,
+                           TProgressLines* progress);
+  // Stops all protocol activity: no timer, no packets, and no handler from now on.
+  virtual void StopComm();
+
+Q_SIGNALS:
+  // The end report of a transfer, as it is posted to the controller.
+  void TransferEnded(tMpMessage message);
+
+public:
+
+  // The branches of performing an action, given the action's program or report (which
+  // carries only parameters): the driver's own object of the same class (program) or name
+  // (report) takes the parameters and is transferred. When the driver has none, the action
+  // fails at once with a progress line.
+  void PerformPrgActn(const tEcrPrg& actnPrg, bool send);
+  void PerformRptActn(const tEcrRpt& actnRpt);
+  // Fails the action at once: the line, then the end report MpmFailed.
+  void ActnUnavailable(const QString& line);
+
+  void ResetStep();
+  // Feeds an event to the current step as a packet would (the window's line errors).
+  void DoPollMsg(PollMsg msg);
+  // True from the start of a transfer until its end report.
+  bool Busy() const { return busy_; }
+  int BlkCount() const { return WorkFile.BlkCount(); }
+
+  // Progress and trace.
+  void LogLine(const QString& text);
+  void AddStatusLine(const QString& text, bool blankAfter);
+  void ShowStatusMsg(const QString& text);
+  void TraceMark(const QString& text);
+
+  // The work file: created with the frame in RxBuf, appended to, its count written.
+  void CreateWorkFile();
+  void AppendBlock();
+  void WriteBlockCount();
+
+protected:
+  void IdleStep() {}
+  void CallStep() { (this->*Step)(); }
+  // A transfer starts: its events reach the steps until EndTransfer.
+  void BeginTransfer();
+  // Starts a transfer with its first step, in PollInit with InitMsg.
+  void StartTransfer(TStep step);
+  // Posts the end report and lets the finished transfer ignore further events.
+  void EndTransfer(tMpMessage message);
+  // A step raised: the message as a line, the transfer failed.
+  virtual void AbortTransfer(const QString& message);
+  // Waits, letting events run meanwhile; Pump only runs the events waiting now. When the
+  // transfer was stopped or another step ran meanwhile, the step that waited is left
+  // (nothing more is sent).
+  void Wait(int ms);
+  void Pump();
+  // A packet's event: a moment's pause, pending events, then the step with msg.
+  void Deliver(PollMsg msg);
+
+private:
+  void SetUpControlPacket(TSclDataPacket* packet, const char* name, char code);
+  void Settle();
+  void TmrBlockTimer();
+  void RunStep();
+
+  // Thrown out of a wait after which the step has nothing left to do, and caught where the
+  // step was called; not an error, so no handler of the system's exceptions inside a step
+  // catches it.
+  struct StepOvertaken {};
+  struct Mark {
+    quint64 stops;
+    quint64 stepsRun;
+  };
+  Mark Here() const { return {stops_, stepsRun_}; }
+  void LeaveIfOvertaken(Mark before) const;
+
+  bool busy_ = false;
+  quint64 stops_ = 0;    // StopComm and ResetStep calls so far
+  int delivering_ = 0;   // packet events in progress
+  quint64 stepsRun_ = 0; // events handed to a step so far
+};

@@ -1,0 +1,201 @@
+// What every protocol module does: the line it sets, the work file, the progress lines,
+// the actions it performs, and a finished transfer that stays finished.
+#include "ProtoFixture.h"
+#include "ProtoStandIns.h"
+
+#include "comm/crs/TCommWorkFile.h"
+#include "crs-sim/SimFault.h"
+#include "model/EInOutError.h"
+#include "model/EcrErrors.h"
+#include "model/ModelFixture.h"
+#include "model/tEcrPrg.h"
+#include "programming/framework/tEcrPrgCrs3000MemAllocV302.h"
+#include "store/streaming/StreamRegistry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+// A driver of any model name.
+class tModelDriver : public tEcr {
+public:
+  explicit tModelDriver(QString model) : tEcr(TBlank{}), model_(std::move(model)) { Create(nullptr); }
+  QString GetModelName() const override { return model_; }
+
+private:
+  QString model_;
+};
+
+class ModuleBase : public ProtoFixture {
+protected:
+  QString WorkFilePath(int slot) const { return work.filePath(TCommWorkFile::FileName(slot)); }
+  QByteArray WorkFileBytes(int slot) const {
+    QFile file(WorkFilePath(slot));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+};
+} // namespace
+
+TEST(ModuleLine, EightDataBitsRtsHandshakeAndParityByModel) {
+  for (const char* model : {"Ma1535", "3000", "Ma15350"}) {
+    tMachine machine;
+    machine.BaudRate = 19200;
+    machine.SetEcr(std::make_unique<tModelDriver>(QString::fromLatin1(model)));
+    TSclComPort port;
+    port.SetDataBits(7);
+    port.SetParity(pEven);
+    TdmCommCrs module;
+    module.InitSession(&machine, &port, 1, nullptr, nullptr);
+    EXPECT_EQ(port.Baud(), 19200);
+    EXPECT_EQ(port.DataBits(), 8);
+    EXPECT_EQ(port.Parity(), QLatin1String(model) == QLatin1String("Ma1535") ? pOdd : pNone) << model;
+    EXPECT_EQ(port.HWFlowOptions(), THWFlowOptions(hwfUseRTS));
+  }
+}
+
+TEST(ModuleWorkFile, OneFilePerSlot) {
+  const QString app = QCoreApplication::applicationName();
+  EXPECT_EQ(TCommWorkFile::FileName(3), app + "WORKFILE3.ECR");
+  EXPECT_EQ(TCommWorkFile::FileName(4), app + "WORKFILE4.ECR");
+  EXPECT_EQ(TCommWorkFile::FileName(128), app + "WORKFILE128.ECR");
+}
+
+// The work file is a block file the model reads back; a frame longer than a block is
+// refused when it comes, not when the file is read.
+TEST(ModuleWorkFile, BlocksReadBackInOrderAndAnOversizedFrameIsRefused) {
+  QTemporaryDir folder;
+  TCommWorkFile::SetFolder(folder.path());
+  TCommWorkFile file;
+  file.Bind(5);
+  file.Create(QByteArray("first"));
+  file.Append(QByteArray(kEcrBlockSize, 'x'));
+  EXPECT_THROW(file.Append(QByteArray(kEcrBlockSize + 1, 'y')), ERangeError);
+  file.WriteBlockCount();
+  file.Close();
+  EXPECT_THROW(file.Append(QByteArray("late")), EInOutError);
+  TCommWorkFile::SetFolder(QString());
+  qint32 count = 0;
+  EXPECT_EQ(Blocks(folder.filePath(TCommWorkFile::FileName(5)), &count),
+            (QList<QByteArray>{QByteArray("first"), QByteArray(kEcrBlockSize, 'x')}));
+  EXPECT_EQ(count, 2);
+}
+
+TEST_F(ModuleBase, TheNextTransferOfTheSlotRewritesItsWorkFile) {
+  sim.SetProgram(20, {QByteArray("\0\0", 2), QByteArray("\0\0", 2), QByteArray("\0\0", 2)});
+  auto prg = tEcrFnct::New<ProtoStandIns::tProtoPrg>(&Driver());
+  ASSERT_EQ(Run([&] { module->ReceivePrg(*prg); }), MpmSuccessfull);
+  EXPECT_EQ(WorkFileBytes(kSlot).left(4), QByteArray("\x03\0\0\0", 4));
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  const QByteArray bytes = WorkFileBytes(kSlot);
+  EXPECT_EQ(bytes.left(4), QByteArray("\x01\0\0\0", 4));
+  EXPECT_EQ(bytes.size(), 4 + 4 + 6 + 42) << "one stored frame of the 42-byte block";
+}
+
+TEST_F(ModuleBase, LettersGoOnTheLastLine) {
+  module->LogLine(QStringLiteral("Reading"));
+  module->ShowStatusMsg(QStringLiteral("A"));
+  module->AddStatusLine(QStringLiteral("Next"), true);
+  module->ShowStatusMsg(QStringLiteral("P"));
+  EXPECT_EQ(Lines(), QStringList({T + "Reading" + "A", T + "Next", "P"}));
+}
+
+TEST_F(ModuleBase, AReportTheDriverLacksFailsAtOnceWithoutACommand) {
+  auto rpt = NewRpt<ProtoStandIns::JournalRpt>();
+  EXPECT_EQ(Run([&] { module->PerformRptActn(*rpt); }, 200), MpmFailed);
+  EXPECT_TRUE(Wire().isEmpty());
+  EXPECT_EQ(Lines(), QStringList({T + "Report not available for this register: Journal", ""}));
+}
+
+TEST_F(ModuleBase, AProgramTheDriverLacksFailsAtOnceWithoutACommand) {
+  auto prg = tEcrFnct::New<ProtoStandIns::tProtoPrg>(nullptr);
+  EXPECT_EQ(Run([&] { module->PerformPrgActn(*prg, true); }, 200), MpmFailed);
+  EXPECT_TRUE(Wire().isEmpty());
+  EXPECT_EQ(Lines(), QStringList({T + "Program not available for this register: Test Table", ""}));
+}
+
+TEST_F(ModuleBase, AProgramActionTransfersTheDriversOwnProgramWithTheActionsParameters) {
+  tEcrPrg* own = Driver().FindPrgByClass(QStringLiteral("tEcrPrgCrs3000MemAllocV302"));
+  ASSERT_NE(own, nullptr) << "the 3.02 driver lists its memory allocation";
+  auto action = tEcrFnct::New<tEcrPrgCrs3000MemAllocV302>(nullptr);
+  action->SetIntParam(2, 7);
+  action->SetCompParam(9, 123456789012LL);
+  EXPECT_EQ(Run([&] { module->PerformPrgActn(*action, false); }), MpmSuccessfull);
+  EXPECT_EQ(Wire().first(), "> CMD E0 0E 0001 0124");
+  EXPECT_EQ(module->Prg, own);
+  EXPECT_EQ(own->GetIntParam(2), 7);
+  EXPECT_EQ(own->GetCompParamValue(9), 123456789012LL);
+}
+
+TEST_F(ModuleBase, AFinishedTransferIgnoresLateEvents) {
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  const QStringList lines = Lines();
+  receiver.messages.clear();
+  for (PollMsg late : {CommErr, GotEot, TimeOut, GotBlock}) module->DoPollMsg(late);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(receiver.messages.isEmpty()) << "no second end report";
+  EXPECT_EQ(Lines(), lines);
+  EXPECT_FALSE(module->Busy());
+}
+
+TEST_F(ModuleBase, ALineErrorWhileWaitingKeepsTheTimerGoing) {
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0")));
+  const tMpMessage end = Run([&] {
+    module->Logon();
+    module->DoPollMsg(CommErr);
+  });
+  EXPECT_EQ(end, MpmSuccessfull);
+  EXPECT_EQ(Wire(), QStringList({"> CMD E0 0E 0001 0124", "> CMD E0 0E 0001 0124", "< BLK 0", "> ACK", "< EOT"}));
+  EXPECT_EQ(Lines()[1], "TP[1] E");
+}
+
+TEST_F(ModuleBase, StopCommEndsAllActivity) {
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:forever")));
+  module->Logon();
+  module->StopComm();
+  WaitFor([] { return false; }, 600);
+  EXPECT_EQ(Wire(), QStringList({"> CMD E0 0E 0001 0124"})) << "no time-out, no second command";
+  EXPECT_TRUE(receiver.messages.isEmpty());
+}
+
+TEST_F(ModuleBase, AStepThatRaisesFailsTheTransferWithItsMessage) {
+  TCommWorkFile::SetFolder(work.filePath(QStringLiteral("missing/folder")));
+  EXPECT_EQ(Run([&] { module->Logon(); }), MpmFailed);
+  ASSERT_GE(Lines().size(), 3);
+  EXPECT_TRUE(Lines()[2].startsWith(T + "Cannot create the work file")) << Lines()[2].toStdString();
+  EXPECT_EQ(Lines().last(), "F") << "the transfer's own end";
+}
+
+TEST_F(ModuleBase, TheWorkFolderAsSetWhenATransferStarts) {
+  const QString later = work.filePath(QStringLiteral("later"));
+  ASSERT_TRUE(QDir().mkpath(later));
+  TCommWorkFile::SetFolder(later);
+  auto prg = tEcrFnct::New<ProtoStandIns::tProtoPrg>(&Driver());
+  prg->Fill({"ONE"});
+  ASSERT_EQ(Run([&] { module->SendPrg(*prg); }), MpmSuccessfull);
+  EXPECT_TRUE(QFile::exists(later + "/" + TCommWorkFile::FileName(kSlot)));
+  QFile::remove(later + "/" + TCommWorkFile::FileName(kSlot));
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  EXPECT_TRUE(QFile::exists(later + "/" + TCommWorkFile::FileName(kSlot)));
+  EXPECT_FALSE(QFile::exists(WorkFilePath(kSlot)));
+}
+
+// "Cancel All" while a step pauses before its NAK: the step goes no further.
+TEST_F(ModuleBase, StopCommDuringAPauseSendsNothingMore) {
+  SetMs("crs.badCrcWaitMs", 300);
+  sim.AddFault(SimFault::Parse(QStringLiteral("badcrc:cmd=E0")));
+  QTimer::singleShot(100, module.get(), [&] { module->StopComm(); });
+  module->Logon();
+  WaitFor([] { return false; }, 600);
+  EXPECT_EQ(Wire(), QStringList({"> CMD E0 0E 0001 0124", "< BAD BLK 0"}));
+  EXPECT_TRUE(receiver.messages.isEmpty());
+  EXPECT_FALSE(module->Busy());
+}
+
+TEST_F(ModuleBase, TheEndReportIsAlsoASignal) {
+  QList<tMpMessage> ended;
+  QObject::connect(module.get(), &TdmCommBase::TransferEnded, [&](tMpMessage m) { ended.append(m); });
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  EXPECT_EQ(ended, QList<tMpMessage>{MpmSuccessfull});
+}
