@@ -6,6 +6,7 @@
 // Each folder is set up before timing: its tables made, the full folder filled in one
 // transaction, and one save made in each (so the report table's backup copy exists and
 // the table of stored polls is open, as in a program that has saved before).
+#include "BenchWorkFile.h"
 #include "crs3000/tEcrRptCrs3000.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
@@ -27,6 +28,8 @@
 #include <vector>
 
 namespace {
+using namespace BenchWorkFile;
+
 constexpr int kStoredPolls = 100000;
 constexpr int kRecords = 20;
 constexpr int kRecordSize = 20;
@@ -59,31 +62,8 @@ public:
 };
 TB_DEFINE_CLASS(tBenchHistoryDecoder, tEcrRptCrs3000)
 
-QByteArray Bcd(qint64 value, int width) {
-  QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
-  digits = digits.right(2 * width - 1) + 'C';
-  QByteArray bytes;
-  for (int i = 0; i < width; ++i) {
-    auto nibble = [](char c) { return c == 'C' ? 0xC : c - '0'; };
-    bytes += char((nibble(digits[2 * i]) << 4) | nibble(digits[2 * i + 1]));
-  }
-  return bytes;
-}
-
-QByteArray Framed(const QByteArray& data, int number) {
-  return QByteArray("\x10\x02", 2) + char(number) + char(0) + data + QByteArray("\x10\x03\x00\x00", 4);
-}
-
-void AddBlock(QByteArray& file, const QByteArray& block) {
-  char length[4];
-  qToLittleEndian<qint32>(qint32(block.size()), length);
-  file += QByteArray(length, 4) + block;
-}
-
 QByteArray WorkFile() {
-  QByteArray file(4, '\0');
-  qToLittleEndian<qint32>(2, file.data());
-  AddBlock(file, Framed(QByteArray(1, '\0') + "X\x01\x03\x04\x26\x00\x1C\x00\x01\x00\x00" + QByteArray(24, '\0'), 1));
+  QByteArray file = WithHeader(2);
   QByteArray data;
   for (int n = 0; n < kRecords; ++n)
     data += Bcd(n * 7 % 100000, 6) + Bcd(n % 1000, 5) + QByteArray("ITEM").append(QByteArray::number(n).rightJustified(5, '0'));

@@ -7,6 +7,7 @@
 //
 // The pause between blocks (a yield for the windows, "BlockPause") is set to 0 here: it
 // is waiting, not work.
+#include "BenchWorkFile.h"
 #include "crs3000/tEcrRptCrs3000.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
@@ -28,6 +29,8 @@
 #include <stdexcept>
 
 namespace {
+using namespace BenchWorkFile;
+
 constexpr int kRecords = 10000;
 constexpr int kPerBlock = 200;
 constexpr int kRecordSize = 20;
@@ -62,36 +65,13 @@ public:
 };
 TB_DEFINE_CLASS(tBenchPluDecoder, tEcrRptCrs3000)
 
-QByteArray Bcd(qint64 value, int width, bool isSigned) {
-  QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
-  if (isSigned) digits = digits.right(2 * width - 1) + 'C';
-  QByteArray bytes;
-  for (int i = 0; i < width; ++i) {
-    auto nibble = [](char c) { return c == 'C' ? 0xC : c - '0'; };
-    bytes += char((nibble(digits[2 * i]) << 4) | nibble(digits[2 * i + 1]));
-  }
-  return bytes;
-}
-
-QByteArray Framed(const QByteArray& data, int number) {
-  return QByteArray("\x10\x02", 2) + char(number) + char(0) + data + QByteArray("\x10\x03\x00\x00", 4);
-}
-
-void AddBlock(QByteArray& file, const QByteArray& block) {
-  char length[4];
-  qToLittleEndian<qint32>(qint32(block.size()), length);
-  file += QByteArray(length, 4) + block;
-}
-
 QByteArray WorkFile() {
-  QByteArray file(4, '\0');
-  qToLittleEndian<qint32>(1 + kRecords / kPerBlock, file.data());
-  AddBlock(file, Framed(QByteArray(1, '\0') + "X\x01\x03\x04\x26\x00\x1C\x00\x01\x00\x00" + QByteArray(24, '\0'), 1));
+  QByteArray file = WithHeader(1 + kRecords / kPerBlock);
   for (int block = 0; block < kRecords / kPerBlock; ++block) {
     QByteArray data;
     for (int i = 0; i < kPerBlock; ++i) {
       const int n = block * kPerBlock + i;
-      data += Bcd(n * 7 % 100000, 6, true) + Bcd(n % 1000, 5, true) + QByteArray("ITEM").append(QByteArray::number(n).rightJustified(5, '0'));
+      data += Bcd(n * 7 % 100000, 6) + Bcd(n % 1000, 5) + QByteArray("ITEM").append(QByteArray::number(n).rightJustified(5, '0'));
     }
     AddBlock(file, Framed(data, block + 2));
   }
