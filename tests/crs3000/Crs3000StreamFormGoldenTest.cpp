@@ -1,6 +1,7 @@
 // The stored forms of the CRS drivers, programs and reports, held to the byte against
 // expected streams composed by hand from their layouts, and read back from those bytes.
 #include "model/StreamBytes.h"
+#include "model/StreamedObjects.h"
 
 #include "crs3000/tEcrCrs2000.h"
 #include "crs3000/tEcrRptCrs3000.h"
@@ -13,6 +14,9 @@
 using namespace StreamBytes;
 
 namespace {
+using StreamedObjects::ReadAll;
+using StreamedObjects::Written;
+
 // A CRS 3000 report as a decoder class makes it, with the register range the base sets up.
 class tGoldRptCrs3000 final : public tEcrRptCrs3000 {
   TB_OBJECT(tGoldRptCrs3000)
@@ -31,22 +35,7 @@ namespace {
 
 std::string HexText(const QByteArray& bytes) { return bytes.toHex(' ').toUpper().toStdString(); }
 
-QByteArray Written(const TObject* obj) {
-  TObjectStream stream;
-  stream.WriteObject(obj);
-  return stream.Stream().Bytes();
-}
 
-template <class T> std::unique_ptr<T> ReadAll(const QByteArray& bytes) {
-  TObjectStream stream(std::make_unique<TMemoryStream>(bytes));
-  stream.Rewind();
-  std::unique_ptr<TObject> obj = stream.ReadObject();
-  EXPECT_EQ(stream.Stream().Position(), bytes.size()) << "bytes left unread";
-  auto* typed = dynamic_cast<T*>(obj.get());
-  if (!typed) return nullptr;
-  (void)obj.release();
-  return std::unique_ptr<T>(typed);
-}
 } // namespace
 
 TEST(Crs3000StreamFormGolden, TheModel2000IsStoredWithTwoEmptyArrays) {

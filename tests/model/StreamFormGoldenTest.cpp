@@ -2,6 +2,7 @@
 // against expected streams composed by hand from their layouts, and those same bytes read
 // back into objects.
 #include "model/StreamBytes.h"
+#include "model/StreamedObjects.h"
 
 #include "model/EcrStreamForm.h"
 #include "model/tEcr.h"
@@ -19,6 +20,9 @@
 using namespace StreamBytes;
 
 namespace {
+using StreamedObjects::ReadAll;
+using StreamedObjects::Written;
+
 class tGoldPrgAlpha final : public tEcrPrg {
   TB_OBJECT(tGoldPrgAlpha)
 public:
@@ -88,23 +92,7 @@ namespace {
   return true;
 }();
 
-QByteArray Written(const TObject* obj) {
-  TObjectStream stream;
-  stream.WriteObject(obj);
-  return stream.Stream().Bytes();
-}
 
-// The object the bytes hold, of the class T; the bytes must be read to their end.
-template <class T> std::unique_ptr<T> ReadAll(const QByteArray& bytes) {
-  TObjectStream stream(std::make_unique<TMemoryStream>(bytes));
-  stream.Rewind();
-  std::unique_ptr<TObject> obj = stream.ReadObject();
-  EXPECT_EQ(stream.Stream().Position(), bytes.size()) << "bytes left unread";
-  auto* typed = dynamic_cast<T*>(obj.get());
-  if (!typed) return nullptr;
-  (void)obj.release();
-  return std::unique_ptr<T>(typed);
-}
 
 std::string HexText(const QByteArray& bytes) { return bytes.toHex(' ').toUpper().toStdString(); }
 
