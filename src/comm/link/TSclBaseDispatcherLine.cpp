@@ -207,15 +207,16 @@ int TSclBaseDispatcher::TakeLineError() {
   static constexpr struct {
     uint32_t bit;
     int code;
-  } kOrder[] = {{SerialDevice::ErrRxOver, 1}, {SerialDevice::ErrOverrun, 2}, {SerialDevice::ErrParity, 3},
-                {SerialDevice::ErrFrame, 4}, {SerialDevice::ErrBreak, 9}};
+  } kOrder[] = {{SerialDevice::ErrRxOver, leRxOverflow}, {SerialDevice::ErrOverrun, leOverrun},
+                {SerialDevice::ErrParity, leParity},     {SerialDevice::ErrFrame, leFraming},
+                {SerialDevice::ErrBreak, leBreak}};
   constexpr uint32_t kTaken = SerialDevice::ErrAll & ~uint32_t(SerialDevice::ErrBreak);
   for (const auto& e : kOrder) {
     if (!(pendingErrors_ & e.bit)) continue;
     pendingErrors_ &= ~kTaken; // the break stays until TakeBreak
     return e.code;
   }
-  return 0;
+  return leNone;
 }
 
 bool TSclBaseDispatcher::TakeBreak() {

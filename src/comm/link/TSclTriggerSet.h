@@ -42,6 +42,16 @@ enum TSclModemStatus : int {
 // The line-status values a line-status trigger is armed with.
 enum TSclLineStatus : int { lnOverrun = 1, lnParity = 2, lnFraming = 4, lnBreak = 8 };
 
+// The codes a line-error event carries (TakeLineError), most important first.
+enum TSclLineErrorCode : int {
+  leNone = 0,
+  leRxOverflow = 1,
+  leOverrun = 2,
+  leParity = 3,
+  leFraming = 4,
+  leBreak = 9,
+};
+
 struct TSclStatusTrigger {
   int32_t Handle = 0;
   int32_t Kind = 0; // a TSclStatusKind, or 0
