@@ -2,14 +2,22 @@
 
 #include "crs-sim/SimCrc.h"
 
+#include <cstring>
+
 namespace SimFraming {
 
+// Both go a run at a time, from one DLE to the next, so a 4 KB block costs a few copies.
 QByteArray Stuff(const QByteArray& body) {
   QByteArray out;
   out.reserve(body.size() + 8);
-  for (char c : body) {
-    if (static_cast<quint8>(c) == DLE) out.append(char(DLE));
-    out.append(c);
+  const char* p = body.constData();
+  const char* const end = p + body.size();
+  while (p < end) {
+    const char* dle = static_cast<const char*>(std::memchr(p, DLE, size_t(end - p)));
+    const char* stop = dle ? dle + 1 : end;
+    out.append(p, stop - p);
+    if (dle) out.append(char(DLE));
+    p = stop;
   }
   return out;
 }
@@ -17,11 +25,14 @@ QByteArray Stuff(const QByteArray& body) {
 QByteArray Unstuff(const QByteArray& stuffed) {
   QByteArray out;
   out.reserve(stuffed.size());
-  for (qsizetype i = 0; i < stuffed.size(); ++i) {
-    out.append(stuffed[i]);
-    if (static_cast<quint8>(stuffed[i]) == DLE && i + 1 < stuffed.size() &&
-        static_cast<quint8>(stuffed[i + 1]) == DLE)
-      ++i;
+  const char* p = stuffed.constData();
+  const char* const end = p + stuffed.size();
+  while (p < end) {
+    const char* dle = static_cast<const char*>(std::memchr(p, DLE, size_t(end - p)));
+    const char* stop = dle ? dle + 1 : end;
+    out.append(p, stop - p);
+    if (dle && stop < end && quint8(*stop) == DLE) ++stop; // the pair's second byte
+    p = stop;
   }
   return out;
 }
