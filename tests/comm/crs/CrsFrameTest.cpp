@@ -62,6 +62,18 @@ TEST(CrsCrc, SkippingDlesAgreesWithTheSumByteAtATimeAtEveryPlaceADleCanStand) {
               CrcByteAtATime(b))
         << bytes;
   }
+  // Every length up to a few eight-byte steps and a block's worth, DLEs scattered at random.
+  QRandomGenerator random(7);
+  for (int length : {1, 7, 8, 9, 15, 16, 17, 23, 4090}) {
+    QByteArray b(length, '\0');
+    for (char& c : b) c = random.bounded(8) == 0 ? char(0x10) : char(random.bounded(256));
+    EXPECT_EQ(CrsCrc::CrcBlock(reinterpret_cast<const std::uint8_t*>(b.constData()), size_t(b.size()), true),
+              CrcByteAtATime(b))
+        << length;
+    EXPECT_EQ(CrsCrc::CrcBlock(reinterpret_cast<const std::uint8_t*>(b.constData()), size_t(b.size()), false),
+              SimCrc::Of(b))
+        << length;
+  }
 }
 
 // The frames every register understands, byte for byte.
