@@ -196,11 +196,14 @@ double Mean(const std::vector<double>& values) {
   return values.empty() ? 0 : sum / double(values.size());
 }
 
-double Median(std::vector<double> values) {
+// The value below which the given share of the values lie (0.5: the median).
+double Quantile(std::vector<double> values, double share) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return values[std::min(values.size() - 1, size_t(double(values.size()) * share))];
 }
+
+double Median(std::vector<double> values) { return Quantile(std::move(values), 0.5); }
 
 // A pseudo-terminal pair with its slave side raw.
 bool OpenRawPty(int& master, int& slave) {
@@ -332,6 +335,7 @@ void Unpaced(benchmark::State& state) {
   // A mean far above the median: a few blocks waited long (on a busy machine, mostly for
   // a processor).
   state.counters["ack_turnaround_mean_us"] = Mean(systemMs) * 1000;
+  state.counters["ack_turnaround_p90_us"] = Quantile(systemMs, 0.9) * 1000;
 }
 
 // The per-block turnaround with the protocol's own intervals: the wait before each ACK

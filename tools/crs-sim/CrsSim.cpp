@@ -198,7 +198,8 @@ void CrsSim::Act(const SimReaction& reaction) {
   if (reaction.cancelTimer) line_->CancelTimer();
   if (reaction.armTimerMs >= 0) line_->ArmTimer(reaction.armTimerMs);
   for (const SimOutput& out : reaction.out) {
-    const SimTranscriptEntry& entry = Append(SimTranscriptEntry::Sending(out.wire, out.note));
+    const SimTranscriptEntry& entry = Append(out.body ? SimTranscriptEntry::Sending(out.wire, out.note, *out.body, out.crcOk)
+                                                      : SimTranscriptEntry::Sending(out.wire, out.note));
     line_->Queue(entry.index, out.wire);
   }
 }

@@ -5,9 +5,15 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 struct SimOutput {
   QByteArray wire;
   QString note;
+  // A data frame the register made itself: its body and whether its CRC is right, so the
+  // transcript need not take the frame apart again. Unset: they come from the bytes.
+  std::optional<QByteArray> body;
+  bool crcOk = true;
 };
 
 struct SimReaction {

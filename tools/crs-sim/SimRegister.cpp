@@ -272,6 +272,8 @@ void SimRegister::Emit(const Answer& answer, SimReaction& r) {
   if (answer.kind == SimWireFrame::Data) {
     const bool bad = Take(SimFaultKind::BadCrc, answer.frame);
     out.wire = DataFrame(answer.body, bad);
+    out.body = answer.body;
+    out.crcOk = !bad;
     if (bad) out.note += QStringLiteral(" (fault: bad CRC)");
   } else {
     const quint8 code = answer.kind == SimWireFrame::Ack ? ACK : answer.kind == SimWireFrame::Nak ? NAK : EOT;

@@ -38,3 +38,15 @@ SimTranscriptEntry SimTranscriptEntry::Sending(const QByteArray& wire, const QSt
   }
   return e;
 }
+
+SimTranscriptEntry SimTranscriptEntry::Sending(const QByteArray& wire, const QString& note, const QByteArray& body,
+                                               bool crcOk) {
+  SimTranscriptEntry e;
+  e.sent = true;
+  e.kind = SimWireFrame::Data;
+  e.wire = wire;
+  e.body = body;
+  e.crcOk = crcOk;
+  e.note = note;
+  return e;
+}

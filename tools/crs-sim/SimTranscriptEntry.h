@@ -24,4 +24,6 @@ struct SimTranscriptEntry {
   static SimTranscriptEntry Received(const SimWireFrame& frame);
   // A frame the register is about to send; its kind and body come from its bytes.
   static SimTranscriptEntry Sending(const QByteArray& wire, const QString& note);
+  // The same for a frame whose body and CRC verdict the register already knows.
+  static SimTranscriptEntry Sending(const QByteArray& wire, const QString& note, const QByteArray& body, bool crcOk);
 };

@@ -206,6 +206,8 @@ void TdmCommBase::TraceMark(const QString& text) {
   if (ComPort && ComPort->Open()) ComPort->AddLogMark(text);
 }
 
+bool TdmCommBase::Tracing() const { return ComPort && ComPort->Open() && ComPort->Logging() == tlOn; }
+
 void TdmCommBase::CreateWorkFile() { WorkFile.Create(RxBuf); }
 void TdmCommBase::AppendBlock() { WorkFile.Append(RxBuf); }
 void TdmCommBase::WriteBlockCount() { WorkFile.WriteBlockCount(); }

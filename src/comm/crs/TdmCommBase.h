@@ -98,6 +98,8 @@ public:
   void AddStatusLine(const QString& text, bool blankAfter);
   void ShowStatusMsg(const QString& text);
   void TraceMark(const QString& text);
+  // True while the port keeps a trace: a mark made on every step is only built then.
+  bool Tracing() const;
 
   // The work file: created with the frame in RxBuf, appended to, its count written.
   void CreateWorkFile();

@@ -38,6 +38,44 @@ TEST(CrsCrc, SkippingDoubledDlesGivesTheCrcOfThePlainBodyAndEtx) {
             SimCrc::Of(plain));
 }
 
+// The sum a byte at a time, as the link defines it: the first DLE of each pair (or a lone
+// one) is left out and the byte after it is taken whatever it is.
+std::uint16_t CrcByteAtATime(const QByteArray& bytes) {
+  std::uint16_t crc = 0;
+  bool skipped = false;
+  for (char c : bytes) {
+    if (quint8(c) == 0x10 && !skipped) {
+      skipped = true;
+      continue;
+    }
+    skipped = false;
+    CrsCrc::CrcByte(quint8(c), crc);
+  }
+  return crc;
+}
+
+TEST(CrsCrc, SkippingDlesAgreesWithTheSumByteAtATimeAtEveryPlaceADleCanStand) {
+  for (const char* bytes : {"", "10", "41", "10 10", "10 41", "41 10", "10 10 10", "10 10 10 10 41", "41 10 42 10 10 43 10",
+                            "10 10 41 42 43 10", "41 42 43 44 45 46 47 48 10 10 49 10"}) {
+    const QByteArray b = TestSupport::Hex(bytes);
+    EXPECT_EQ(CrsCrc::CrcBlock(reinterpret_cast<const std::uint8_t*>(b.constData()), size_t(b.size()), true),
+              CrcByteAtATime(b))
+        << bytes;
+  }
+  // Every length up to a few eight-byte steps and a block's worth, DLEs scattered at random.
+  QRandomGenerator random(7);
+  for (int length : {1, 7, 8, 9, 15, 16, 17, 23, 4090}) {
+    QByteArray b(length, '\0');
+    for (char& c : b) c = random.bounded(8) == 0 ? char(0x10) : char(random.bounded(256));
+    EXPECT_EQ(CrsCrc::CrcBlock(reinterpret_cast<const std::uint8_t*>(b.constData()), size_t(b.size()), true),
+              CrcByteAtATime(b))
+        << length;
+    EXPECT_EQ(CrsCrc::CrcBlock(reinterpret_cast<const std::uint8_t*>(b.constData()), size_t(b.size()), false),
+              SimCrc::Of(b))
+        << length;
+  }
+}
+
 // The frames every register understands, byte for byte.
 TEST(CrsFrames, KnownCommandFrames) {
   struct Known {
@@ -98,8 +136,19 @@ TEST(CrsFrames, ACrcByteOfDleIsSentOnceAndKeptOnReceipt) {
 }
 
 TEST(CrsFrames, UnstuffingTakesPairsFromTheFront) {
-  const CrsFrame::Bytes received = B(TestSupport::Hex("10 02 00 01 10 10 10 10 10 10 41 10 03 AA BB"));
-  EXPECT_EQ(HexOf(CrsFrame::Unstuff(received.data(), received.size())), HexOf("10 02 00 01 10 10 10 41 10 03 AA BB"));
+  struct Case {
+    const char *received, *plain;
+  } cases[] = {
+      {"10 02 00 01 10 10 10 10 10 10 41 10 03 AA BB", "10 02 00 01 10 10 10 41 10 03 AA BB"},
+      {"10 02 10 10 10 41 10 03 AA BB", "10 02 10 10 41 10 03 AA BB"}, // a lone DLE after a pair stays
+      {"10 02 41 10 10 10 03 AA BB", "10 02 41 10 10 03 AA BB"},      // and so does one right before DLE ETX
+      {"10 02 10 10 10 03 AA BB", "10 02 10 10 03 AA BB"},
+      {"10 02 41 42 10 03 AA BB", "10 02 41 42 10 03 AA BB"},
+  };
+  for (const Case& c : cases) {
+    const CrsFrame::Bytes received = B(TestSupport::Hex(c.received));
+    EXPECT_EQ(HexOf(CrsFrame::Unstuff(received.data(), received.size())), HexOf(c.plain)) << c.received;
+  }
 }
 
 TEST(CrsFrames, AWrongCrcLeavesTheFrameAsReceived) {

@@ -40,6 +40,19 @@ TEST(SimCrc, CatalogueCheckValue) {
   EXPECT_EQ(SimCrc::Of(QByteArray()), 0x0000);
 }
 
+// The sum of many bytes at a time agrees with the rule a byte at a time, from any start value.
+TEST(SimCrc, AWholeFrameSumsAsByteByByte) {
+  std::mt19937 random(11);
+  for (int length : {1, 7, 8, 9, 16, 17, 4090})
+    for (quint16 start : {quint16(0), quint16(0x1234)}) {
+      QByteArray bytes(length, '\0');
+      for (char& c : bytes) c = char(random() & 0xFF);
+      quint16 expected = start;
+      for (char c : bytes) expected = SimCrc::Step(expected, quint8(c));
+      EXPECT_EQ(SimCrc::Of(bytes, start), expected) << length;
+    }
+}
+
 TEST(SimFraming, CommandFramesByteForByte) {
   struct Case {
     const char* name;
