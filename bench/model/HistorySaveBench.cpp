@@ -7,6 +7,7 @@
 // transaction, and one save made in each (so the report table's backup copy exists and
 // the table of stored polls is open, as in a program that has saved before).
 #include "BenchWorkFile.h"
+#include "tBenchPluReport.h"
 #include "crs3000/tEcrRptCrs3000.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
@@ -32,36 +33,9 @@ using namespace BenchWorkFile;
 
 constexpr int kStoredPolls = 100000;
 constexpr int kRecords = 20;
-constexpr int kRecordSize = 20;
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
 
 // 20-byte records: a 6-byte total, a 5-byte count and 9 characters of name.
-class tBenchHistoryDecoder : public tEcrRptCrs3000 {
-  TB_OBJECT(tBenchHistoryDecoder)
-public:
-  explicit tBenchHistoryDecoder(TBlank blank) : tEcrRptCrs3000(blank) {}
-  QString GetRptName() const override { return QStringLiteral("PLU"); }
-  int GetPrgRecSize() const override { return kRecordSize; }
-  int GetRecsInBlk() const override { return kRecords; }
-  std::optional<TTableDef> DescribeTable() const override {
-    TTableDef def{QStringLiteral("tBenchHistoryDecoder"), {}, {}};
-    def.fields = {{QStringLiteral("Poll Id"), TFieldType::Long},
-                  {QStringLiteral("Memory Number"), TFieldType::Long},
-                  {QStringLiteral("Name"), TFieldType::Alpha, 12}};
-    AddTotalizerDefs(def.fields, QStringLiteral("Item"), 0);
-    def.indexes = {{QString(), {QStringLiteral("Poll Id"), QStringLiteral("Memory Number")}, true, true}};
-    return def;
-  }
-  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int index, int& position) override {
-    table.FieldByName(QStringLiteral("Poll Id")).SetAsInteger(PollId);
-    table.FieldByName(QStringLiteral("Memory Number")).SetAsInteger(RecordNumber(index));
-    DecodeTotalizer(table, buffer, position, QStringLiteral("Item"), 0, 5, 6, 1, 100);
-    table.FieldByName(QStringLiteral("Name")).SetAsString(UpToZero(DecodeText(buffer, position, 9)));
-    position += 9;
-  }
-};
-TB_DEFINE_CLASS(tBenchHistoryDecoder, tEcrRptCrs3000)
-
 QByteArray WorkFile() {
   QByteArray file = WithHeader(2);
   QByteArray data;
@@ -114,6 +88,7 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
+  tBenchPluReport::recordsInBlock = kRecords; // one block a poll
   // Everything the program stores goes into a folder of this run.
   QTemporaryDir home;
   qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
@@ -134,7 +109,7 @@ int main(int argc, char** argv) {
   const QString full = home.filePath(QStringLiteral("full"));
   QDir().mkpath(empty);
   QDir().mkpath(full);
-  auto report = tEcrFnct::New<tBenchHistoryDecoder>(nullptr);
+  auto report = tEcrFnct::New<tBenchPluReport>(nullptr);
 
   const auto setupStart = std::chrono::steady_clock::now();
   UseFolder(full);

@@ -8,6 +8,7 @@
 // The pause between blocks (a yield for the windows, "BlockPause") is set to 0 here: it
 // is waiting, not work.
 #include "BenchWorkFile.h"
+#include "tBenchPluReport.h"
 #include "crs3000/tEcrRptCrs3000.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
@@ -33,38 +34,10 @@ using namespace BenchWorkFile;
 
 constexpr int kRecords = 10000;
 constexpr int kPerBlock = 200;
-constexpr int kRecordSize = 20;
 double rawRate = 0;
 double saveRate = 0;
 
 // 20-byte records: a 6-byte total, a 5-byte count and 9 characters of name.
-class tBenchPluDecoder : public tEcrRptCrs3000 {
-  TB_OBJECT(tBenchPluDecoder)
-public:
-  explicit tBenchPluDecoder(TBlank blank) : tEcrRptCrs3000(blank) {}
-  QString GetRptName() const override { return QStringLiteral("PLU"); }
-  int GetPrgRecSize() const override { return kRecordSize; }
-  int GetRecsInBlk() const override { return kPerBlock; }
-  std::optional<TTableDef> DescribeTable() const override { return Def(); }
-  static TTableDef Def() {
-    TTableDef def{QStringLiteral("tBenchPluDecoder"), {}, {}};
-    def.fields = {{QStringLiteral("Poll Id"), TFieldType::Long},
-                  {QStringLiteral("Memory Number"), TFieldType::Long},
-                  {QStringLiteral("Name"), TFieldType::Alpha, 12}};
-    AddTotalizerDefs(def.fields, QStringLiteral("Item"), 0);
-    def.indexes = {{QString(), {QStringLiteral("Poll Id"), QStringLiteral("Memory Number")}, true, true}};
-    return def;
-  }
-  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int index, int& position) override {
-    table.FieldByName(QStringLiteral("Poll Id")).SetAsInteger(PollId);
-    table.FieldByName(QStringLiteral("Memory Number")).SetAsInteger(RecordNumber(index));
-    DecodeTotalizer(table, buffer, position, QStringLiteral("Item"), 0, 5, 6, 1, 100);
-    table.FieldByName(QStringLiteral("Name")).SetAsString(UpToZero(DecodeText(buffer, position, 9)));
-    position += 9;
-  }
-};
-TB_DEFINE_CLASS(tBenchPluDecoder, tEcrRptCrs3000)
-
 QByteArray WorkFile() {
   QByteArray file = WithHeader(1 + kRecords / kPerBlock);
   for (int block = 0; block < kRecords / kPerBlock; ++block) {
@@ -88,7 +61,7 @@ void FreshData() {
 void RawInsert(benchmark::State& state) {
   QTemporaryDir dir;
   for (auto _ : state) {
-    const double rate = RawSqliteInsert::Run(state, dir.path(), tBenchPluDecoder::Def(), kRecords, [](sqlite3_stmt* insert, int n) {
+    const double rate = RawSqliteInsert::Run(state, dir.path(), tEcrFnct::New<tBenchPluReport>(nullptr)->DescribeTable().value(), kRecords, [](sqlite3_stmt* insert, int n) {
       sqlite3_bind_int64(insert, 1, 1);
       sqlite3_bind_int64(insert, 2, n + 1);
       RawSqliteInsert::BindText(insert, 3, QByteArray("ITEM") + QByteArray::number(n).rightJustified(5, '0'));
@@ -111,7 +84,7 @@ void DecodeAndSave(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     FreshData();
-    auto report = tEcrFnct::New<tBenchPluDecoder>(nullptr);
+    auto report = tEcrFnct::New<tBenchPluReport>(nullptr);
     QFile file(path);
     state.ResumeTiming();
     const auto start = std::chrono::steady_clock::now();
