@@ -1,7 +1,7 @@
 // The stored forms of the CRS drivers, programs and reports, held to the byte against
 // expected streams composed by hand from their layouts, and read back from those bytes.
 #include "model/StreamBytes.h"
-#include "model/StreamedObjects.h"
+#include "store/StreamedObjects.h"
 
 #include "crs3000/tEcrCrs2000.h"
 #include "crs3000/tEcrRptCrs3000.h"

@@ -2,7 +2,7 @@
 // against expected streams composed by hand from their layouts, and those same bytes read
 // back into objects.
 #include "model/StreamBytes.h"
-#include "model/StreamedObjects.h"
+#include "store/StreamedObjects.h"
 
 #include "model/EcrStreamForm.h"
 #include "model/tEcr.h"

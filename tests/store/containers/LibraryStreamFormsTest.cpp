@@ -12,6 +12,7 @@
 #include "store/containers/TStack.h"
 #include "store/containers/TStringCombo.h"
 #include "store/containers/TypedBuckets.h"
+#include "store/StreamedObjects.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -19,13 +20,10 @@
 using TestSupport::Hex;
 
 namespace {
-QByteArray HexOf(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
+using StreamedObjects::Written;
+using StreamedObjects::HexOf;
 
-QByteArray Written(const TObject* obj) {
-  TObjectStream stream;
-  stream.WriteObject(obj);
-  return stream.Stream().Bytes();
-}
+
 
 std::unique_ptr<TObject> ReadBytes(const QByteArray& bytes) {
   TObjectStream stream(std::make_unique<TMemoryStream>(bytes));

@@ -11,12 +11,15 @@
 #include "store/containers/TStack.h"
 #include "store/containers/TStringCombo.h"
 #include "store/containers/TypedBuckets.h"
+#include "store/StreamedObjects.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
 
 namespace {
+using StreamedObjects::Written;
+
 // An array of named entries holding items, buckets, a list, a stack and a picture.
 std::unique_ptr<TArray> NestedSample() {
   auto array = std::make_unique<TArray>(TStringCombo::StaticClass(), &CompareStringCombo, 4, 2);
@@ -36,11 +39,6 @@ std::unique_ptr<TArray> NestedSample() {
   return array;
 }
 
-QByteArray Written(const TObject* obj) {
-  TObjectStream stream;
-  stream.WriteObject(obj);
-  return stream.Stream().Bytes();
-}
 
 // Reads the bytes from the start; answers the message of the system exception raised, or
 // an empty text when the read succeeded.

@@ -10,19 +10,17 @@
 #include "store/streaming/TObjectReader.h"
 #include "store/streaming/TObjectWriter.h"
 #include "store/containers/TStringCombo.h"
+#include "store/StreamedObjects.h"
 
 #include <gtest/gtest.h>
 
 using TestSupport::Hex;
 
 namespace {
-QByteArray HexOf(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
+using StreamedObjects::Written;
+using StreamedObjects::HexOf;
 
-QByteArray Written(const TObject* obj) {
-  TObjectStream stream;
-  stream.WriteObject(obj);
-  return stream.Stream().Bytes();
-}
+
 
 std::unique_ptr<TObjectStream> Over(const QByteArray& bytes) {
   return std::make_unique<TObjectStream>(std::make_unique<TMemoryStream>(bytes));

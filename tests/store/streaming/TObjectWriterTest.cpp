@@ -2,12 +2,14 @@
 
 #include "FilerProbe.h"
 #include "TestSupport.h"
+#include "store/StreamedObjects.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace {
-QByteArray HexOf(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
+using StreamedObjects::HexOf;
+
 QByteArray Expected(const char* hex) { return HexOf(TestSupport::Hex(hex)); }
 } // namespace
 

@@ -10,6 +10,9 @@
 #include <memory>
 
 namespace StreamedObjects {
+// The bytes in upper-case hex, a space between them, as failure messages show them.
+inline QByteArray HexOf(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
+
 inline QByteArray Written(const TObject* obj) {
   TObjectStream stream;
   stream.WriteObject(obj);
