@@ -94,6 +94,10 @@ public:
   void RemoveWindowHandler(TSclWindowHandler* window);
   void AddMethodHandler(TSclMethodHandler* method);
   void RemoveMethodHandler(TSclMethodHandler* method);
+  // A method handler whose notifications all end up on one thread names an object living
+  // there; input may then be read and reported on that thread, without a hand-off per
+  // notification. nullptr (as registered) keeps its notifications on the dispatch thread.
+  void SetMethodEventsTarget(TSclMethodHandler* method, QObject* target);
   void SaveTriggers(TSclSavedTriggers& saved);
   void RestoreTriggers(const TSclSavedTriggers& saved);
   // 0 recomputes whether anybody wants notifications; 1 and 2 mark the owner's window as
@@ -157,6 +161,7 @@ private:
   struct MethodRecord {
     TSclMethodHandler* method;
     bool removed;
+    QObject* eventsTarget = nullptr;
   };
 
   uint32_t ReadErrors();
@@ -169,14 +174,16 @@ private:
   void DrainOutput();
   void UpdateModemStatus();
   int CurrentModemStatus();
-  void ScanStatusUntilQuiet(bool onWindowsThread = false);
-  bool MayNotify(bool onWindowsThread);
+  void ScanStatusUntilQuiet(bool onListenersThread = false);
+  bool MayNotify(bool onListenersThread);
   void HandleInput();
-  bool ReadRounds(bool onWindowsThread);
-  bool WindowsAloneListen();
-  // The thread object of every window handler when windows alone listen and share one
-  // thread other than this one; nullptr otherwise.
-  QObject* WindowsThreadTarget();
+  bool ReadRounds(bool onListenersThread);
+  // An object of the one thread on which every notification runs (windows on their own
+  // thread, method handlers on the thread they named), when there is such a thread and
+  // someone listens; nullptr otherwise.
+  QObject* ListenersTarget();
+  // The same object, when its thread is not the calling one.
+  QObject* ListenersThreadTarget();
   bool MoreInputComing(int justRead);
   bool RoomForMore();
   bool DeliverToWindows(uint32_t message, uint32_t shortParam, uint32_t longParam);

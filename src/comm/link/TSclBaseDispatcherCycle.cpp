@@ -100,15 +100,18 @@ bool TSclBaseDispatcher::ScanTimerTriggers() {
   return handle && NotifyHandlers(kSclTriggerTimer, static_cast<uint32_t>(handle), 0);
 }
 
-void TSclBaseDispatcher::ScanStatusUntilQuiet(bool onWindowsThread) {
-  while (MayNotify(onWindowsThread) && ScanStatusTriggers()) {
+void TSclBaseDispatcher::ScanStatusUntilQuiet(bool onListenersThread) {
+  while (MayNotify(onListenersThread) && ScanStatusTriggers()) {
   }
 }
 
-// On the windows' thread nothing may reach a method handler: once one has come, the rest
-// is left to the dispatch thread.
-bool TSclBaseDispatcher::MayNotify(bool onWindowsThread) {
-  return !closePending_ && (!onWindowsThread || WindowsAloneListen());
+// On the listeners' thread a notification may go only to handlers that run there: once
+// one that does not has come, the rest is left to the dispatch thread.
+bool TSclBaseDispatcher::MayNotify(bool onListenersThread) {
+  if (closePending_) return false;
+  if (!onListenersThread) return true;
+  QObject* target = ListenersTarget();
+  return target && target->thread() == QThread::currentThread();
 }
 
 // After a large read the next piece of a stream is usually a moment away: waiting for it
@@ -128,53 +131,56 @@ bool TSclBaseDispatcher::RoomForMore() {
 
 // While bytes keep coming, they are read here again as soon as the handlers have taken what
 // was reported, without a round through the event thread for each piece. False when the
-// rounds stopped because a method handler came while they ran on the windows' thread.
-bool TSclBaseDispatcher::ReadRounds(bool onWindowsThread) {
+// rounds stopped because a handler of another thread came while they ran on the listeners'
+// thread.
+bool TSclBaseDispatcher::ReadRounds(bool onListenersThread) {
   for (int round = 0; round < kFillRounds && !closePending_; ++round) {
-    if (!MayNotify(onWindowsThread)) return closePending_;
+    if (!MayNotify(onListenersThread)) return closePending_;
     int read = FillInput();
     // A stream's next piece is usually a moment away: taking it too before reporting
     // halves the deliveries.
     if (read >= kStreamRead && RoomForMore() && device_->WaitInput(TimingMs("link.streamGatherUs", 200)))
       read += FillInput();
     if (inNotification_) return true;
-    ScanStatusUntilQuiet(onWindowsThread);
-    while (MayNotify(onWindowsThread) && ScanInput()) {
+    ScanStatusUntilQuiet(onListenersThread);
+    while (MayNotify(onListenersThread) && ScanInput()) {
     }
-    if (!MayNotify(onWindowsThread)) return closePending_;
+    if (!MayNotify(onListenersThread)) return closePending_;
     if (!MoreInputComing(read)) return true;
   }
   return true;
 }
 
-// Every notification to a window waits for the window's thread. When windows alone listen,
-// the rounds of a burst run on their thread in one hand-off, so a stream costs one such wait
-// per burst instead of one per ring-full; the dispatch thread waits meanwhile, as it would
-// for each notification.
+// Every notification to a window, and every packet event, waits for the thread it runs on.
+// When all listeners run on one such thread, the rounds of a burst run there in one
+// hand-off: a stream then costs one wait per burst instead of one per notification, and a
+// packet reaches its event without a hop between threads. The dispatch thread waits
+// meanwhile, as it would for each notification.
 void TSclBaseDispatcher::HandleInput() {
   bool finished = false;
-  if (QObject* windows = WindowsThreadTarget())
-    SclHandOff(windows, [&] { finished = ReadRounds(true); }, TimingMs("link.windowSendMs", 3000));
+  if (QObject* listeners = ListenersThreadTarget())
+    SclHandOff(listeners, [&] { finished = ReadRounds(true); }, TimingMs("link.windowSendMs", 3000));
   if (!finished) ReadRounds(false);
 }
 
-bool TSclBaseDispatcher::WindowsAloneListen() {
-  std::lock_guard lock(portLock_);
-  if (windows_.size() <= 1 && !portHandlerInstalled_) return false; // windows get nothing
-  return std::all_of(methods_.begin(), methods_.end(), [](const auto& r) { return r.removed; });
-}
-
-QObject* TSclBaseDispatcher::WindowsThreadTarget() {
-  if (!WindowsAloneListen()) return nullptr;
+QObject* TSclBaseDispatcher::ListenersTarget() {
   std::lock_guard lock(portLock_);
   QObject* target = nullptr;
-  for (const WindowRecord& r : windows_) {
-    if (r.removed) continue;
-    QObject* object = r.window->WindowObject();
-    if (!object) return nullptr;
+  auto joins = [&target](QObject* object) {
+    if (!object) return false;
     if (!target) target = object;
-    else if (object->thread() != target->thread()) return nullptr;
-  }
+    return object->thread() == target->thread();
+  };
+  for (const MethodRecord& r : methods_)
+    if (!r.removed && !joins(r.eventsTarget)) return nullptr;
+  if (windows_.size() > 1 || portHandlerInstalled_) // otherwise windows get nothing
+    for (const WindowRecord& r : windows_)
+      if (!r.removed && !joins(r.window->WindowObject())) return nullptr;
+  return target;
+}
+
+QObject* TSclBaseDispatcher::ListenersThreadTarget() {
+  QObject* target = ListenersTarget();
   return target && target->thread() != QThread::currentThread() ? target : nullptr;
 }
 

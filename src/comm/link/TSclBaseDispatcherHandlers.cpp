@@ -20,6 +20,12 @@ void TSclBaseDispatcher::AddMethodHandler(TSclMethodHandler* method) {
   if (log_.Logging()) log_.AddEntry(L::lkTrgHdAlc, L::lsMethod, 0);
 }
 
+void TSclBaseDispatcher::SetMethodEventsTarget(TSclMethodHandler* method, QObject* target) {
+  std::lock_guard lock(portLock_);
+  for (MethodRecord& r : methods_)
+    if (r.method == method && !r.removed) r.eventsTarget = target;
+}
+
 // During a notification a handler is only marked: the walk over the lists goes on, and the
 // record goes when the notification ends.
 void TSclBaseDispatcher::RemoveWindowHandler(TSclWindowHandler* window) {

@@ -30,7 +30,7 @@ void CheckSetUp(const TSclDataPacket& p) {
 }
 } // namespace
 
-TSclDataPacketManager::TSclDataPacketManager(TSclCustomComPort* port) : port_(port) {
+TSclDataPacketManager::TSclDataPacketManager(TSclCustomComPort* port) : port_(port), portObject_(port) {
   port->AddPortUser(this, [this](TSclCustomComPort&, bool opening) { PortOpening(opening); });
 }
 
@@ -65,6 +65,7 @@ void TSclDataPacketManager::Join(TSclDataPacket* packet) {
   std::lock_guard lock(mutex_);
   entries_.push_back({packet});
   if (!dispatcher_ && port_ && port_->PortState() == TSclCustomComPort::psOpen) Attach();
+  PublishEventsTarget();
 }
 
 void TSclDataPacketManager::Leave(TSclDataPacket* packet) {
@@ -72,6 +73,7 @@ void TSclDataPacketManager::Leave(TSclDataPacket* packet) {
   if (Entry* e = Find(packet)) DisarmEntry(*e);
   std::erase_if(entries_, [&](const Entry& e) { return e.packet == packet; });
   if (entries_.empty()) Detach();
+  PublishEventsTarget();
 }
 
 void TSclDataPacketManager::PortOpening(bool opening) {
@@ -99,6 +101,7 @@ void TSclDataPacketManager::Attach() {
   if (!dispatcher_) return;
   timerHandle_ = dispatcher_->NewTimerTrigger();
   dispatcher_->AddMethodHandler(this);
+  PublishEventsTarget();
   ArmEnabled();
 }
 
@@ -122,6 +125,7 @@ void TSclDataPacketManager::SetEnabled(TSclDataPacket* packet, bool enabled) {
     else DisarmEntry(*e);
   }
   packet->enabled_ = enabled;
+  if (enabled) PublishEventsTarget(); // a packet's event thread is settled by the time it is enabled
 }
 
 void TSclDataPacketManager::ArmLoaded(TSclDataPacket* packet) {
@@ -282,6 +286,17 @@ void TSclDataPacketManager::Shift(int removed) {
     e.scanFrom = std::max(0, e.scanFrom - removed);
     e.endFrom = std::max(0, e.endFrom - removed);
   }
+}
+
+// The port, when every packet's events run on the port's thread; nullptr otherwise.
+QObject* TSclDataPacketManager::EventsTarget() const {
+  for (const Entry& e : entries_)
+    if (!e.packet->SyncEvents || e.packet->thread() != portObject_->thread()) return nullptr;
+  return portObject_;
+}
+
+void TSclDataPacketManager::PublishEventsTarget() {
+  if (dispatcher_) dispatcher_->SetMethodEventsTarget(this, EventsTarget());
 }
 
 void TSclDataPacketManager::RunOnGui(TSclDataPacket* packet, const std::function<void()>& call) {

@@ -1,6 +1,7 @@
 #pragma once
-// The packets of one com port: it collects the port's received bytes (as a handler on the
-// port's dispatch thread) and lets the packets scan them. Every complete packet in the input
+// The packets of one com port: it collects the port's received bytes (as a handler of the
+// port's dispatcher: on the port's own thread while every packet's events run there, else
+// on the dispatch thread) and lets the packets scan them. Every complete packet in the input
 // is delivered once and in order: the packet whose match begins first wins (on a tie, the
 // one that joined first), and a packet never overtakes another's unfinished match that began
 // before it. Only one packet collects at a time; while it does, only it sees the input.
@@ -72,10 +73,13 @@ private:
   void Shift(int removed);
   void Log(int subKind, const QByteArray& bytes);
   void RunOnGui(TSclDataPacket* packet, const std::function<void()>& call);
+  QObject* EventsTarget() const;
+  void PublishEventsTarget();
 
   // Held while scanning; never while a packet's event runs, so the event may enable packets.
   mutable std::mutex mutex_;
   QPointer<TSclCustomComPort> port_;
+  QObject* const portObject_; // the port: it outlives this manager's registration
   TSclBaseDispatcher* dispatcher_ = nullptr;
   int timerHandle_ = 0;
   std::vector<Entry> entries_;

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <random>
 
 using TestSupport::Hex;
@@ -295,6 +296,35 @@ TEST_F(Packets, OverThePortDeliveriesComeOnTheGuiThreadAndNothingIsLostBetweenTh
   pty.Write(stream);
   EXPECT_TRUE(WaitFor([&] { return got.size() == 100; }, 10000)) << got.size();
   EXPECT_TRUE(onGui);
+}
+
+// A packet whose events are not synchronised gets them on the dispatch thread, even beside
+// packets that get theirs on the GUI thread; and those still do.
+TEST_F(Packets, AnUnsynchronisedPacketGetsItsEventsOffTheGuiThreadBesideSynchronisedOnes) {
+  TSclDataPacket raw;
+  raw.SyncEvents = false;
+  SetUpControl(raw, "1005", 128); // DLE ENQ
+  raw.SetComPort(port);
+  std::atomic<int> rawOnGui{0}, rawOff{0};
+  raw.OnPacket = [&](TSclDataPacket&, const char*, int) {
+    ++(QThread::currentThread() == QCoreApplication::instance()->thread() ? rawOnGui : rawOff);
+    raw.SetEnabled(true);
+  };
+  raw.SetEnabled(true);
+  blk.OnPacket = [&](TSclDataPacket&, const char* d, int n) {
+    got.push_back({&blk, QByteArray(d, n)});
+    onGui = onGui && QThread::currentThread() == QCoreApplication::instance()->thread();
+    blk.SetEnabled(true);
+  };
+  blk.SetEnabled(true);
+  QByteArray stream;
+  for (int i = 0; i < 20; ++i) stream += Hex("10 05") + Frame(QByteArray(40 + i, 'b'), 0x1234);
+  pty.Write(stream);
+  EXPECT_TRUE(WaitFor([&] { return got.size() == 20 && rawOnGui + rawOff == 20; }, 10000)) << got.size();
+  EXPECT_TRUE(onGui);
+  EXPECT_EQ(rawOnGui.load(), 0);
+  EXPECT_EQ(rawOff.load(), 20);
+  raw.SetComPort(nullptr);
 }
 
 TEST_F(Packets, ThePacketsOfAPortAttachWhenItOpensAndDropBytesWhenItCloses) {

@@ -266,6 +266,50 @@ TEST_F(Threaded, AMethodHandlerThatJoinsDuringAStreamIsCalledOnTheDispatchThread
   EXPECT_TRUE(sent.endsWith(joiner.got)); // every notification after it joined, in order
 }
 
+// A method handler that names an object of the GUI thread is called there, beside the
+// windows; once it names none, it is called on the dispatch thread again. Either way every
+// byte arrives once and in order.
+TEST_F(Threaded, AMethodHandlerNamingTheGuiThreadIsCalledThereUntilItNamesNone) {
+  const QThread* gui = QCoreApplication::instance()->thread();
+  struct Taker : TSclMethodHandler {
+    TSclBaseDispatcher* d = nullptr;
+    const QThread* gui = nullptr;
+    std::atomic<int> onGui{0}, offGui{0};
+    QByteArray got;             // read once taken says all has come
+    std::atomic<qsizetype> taken{0};
+    void TriggerMessage(uint32_t message, uint32_t count, uint32_t) override {
+      if (message != kSclTriggerAvail) return;
+      ++(QThread::currentThread() == gui ? onGui : offGui);
+      QByteArray bytes(static_cast<int>(count), '\0');
+      d->TakeBlock(bytes.data(), static_cast<int>(count));
+      got += bytes;
+      taken = got.size();
+    }
+  } taker;
+  taker.d = d.get();
+  taker.gui = gui;
+  d->AddMethodHandler(&taker);
+  d->SetMethodEventsTarget(&taker, &window);
+  d->AvailLength(1);
+  const QByteArray first = Sequence(20000);
+  std::thread far([&] { pty.Write(first); });
+  EXPECT_TRUE(WaitFor([&] { return taker.taken >= first.size(); }, 10000));
+  far.join();
+  EXPECT_GT(taker.onGui.load(), 0);
+  EXPECT_EQ(taker.offGui.load(), 0);
+
+  d->SetMethodEventsTarget(&taker, nullptr);
+  taker.onGui = 0;
+  const QByteArray second = Sequence(20000).toHex();
+  std::thread farAgain([&] { pty.Write(second); });
+  EXPECT_TRUE(WaitFor([&] { return taker.taken >= first.size() + second.size(); }, 10000));
+  farAgain.join();
+  d->RemoveMethodHandler(&taker);
+  EXPECT_EQ(taker.onGui.load(), 0);
+  EXPECT_GT(taker.offGui.load(), 0);
+  EXPECT_TRUE(taker.got == first + second);
+}
+
 TEST_F(Threaded, AWindowThatDoesNotAnswerWithinTheBoundIsPassedOver) {
   // The profile is set before the threads start, which read it.
   d.reset(new ThreadedDispatcher);
