@@ -56,7 +56,9 @@ TBlockFileWriter TBlockFileWriter::Continue(QFile& file, TEcrBlock& lastBlock, q
 
 void TBlockFileWriter::Write(const TEcrBlock& buffer, qint32 length) {
   if (length <= 0 || length > kEcrBlockSize) throw ERangeError();
-  if (!file_.seek(position_)) throw EInOutError(QStringLiteral("Cannot seek in %1").arg(file_.fileName()));
+  // Blocks follow each other: the file stands at the place already, except after Finish.
+  if (file_.pos() != position_ && !file_.seek(position_))
+    throw EInOutError(QStringLiteral("Cannot seek in %1").arg(file_.fileName()));
   WriteInt32(file_, length);
   WriteAll(file_, reinterpret_cast<const char*>(buffer.data()), length);
   position_ += 4 + length;

@@ -131,11 +131,13 @@ int TSclBaseDispatcher::FillInput() {
   if (!device_ || input_.Size() == 0 || input_.Full()) return 0;
   NoteErrors(ReadErrors());
   int total = 0;
+  bool drained = false;
   // A read takes what the device holds, up to the room; less than the room: it is empty.
   for (int piece = 0; piece < kFillPieces && !input_.Full(); ++piece) {
     int room;
     char* at = input_.HeadRun(room);
     const int got = device_->Read(at, room);
+    drained = got >= 0 && got < room;
     if (got <= 0) break; // a failed read counts as nothing read
     input_.Produced(got);
     newBytes_ += got;
@@ -146,7 +148,7 @@ int TSclBaseDispatcher::FillInput() {
     }
     if (got < room) break;
   }
-  device_->CheckInputFlow();
+  device_->CheckInputFlow(drained ? 0 : -1);
   return total;
 }
 

@@ -310,10 +310,10 @@ int SerialDevice::ApplyHandshakeLine(bool hold) {
   return result;
 }
 
-void SerialDevice::CheckInputFlow() {
+void SerialDevice::CheckInputFlow(int queued) {
   std::lock_guard lock(mutex_);
   if (!flow_.RtsHandshake && !flow_.DtrHandshake) return;
-  const int queued = InputCount();
+  if (queued < 0) queued = InputCount();
   if (!held_ && queued > flow_.HoldAbove) {
     held_ = true;
     ApplyHandshakeLine(true);

@@ -97,7 +97,9 @@ public:
   // hang-up is seen, or cancelFd becomes readable; returns the event bits (0: cancelled).
   uint32_t WaitEvent(int cancelFd, bool wantInput);
   // Holds or releases the sender by the input handshake lines, as the input queue stands.
-  void CheckInputFlow();
+  // queued: the bytes the device holds when the caller knows it (a read that took less
+  // than it asked for left none); else they are asked for.
+  void CheckInputFlow(int queued = -1);
   // False while output must wait for CTS or DSR.
   bool OutputAllowed();
   bool HungUp() const;
