@@ -5,6 +5,10 @@
 #include "crs3000/Crs3000FnclFields.h"
 #include "crs3000/Crs3000FnclLayouts.h"
 #include "model/tEcrFnct.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TTable.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -299,5 +303,39 @@ TEST_F(FnclSectionDecode, TheBytesAfterTheChargeTipsPaidOutChangeNoColumn) {
     EXPECT_EQ(clean["ChgTips PO Count"].toLongLong(), 1);
     block = saved;
   }
+}
+
+// A row of a table declared from the layout keeps every figure to the cent, the largest
+// and the negative ones included, and the counts as whole numbers.
+TEST_F(FnclSectionDecode, ARowDeclaredFromTheLayoutHoldsTheFiguresToTheCent) {
+  Put(kTblSrvcAt, 0, "00000001234C");         // Guest
+  Put(kTblSrvcAt, 9, "99999999999C99999C");   // Service, the largest total and count
+  Put(kTblSrvcAt, 45, "00000000001D");        // Est Tips, one cent short
+  Put(kTblSrvcAt, 159, "00000004321D00005D"); // Debit Card, negative
+  QTemporaryDir dir;
+  TDatabase db(QString(), dir.path());
+  db.Open();
+  const TTableDef def{QStringLiteral("TblSrvc"),
+                      QList<TFieldDef>{{QStringLiteral("Poll Id"), T::Long, 0}} + L::TableService().FieldDefs(),
+                      {}};
+  db.CreateTable(def);
+  TTable table;
+  table.SetDatabase(&db);
+  table.SetTableName(def.name);
+  table.Open();
+  table.Append();
+  table.FieldByName(QStringLiteral("Poll Id")).SetAsInteger(1);
+  L::TableService().DecodeInto(table, codecs, block, kBlockStart + kTblSrvcAt, L::kFncl303);
+  table.Post();
+  table.First();
+  const auto field = [&table](const char* name) -> TField& { return table.FieldByName(QString::fromLatin1(name)); };
+  EXPECT_EQ(field("Guest Count").AsInteger(), 1234);
+  EXPECT_EQ(field("Service Total").AsMoney(), 99999999999);
+  EXPECT_EQ(field("Service Count").AsInteger(), 99999);
+  EXPECT_EQ(field("Est Tips Total").AsMoney(), -1);
+  EXPECT_EQ(field("Debit Card Total").AsMoney(), -4321);
+  EXPECT_EQ(field("Debit Card Count").AsInteger(), -5);
+  EXPECT_EQ(field("Round Acc Total").AsMoney(), 0);
+  table.Close();
 }
 } // namespace
