@@ -156,6 +156,7 @@ void EcrLayout::DecodeInto(TTable& table, tEcrFnct& codecs, const TEcrBlock& buf
     if (!Named(column)) continue;
     TField& field = table.FieldByName(QString::fromLatin1(column.name));
     const QVariant& value = values[index++];
+    if (!column.places[size_t(variant)].Present()) continue; // the record has no such field: it stays empty
     if (Dated(column))
       field.SetAsDateTime(TDateTime(value.toDouble()));
     else

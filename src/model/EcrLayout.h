@@ -72,7 +72,8 @@ public:
   // column of the variant holds are left as they are.
   void Encode(tEcrFnct& codecs, const Values& values, TEcrBlock& buffer, int position, int variant) const;
 
-  // The same between the table's current row and the record.
+  // The same between the table's current row and the record; DecodeInto leaves the fields
+  // of columns the variant lacks as they are (empty in a new row).
   void DecodeInto(TTable& table, tEcrFnct& codecs, const TEcrBlock& buffer, int position, int variant) const;
   Values ReadRow(TTable& table) const;
 

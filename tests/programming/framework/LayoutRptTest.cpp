@@ -98,6 +98,15 @@ TEST_F(LayoutRpt, ABlockOfPartRecordsIsRefused) {
   EXPECT_THROW(report->ReadBlockFile(file), ERecMismatch);
 }
 
+// The older layout has no status byte: its rows leave the column empty, not zero.
+TEST_F(LayoutRpt, AColumnTheRecordLacksStaysEmptyInTheRow) {
+  auto report = tEcrFnct::New<tTestLayoutRpt>(nullptr);
+  const QList<QVariantList> rows =
+      SavedRows(*report, {Header(), Framed(Hex("00 00 00 00 10 0C  00 00 00 00 3C  00 00 00 00 00 0C"), 2)}, "Status");
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_TRUE(rows[0].last().isNull()) << rows[0].last().toString().toStdString();
+}
+
 TEST_F(LayoutRpt, ALookedUpColumnComesBeforeTheRecordsColumns) {
   auto report = tEcrFnct::New<tTestLookUpRpt>(nullptr);
   const std::optional<TTableDef> def = report->DescribeTable();
