@@ -28,9 +28,11 @@ const QString kTable = QStringLiteral("tEcrRptCrs3000ClkPnchs");
 // and the named column.
 template <const char* ClassText, const char* Column> class tNamesPrg final : public tTestCrsPrg {
 public:
+  static constexpr const char* kColumn = Column;
   explicit tNamesPrg(TBlank blank) : tTestCrsPrg(blank) {}
   static const TClass& StaticClass() {
-    static const TClass cls(ClassText, &tTestCrsPrg::StaticClass(), []() -> TObject* { return new tNamesPrg(TBlank{}); });
+    static const TClass cls(ClassText, &tTestCrsPrg::StaticClass(),
+                            []() -> TObject* { return new tNamesPrg(TBlank{}); });
     return cls;
   }
   const TClass& ClassType() const override { return StaticClass(); }
@@ -74,13 +76,13 @@ protected:
     report = tEcrFnct::New<tEcrRptCrs3000ClkPnchs>(driver);
   }
 
-  template <class Prg> void AddNames(const QList<std::pair<int, const char*>>& rows, const char* column) {
+  template <class Prg> void AddNames(const QList<std::pair<int, const char*>>& rows) {
     auto program = tEcrFnct::New<Prg>(driver);
     TTable& table = program->OpenTable();
     for (const auto& [number, text] : rows) {
       table.Append();
       table.FieldByName(QStringLiteral("Number")).SetAsInteger(number);
-      table.FieldByName(QLatin1String(column)).SetAsString(QLatin1String(text));
+      table.FieldByName(QLatin1String(Prg::kColumn)).SetAsString(QLatin1String(text));
       table.Post();
     }
     program->CloseTable();
@@ -89,9 +91,9 @@ protected:
   void AddJobCodes(bool rom304) {
     const QList<std::pair<int, const char*>> jobs{{7, "COOK"}, {12, "CASHIER"}};
     if (rom304)
-      AddNames<tNamesPrg<kJobCodes304Class, kDescriptor>>(jobs, kDescriptor);
+      AddNames<tNamesPrg<kJobCodes304Class, kDescriptor>>(jobs);
     else
-      AddNames<tNamesPrg<kJobCodesClass, kDescriptor>>(jobs, kDescriptor);
+      AddNames<tNamesPrg<kJobCodesClass, kDescriptor>>(jobs);
   }
 
   // Saves a poll of the blocks and returns its rows in key order.
@@ -195,13 +197,34 @@ TEST_F(ClkPnchsRpt, ATimeOfNoDayFailsTheSaveAndStoresNothing) {
   }
 }
 
-TEST_F(ClkPnchsRpt, APartSlotIsRefused) {
-  EXPECT_THROW(Poll({Slots({"22 30 06 15 00 01", "22 30 06"})}), ERecMismatch);
-  EXPECT_TRUE(PollIds().isEmpty());
+TEST_F(ClkPnchsRpt, AFullBlockHoldsEightyEmployees) {
+  const QList<Row> rows =
+      Poll({Slots(QStringList(320, QStringLiteral("08 00 12 00 00 07"))), Slots({"09 00 13 00 00 07"})});
+  ASSERT_EQ(rows.size(), 321);
+  EXPECT_EQ(std::pair(rows[319].employee, rows[319].sequence), std::pair(80, 4));
+  EXPECT_EQ(std::pair(rows[320].employee, rows[320].sequence), std::pair(81, 1));
+  EXPECT_EQ(rows[320].start, QTime(9, 0));
+}
+
+TEST_F(ClkPnchsRpt, ABlockOfPartSlotsOrMoreThanItCanHoldIsRefused) {
+  const std::pair<QByteArray, const char*> cases[] = {
+      {Slots({"22 30 06 15 00 01", "22 30 06"}), "Block Size Mismatch, got: 9  expecting: 1920"},
+      {Slots(QStringList(321, QStringLiteral("22 30 06 15 00 01"))), "Block Size Mismatch, got: 1926  expecting: 1920"},
+  };
+  for (const auto& [block, message] : cases) {
+    SCOPED_TRACE(message);
+    try {
+      Poll({block});
+      ADD_FAILURE() << "no error";
+    } catch (const ERecMismatch& e) {
+      EXPECT_EQ(e.Message(), QLatin1String(message));
+    }
+    EXPECT_TRUE(PollIds().isEmpty());
+  }
 }
 
 TEST_F(ClkPnchsRpt, NamesComeFromTheEmployeeAndJobCodePrograms) {
-  AddNames<tNamesPrg<kEmployeeClass, kName>>({{1, "ANNA"}, {81, "MARTIN"}}, kName);
+  AddNames<tNamesPrg<kEmployeeClass, kName>>({{1, "ANNA"}, {81, "MARTIN"}});
   AddJobCodes(false);
   const QList<Row> rows = Poll({Slots({"08 00 12 00 00 07", "00 00 00 00 00 05", "00 00 00 00 00 00",
                                        "00 00 00 00 00 00", "08 00 12 00 00 12"}),
