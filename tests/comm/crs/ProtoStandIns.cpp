@@ -13,7 +13,6 @@ constexpr char TpEatIn[] = "tEcrRptCrs3000TpEatIn";
 constexpr char TpTakeOut[] = "tEcrRptCrs3000TpTakeOut";
 constexpr char TpTrack1[] = "tEcrRptCrs3000TpTrack1";
 constexpr char TpTrack2[] = "tEcrRptCrs3000TpTrack2";
-constexpr char ClkPnchs[] = "tEcrRptCrs3000ClkPnchs";
 
 void RegisterIfAbsent(const TClass& cls) {
   try {
@@ -36,7 +35,6 @@ void RegisterSubRpts() {
     RegisterIfAbsent(RptOf<TpTakeOut, 57>::StaticClass());
     RegisterIfAbsent(RptOf<TpTrack1, 58>::StaticClass());
     RegisterIfAbsent(RptOf<TpTrack2, 59>::StaticClass());
-    RegisterIfAbsent(RptOf<ClkPnchs, 80>::StaticClass());
     return true;
   }();
   (void)done;

@@ -1,9 +1,9 @@
 #pragma once
 // Report and program classes for the protocol tests. The reports keep one row per block
-// of a poll ("Block", "Bytes") after the AllPolls row; the sub-reports of Time Period and
-// Time Keeping are registered under the names the protocol creates them by, when the
-// program has no classes of those names. A report whose code is in FailingCodes() cannot
-// be saved.
+// of a poll ("Block", "Bytes") after the AllPolls row; the sub-reports of Time Period are
+// registered under the names the protocol creates them by, when the program has no
+// classes of those names (Time Keeping's clock punches are the program's own decoder). A
+// report whose code is in FailingCodes() cannot be saved.
 #include "model/tEcrRpt.h"
 #include "crs3000/tEcrPrgCrs3000.h"
 

@@ -58,6 +58,14 @@ QList<QByteArray> Blocks(int count) {
   return blocks;
 }
 
+// The clock punches are decoded by the register's own decoder: after the poll header,
+// blocks of whole 6-byte punch slots.
+QList<QByteArray> PunchBlocks(int count, const QByteArray& slot = QByteArray::fromHex("223006150001")) {
+  QList<QByteArray> blocks = Blocks(count);
+  for (int i = 1; i < count; ++i) blocks[i] = blocks[i].left(2) + slot;
+  return blocks;
+}
+
 // The progress lines of each part of a read: a timed line, then the letters that go on it
 // or on the blank line after it.
 const QString kT = QStringLiteral("10:30:00 AM ");
@@ -126,12 +134,12 @@ const ReportCase kCases[] = {
      ReadLines("TimeKeeping", "IP[0] E") + kSaveLines, MpmSuccessfull, 1},
     {"TimeKeepingWithPunchesInResetMode", Kind::TimeKeeping, {0, 0, 1, 24, 1, 1}, {{81, 1}, {80, 2}}, {}, {},
      Read(81, 1, R124) + Read(80, 2, R124) + Clear(81, R124) + Status({6}, R124),
-     ReadLines("TimeKeeping", "IE") + kSaveLines + ReadLines("ClkPnchs", "IP[0] E") + kSaveLines +
+     ReadLines("TimeKeeping", "IE") + kSaveLines + ReadLines("Clock Punches", "IP[0] E") + kSaveLines +
          ClearLines("cs"),
      MpmSuccessfull, 2},
     {"PunchesWithoutDataStillLetTimeKeepingClear", Kind::TimeKeeping, {0, 0, 1, 24, 1, 1}, {{81, 1}}, {}, {},
      Read(81, 1, R124) + Read(80, 0, R124) + Clear(81, R124) + Status({6}, R124),
-     ReadLines("TimeKeeping", "IE") + kSaveLines + ReadLines("ClkPnchs", " No Data") + ClearLines("cs"),
+     ReadLines("TimeKeeping", "IE") + kSaveLines + ReadLines("Clock Punches", " No Data") + ClearLines("cs"),
      MpmSuccessfull, 1},
     {"ARegisterWithoutDataSavesNothing", Kind::Journal, kRead124, {}, {}, {}, Read(96, 0, R124),
      ReadLines("Journal", " No Data"), MpmSuccessfull, 0},
@@ -228,7 +236,7 @@ protected:
 
 TEST_P(ReportRead, Scenario) {
   const ReportCase& c = GetParam();
-  for (const auto& [code, count] : c.blocks) sim.SetReport(code, Blocks(count));
+  for (const auto& [code, count] : c.blocks) sim.SetReport(code, code == 80 ? PunchBlocks(count) : Blocks(count));
   for (const QString& fault : c.faults) sim.AddFault(SimFault::Parse(fault));
   if (!c.statuses.isEmpty()) sim.ScriptStatus(c.statuses);
   auto rpt = Make(c.kind);
@@ -331,7 +339,7 @@ TEST_F(ReportReadEnds, ASubReportThatCannotBeSavedRemovesTheWholeTimePeriodPoll)
 
 TEST_F(ReportReadEnds, ASubReportThatFailsToArriveRemovesTheWholeTimeKeepingPoll) {
   sim.SetReport(81, Blocks(1));
-  sim.SetReport(80, Blocks(2));
+  sim.SetReport(80, PunchBlocks(2));
   for (int n = 2; n <= 6; ++n) sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=D0,n=%1").arg(n)));
   auto rpt = NewRpt<TimeKeepingRpt>();
   EXPECT_EQ(Poll(*rpt, {0, 0, 1, 24, 1, 1}), MpmFailed);
@@ -350,20 +358,19 @@ TEST_F(ReportReadEnds, ARangeTheCommandsCannotCarryFailsAtOnce) {
 // the saved Time Keeping poll with it, and the flag stays set for the retry.
 TEST_F(ReportReadEnds, PunchesThatCannotBeSavedRemoveTheWholeTimeKeepingPoll) {
   sim.SetReport(81, Blocks(1));
-  sim.SetReport(80, Blocks(2));
-  FailingCodes().insert(80);
+  sim.SetReport(80, PunchBlocks(2, QByteArray::fromHex("FFFF06150001")));
   auto rpt = NewRpt<TimeKeepingRpt>();
   EXPECT_EQ(Poll(*rpt, {0, 0, 1, 24, 1, 1}), MpmFailed);
   EXPECT_EQ(Wire(), Read(81, 1, R124) + Read(80, 2, R124));
   EXPECT_EQ(Lines().mid(Lines().size() - 3),
-            QStringList({T + "Saving Report to Database ", T + "Cannot decode ClkPnchs", "F"}));
+            QStringList({T + "Saving Report to Database ", T + "Invalid argument to time encode", "F"}));
   EXPECT_EQ(Count(QStringLiteral("AllPolls")), 0);
   EXPECT_EQ(Count(QStringLiteral("tProtoTimeKeeping")), 0);
 }
 
 TEST_F(ReportReadEnds, ATimeKeepingPollThatCannotBeSavedReadsNoPunches) {
   sim.SetReport(81, Blocks(1));
-  sim.SetReport(80, Blocks(2));
+  sim.SetReport(80, PunchBlocks(2));
   FailingCodes().insert(81);
   auto rpt = NewRpt<TimeKeepingRpt>();
   EXPECT_EQ(Poll(*rpt, {0, 0, 1, 24, 1, 1}), MpmFailed);
