@@ -208,16 +208,17 @@ TEST_P(CashierRpt, TheTableIsTheKeyTheNameAndEveryTotaliserCountBeforeTotal) {
   EXPECT_EQ(def->indexes[0].fields, (QStringList{QStringLiteral("Poll Id"), QLatin1String(c.key)}));
 }
 
-// Two records in the first data block, one in the second: the second block's first record
-// is number 3. Every column holds a value of its own, so a column read from another's
-// bytes shows; the bytes no column holds are FF and store nothing.
-TEST_P(CashierRpt, APollOfTwoBlocksStoresEveryColumnFromItsOwnBytes) {
+// Two records in each of the first two data blocks, one in the last: the second block's
+// records are numbers 3 and 4, the last block's 5. Every column holds a value of its own,
+// so a column read from another's bytes shows; the bytes no column holds are FF and store
+// nothing.
+TEST_P(CashierRpt, APollOfSeveralBlocksStoresEveryColumnFromItsOwnBytes) {
   const int size = GetParam().recordSize;
-  const QList<QVariantMap> rows =
-      Saved({Header(), Framed(Record(size, 1) + Record(size, 2), 2), Framed(Record(size, 3), 3)});
+  const QList<QVariantMap> rows = Saved({Header(), Framed(Record(size, 1) + Record(size, 2), 2),
+                                         Framed(Record(size, 3) + Record(size, 4), 3), Framed(Record(size, 5), 4)});
   EXPECT_EQ(storedColumns, ExpectedColumns());
-  ASSERT_EQ(rows.size(), 3);
-  for (int i = 0; i < 3; ++i) ExpectRecord(rows[i], i + 1, i + 1);
+  ASSERT_EQ(rows.size(), 5);
+  for (int i = 0; i < 5; ++i) ExpectRecord(rows[i], i + 1, i + 1);
 }
 
 // Money to eleven digits and a sign, a six-byte count beyond 32 bits, the record's own
