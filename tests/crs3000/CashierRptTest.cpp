@@ -7,10 +7,13 @@
 
 #include "TestSupport.h"
 #include "crs3000/tEcrCrs3000.h"
+#include "crs3000/tEcrPrgCrs3000.h"
 #include "crs3000/tEcrRptCrs3000.h"
 #include "model/ERecMismatch.h"
+#include "model/tMachine.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/TTable.h"
 #include "store/streaming/StreamRegistry.h"
 
 #include <QFile>
@@ -106,6 +109,8 @@ const Case kCases[] = {
     {"tEcrCrs3000V0305", "tEcrRptCrs3000DayShift303", "tEcrRptCrs3000DaySh303", 778, "Day Shift Id", 60, "Day Shift"},
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.cls; }
+
 QByteArray Header() { return Framed(Hex("00 58 01 03 04 26 00 0C 12 34 07 42") + QByteArray(24, '\0'), 1); }
 
 QByteArray SignedBcd(qint64 value, int width) {
@@ -132,6 +137,24 @@ qint64 Raw(const QString& column, const QVariant& value) {
   return IsCount(column) ? value.toLongLong() : qRound64(value.toDouble() * 100);
 }
 
+// The employee program as the name look-up reads it (numbered rows with a name), standing
+// in under the program's class name for the register's own program.
+class EmployeeNames final : public tEcrPrgCrs3000 {
+public:
+  explicit EmployeeNames(TBlank blank) : tEcrPrgCrs3000(blank) {}
+  static const TClass& StaticClass() {
+    static const TClass cls("tEcrPrgCrs3000Employee", &tEcrPrgCrs3000::StaticClass(),
+                            []() -> TObject* { return new EmployeeNames(TBlank{}); });
+    return cls;
+  }
+  const TClass& ClassType() const override { return StaticClass(); }
+  std::optional<TTableDef> DescribeTable() const override {
+    return TTableDef{LocalTableName(),
+                     {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Name"), TFieldType::Alpha, 20}},
+                     {{QString(), {QStringLiteral("Number")}, true, true}}};
+  }
+};
+
 class CashierRpt : public CrsFixture, public ::testing::WithParamInterface<Case> {
 protected:
   tEcrRptCrs3000& Report() {
@@ -140,9 +163,29 @@ protected:
     EXPECT_NE(report, nullptr) << GetParam().rom << " lists no " << GetParam().cls;
     return *report;
   }
+  // The report of a test driver whose employee program holds these names.
+  void WithEmployees(const QList<std::pair<int, const char*>>& employees) {
+    auto owned = std::make_unique<tTestDriver>();
+    tTestDriver* test = owned.get();
+    machine.SetEcr(std::move(owned));
+    auto program = tEcrFnct::New<EmployeeNames>(test);
+    TTable& table = program->OpenTable();
+    for (const auto& [number, name] : employees) {
+      table.Append();
+      table.FieldByName(QStringLiteral("Number")).SetAsInteger(number);
+      table.FieldByName(QStringLiteral("Name")).SetAsString(QLatin1String(name));
+      table.Post();
+    }
+    program->CloseTable();
+    test->Add(std::move(program));
+    std::unique_ptr<tEcrFnct> made = tEcrFnct::CreateByClass(ClassByName(QLatin1String(GetParam().cls)), test);
+    chosen = dynamic_cast<tEcrRptCrs3000*>(made.get());
+    ASSERT_NE(chosen, nullptr);
+    test->Add(std::unique_ptr<tEcrRpt>(static_cast<tEcrRpt*>(made.release())));
+  }
   // Saves the poll; answers its rows in key order, every column by name.
   QList<QVariantMap> Saved(const QList<QByteArray>& blocks) {
-    tEcrRptCrs3000& report = Report();
+    tEcrRptCrs3000& report = chosen ? *chosen : Report();
     QFile file(WorkFile(QStringLiteral("cashier.blk"), blocks));
     report.ReadBlockFile(file);
     TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
@@ -168,7 +211,6 @@ protected:
   }
   void ExpectRecord(const QVariantMap& row, int number, int seed) {
     EXPECT_EQ(row.value(QLatin1String(GetParam().key)).toInt(), number);
-    EXPECT_EQ(row.value(QStringLiteral("Name")).toString(), QStringLiteral("Undefined"));
     const QList<Place> places = Places();
     for (qsizetype i = 0; i < places.size(); ++i) {
       const QString column = QLatin1String(places[i].column);
@@ -177,6 +219,8 @@ protected:
   }
 
   std::unique_ptr<tEcr> driver;
+  tMachine machine;
+  tEcrRptCrs3000* chosen = nullptr; // the report of WithEmployees
   QStringList storedColumns;
 };
 
@@ -218,7 +262,24 @@ TEST_P(CashierRpt, APollOfSeveralBlocksStoresEveryColumnFromItsOwnBytes) {
                                          Framed(Record(size, 3) + Record(size, 4), 3), Framed(Record(size, 5), 4)});
   EXPECT_EQ(storedColumns, ExpectedColumns());
   ASSERT_EQ(rows.size(), 5);
-  for (int i = 0; i < 5; ++i) ExpectRecord(rows[i], i + 1, i + 1);
+  for (int i = 0; i < 5; ++i) {
+    ExpectRecord(rows[i], i + 1, i + 1);
+    EXPECT_EQ(rows[i].value(QStringLiteral("Name")).toString(), QStringLiteral("Undefined")) << "no employee program";
+  }
+}
+
+// The register's employee program names the records by their number, the second data
+// block's as well; a number it lacks is "Undefined", and the column keeps 12 characters.
+TEST_P(CashierRpt, EachRecordIsNamedByTheEmployeeOfItsNumber) {
+  WithEmployees({{1, "ANNA"}, {3, "BARTHOLOMEW SMITH"}, {4, "CARL"}});
+  const int size = GetParam().recordSize;
+  const QList<QVariantMap> rows =
+      Saved({Header(), Framed(Record(size, 1) + Record(size, 2), 2), Framed(Record(size, 3), 3)});
+  QStringList names;
+  for (const QVariantMap& row : rows) names << row.value(QStringLiteral("Name")).toString();
+  EXPECT_EQ(names, (QStringList{"ANNA", "Undefined", "BARTHOLOMEW "}));
+  ASSERT_EQ(rows.size(), 3);
+  ExpectRecord(rows[2], 3, 3);
 }
 
 // Money to eleven digits and a sign, a six-byte count beyond 32 bits, the record's own
