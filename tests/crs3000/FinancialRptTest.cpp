@@ -343,6 +343,20 @@ TEST_F(FinancialRpt, APollOfEachLayoutIsSixConsecutivePollsAndARowInEachSection)
   }
 }
 
+// A job that exports: each section exports its own poll once it is stored, in chain
+// order; the head, which keeps no figures, exports nothing.
+TEST_F(FinancialRpt, AnExportingJobExportsTheFiveSectionsAndNotTheHead) {
+  tEcrRpt& head = HeadOf("tEcrCrs3000V0304");
+  head.AutoExport = true;
+  head.ExportFile = dir.filePath(QStringLiteral("export.txt"));
+  Save(head, Record(1305));
+  const qint64 p = head.PollId;
+  QList<qint64> exported;
+  for (const QByteArray& line : TestSupport::ReadFile(head.ExportFile).split('\n'))
+    if (!line.trimmed().isEmpty()) exported << line.split(',').first().toLongLong();
+  EXPECT_EQ(exported, (QList<qint64>{p + 1, p + 2, p + 3, p + 4, p + 5}));
+}
+
 // The last section cannot store its row (its table is damaged): the head and the four
 // sections before it leave no row either.
 TEST_F(FinancialRpt, AFailureInTheLastSectionLeavesNoRowAnywhere) {
