@@ -1,7 +1,7 @@
 // The receipts section of the financial record: 435 bytes at offset 409. The 18 bytes
 // after the tenth charge hold nothing the table keeps.
 #include "crs3000/Crs3000FnclLayouts.h"
-#include "crs3000/Crs3000FnclTotalisers.h"
+#include "crs3000/Crs3000FnclSectionLayout.h"
 
 const EcrLayout& Crs3000FnclLayouts::Receipts() {
   static const Crs3000FnclSectionLayout section{435, 3,

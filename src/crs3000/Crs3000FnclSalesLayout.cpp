@@ -1,6 +1,6 @@
 // The sales section of the financial record: 409 bytes at offset 0.
 #include "crs3000/Crs3000FnclLayouts.h"
-#include "crs3000/Crs3000FnclTotalisers.h"
+#include "crs3000/Crs3000FnclSectionLayout.h"
 
 const EcrLayout& Crs3000FnclLayouts::Sales() {
   static const Crs3000FnclSectionLayout section{409, 3,

@@ -42,7 +42,7 @@ const SectionKind kSections[S::kSectionCount] = {
 };
 } // namespace
 
-struct FnclSectionClass {
+struct tEcrRptCrs3000FnclSection::ClassRow {
   const TClass& (*cls)();
   int section;
   int variant;
@@ -50,7 +50,7 @@ struct FnclSectionClass {
 };
 
 namespace {
-const FnclSectionClass kClasses[] = {
+const S::ClassRow kClasses[] = {
     {&tEcrRptCrs3000Sales::StaticClass, S::kSales, kFinancial},
     {&tEcrRptCrs3000Sales224::StaticClass, S::kSales, kFncl224},
     {&tEcrRptCrs3000Sales303::StaticClass, S::kSales, kFncl303},
@@ -74,18 +74,17 @@ const SectionKind& Kind(int section) {
 }
 } // namespace
 
-const FnclSectionClass& tEcrRptCrs3000FnclSection::Row() const {
-  for (const FnclSectionClass& row : kClasses)
+const tEcrRptCrs3000FnclSection::ClassRow& tEcrRptCrs3000FnclSection::Row() const {
+  for (const S::ClassRow& row : kClasses)
     if (&row.cls() == &ClassType()) return row;
   throw EAssertionFailed(ClassName() + QStringLiteral(" is no financial section"));
 }
 
-int tEcrRptCrs3000FnclSection::SectionNumber() const { return Row().section; }
 QString tEcrRptCrs3000FnclSection::GetRptName() const { return QString::fromLatin1(Kind(Row().section).rptName); }
 QString tEcrRptCrs3000FnclSection::ReportFormClass() const { return QString::fromLatin1(Kind(Row().section).form); }
 
 QString tEcrRptCrs3000FnclSection::GetTableName() const {
-  const FnclSectionClass& row = Row();
+  const S::ClassRow& row = Row();
   return QString::fromLatin1(row.ownTable ? row.ownTable : Kind(row.section).table);
 }
 
@@ -98,12 +97,12 @@ int tEcrRptCrs3000FnclSection::GetRecStart() const { return SectionOffset(Row().
 int tEcrRptCrs3000FnclSection::GetSkipBytes() const { return CombinedSize(Row().variant) - GetPrgRecSize(); }
 
 const TClass* tEcrRptCrs3000FnclSection::NextRptClass() const {
-  const FnclSectionClass& row = Row();
+  const S::ClassRow& row = Row();
   return row.section + 1 < kSectionCount ? &SectionClass(row.section + 1, row.variant) : nullptr;
 }
 
 const TClass& tEcrRptCrs3000FnclSection::SectionClass(int section, int variant) {
-  for (const FnclSectionClass& row : kClasses)
+  for (const S::ClassRow& row : kClasses)
     if (row.section == section && row.variant == variant) return row.cls();
   throw ERangeError();
 }

@@ -34,14 +34,16 @@ public:
   int LayoutVariant() const override;
   QStringList KeyFields() const override; // "Poll Id"
 
-  int SectionNumber() const;
   // The class of the section in the chain of that layout of the record.
   static const TClass& SectionClass(int section, int variant);
   static int SectionOffset(int section, int variant);
   static int CombinedSize(int variant);
 
+  // One class of the table of section classes.
+  struct ClassRow;
+
 private:
-  const struct FnclSectionClass& Row() const;
+  const ClassRow& Row() const;
 };
 
 #define TB_FNCL_SECTION_CLASS_(Name, Parent)                                      \

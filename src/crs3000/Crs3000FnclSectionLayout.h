@@ -11,20 +11,18 @@
 #include <initializer_list>
 #include <string>
 
-namespace Crs3000FnclTotalisers {
-struct Row {
-  const char* name;   // the totaliser, or the prefix of a run; nullptr: bytes passed over
-  int countWidth = 0; // bytes of the count after the total; 0: a total alone
-  int members = 0;    // 0: one totaliser; n: a run named name + 1 .. n
-  int digits = 1;     // digits of a run member's number, with leading zeros
-  int gap = 0;        // bytes passed over, for a row without a name
-};
-} // namespace Crs3000FnclTotalisers
-
 class Crs3000FnclSectionLayout {
 public:
-  // Raises EAssertionFailed when the rows do not fill exactly `size` bytes.
-  Crs3000FnclSectionLayout(int size, int variants, std::initializer_list<Crs3000FnclTotalisers::Row> rows);
+  struct Totaliser {
+    const char* name;   // the totaliser, or the prefix of a run; nullptr: bytes passed over
+    int countWidth = 0; // bytes of the count after the total; 0: a total alone
+    int members = 0;    // 0: one totaliser; n: a run named name + 1 .. n
+    int digits = 1;     // digits of a run member's number, with leading zeros
+    int gap = 0;        // bytes passed over, for a row without a name
+  };
+
+  // Raises EAssertionFailed when the totalisers do not fill exactly `size` bytes.
+  Crs3000FnclSectionLayout(int size, int variants, std::initializer_list<Totaliser> totalisers);
   Crs3000FnclSectionLayout(const Crs3000FnclSectionLayout&) = delete;
   Crs3000FnclSectionLayout& operator=(const Crs3000FnclSectionLayout&) = delete;
 
@@ -32,7 +30,7 @@ public:
 
 private:
   static std::vector<EcrColumn> Columns(std::deque<std::string>& names, int size, int variants,
-                                        std::initializer_list<Crs3000FnclTotalisers::Row> rows);
+                                        std::initializer_list<Totaliser> totalisers);
 
   std::deque<std::string> names_; // the column names the layout points to
   EcrLayout layout_;
