@@ -334,6 +334,13 @@ TEST_F(FinancialRpt, APollOfEachLayoutIsSixConsecutivePollsAndARowInEachSection)
       EXPECT_EQ(polls.Value(2).toString(), kRptNames[i]);
     }
     EXPECT_FALSE(polls.Next());
+    // Every poll of the chain carries the one header.
+    TQuery headers(kData);
+    headers.Exec(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT \"Ecr Date\", \"Poll Type\", \"Polled Area\", "
+                                "\"Z Counter\", \"Misc Data 1\" FROM \"AllPolls\" WHERE \"Poll Id\" >= ?)"),
+                 {p});
+    ASSERT_TRUE(headers.Next());
+    EXPECT_EQ(headers.Value(0).toInt(), 1);
     // The head keeps no figures; each section one row, under its own poll.
     EXPECT_EQ(Rows(kData, QStringLiteral("tEcrRptCrs3000Financial")), 0);
     for (int s = 0; s < 5; ++s)
