@@ -5,10 +5,12 @@
 
 #include "TestSupport.h"
 #include "crs3000/Crs3000FnclFields.h"
+#include "crs3000/Crs3000FnclSectionLayout.h"
 #include "crs3000/tEcrCrs3000.h"
 #include "crs3000/tEcrRptCrs3000Financial.h"
 #include "crs3000/tEcrRptCrs3000FnclSection.h"
 #include "model/ERecMismatch.h"
+#include "model/EcrErrors.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
 #include "store/streaming/StreamRegistry.h"
@@ -312,6 +314,13 @@ TEST(FinancialTables, TheTotalColumnsAreTheFinancialValueNames) {
     QStringList totals = Names(dynamic_cast<tEcrRpt&>(*section).DescribeTable()).filter(QStringLiteral(" Total"));
     EXPECT_EQ(Joined(totals), Joined(Crs3000FnclFields::FnclFieldNames()[s])) << classes[s].toStdString();
   }
+}
+
+// A section whose totalisers do not fill its bytes is refused when it is built.
+TEST(FinancialTables, ASectionLayoutMustFillItsBytes) {
+  EXPECT_NO_THROW(Crs3000FnclSectionLayout(17, 3, {{"A", 3}, {nullptr, 0, 0, 0, 2}, {"B"}}));
+  EXPECT_THROW(Crs3000FnclSectionLayout(18, 3, {{"A", 3}, {nullptr, 0, 0, 0, 2}, {"B"}}), EAssertionFailed);
+  EXPECT_THROW(Crs3000FnclSectionLayout(16, 3, {{"A", 3}, {nullptr, 0, 0, 0, 2}, {"B"}}), EAssertionFailed);
 }
 
 TEST_F(FinancialRpt, APollOfEachLayoutIsSixConsecutivePollsAndARowInEachSection) {
