@@ -1,0 +1,29 @@
+#include "crs3000/tEcrRptCrs3000Financial.h"
+
+#include "crs3000/Crs3000ClassDef.h"
+#include "crs3000/tEcrRptCrs3000FnclSection.h"
+#include "platform/engine/TTable.h"
+
+TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Financial, tEcrRptCrs3000)
+TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Fncl224, tEcrRptCrs3000Financial)
+TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Fncl303, tEcrRptCrs3000Financial)
+
+namespace {
+const QString kPollId = QStringLiteral("Poll Id");
+} // namespace
+
+int tEcrRptCrs3000Financial::GetSkipBytes() const { return tEcrRptCrs3000FnclSection::CombinedSize(LayoutVariant()); }
+
+const TClass* tEcrRptCrs3000Financial::NextRptClass() const {
+  return &tEcrRptCrs3000FnclSection::SectionClass(tEcrRptCrs3000FnclSection::kSales, LayoutVariant());
+}
+
+std::optional<TTableDef> tEcrRptCrs3000Financial::DescribeTable() const {
+  return TTableDef{GetTableName(),
+                   {{kPollId, TFieldType::Long, 0}, {QStringLiteral("Dummy Field"), TFieldType::Long, 0}},
+                   {{QString(), {kPollId}, true, true}}};
+}
+
+void tEcrRptCrs3000Financial::DecodeRecord(TTable& table, const TEcrBlock&, int, int&) {
+  table.FieldByName(kPollId).SetAsInteger(PollId);
+}
