@@ -359,6 +359,28 @@ TEST_F(FinancialRpt, APollOfEachLayoutIsSixConsecutivePollsAndARowInEachSection)
   }
 }
 
+// What other programs are answered for a stored financial poll: its figures, read from the
+// five section polls that followed the head.
+TEST_F(FinancialRpt, TheFiguresForOutsideCallersComeFromTheSavedSections) {
+  for (const Layout& layout : kLayouts) {
+    SCOPED_TRACE(layout.head);
+    tEcrRpt& head = HeadOf(layout.rom);
+    Save(head, Record(layout.size));
+    QStringList list;
+    driver->GetFnclPoll(list, QString::number(head.PollId));
+    ASSERT_EQ(list.size(), 1 + 2 * 146);
+    EXPECT_EQ(list.at(0), QStringLiteral("146"));
+    EXPECT_EQ(list.at(1), QStringLiteral("Sales-Item Sales Total"));
+    EXPECT_EQ(list.at(2), QStringLiteral("-12.34"));
+    const qsizetype cash = list.indexOf(QStringLiteral("Rcpts-Cash 1 Total"));
+    ASSERT_GT(cash, 0);
+    ASSERT_TRUE(receipts.expected.contains(QStringLiteral("Cash 1 Total")));
+    EXPECT_NE(receipts.expected.value(QStringLiteral("Cash 1 Total")), 0);
+    EXPECT_EQ(qRound64(list.at(cash + 1).toDouble() * 100), receipts.expected.value(QStringLiteral("Cash 1 Total")));
+    EXPECT_EQ(list.at(list.indexOf(QStringLiteral("Memo-Waste Total")) + 1), QStringLiteral("0"));
+  }
+}
+
 // A job that exports: each section exports its own poll once it is stored, in chain
 // order; the head, which keeps no figures, exports nothing.
 TEST_F(FinancialRpt, AnExportingJobExportsTheFiveSectionsAndNotTheHead) {
