@@ -77,6 +77,20 @@ TEST(SynthProgram, BadOptionsEndWithAMessage) {
   }
 }
 
+TEST(SynthProgram, ReadsAWorkFileBackToItsRows) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const SynthAnswer answer = SynthTestSupport::Make(QStringLiteral("clkpnchs"), 9, {}, 5);
+  Synthesiser::WriteWorkFile(answer, dir.filePath("w.ecr"));
+  const Outcome run = Synth({"--report", "clkpnchs", "--read", dir.filePath("w.ecr")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, answer.ExpectationText());
+  TestSupport::WriteFile(dir.filePath("cut.ecr"), TestSupport::ReadFile(dir.filePath("w.ecr")).chopped(1));
+  const Outcome cut = Synth({"--report", "clkpnchs", "--read", dir.filePath("cut.ecr")});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_TRUE(cut.err.contains(QLatin1String("Block 2"))) << cut.err.toStdString();
+}
+
 TEST(SynthProgram, HelpListsTheReports) {
   const Outcome run = Synth({"--help"});
   EXPECT_EQ(run.status, 0);

@@ -44,6 +44,7 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("work"), QStringLiteral("Write the answer as a work file."), QStringLiteral("file")},
       {QStringLiteral("fixture"), QStringLiteral("Write the answer into a crs-sim fixture folder (reports/<code>.ecr)."), QStringLiteral("folder")},
       {QStringLiteral("expect"), QStringLiteral("Write the expected rows here (default: standard output)."), QStringLiteral("file")},
+      {QStringLiteral("read"), QStringLiteral("Read this work file of the report back and print the rows it stands for (--name and --job-name apply)."), QStringLiteral("file")},
   });
   if (!parser.parse(arguments)) throw SynthUsageError(parser.errorText());
   SynthOptions options;
@@ -70,5 +71,8 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
   options.workFile = parser.value(QStringLiteral("work"));
   options.fixtureDir = parser.value(QStringLiteral("fixture"));
   options.expectFile = parser.value(QStringLiteral("expect"));
+  options.readFile = parser.value(QStringLiteral("read"));
+  if (!options.readFile.isEmpty() && (!options.workFile.isEmpty() || !options.fixtureDir.isEmpty()))
+    throw SynthUsageError(QStringLiteral("--read writes no work file or fixture"));
   return options;
 }

@@ -9,6 +9,7 @@ struct SynthOptions {
   QString workFile; // empty: none written
   QString fixtureDir;
   QString expectFile; // empty: the expectations go to standard output
+  QString readFile; // a work file to read back in place of synthesising one
   bool help = false;
   QString helpText;
 

@@ -1,9 +1,12 @@
 // crs-synth: writes a register's answer to a report read (a work file, a crs-sim fixture)
 // and the rows a decoder must store for it. Exit status 0, or 1 with a message on standard
-// error (a bad option, a value its field cannot hold, a file that cannot be written).
+// error (a bad option, a value its field cannot hold, a file that cannot be written or read).
+// With --read it reads a work file back and prints the rows it stands for.
 #include "SynthOptions.h"
 
+#include "crs-synth/SynthBlockFile.h"
 #include "crs-synth/SynthErrors.h"
+#include "crs-synth/SynthReader.h"
 #include "crs-synth/Synthesiser.h"
 
 #include <QCoreApplication>
@@ -26,7 +29,14 @@ int main(int argc, char** argv) {
       Print(stdout, options.helpText);
       return 0;
     }
-    const SynthAnswer answer = Synthesiser::Synthesise(options.request);
+    SynthAnswer answer;
+    if (options.readFile.isEmpty()) {
+      answer = Synthesiser::Synthesise(options.request);
+    } else {
+      const SynthRequest& request = options.request;
+      answer.expectations = SynthReader::Expectations(request.report, SynthBlockFile::Read(options.readFile),
+                                                      request.names, request.jobNames);
+    }
     if (!options.workFile.isEmpty()) Synthesiser::WriteWorkFile(answer, options.workFile);
     if (!options.fixtureDir.isEmpty()) Synthesiser::WriteFixture(answer, options.fixtureDir);
     if (options.expectFile.isEmpty()) Print(stdout, answer.ExpectationText());
