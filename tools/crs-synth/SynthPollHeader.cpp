@@ -78,8 +78,8 @@ QByteArray SynthPollHeader::Data() const {
 
 SynthRow SynthPollHeader::Row() const {
   SynthRow row;
-  row.Add(QStringLiteral("Poll Type"), SynthValue::Text(pollType));
   row.Add(QStringLiteral("Ecr Date"), SynthValue::Text(ecrDate.toString(Qt::ISODate)));
+  row.Add(QStringLiteral("Poll Type"), SynthValue::Text(pollType));
   row.Add(QStringLiteral("Polled Area"), SynthValue::Text(AreaText(areaByte)));
   row.Add(QStringLiteral("Z Counter"), SynthValue::Integer(zCounter));
   row.Add(QStringLiteral("Misc Info 1"), SynthValue::Integer(miscInfo1));

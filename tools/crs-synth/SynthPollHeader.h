@@ -28,5 +28,5 @@ struct SynthPollHeader {
   QByteArray Data() const;
   // Reads the header data back (offsets from the block's first data byte).
   static SynthPollHeader Decode(const QByteArray& data); // throws SynthValueError for a value its field cannot hold
-  SynthRow Row() const; // the AllPolls values
+  SynthRow Row() const; // the AllPolls values, in the table's order
 };

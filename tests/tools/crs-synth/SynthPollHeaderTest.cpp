@@ -35,7 +35,7 @@ TEST(SynthPollHeader, ChosenValuesKnownBytes) {
   ASSERT_EQ(data.size(), 36);
   EXPECT_EQ(data.left(16), Hex("00 0E 04 03 05 89 12 3D 47 11 C8 42 41 42 43 44"));
   EXPECT_EQ(answer.expectations.value(0),
-            QStringLiteral("header\tPoll Type=<\tEcr Date=2089-03-05\tPolled Area=UNDEF\tZ Counter=-123\tMisc Info 1=4711\t"
+            QStringLiteral("header\tEcr Date=2089-03-05\tPoll Type=<\tPolled Area=UNDEF\tZ Counter=-123\tMisc Info 1=4711\t"
                            "Misc Info 2=200\tMisc Info 3=42\tMisc Data 1=ABCDEFGHIJKLMNOPQRSTUVWX"));
 }
 
