@@ -1,6 +1,7 @@
 #pragma once
 // What the synthesiser is asked for: the report, how many records, the seed of the values,
 // and the values chosen by hand.
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -16,6 +17,17 @@ struct SynthOverride {
   static SynthOverride Parse(const QString& text);
 };
 
+// Bytes written over (or past the end of) a block's data after the answer is made, to make
+// an answer a decoder must refuse: block 1 is the poll header, 2 the first data block.
+struct SynthPatch {
+  int block = 0;
+  int offset = 0; // in the block's data; may lie at its end, to lengthen it
+  QByteArray bytes;
+
+  // Reads "block:offset=hex bytes"; throws SynthUsageError for text of another shape.
+  static SynthPatch Parse(const QString& text);
+};
+
 struct SynthRequest {
   QString report; // a name of SynthReportKinds
   int records = -1; // -1: the report's default
@@ -25,4 +37,5 @@ struct SynthRequest {
   QList<std::pair<QString, QString>> header; // AllPolls field, value
   QMap<int, QString> names; // by employee or coupon number; "Undefined" where none
   QMap<int, QString> jobNames; // by job code (clock punches)
+  QList<SynthPatch> patches;
 };

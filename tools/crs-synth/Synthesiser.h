@@ -6,6 +6,8 @@
 
 namespace Synthesiser {
 // Throws SynthUsageError for an unknown report, SynthValueError for a value out of range.
+// Patches are applied last: the expectations then carry a "patched" line after the header
+// and no longer describe the patched records.
 SynthAnswer Synthesise(const SynthRequest& request);
 // The work file as the back office stores the answer.
 void WriteWorkFile(const SynthAnswer& answer, const QString& path);

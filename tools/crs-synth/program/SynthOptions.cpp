@@ -41,6 +41,7 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("header"), QStringLiteral("Choose a poll header value, e.g. \"Z Counter=65535\" (repeatable)."), QStringLiteral("value")},
       {QStringLiteral("name"), QStringLiteral("The name of a number (coupon, employee): N=TEXT (repeatable; others are Undefined)."), QStringLiteral("pair")},
       {QStringLiteral("job-name"), QStringLiteral("The name of a job code: N=TEXT (repeatable)."), QStringLiteral("pair")},
+      {QStringLiteral("patch"), QStringLiteral("Write bytes over a block's data, or past its end: block:offset=hex, e.g. 2:0=FF FF (block 1 is the poll header; repeatable)."), QStringLiteral("patch")},
       {QStringLiteral("work"), QStringLiteral("Write the answer as a work file."), QStringLiteral("file")},
       {QStringLiteral("fixture"), QStringLiteral("Write the answer into a crs-sim fixture folder (reports/<code>.ecr)."), QStringLiteral("folder")},
       {QStringLiteral("expect"), QStringLiteral("Write the expected rows here (default: standard output)."), QStringLiteral("file")},
@@ -66,6 +67,7 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
     if (eq <= 0) throw SynthUsageError(QStringLiteral("--header takes FIELD=VALUE, not \"%1\"").arg(text));
     request.header.append({text.left(eq), text.mid(eq + 1)});
   }
+  for (const QString& text : parser.values(QStringLiteral("patch"))) request.patches << SynthPatch::Parse(text);
   request.names = Names(QStringLiteral("name"), parser.values(QStringLiteral("name")));
   request.jobNames = Names(QStringLiteral("job-name"), parser.values(QStringLiteral("job-name")));
   options.workFile = parser.value(QStringLiteral("work"));
