@@ -1,0 +1,33 @@
+#include "crs-synth/SynthFamilies.h"
+
+#include "crs-synth/SynthErrors.h"
+
+namespace SynthFamilies {
+
+int RecordCount(const SynthReportKind& kind, const SynthRequest& request) {
+  // By default one record more than a block holds, so that the numbering crosses a block.
+  const int count = request.records < 0 ? kind.perBlock + 1 : request.records;
+  if (count > 255 * kind.perBlock)
+    throw SynthValueError(QStringLiteral("%1 records do not fit the 255 data blocks of an answer").arg(count));
+  return count;
+}
+
+int PerBlock(const SynthReportKind& kind, const SynthRequest& request) {
+  if (request.perBlock < 0 || request.perBlock > kind.perBlock)
+    throw SynthValueError(QStringLiteral("A block of the %1 report holds 1 to %2 records").arg(kind.name).arg(kind.perBlock));
+  return request.perBlock ? request.perBlock : kind.perBlock;
+}
+
+int Place(const SynthOverride& override_, int records) {
+  bool ok = true;
+  const int place = override_.where.isEmpty() ? 1 : override_.where.toInt(&ok);
+  if (!ok || place < 1 || place > records)
+    throw SynthValueError(QStringLiteral("No record \"%1\" in an answer of %2 records").arg(override_.where).arg(records));
+  return place - 1;
+}
+
+QString NameOf(const QMap<int, QString>& names, int number) {
+  return names.value(number, QStringLiteral("Undefined"));
+}
+
+} // namespace SynthFamilies

@@ -1,0 +1,23 @@
+#pragma once
+// The answers of the three families of reports; Synthesise chooses among them.
+#include "crs-synth/SynthAnswer.h"
+#include "crs-synth/SynthReportKinds.h"
+#include "crs-synth/SynthRequest.h"
+
+class SynthRandom;
+
+namespace SynthFamilies {
+SynthAnswer List(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
+                 const SynthPollHeader& header);
+SynthAnswer ClockPunches(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
+                         const SynthPollHeader& header);
+SynthAnswer Financial(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
+                      const SynthPollHeader& header);
+
+// Shared by the record families.
+int RecordCount(const SynthReportKind& kind, const SynthRequest& request);
+int PerBlock(const SynthReportKind& kind, const SynthRequest& request);
+// The 0-based place of an override's record; throws SynthValueError when out of range.
+int Place(const SynthOverride& override_, int records);
+QString NameOf(const QMap<int, QString>& names, int number);
+} // namespace SynthFamilies

@@ -1,0 +1,57 @@
+#include "crs-synth/SynthReportKinds.h"
+
+#include "crs-synth/SynthErrors.h"
+#include "crs-synth/SynthLayouts.h"
+
+namespace SynthReportKinds {
+
+namespace {
+using F = SynthReportKind::Family;
+using V = SynthFinancialLayout;
+const QString kMemory = QStringLiteral("Memory Number");
+const QString kDayShift = QStringLiteral("Day Shift Id");
+
+SynthReportKind Kind(const char* name, int code, const char* className, const char* table, const char* report,
+                     int perBlock, F family, const QString& key = {}, const SynthTotaliserLayout* layout = nullptr,
+                     V variant = V::Financial) {
+  return {QString::fromLatin1(name), code,     QString::fromLatin1(className), QString::fromLatin1(table),
+          QString::fromLatin1(report), perBlock, family, key, layout, variant};
+}
+} // namespace
+
+const QList<SynthReportKind>& All() {
+  static const QList<SynthReportKind> kinds{
+      Kind("coupon", 44, "tEcrRptCrs3000Coupon", "tEcrRptCrs3000Coupon", "Coupon", 180, F::List, kMemory,
+           &SynthLayouts::Coupon()),
+      Kind("clkpnchs", 80, "tEcrRptCrs3000ClkPnchs", "tEcrRptCrs3000ClkPnchs", "Clock Punches", 320, F::ClockPunches),
+      Kind("cashier", 34, "tEcrRptCrs3000Cashier", "tEcrRptCrs3000Cashier", "Cashier", 2, F::List, kMemory,
+           &SynthLayouts::Cashier()),
+      Kind("cashier303", 34, "tEcrRptCrs3000Cshr303", "tEcrRptCrs3000Cshr303", "Cashier", 2, F::List, kMemory,
+           &SynthLayouts::Cashier303()),
+      Kind("dayshift", 60, "tEcrRptCrs3000DayShift", "tEcrRptCrs3000DayShift", "Day Shift", 2, F::List, kDayShift,
+           &SynthLayouts::Cashier()),
+      Kind("dayshift303", 60, "tEcrRptCrs3000DayShift303", "tEcrRptCrs3000DaySh303", "Day Shift", 2, F::List,
+           kDayShift, &SynthLayouts::Cashier303()),
+      Kind("financial", 33, "tEcrRptCrs3000Financial", "tEcrRptCrs3000Financial", "Financial", 1, F::Financial, {},
+           nullptr, V::Financial),
+      Kind("fncl224", 33, "tEcrRptCrs3000Fncl224", "tEcrRptCrs3000Financial", "Financial", 1, F::Financial, {},
+           nullptr, V::Fncl224),
+      Kind("fncl303", 33, "tEcrRptCrs3000Fncl303", "tEcrRptCrs3000Financial", "Financial", 1, F::Financial, {},
+           nullptr, V::Fncl303),
+  };
+  return kinds;
+}
+
+QStringList Names() {
+  QStringList names;
+  for (const SynthReportKind& kind : All()) names << kind.name;
+  return names;
+}
+
+const SynthReportKind& Find(const QString& name) {
+  for (const SynthReportKind& kind : All())
+    if (kind.name == name) return kind;
+  throw SynthUsageError(QStringLiteral("Unknown report \"%1\"; known: %2").arg(name, Names().join(QStringLiteral(", "))));
+}
+
+} // namespace SynthReportKinds
