@@ -3,6 +3,7 @@
 #include "crs3000/Crs3000FnclLayouts.h"
 #include "model/EcrClassDef.h"
 #include "model/EcrErrors.h"
+#include "platform/engine/TTable.h"
 
 // No ROM lists a section: the sections are made only by the chain of their head.
 TB_DEFINE_ABSTRACT_CLASS(tEcrRptCrs3000FnclSection, tEcrRptCrs3000)
@@ -114,3 +115,9 @@ int tEcrRptCrs3000FnclSection::SectionOffset(int section, int variant) {
 }
 
 int tEcrRptCrs3000FnclSection::CombinedSize(int variant) { return SectionOffset(kSectionCount, variant); }
+
+void tEcrRptCrs3000FnclSection::DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) {
+  tEcrRptCrs3000::DecodeRecord(table, buffer, recordIndex, position);
+  if (Row().section == kTblSrvc && Row().variant == Crs3000FnclLayouts::kFncl224)
+    table.FieldByName(QStringLiteral("GC Change Total")).SetAsFloat(0);
+}

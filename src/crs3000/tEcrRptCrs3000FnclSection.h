@@ -33,6 +33,9 @@ public:
   const EcrLayout* RecordLayout() const override;
   int LayoutVariant() const override;
   QStringList KeyFields() const override; // "Poll Id"
+  // The layout's row; the table service of the 1290-byte record, which has no guest-check
+  // change, stores 0 there (the other columns its record lacks stay empty).
+  void DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) override;
 
   // The class of the section in the chain of that layout of the record.
   static const TClass& SectionClass(int section, int variant);
