@@ -32,7 +32,7 @@ const QStringList& Names() {
        "tEcrPrgCrs3000XMode",
       // Reports.
        "tEcrRptCrs3000Cashier", "tEcrRptCrs3000Cshr303", "tEcrRptCrs3000DayShift",
-       "tEcrRptCrs3000DayShift303", "tEcrRptCrs3000Ej", "tEcrRptCrs3000Financial", "tEcrRptCrs3000Fncl224",
+       "tEcrRptCrs3000DayShift303", "tEcrRptCrs3000Financial", "tEcrRptCrs3000Fncl224",
        "tEcrRptCrs3000Fncl303", "tEcrRptCrs3000Invt", "tEcrRptCrs3000MajorGroup", "tEcrRptCrs3000OpnOrdTrk1",
        "tEcrRptCrs3000OpnOrdTrk1V4", "tEcrRptCrs3000OpnOrdTrk2", "tEcrRptCrs3000OpnOrdTrk2V4",
        "tEcrRptCrs3000OpnOrdTrk3", "tEcrRptCrs3000PLU", "tEcrRptCrs3000PrdPrjFri", "tEcrRptCrs3000PrdPrjMon",
