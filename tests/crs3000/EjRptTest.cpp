@@ -27,7 +27,13 @@ QByteArray Item(const QByteArray& text, const QByteArray& unused = Hex("5A A5"))
   return QByteArray(1, char(length & 0xFF)) + char(length >> 8) + text + unused;
 }
 
-using EjRows = QList<std::pair<int, QString>>;
+struct EjRow {
+  int number;
+  QString entry;
+  bool operator==(const EjRow&) const = default;
+};
+void PrintTo(const EjRow& row, std::ostream* os) { *os << row.number << " \"" << row.entry.toStdString() << '"'; }
+using EjRows = QList<EjRow>;
 
 // Rows numbered from 1.
 EjRows Numbered(const QStringList& entries) {
@@ -260,9 +266,9 @@ TEST_F(EjRpt, AJournalOfMoreThan32767EntriesNumbersThemAll) {
   blocks.append(block);
   const EjRows rows = Saved(blocks);
   ASSERT_EQ(rows.size(), kEntries);
-  EXPECT_EQ(rows[32766], (std::pair{32767, QStringLiteral("32767")}));
-  EXPECT_EQ(rows[32767], (std::pair{32768, QStringLiteral("32768")}));
-  EXPECT_EQ(rows.last(), (std::pair{kEntries, QString::number(kEntries)}));
+  EXPECT_EQ(rows[32766], (EjRow{32767, QStringLiteral("32767")}));
+  EXPECT_EQ(rows[32767], (EjRow{32768, QStringLiteral("32768")}));
+  EXPECT_EQ(rows.last(), (EjRow{kEntries, QString::number(kEntries)}));
 }
 
 // A length no item can have, or a block shorter than its frame, fails the poll and stores
