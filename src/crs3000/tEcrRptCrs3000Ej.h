@@ -3,6 +3,10 @@
 // stream of text entries that runs across the data blocks of the answer. Each entry
 // becomes one row, numbered in the order received; an entry the register cut at the end
 // of a block is read whole from the next (TEjCarry). Read from one register at a time.
+//
+// The journal reads its blocks itself (DecodeBlock) in place of the base's record loop;
+// its layout is the one column an entry fills from its text, which also declares the
+// table: "Poll Id", "Memory Number", "Entry" (40 characters).
 #include "crs3000/TEjCarry.h"
 #include "crs3000/tEcrRptCrs3000.h"
 
