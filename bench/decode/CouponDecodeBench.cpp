@@ -123,8 +123,8 @@ void DecodeAndSave(benchmark::State& state) {
 }
 } // namespace
 
-BENCHMARK(RawInsert)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(DecodeAndSave)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawInsert)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(DecodeAndSave)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   // Everything the program stores goes into a folder of this run.
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   if (rawRate > 0 && saveRate > 0)
-    std::printf("saving a %d-record coupon poll (best of 5): raw prepared inserts %.0f records/s, decode and save %.0f "
+    std::printf("saving a %d-record coupon poll (best of 10): raw prepared inserts %.0f records/s, decode and save %.0f "
                 "records/s, ratio %.2f (target >= 0.25)\n",
                 kRecords, rawRate, saveRate, saveRate / rawRate);
   TSession::Default().CloseAll();

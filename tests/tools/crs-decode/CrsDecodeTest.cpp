@@ -81,8 +81,9 @@ TEST_F(CrsDecode, ADryRunPrintsTheRowsAndLeavesNoDataFolder) {
                                 "Poll Id\tMemory Number\tName\tTotal\tCount", "1\t1\tUndefined\t-12.34\t-7",
                                 "1\t2\tUndefined\t0.99\t2"}));
   EXPECT_FALSE(QDir(data).exists());
-  EXPECT_FALSE(QDir(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/tillbridge")).exists())
-      << "nothing goes to the user's own data folder either";
+  const QString own = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/tillbridge/data");
+  EXPECT_FALSE(QFile::exists(own + QStringLiteral("/tillbridge.db"))) << "nothing goes to the user's own data folder";
+  EXPECT_FALSE(QFile::exists(own + QStringLiteral("/Program Data/tillbridge.db")));
 }
 
 // Each damaged file fails with the system's message, and the folder keeps no part of it.
