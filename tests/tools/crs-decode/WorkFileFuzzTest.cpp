@@ -63,7 +63,9 @@ TEST_F(WorkFileFuzzEntry, DamagedFilesStoreNothingUnderEveryClass) {
       const WorkFileFuzz::Outcome outcome = Run(Input(cls->ClassName(), damaged[i]));
       EXPECT_EQ(outcome.rptClass, cls->ClassName());
       EXPECT_EQ(outcome.violation, QString()) << cls->ClassName().toStdString() << " file " << i;
-      if (!outcome.saved) EXPECT_EQ(outcome.newRows, 0);
+      if (!outcome.saved) {
+        EXPECT_EQ(outcome.newRows, 0);
+      }
     }
   }
   const WorkFileFuzz::Outcome cut = Run(Input(QStringLiteral("tEcrRptCrs3000Coupon"), damaged[2]));
