@@ -73,6 +73,8 @@ TEST_F(CrsDecode, APollOfSeveralBlocksLandsInTheDataFolderUnderANewPollIdEachRun
 }
 
 TEST_F(CrsDecode, ADryRunPrintsTheRowsAndLeavesNoDataFolder) {
+  const QString engineIni = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/tillbridge/engine.ini");
+  const QByteArray engineBefore = QFile::exists(engineIni) ? TestSupport::ReadFile(engineIni) : QByteArray("none");
   const Result r = RunCrsDecode({"--rom", "tEcrCrs3000V0302", "--report", "44", "--work",
                                  Work({CouponWork::Header(), Framed(CouponWork::Record(-1234, -7) + CouponWork::Record(99, 2), 2)}),
                                  "--dry-run"});
@@ -84,6 +86,8 @@ TEST_F(CrsDecode, ADryRunPrintsTheRowsAndLeavesNoDataFolder) {
   const QString own = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/tillbridge/data");
   EXPECT_FALSE(QFile::exists(own + QStringLiteral("/tillbridge.db"))) << "nothing goes to the user's own data folder";
   EXPECT_FALSE(QFile::exists(own + QStringLiteral("/Program Data/tillbridge.db")));
+  EXPECT_EQ(QFile::exists(engineIni) ? TestSupport::ReadFile(engineIni) : QByteArray("none"), engineBefore)
+      << "the engine's configuration is left as it was";
 }
 
 // Each damaged file fails with the system's message, and the folder keeps no part of it.
