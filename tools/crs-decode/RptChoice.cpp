@@ -25,8 +25,9 @@ std::unique_ptr<tEcrRpt> RptChoice::ByName(tEcr& driver, const QString& name) {
     if (rpt.ClassName().compare(name, Qt::CaseInsensitive) == 0 || rpt.GetRptName().compare(name, Qt::CaseInsensitive) == 0)
       return NewLike(driver, rpt);
   }
-  if (Crs3000UnbuiltClasses::Names().contains(name, Qt::CaseInsensitive))
-    throw ENoDecoder(QStringLiteral("%1 has no decoder yet in this program").arg(name));
+  for (const QString& unbuilt : Crs3000UnbuiltClasses::Names())
+    if (unbuilt.compare(name, Qt::CaseInsensitive) == 0)
+      throw ENoDecoder(QStringLiteral("%1 has no decoder yet in this program").arg(unbuilt));
   throw ENoDecoder(QStringLiteral("The %1 driver has no report \"%2\"; it has: %3")
                        .arg(DriverName(driver), name, Listed(driver).join(QLatin1String(", "))));
 }
