@@ -18,6 +18,9 @@ const char kDescription[] =
     "                           send the block file FILE (blocks numbered 1..N) as program CODE\n"
     "  --report CODE            read report CODE; its blocks stay in the work file\n"
     "\n"
+    "With --data a report read is decoded and saved into that data folder by the driver's\n"
+    "report of that code, as the program saves a poll, and the new Poll Ids are printed.\n"
+    "\n"
     "The work file is <work-dir>/crs-pollWORKFILE1.ECR. Exit status: 0 the action succeeded;\n"
     "1 it failed (the reason goes to standard error); 2 a bad command line; 3 the line or the\n"
     "register could not be set up.";
@@ -119,6 +122,11 @@ void ParseRun(const Parsed& p, PollOptions& options) {
   if (p.Has("store")) options.storeNumber = Number(QStringLiteral("store"), p.Value("store"), 0, 2147483647);
   if (p.Has("rom")) options.romClass = RomClass(p.Value("rom"));
   options.workDir = p.Value("work-dir");
+  if (p.Has("data")) {
+    if (options.action != PollOptions::Action::Report) throw EPollUsage(QStringLiteral("--data goes with --report"));
+    options.dataDir = p.Value("data");
+    if (options.dataDir.trimmed().isEmpty()) throw EPollUsage(QStringLiteral("--data takes a folder"));
+  }
   if (p.Has("timing-scale")) {
     bool ok = false;
     options.timingScale = p.Value("timing-scale").toDouble(&ok);
@@ -153,6 +161,7 @@ PollOptions PollOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("store"), QStringLiteral("The store number every command carries (default 1)."), QStringLiteral("number")},
       {QStringLiteral("rom"), QStringLiteral("The register's ROM version, e.g. 3.02 (default) or 4.02."), QStringLiteral("version")},
       {QStringLiteral("work-dir"), QStringLiteral("Where the work file and the line's log files go (default: the current folder)."), QStringLiteral("folder")},
+      {QStringLiteral("data"), QStringLiteral("Decode a report read and save the poll into this data folder (made when missing)."), QStringLiteral("folder")},
       {QStringLiteral("timing-scale"), QStringLiteral("Multiply every protocol interval by this factor (default 1; for tests)."), QStringLiteral("factor")},
   });
   if (!parser.parse(arguments)) throw EPollUsage(parser.errorText());

@@ -33,6 +33,7 @@ struct PollOptions {
   int storeNumber = 1;
   QString romClass = QStringLiteral("tEcrCrs3000V0302");
   QString workDir;       // empty: the current folder
+  QString dataDir;       // a report read saves its poll here; empty: the blocks only
   double timingScale = 1.0;
 
   bool help = false;

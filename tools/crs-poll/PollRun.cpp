@@ -1,6 +1,9 @@
 #include "PollRun.h"
 
+#include "PollDataFolder.h"
 #include "PollDevice.h"
+#include "PollSummary.h"
+#include "RptChoice.h"
 #include "tCrsPollPrg.h"
 #include "tCrsPollRpt.h"
 
@@ -72,6 +75,7 @@ void PollRun::SetUpFolders() {
   if (!QDir().mkpath(folder)) throw EPollSetup(QStringLiteral("Cannot make the work folder %1").arg(folder));
   TCommWorkFile::SetFolder(folder);
   SetSclFileFolder(folder);
+  if (!options_.dataDir.isEmpty()) data_ = std::make_unique<PollDataFolder>(options_.dataDir);
 }
 
 void PollRun::SetUpMachine() {
@@ -81,6 +85,10 @@ void PollRun::SetUpMachine() {
   machine_.SetEcr(tEcr::New(ClassByName(options_.romClass), &machine_));
   module_.reset(dynamic_cast<TdmCommBase*>(machine_.Ecr()->CreateCommModule(nullptr)));
   if (!module_) throw EPollSetup(QStringLiteral("The %1 driver has no protocol module").arg(options_.romClass));
+  if (!data_ || options_.action != PollOptions::Action::Report) return;
+  decoder_ = RptChoice::ByCode(*machine_.Ecr(), options_.code);
+  noDecoder_ = !decoder_;
+  if (decoder_) summary_ = std::make_unique<PollSummary>();
 }
 
 void PollRun::SetUpLine() {
@@ -114,13 +122,18 @@ void PollRun::Start() {
     prg_->SourceFile = options_.blockFile;
     options_.action == PollOptions::Action::Send ? module_->SendPrg(*prg_) : module_->ReceivePrg(*prg_);
     return;
-  case PollOptions::Action::Report:
+  case PollOptions::Action::Report: {
     tCrsPollRpt::RegisterSubRpts();
-    rpt_ = tEcrFnct::New<tCrsPollRpt>(driver);
-    rpt_->Code = options_.code;
-    for (int i = 1; i <= 6; ++i) rpt_->SetIntParam(i, options_.params[i]);
-    module_->PollRpt(*rpt_);
+    tEcrRpt* report = decoder_.get();
+    if (!report) {
+      rpt_ = tEcrFnct::New<tCrsPollRpt>(driver);
+      rpt_->Code = options_.code;
+      report = rpt_.get();
+    }
+    for (int i = 1; i <= 6; ++i) report->SetIntParam(i, options_.params[i]);
+    module_->PollRpt(*report);
     return;
+  }
   }
 }
 
@@ -154,6 +167,7 @@ int PollRun::Finish() {
   Print(stdout, QStringLiteral("End: ") + (silent_ ? QStringLiteral("No activity") : MsgResultText(result_.value_or(MpmFailed))));
   if (options_.action == PollOptions::Action::Logon && done) PrintSizes();
   PrintWorkFile();
+  if (done) PrintSaved();
   if (done) return 0;
   Print(stderr, QStringLiteral("crs-poll: %1 failed: %2").arg(options_.ActionText(), FailureText()));
   return 1;
@@ -196,4 +210,16 @@ void PollRun::PrintWorkFile() const {
     blocks = e.Message();
   }
   Print(stdout, QStringLiteral("Work file: %1 (%2)").arg(file.fileName(), blocks));
+}
+
+// With --data: what the save stored, or why nothing was decoded.
+void PollRun::PrintSaved() const {
+  if (noDecoder_)
+    return Print(stdout, QStringLiteral("Not saved: the %1 driver has no decoder for report %2 yet; the blocks stay in the work file")
+                             .arg(options_.romClass)
+                             .arg(options_.code));
+  if (!summary_) return;
+  const QList<SavedPoll> polls = summary_->NewPolls(*machine_.Ecr());
+  if (polls.isEmpty()) return Print(stdout, QStringLiteral("Saved: no poll (no block received)"));
+  for (const SavedPoll& poll : polls) Print(stdout, QStringLiteral("Saved: ") + poll.Line());
 }

@@ -23,10 +23,13 @@
 // The line or the register cannot be set up for the run; the message says why.
 TB_EXCEPTION(EPollSetup, Exception)
 
+class PollDataFolder;
 class PollDevice;
+class PollSummary;
 class TdmCommBase;
 class tCrsPollPrg;
 class tCrsPollRpt;
+class tEcrRpt;
 
 class PollRun : public QObject {
 public:
@@ -50,11 +53,13 @@ private:
   int Finish();
   void PrintSizes() const;
   void PrintWorkFile() const;
+  void PrintSaved() const;
   QString FailureText() const;
 
   const PollOptions& options_;
   TimingProfile profile_;
   std::unique_ptr<ScopedTimingProfile> scopedProfile_;
+  std::unique_ptr<PollDataFolder> data_; // with --data
   std::unique_ptr<PollDevice> device_;
   TSclComPort port_;
   tMachine machine_;
@@ -63,6 +68,11 @@ private:
   std::unique_ptr<TdmCommBase> module_;
   std::unique_ptr<tCrsPollPrg> prg_;
   std::unique_ptr<tCrsPollRpt> rpt_;
+  // With --data: the driver's report of the code, which the module saves, and what the
+  // data folder held before.
+  std::unique_ptr<tEcrRpt> decoder_;
+  std::unique_ptr<PollSummary> summary_;
+  bool noDecoder_ = false;
   QEventLoop loop_;
   QTimer watchdog_;
   quint64 changesSeen_ = 0;
