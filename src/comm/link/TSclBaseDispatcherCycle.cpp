@@ -6,11 +6,15 @@
 
 #include <QThread>
 #include <algorithm>
+#include <chrono>
 
 using L = TSclDispatchLog;
 
 namespace {
-constexpr int kFillRounds = 16;
+// A burst of rounds ends after this many, or after link.burstMs, so that the dispatch
+// thread's own cycle (status and timer triggers) and, on the listeners' thread, its other
+// events get their turn.
+constexpr int kFillRounds = 64;
 // A read this large means a stream is coming in.
 constexpr int kStreamRead = 2048;
 } // namespace
@@ -134,7 +138,8 @@ bool TSclBaseDispatcher::RoomForMore() {
 // rounds stopped because a handler of another thread came while they ran on the listeners'
 // thread.
 bool TSclBaseDispatcher::ReadRounds(bool onListenersThread) {
-  for (int round = 0; round < kFillRounds && !closePending_; ++round) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimingMs("link.burstMs", 20));
+  for (int round = 0; round < kFillRounds && !closePending_ && std::chrono::steady_clock::now() < until; ++round) {
     if (!MayNotify(onListenersThread)) return closePending_;
     int read = FillInput();
     // A stream's next piece is usually a moment away: taking it too before reporting
