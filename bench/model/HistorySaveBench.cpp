@@ -6,6 +6,7 @@
 // Each folder is set up before timing: its tables made, the full folder filled in one
 // transaction, and one save made in each (so the report table's backup copy exists and
 // the table of stored polls is open, as in a program that has saved before).
+#include "BenchHome.h"
 #include "BenchWorkFile.h"
 #include "tBenchPluReport.h"
 #include "crs3000/tEcrRptCrs3000.h"
@@ -89,24 +90,17 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   tBenchPluReport::recordsInBlock = kRecords; // one block a poll
-  // Everything the program stores goes into a folder of this run.
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  const BenchHome home;
   QCoreApplication app(argc, argv);
-  TimingProfile profile;
-  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
-  ScopedTimingProfile scoped(profile);
 
-  const QString workFile = home.filePath(QStringLiteral("poll.blk"));
+  const QString workFile = home.FilePath(QStringLiteral("poll.blk"));
   {
     QFile out(workFile);
     out.open(QIODevice::WriteOnly);
     out.write(WorkFile());
   }
-  const QString empty = home.filePath(QStringLiteral("empty"));
-  const QString full = home.filePath(QStringLiteral("full"));
+  const QString empty = home.FilePath(QStringLiteral("empty"));
+  const QString full = home.FilePath(QStringLiteral("full"));
   QDir().mkpath(empty);
   QDir().mkpath(full);
   auto report = tEcrFnct::New<tBenchPluReport>(nullptr);

@@ -7,6 +7,7 @@
 //
 // The pause between blocks (a yield for the windows, "BlockPause") is set to 0 here: it
 // is waiting, not work.
+#include "BenchHome.h"
 #include "BenchWorkFile.h"
 #include "tBenchPluReport.h"
 #include "crs3000/tEcrRptCrs3000.h"
@@ -104,15 +105,8 @@ BENCHMARK(RawInsert)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(DecodeAndSave)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  // Everything the program stores goes into a folder of this run.
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  const BenchHome home;
   QCoreApplication app(argc, argv);
-  TimingProfile profile;
-  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
-  ScopedTimingProfile scoped(profile);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
