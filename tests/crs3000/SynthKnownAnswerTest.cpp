@@ -12,6 +12,9 @@
 
 #include <QFile>
 
+#include "model/tEcrPrg.h"
+#include "platform/engine/TTable.h"
+
 namespace {
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
 
@@ -37,6 +40,7 @@ const Case kCases[] = {
 };
 
 class SynthKnownAnswer : public CrsFixture, public testing::WithParamInterface<Case> {};
+class SynthKnownAnswerNames : public CrsFixture {};
 
 TEST_P(SynthKnownAnswer, EveryStoredValueIsTheSynthesisersExpectation) {
   const Case& c = GetParam();
@@ -59,8 +63,94 @@ TEST_P(SynthKnownAnswer, EveryStoredValueIsTheSynthesisersExpectation) {
   const qint64 first = report.PollId;
   ASSERT_GT(first, 0);
 
-  EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, first), QStringList());
+  EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, first)
+                .join(QLatin1Char('\n'))
+                .toStdString(),
+            "");
   EXPECT_EQ(PollIds().size(), SynthCheck::PollCount(answer.expectations));
+}
+
+// A register program that names numbers ("Number", then the name column), standing in
+// under a program class's name for the register's own program.
+template <const char* ClassText, const char* NameColumn> class NameProgram final : public tEcrPrg {
+public:
+  explicit NameProgram(TBlank blank) : tEcrPrg(blank) {}
+  static const TClass& StaticClass() {
+    static const TClass cls(ClassText, &tEcrPrg::StaticClass(), []() -> TObject* { return new NameProgram(TBlank{}); });
+    return cls;
+  }
+  const TClass& ClassType() const override { return StaticClass(); }
+  void EncodeRecord(TTable&, TEcrBlock&, int, int&) override {}
+  std::optional<TTableDef> DescribeTable() const override {
+    return TTableDef{LocalTableName(),
+                     {{QStringLiteral("Number"), TFieldType::Long}, {QLatin1String(NameColumn), TFieldType::Alpha, 20}},
+                     {{QString(), {QStringLiteral("Number")}, true, true}}};
+  }
+  void DefineTable(TTable& table) override {
+    const TTableDef def = *DescribeTable();
+    table.FieldDefs() = def.fields;
+    table.IndexDefs() = def.indexes;
+  }
+  // A program of this class owned by the driver, holding these names.
+  static void AddTo(tTestDriver& driver, const QMap<int, QString>& names) {
+    auto program = tEcrFnct::New<NameProgram>(&driver);
+    TTable& table = program->OpenTable();
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+      if (table.FindKey({it.key()})) { // made by an earlier driver of the test
+        table.Edit();
+      } else {
+        table.Append();
+        table.FieldByName(QStringLiteral("Number")).SetAsInteger(it.key());
+      }
+      table.FieldByName(QLatin1String(NameColumn)).SetAsString(it.value());
+      table.Post();
+    }
+    program->CloseTable();
+    driver.Add(std::move(program));
+  }
+};
+
+constexpr char kCouponPrg[] = "tEcrPrgCrs3000Coupon", kEmployeePrg[] = "tEcrPrgCrs3000Employee",
+               kJobCodesPrg[] = "tEcrPrgCrs3000JobCodes", kDescriptor[] = "Descriptor", kName[] = "Name";
+
+// Names the driver's programs hold are found; numbers they do not hold are "Undefined".
+TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndefined) {
+  const QMap<int, QString> names{{1, QStringLiteral("FREE SODA")}, {3, QStringLiteral("BARTHOLOMEW")},
+                                 {181, QStringLiteral("LAST ONE")}};
+  QMap<int, QString> jobs;
+  for (int code = 0; code < 100; code += 3) jobs.insert(code, QStringLiteral("JOB %1").arg(code));
+  const struct {
+    const char* report;
+    const char* decoder;
+    int records;
+  } cases[] = {{"coupon", "tEcrRptCrs3000Coupon", 200}, {"cashier", "tEcrRptCrs3000Cashier", 4},
+               {"clkpnchs", "tEcrRptCrs3000ClkPnchs", 40}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.report);
+    SynthRequest request;
+    request.report = QLatin1String(c.report);
+    request.records = c.records;
+    request.names = names;
+    request.jobNames = jobs;
+    const SynthAnswer answer = Synthesiser::Synthesise(request);
+    const QString path = dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report)));
+    Synthesiser::WriteWorkFile(answer, path);
+
+    tTestDriver driver;
+    NameProgram<kCouponPrg, kDescriptor>::AddTo(driver, names);
+    NameProgram<kEmployeePrg, kName>::AddTo(driver, names);
+    NameProgram<kJobCodesPrg, kDescriptor>::AddTo(driver, jobs);
+    auto report = std::unique_ptr<tEcrRpt>(
+        dynamic_cast<tEcrRpt*>(tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), &driver).release()));
+    ASSERT_NE(report, nullptr);
+    QFile file(path);
+    report->ReadBlockFile(file);
+    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, report->PollId)
+                  .join(QLatin1Char('\n'))
+                  .toStdString(),
+              "");
+    EXPECT_TRUE(answer.ExpectationText().contains(QStringLiteral("Name=FREE SODA")));
+  }
 }
 
 std::string CaseName(const testing::TestParamInfo<Case>& param) {
