@@ -7,7 +7,7 @@
 namespace SynthFamilies {
 
 namespace {
-constexpr int kDefaultEntries = 100; // two data blocks with the default cut
+constexpr int kDefaultEntries = 250; // some 10,000 bytes: the default cut makes several blocks
 }
 
 SynthAnswer Journal(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
