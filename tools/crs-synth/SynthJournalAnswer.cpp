@@ -12,6 +12,8 @@ constexpr int kDefaultEntries = 250; // some 10,000 bytes: the default cut makes
 
 SynthAnswer Journal(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
                     const SynthPollHeader& header) {
+  if (request.perBlock != 0)
+    throw SynthValueError(QStringLiteral("The journal's blocks are cut by bytes (--cut, --cut-at), not by records"));
   const int count = request.records < 0 ? kDefaultEntries : request.records;
   QList<QByteArray> texts;
   for (int i = 0; i < count; ++i) texts << SynthJournal::Generate(random);

@@ -216,6 +216,9 @@ TEST(SynthJournal, RefusesWhatNoAnswerHolds) {
   EXPECT_THROW(Make(Journal({QStringLiteral("\u20ac")})), SynthValueError);
   EXPECT_THROW(Make(kEj, 2, {QStringLiteral("Text=A")}), SynthValueError);
   EXPECT_THROW(Make(kEj, 2, {QStringLiteral("3:Entry=A")}), SynthValueError);
+  SynthRequest perBlock = Request(kEj, 2);
+  perBlock.perBlock = 1;
+  EXPECT_THROW(Make(perBlock), SynthValueError);
 }
 
 #ifdef CRS_SYNTH_PROGRAM
