@@ -151,6 +151,26 @@ TEST(SynthJournal, EndMarkersCloseBlocksThatEndBetweenItems) {
   EXPECT_EQ(Rows(bare, kTable), QStringList({"Memory Number=1\tEntry=HELLO"}));
 }
 
+TEST(SynthJournal, AMarkerAfterEveryBoundaryCutEndsThatBlockOnly) {
+  const SynthAnswer whole = Make(Journal(kMixed));
+  const QStringList rows = Rows(whole, kTable);
+  const int length = StreamLength(whole);
+  int marked = 0;
+  for (int pad : {0, 1}) {
+    for (int p = 1; p < length; ++p) {
+      SynthJournal::Cutting cutting;
+      cutting.at = {p};
+      cutting.markers = SynthJournal::Markers::Boundaries;
+      cutting.markerPad = pad;
+      const SynthAnswer answer = Make(Journal(kMixed, cutting));
+      marked += Data(answer, 1).size() == p + 2 + pad;
+      ASSERT_EQ(Rows(answer, kTable), rows) << p << " " << pad;
+      ASSERT_EQ(SynthReader::Expectations(kEj, answer.blocks), answer.expectations) << p << " " << pad;
+    }
+  }
+  EXPECT_EQ(marked, 2 * 8); // the eight boundaries inside the stream, each with either pad
+}
+
 TEST(SynthJournal, ReaderStopsABlockAtItsMarkerAndCarriesACutItem) {
   const QByteArray hello = Hex("07 00 48 45 4C 4C 4F 78 79");
   // What follows a marker is no entry; the next block starts afresh.
