@@ -39,12 +39,12 @@ bool Stored(const QByteArray& text);
 // The "Entry" a stored text leaves: characters below 31 dropped, the first 40 kept.
 QString EntryOf(const QByteArray& text);
 SynthRow Row(qint64 number, const QByteArray& text);
-// The stream cut into block data as asked; throws SynthValueError for cut points out of
-// order or outside the stream, or a block longer than a stored block holds.
 struct Block {
   QByteArray data;
   int items = 0; // items that start in the block
 };
+// The stream cut into block data as asked; throws SynthValueError for cut points out of
+// order or outside the stream, or a block longer than a stored block holds.
 QList<Block> Cut(const QList<QByteArray>& items, const Cutting& cutting, SynthRandom& random);
 // The texts a decoder finds in the data blocks (carrying a cut item into the next block,
 // stopping a block at an end marker); throws SynthFileError for a length no item has.
