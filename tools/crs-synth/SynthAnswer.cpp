@@ -8,6 +8,8 @@ SynthAnswerBuilder::SynthAnswerBuilder(int code, const SynthPollHeader& header)
   expectations_ << QStringLiteral("header\t") + header.Row().Format();
 }
 
+void SynthAnswerBuilder::SetHeaderRow(const SynthRow& row) { expectations_[0] = QStringLiteral("header\t") + row.Format(); }
+
 void SynthAnswerBuilder::AddBlock(const QByteArray& data, int records) { blocks_.append({data, records}); }
 
 void SynthAnswerBuilder::AddTable(const QString& table, const QString& className, const QString& reportName,

@@ -21,6 +21,8 @@ struct SynthAnswer {
 class SynthAnswerBuilder {
 public:
   SynthAnswerBuilder(int code, const SynthPollHeader& header);
+  // The AllPolls values in place of the header's own (a report that stores others).
+  void SetHeaderRow(const SynthRow& row);
   void AddBlock(const QByteArray& data, int records);
   void AddTable(const QString& table, const QString& className, const QString& reportName, int pollOffset,
                 const QList<SynthRow>& rows);

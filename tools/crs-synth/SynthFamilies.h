@@ -13,6 +13,8 @@ SynthAnswer ClockPunches(const SynthReportKind& kind, const SynthRequest& reques
                          const SynthPollHeader& header);
 SynthAnswer Financial(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
                       const SynthPollHeader& header);
+SynthAnswer Journal(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
+                    const SynthPollHeader& header);
 
 // Shared by the record families.
 int RecordCount(const SynthReportKind& kind, const SynthRequest& request);

@@ -4,6 +4,7 @@
 #include "crs-synth/SynthErrors.h"
 #include "crs-synth/SynthFamilies.h"
 #include "crs-synth/SynthFrame.h"
+#include "crs-synth/SynthJournal.h"
 
 namespace SynthReader {
 
@@ -57,6 +58,14 @@ QStringList PunchRows(const SynthReportKind& kind, const QList<QByteArray>& data
   return rows;
 }
 
+QStringList JournalRows(const QList<QByteArray>& data) {
+  QStringList rows;
+  qint64 number = 0;
+  for (const QByteArray& text : SynthJournal::Read(data))
+    if (SynthJournal::Stored(text)) rows << QStringLiteral("row\t") + SynthJournal::Row(++number, text).Format();
+  return rows;
+}
+
 QStringList FinancialTables(const SynthReportKind& kind, const QList<QByteArray>& data) {
   const QList<SynthFinancialSection> sections = SynthFinancialLayouts::Sections(kind.variant);
   int size = 0;
@@ -80,7 +89,9 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
                          const QMap<int, QString>& jobNames) {
   const SynthReportKind& kind = SynthReportKinds::Find(report);
   if (blocks.isEmpty()) throw SynthFileError(QStringLiteral("The answer has no poll header"));
-  QStringList lines{QStringLiteral("header\t") + SynthPollHeader::Decode(SynthFrame::Data(blocks[0])).Row().Format()};
+  const SynthPollHeader header = SynthPollHeader::Decode(SynthFrame::Data(blocks[0]));
+  const SynthRow headerRow = kind.family == SynthReportKind::Family::Journal ? SynthJournal::HeaderRow() : header.Row();
+  QStringList lines{QStringLiteral("header\t") + headerRow.Format()};
   QList<QByteArray> data;
   for (qsizetype b = 1; b < blocks.size(); ++b) data << SynthFrame::Data(blocks[b]);
   switch (kind.family) {
@@ -90,6 +101,10 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   }
   case SynthReportKind::Family::ClockPunches: {
     const QStringList rows = PunchRows(kind, data, names, jobNames);
+    return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
+  }
+  case SynthReportKind::Family::Journal: {
+    const QStringList rows = JournalRows(data);
     return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
   }
   case SynthReportKind::Family::Financial:

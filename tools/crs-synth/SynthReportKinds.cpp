@@ -38,6 +38,8 @@ const QList<SynthReportKind>& All() {
            nullptr, V::Fncl224),
       Kind("fncl303", 33, "tEcrRptCrs3000Fncl303", "tEcrRptCrs3000Financial", "Financial", 1, F::Financial, {},
            nullptr, V::Fncl303),
+      // Nominally 6 records of 256 bytes a block; the journal's items run across blocks.
+      Kind("ej", 96, "tEcrRptCrs3000Ej", "tEcrRptCrs3000Ej", "Electronic Journal", 6, F::Journal, kMemory),
   };
   return kinds;
 }

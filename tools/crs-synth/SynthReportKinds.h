@@ -7,7 +7,7 @@
 #include <QStringList>
 
 struct SynthReportKind {
-  enum class Family { List, ClockPunches, Financial };
+  enum class Family { List, ClockPunches, Financial, Journal };
   QString name;
   int code = 0;
   QString className;

@@ -1,6 +1,8 @@
 #pragma once
 // What the synthesiser is asked for: the report, how many records, the seed of the values,
 // and the values chosen by hand.
+#include "crs-synth/SynthJournal.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -38,4 +40,5 @@ struct SynthRequest {
   QMap<int, QString> names; // by employee or coupon number; "Undefined" where none
   QMap<int, QString> jobNames; // by job code (clock punches)
   QList<SynthPatch> patches;
+  SynthJournal::Cutting cutting; // the electronic journal: where its blocks end
 };

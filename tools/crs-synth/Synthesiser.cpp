@@ -22,6 +22,8 @@ SynthAnswer Answer(const SynthReportKind& kind, const SynthRequest& request) {
     return SynthFamilies::List(kind, request, random, header);
   case SynthReportKind::Family::ClockPunches:
     return SynthFamilies::ClockPunches(kind, request, random, header);
+  case SynthReportKind::Family::Journal:
+    return SynthFamilies::Journal(kind, request, random, header);
   case SynthReportKind::Family::Financial:
     break;
   }

@@ -24,6 +24,23 @@ QMap<int, QString> Names(const QString& option, const QStringList& values) {
   }
   return names;
 }
+void Cutting(const QCommandLineParser& parser, SynthJournal::Cutting& cutting) {
+  if (parser.isSet(QStringLiteral("cut")) && parser.isSet(QStringLiteral("cut-at")))
+    throw SynthUsageError(QStringLiteral("Give --cut or --cut-at, not both"));
+  if (parser.isSet(QStringLiteral("cut")))
+    cutting.size = int(Number(QStringLiteral("cut"), parser.value(QStringLiteral("cut")), 1));
+  if (parser.isSet(QStringLiteral("cut-at")))
+    for (const QString& point : parser.value(QStringLiteral("cut-at")).split(QLatin1Char(',')))
+      cutting.at << int(Number(QStringLiteral("cut-at"), point.trimmed(), 1));
+  if (parser.isSet(QStringLiteral("marker-pad")))
+    cutting.markerPad = int(Number(QStringLiteral("marker-pad"), parser.value(QStringLiteral("marker-pad")), 0));
+  const QString markers = parser.value(QStringLiteral("markers"));
+  using M = SynthJournal::Markers;
+  if (markers.isEmpty() || markers == QLatin1String("last")) cutting.markers = M::Last;
+  else if (markers == QLatin1String("boundaries")) cutting.markers = M::Boundaries;
+  else if (markers == QLatin1String("none")) cutting.markers = M::None;
+  else throw SynthUsageError(QStringLiteral("--markers takes last, boundaries or none, not \"%1\"").arg(markers));
+}
 } // namespace
 
 SynthOptions SynthOptions::Parse(const QStringList& arguments) {
@@ -42,6 +59,10 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("name"), QStringLiteral("The name of a number (coupon, employee): N=TEXT (repeatable; others are Undefined)."), QStringLiteral("pair")},
       {QStringLiteral("job-name"), QStringLiteral("The name of a job code: N=TEXT (repeatable)."), QStringLiteral("pair")},
       {QStringLiteral("patch"), QStringLiteral("Write bytes over a block's data, or past its end: block:offset=hex, e.g. 2:0=FF FF (block 1 is the poll header; repeatable)."), QStringLiteral("patch")},
+      {QStringLiteral("cut"), QStringLiteral("Journal: stream bytes a data block (default 4080)."), QStringLiteral("bytes")},
+      {QStringLiteral("cut-at"), QStringLiteral("Journal: the stream offsets where data blocks end, e.g. 37,120 (in place of --cut)."), QStringLiteral("offsets")},
+      {QStringLiteral("markers"), QStringLiteral("Journal: end markers after the last block's items (last, the default), after every block that ends between items (boundaries), or none."), QStringLiteral("where")},
+      {QStringLiteral("marker-pad"), QStringLiteral("Journal: filler bytes after each end marker (0 to 16, default 2)."), QStringLiteral("n")},
       {QStringLiteral("work"), QStringLiteral("Write the answer as a work file."), QStringLiteral("file")},
       {QStringLiteral("fixture"), QStringLiteral("Write the answer into a crs-sim fixture folder (reports/<code>.ecr)."), QStringLiteral("folder")},
       {QStringLiteral("expect"), QStringLiteral("Write the expected rows here (default: standard output)."), QStringLiteral("file")},
@@ -70,6 +91,7 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
   for (const QString& text : parser.values(QStringLiteral("patch"))) request.patches << SynthPatch::Parse(text);
   request.names = Names(QStringLiteral("name"), parser.values(QStringLiteral("name")));
   request.jobNames = Names(QStringLiteral("job-name"), parser.values(QStringLiteral("job-name")));
+  Cutting(parser, request.cutting);
   options.workFile = parser.value(QStringLiteral("work"));
   options.fixtureDir = parser.value(QStringLiteral("fixture"));
   options.expectFile = parser.value(QStringLiteral("expect"));
