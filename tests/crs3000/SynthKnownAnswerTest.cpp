@@ -37,6 +37,7 @@ const Case kCases[] = {
     {"financial", "tEcrCrs3000V0302", "tEcrRptCrs3000Financial", 1, 0},
     {"fncl224", "tEcrCrs3000V0225", "tEcrRptCrs3000Fncl224", 1, 0},
     {"fncl303", "tEcrCrs3000V0304", "tEcrRptCrs3000Fncl303", 1, 0},
+    {"ej", "tEcrCrs3000V0302", "tEcrRptCrs3000Ej", 250, 0},
 };
 
 class SynthKnownAnswer : public CrsFixture, public testing::WithParamInterface<Case> {};
