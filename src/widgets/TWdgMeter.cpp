@@ -19,6 +19,15 @@ void Frame(QPainter& painter, const QRect& r, const QColor& topLeft, const QColo
   painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
   painter.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
 }
+
+// A part in its colour, or the image's source rectangle stretched over it.
+void DrawPart(QPainter& painter, const QRect& target, const QColor& color, const QPixmap& image,
+              const QRect& source) {
+  if (image.isNull())
+    painter.fillRect(target, color);
+  else
+    painter.drawPixmap(target, image, source);
+}
 } // namespace
 
 TWdgMeter::TWdgMeter(QWidget* parent) : QWidget(parent) {
@@ -58,7 +67,7 @@ void TWdgMeter::SetInvertPercent(bool invert) {
 void TWdgMeter::SetOrientation(TMeterOrientation orientation) {
   if (orientation == orientation_) return;
   orientation_ = orientation;
-  resize(height(), width());
+  if (usedImage_.isNull()) resize(height(), width());
   updateGeometry();
   update();
 }
@@ -82,6 +91,16 @@ QColor TWdgMeter::UnusedColor() const {
 void TWdgMeter::SetUnusedColor(const QColor& color) {
   if (color == unusedColor_) return;
   unusedColor_ = color;
+  update();
+}
+
+void TWdgMeter::SetUsedImage(const QPixmap& image) {
+  usedImage_ = image;
+  update();
+}
+
+void TWdgMeter::SetUnusedImage(const QPixmap& image) {
+  unusedImage_ = image;
   update();
 }
 
@@ -143,19 +162,34 @@ void TWdgMeter::DrawFrame(QPainter& painter) const {
 void TWdgMeter::DrawParts(QPainter& painter) const {
   const QRect bar = BarRect();
   if (bar.isEmpty()) return;
+  const QColor unusedColor = UnusedColor();
+  // The share of an image's side that a part of the given length shows.
+  auto share = [](int side, int part, int length) { return qRound(double(side) * part / length); };
   painter.save();
   painter.setClipRect(bar);
   if (orientation_ == TMeterOrientation::moHorizontal) {
-    const Parts parts = SplitLength(bar.width() + 1, ShownPercent());
-    painter.fillRect(QRect(bar.left(), bar.top(), parts.used, bar.height()), usedColor_);
-    painter.fillRect(QRect(bar.left() + parts.used, bar.top(), parts.unused, bar.height()),
-                     UnusedColor());
+    const int length = bar.width() + 1;
+    const Parts parts = SplitLength(length, ShownPercent());
+    const QRect used(bar.left(), bar.top(), parts.used, bar.height());
+    const QRect unused(bar.left() + parts.used, bar.top(), parts.unused, bar.height());
+    if (parts.unused > 0)
+      DrawPart(painter, unusedImage_.isNull() ? unused : bar, unusedColor, unusedImage_,
+               unusedImage_.rect());
+    if (parts.used > 0)
+      DrawPart(painter, used & bar, usedColor_, usedImage_,
+               QRect(0, 0, share(usedImage_.width(), parts.used, length), usedImage_.height()));
   } else {
-    const Parts parts = SplitLength(bar.height() + 1, ShownPercent());
+    const int length = bar.height() + 1;
+    const Parts parts = SplitLength(length, ShownPercent());
     const int usedTop = bar.bottom() + 1 - parts.used;
-    painter.fillRect(QRect(bar.left(), usedTop, bar.width(), parts.used), usedColor_);
-    painter.fillRect(QRect(bar.left(), usedTop - parts.unused, bar.width(), parts.unused),
-                     UnusedColor());
+    const QRect used(bar.left(), usedTop, bar.width(), parts.used);
+    const QRect unused(bar.left(), usedTop - parts.unused, bar.width(), parts.unused);
+    if (parts.used > 0)
+      DrawPart(painter, usedImage_.isNull() ? used : bar, usedColor_, usedImage_,
+               usedImage_.rect());
+    if (parts.unused > 0)
+      DrawPart(painter, unused & bar, unusedColor, unusedImage_,
+               QRect(0, 0, unusedImage_.width(), share(unusedImage_.height(), parts.unused, length)));
   }
   painter.restore();
 }

@@ -5,6 +5,7 @@
 // SetPercent, which paints the new value before it returns.
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -39,7 +40,7 @@ public:
   bool InvertPercent() const { return invertPercent_; }
   void SetInvertPercent(bool invert);
   TMeterOrientation Orientation() const { return orientation_; }
-  // Turning the meter swaps its width and height.
+  // Turning the meter swaps its width and height, unless it shows a used image.
   void SetOrientation(TMeterOrientation orientation);
   bool ShowPercent() const { return showPercent_; }
   void SetShowPercent(bool show);
@@ -48,6 +49,13 @@ public:
   // Until a colour is set, the unused part takes the system's window (text entry) colour.
   QColor UnusedColor() const;
   void SetUnusedColor(const QColor& color);
+  // A non-empty image takes the place of its part's colour: the unused image is stretched
+  // over the whole bar, the used part shows its share of the used image (horizontal); a
+  // vertical meter shows the whole used image and the unused part its share of the unused one.
+  const QPixmap& UsedImage() const { return usedImage_; }
+  void SetUsedImage(const QPixmap& image);
+  const QPixmap& UnusedImage() const { return unusedImage_; }
+  void SetUnusedImage(const QPixmap& image);
   QString About() const { return QStringLiteral("v1.0"); }
 
   // The bar's length rule: used = length * percent / 100, never 1 or 2 pixels long, and a
@@ -78,6 +86,8 @@ private:
   bool showPercent_ = false;
   QColor usedColor_{0, 255, 0};
   QColor unusedColor_; // invalid: the system's window colour
+  QPixmap usedImage_;
+  QPixmap unusedImage_;
   QString text_;
   QImage meterImage_; // both images are kept while the size stays the same
   QImage textImage_;

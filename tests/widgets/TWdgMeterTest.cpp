@@ -3,6 +3,7 @@
 #include <QImage>
 #include <functional>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -221,4 +222,65 @@ TEST(WdgMeter, AVerticalMeterFillsUpFromTheBottom) {
   }
   meter.SetOrientation(TMeterOrientation::moHorizontal);
   EXPECT_EQ(meter.size(), QSize(200, 24));
+}
+
+namespace {
+// An image as long as the bar's length rule (197), red for its first 98 pixels, then blue.
+QPixmap RedThenBlue(Qt::Orientation along) {
+  QPixmap image(along == Qt::Horizontal ? QSize(197, 20) : QSize(20, 197));
+  image.fill(Qt::blue);
+  QPainter painter(&image);
+  painter.fillRect(along == Qt::Horizontal ? QRect(0, 0, 98, 20) : QRect(0, 0, 20, 98), Qt::red);
+  return image;
+}
+
+QPixmap Solid(const QColor& color) {
+  QPixmap image(10, 10);
+  image.fill(color);
+  return image;
+}
+} // namespace
+
+TEST(WdgMeter, ImagesTakeThePlaceOfThePartsColours) {
+  const QColor red(Qt::red), blue(Qt::blue), yellow(Qt::yellow);
+  LimeMeter meter;
+  meter.SetUsedImage(RedThenBlue(Qt::Horizontal));
+  meter.SetUnusedImage(Solid(Qt::yellow));
+  meter.SetPercent(50); // used 98 pixels: the image's red share, then the unused image
+  QImage image = Shot(meter);
+  EXPECT_EQ(CountColumns(image, 12, 2, 99, red), 98);
+  EXPECT_EQ(CountColumns(image, 12, 100, 197, yellow), 98);
+  meter.SetPercent(100); // the whole used image over the whole bar
+  image = Shot(meter);
+  EXPECT_GT(CountColumns(image, 12, 2, 197, red), 90);
+  EXPECT_GT(CountColumns(image, 12, 2, 197, blue), 90);
+  EXPECT_EQ(CountColumns(image, 12, 2, 197, red) + CountColumns(image, 12, 2, 197, blue), 196);
+  meter.SetPercent(0);
+  EXPECT_EQ(CountColumns(Shot(meter), 12, 2, 197, yellow), 196);
+
+  // An image on one part only leaves the other in its colour.
+  meter.SetUnusedImage(QPixmap());
+  meter.SetPercent(50);
+  image = Shot(meter);
+  EXPECT_EQ(CountColumns(image, 12, 2, 99, red), 98);
+  EXPECT_EQ(CountColumns(image, 12, 100, 197, kWhite), 98);
+}
+
+TEST(WdgMeter, AVerticalMeterShowsTheWholeUsedImageAndTheTopOfTheUnusedOne) {
+  const QColor red(Qt::red), yellow(Qt::yellow);
+  LimeMeter meter;
+  meter.SetOrientation(TMeterOrientation::moVertical);
+  meter.SetUnusedImage(RedThenBlue(Qt::Vertical));
+  meter.SetPercent(50); // used rows 100..197, unused rows 2..99: the unused image's red share
+  QImage image = Shot(meter);
+  EXPECT_EQ(CountRows(image, 12, 2, 99, red), 98);
+  EXPECT_EQ(CountRows(image, 12, 100, 197, kLime), 98);
+
+  meter.SetUsedImage(Solid(Qt::yellow));
+  image = Shot(meter);
+  EXPECT_EQ(CountRows(image, 12, 2, 99, red), 98);
+  EXPECT_EQ(CountRows(image, 12, 100, 197, yellow), 98);
+  // With a used image the meter keeps its size when it turns.
+  meter.SetOrientation(TMeterOrientation::moHorizontal);
+  EXPECT_EQ(meter.size(), QSize(24, 200));
 }
