@@ -2,6 +2,8 @@
 
 #include "widgets/core/WdgLibraryStrings.h"
 
+#include "platform/sys/Clock.h"
+
 #include <QLocale>
 
 namespace {
@@ -63,7 +65,7 @@ void WidenRun(QString& mask, char letter, int least, bool recase) {
 
 TWdgIntlSup::TWdgIntlSup() : TWdgIntlSup(Source{}) {}
 
-TWdgIntlSup::TWdgIntlSup(const Source& source) {
+TWdgIntlSup::TWdgIntlSup(const Source& source, const QLocale& names) {
   const QString currency = TextSetting(source, "sCurrency", currencyLeft_, 6);
   currencyForm_ = IntSetting(source, "iCurrency", 0);
   currencyLeft_ = currencyForm_ == 2 ? (currency + u' ').left(5) : currency;
@@ -91,6 +93,36 @@ TWdgIntlSup::TWdgIntlSup(const Source& source) {
   shortDatePicture_.replace(slashChar_, u'/');
   leadingZeroHours_ = IntSetting(source, "iTLZero", 0) != 0;
   twelveHour_ = HasDayHalfMarker(Value(source, "sTimeFormat"));
+  ReworkLongDatePicture();
+  for (int month = 1; month <= 12; ++month) monthNames_ << names.monthName(month, QLocale::LongFormat);
+  for (int day = 0; day < 7; ++day) dayNames_ << names.dayName(day == 0 ? 7 : day, QLocale::LongFormat);
+  const QDate today = Clock::Current().Now().date();
+  currentYear_ = today.year();
+  currentMonth_ = today.month();
+}
+
+// Quoted literals become runs of "f", "g" and "h"; the weekday and month name runs become "w"
+// and "n"; a "," or "." gets a blank after it.
+void TWdgIntlSup::ReworkLongDatePicture() {
+  QString& picture = longDatePicture_;
+  for (int slot = 0; slot < 3; ++slot) {
+    const qsizetype open = picture.indexOf(u'\'');
+    if (open < 0) break;
+    picture.remove(open, 1);
+    const qsizetype close = picture.indexOf(u'\'', open);
+    if (close < 0) break;
+    literals_[slot] = picture.mid(open, qMin<qsizetype>(close - open, 5));
+    picture.replace(open, close - open + 1, QString(literals_[slot].size(), QChar::fromLatin1("fgh"[slot])));
+  }
+  auto renameRun = [&picture](const QString& start, QChar from, QChar to) {
+    qsizetype at = picture.indexOf(start);
+    while (at >= 0 && at < picture.size() && picture.at(at) == from) picture[at++] = to;
+  };
+  renameRun(QStringLiteral("ddd"), u'd', u'w');
+  renameRun(QStringLiteral("MMM"), u'M', u'n');
+  for (qsizetype at = 0; at + 1 < picture.size(); ++at)
+    if ((picture.at(at) == u',' || picture.at(at) == u'.') && picture.at(at + 1) != u' ')
+      picture.insert(at + 1, u' ');
 }
 
 TWdgIntlSup::Source TWdgIntlSup::SourceOf(const QLocale& locale) {

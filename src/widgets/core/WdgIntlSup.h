@@ -3,9 +3,11 @@
 // texts, the one-letter answers, and the date and time layouts its masks are built from.
 #include <QChar>
 #include <QHash>
+#include <QLocale>
 #include <QString>
-
-class QLocale;
+#include <QStringList>
+#include <array>
+#include <cstdint>
 
 class TWdgIntlSup {
 public:
@@ -16,7 +18,9 @@ public:
 
   // The fixed defaults: the C conventions, "." and ",", "$", MM/dd/yy, a 24-hour clock.
   TWdgIntlSup();
-  explicit TWdgIntlSup(const Source& source);
+  // Month and weekday names come from `names`. The current year and month, the defaults of
+  // a date text without them, are taken from the clock once, here.
+  explicit TWdgIntlSup(const Source& source, const QLocale& names = QLocale::c());
   // The values a locale gives, in the keys of Source.
   static Source SourceOf(const QLocale& locale);
 
@@ -47,7 +51,30 @@ public:
   QString DateMask(bool forceCentury) const;
   QString TimeMask(bool showSeconds) const;
 
+  // The texts of the long date picture's quoted literals, shown in its "f", "g", "h" runs.
+  const QString& Literal(int index) const { return literals_.at(index); }
+
+  // Dates and times as texts laid out by a picture ("mm/dd/yy", "Hh:mm tt"). A text whose
+  // length differs from its picture's is no date or time.
+  bool DateTextToDMY(const QString& picture, const QString& text, int epoch, int& day, int& month,
+                     int& year) const;
+  int32_t DateTextToDayNumber(const QString& picture, const QString& text, int epoch) const;
+  // With `pack`, the blanks of blank-padded places are left out.
+  QString DayNumberToDateText(const QString& picture, int32_t dayNumber, bool pack) const;
+  QString DMYToDateText(const QString& picture, int day, int month, int year, int epoch, bool pack) const;
+  bool TimeTextToHMS(const QString& picture, const QString& text, int& hours, int& minutes, int& secs) const;
+  int32_t TimeTextToSeconds(const QString& picture, const QString& text) const;
+  QString SecondsToTimeText(const QString& picture, int32_t seconds, bool pack) const;
+  static QString PackDateTimeText(const QString& picture, const QString& text);
+  // 1..12 for a month name, compared in upper case over `length` places; 0 for none.
+  int MonthFromName(const QString& text, int length) const;
+
 private:
+  void ReworkLongDatePicture();
+  int ReadSubfield(const QString& picture, const QString& text, char letter, int absent, int empty) const;
+  void MergeIntoPicture(const QString& picture, QString& text, char letter, int value) const;
+  void FillLiterals(const QString& picture, QString& text) const;
+
   QString currencyLeft_ = QStringLiteral("$");
   QString currencyRight_ = QStringLiteral("$");
   QChar decimalChar_ = u'.';
@@ -69,6 +96,11 @@ private:
   QString shortDatePicture_ = QStringLiteral("MM/dd/yy");
   bool leadingZeroHours_ = false;
   bool twelveHour_ = false;
+  std::array<QString, 3> literals_;
+  QStringList monthNames_;  // January first
+  QStringList dayNames_;    // Sunday first
+  int currentYear_ = 0;
+  int currentMonth_ = 0;
 };
 
 // The one set of regional settings of the program: the fixed defaults, so that numbers read
