@@ -56,6 +56,31 @@ int TWdgCommandProcessor::AddEntryToTable(const QString& tableName, const TWdgCo
   return table->AppendEntry(entry);
 }
 
+int TWdgCommandProcessor::LoadTableFile(const QString& fileName) {
+  auto table = std::make_unique<TWdgCommandTable>();
+  table->ReadTextFile(fileName);
+  return AddTableUnique(std::move(table));
+}
+
+void TWdgCommandProcessor::SaveTableFile(const QString& tableName, const QString& fileName) const {
+  if (const TWdgCommandTable* table = FindTable(tableName)) table->WriteTextFile(fileName);
+}
+
+std::vector<TWdgStoredCommandTable> TWdgCommandProcessor::StoredTables() const {
+  std::vector<TWdgStoredCommandTable> stored;
+  for (const auto& table : tables_) stored.push_back(table->Stored());
+  return stored;
+}
+
+void TWdgCommandProcessor::LoadStoredTables(const std::vector<TWdgStoredCommandTable>& stored) {
+  ClearTables();
+  for (const auto& one : stored) {
+    tables_.push_back(std::make_unique<TWdgCommandTable>());
+    tables_.back()->LoadStored(one);
+  }
+  ResetSequence();
+}
+
 void TWdgCommandProcessor::ResetSequence() {
   state_ = State::Idle;
   firstKey_ = 0;

@@ -28,6 +28,15 @@ public:
   // ETableNotFound without such a table, EDuplicateCommand when the keys are in it already.
   int AddEntryToTable(const QString& tableName, const TWdgCommandEntry& entry);
 
+  // A new table read from a text file, added as AddTableUnique does; returns its index.
+  int LoadTableFile(const QString& fileName);
+  // Writes the named table; nothing happens when there is no such table.
+  void SaveTableFile(const QString& tableName, const QString& fileName) const;
+
+  // The tables as forms store them; loading replaces every table.
+  std::vector<TWdgStoredCommandTable> StoredTables() const;
+  void LoadStoredTables(const std::vector<TWdgStoredCommandTable>& stored);
+
   void ResetSequence();
   // Over the active tables.
   quint16 KeyStateToCommand(quint8 virtualKey, quint8 shiftFlags);
