@@ -36,6 +36,8 @@ void TWdgTimerPool::SetEnabled(int handle, bool enabled) {
                          [handle](const Trigger& t) { return t.Handle == handle; });
   if (it == triggers_.end() || it->Enabled == enabled) return;
   it->Enabled = enabled;
+  // Enabling starts the trigger afresh, as adding it does.
+  if (enabled) it->TimeStamp = it->LastTrigger = Tick();
   Changed();
 }
 

@@ -34,7 +34,7 @@ public:
   // Adds an enabled trigger started now; returns its handle. ENoTimersAvailable when the
   // shared timer cannot be started (the trigger stays in the pool).
   int Add(quint32 interval, bool repeating, Handler onTrigger = {});
-  // Unknown handles are ignored.
+  // Enabling starts the trigger's interval and elapsed time afresh. Unknown handles are ignored.
   void SetEnabled(int handle, bool enabled);
   void Remove(int handle);
 

@@ -78,6 +78,20 @@ TEST_F(TimerPool, WithoutEnabledTriggersNoTimerRuns) {
   EXPECT_EQ(pool.TriggerCount(), 0);
 }
 
+TEST_F(TimerPool, AnEnabledTriggerStartsAfresh) {
+  const int handle = pool.Add(1000, true);
+  pool.SetEnabled(handle, false);
+  Advance(2000);
+  Tick();
+  EXPECT_TRUE(fired.empty());
+  pool.SetEnabled(handle, true);
+  Tick();
+  EXPECT_TRUE(fired.empty());
+  Advance(973);
+  Tick();
+  EXPECT_EQ(fired, (std::vector<Firing>{{handle, 973}}));
+}
+
 TEST_F(TimerPool, RemovingAnUnknownHandleChangesNothing) {
   const int handle = pool.Add(300, true);
   pool.Remove(handle + 1);
