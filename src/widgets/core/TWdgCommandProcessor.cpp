@@ -94,8 +94,8 @@ std::vector<const TWdgCommandTable*> TWdgCommandProcessor::ActiveTables() const 
   return active;
 }
 
-quint16 TWdgCommandProcessor::KeyStateToCommand(quint8 virtualKey, quint8 shiftFlags) {
-  return Translate(ActiveTables(), virtualKey, shiftFlags);
+quint16 TWdgCommandProcessor::KeyStateToCommand(int virtualKey, quint8 shiftFlags) {
+  return Translate(ActiveTables(), quint8(virtualKey), shiftFlags);
 }
 
 quint16 TWdgCommandProcessor::KeyToCommand(int qtKey, Qt::KeyboardModifiers modifiers) {

@@ -38,8 +38,8 @@ public:
   void LoadStoredTables(const std::vector<TWdgStoredCommandTable>& stored);
 
   void ResetSequence();
-  // Over the active tables.
-  quint16 KeyStateToCommand(quint8 virtualKey, quint8 shiftFlags);
+  // Over the active tables. Only the low 8 bits of a virtual-key code count.
+  quint16 KeyStateToCommand(int virtualKey, quint8 shiftFlags);
   quint16 KeyToCommand(int qtKey, Qt::KeyboardModifiers modifiers);
   // Over the named tables in the order given, active or not; unknown names are skipped.
   quint16 KeyToCommandIn(const QStringList& tableNames, int qtKey,

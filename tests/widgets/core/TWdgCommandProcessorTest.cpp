@@ -118,6 +118,14 @@ TEST(CommandProcessor, NamedTablesAreUsedInTheGivenOrderActiveOrNot) {
   EXPECT_EQ(processor.KeyToCommandIn({"nosuch"}, Qt::Key_F2, kNone), CmdPlainKey);
 }
 
+TEST(CommandProcessor, VirtualKeysAreComparedOnTheirLowByte) {
+  TWdgCommandProcessor processor;
+  EXPECT_EQ(processor.KeyStateToCommand(39, 4), ccWordRight);
+  EXPECT_EQ(processor.KeyStateToCommand(0x127, 4), ccWordRight);
+  EXPECT_EQ(processor.KeyStateToCommand(39, 6), ccExtWordRight);
+  EXPECT_EQ(processor.KeyStateToCommand(39, 12), CmdPlainKey);
+}
+
 TEST(CommandProcessor, ResetSequenceForgetsTheFirstKey) {
   TWdgCommandProcessor processor;
   ActivateOnly(processor, {"WordStar"});
