@@ -1,7 +1,7 @@
 #include "widgets/core/TWdgTimerPool.h"
 
 #include "platform/sys/Clock.h"
-#include "widgets/core/WdgTimerErrors.h"
+#include "widgets/core/WdgExceptions.h"
 
 #include <gtest/gtest.h>
 
