@@ -49,6 +49,13 @@ TWdgFieldValue::TWdgFieldValue(TWdgDataSubtype subtype, const QString& picture)
   SetDefaultRange();
 }
 
+void TWdgFieldValue::SetSubtype(TWdgDataSubtype subtype) {
+  IntegerSubtypeOf(subtype);
+  subtype_ = subtype;
+  SetDefaultRange();
+  SetInitialValue();
+}
+
 int TWdgFieldValue::DataSize() const { return IntegerSubtypeOf(subtype_).dataSize; }
 
 void TWdgFieldValue::SetDefaultRange() {
@@ -116,4 +123,8 @@ int32_t TWdgFieldValue::GetIntValue() {
 void TWdgFieldValue::SetIntValue(int32_t value) {
   if (!Holds(IntegerSubtypeOf(subtype_), value)) throw EInvalidRangeValue(subtype_);
   text_ = IntToFieldText(value, radix_, DataSize());
+}
+
+void TWdgFieldValue::SetInitialValue() {
+  SetIntValue(low_ > 0 || high_ < 0 ? low_ : 0);
 }

@@ -21,6 +21,9 @@ public:
   explicit TWdgFieldValue(TWdgDataSubtype subtype, const QString& picture = QString());
 
   TWdgDataSubtype Subtype() const { return subtype_; }
+  // A new subtype brings its default range and shows its initial value; a subtype that is
+  // not an integer raises EInvalidDataType and changes nothing.
+  void SetSubtype(TWdgDataSubtype subtype);
   int DataSize() const;
 
   // Equal limits stand for "not set": the subtype's default range. A limit the subtype cannot
@@ -50,6 +53,8 @@ public:
   // leaves the text alone: it is never cut to the subtype's width. A value outside the range
   // but within the subtype is written, so that the check reports it.
   void SetIntValue(int32_t value);
+  // The value a new field shows: 0, or the low limit when 0 lies outside the range.
+  void SetInitialValue();
 
 private:
   enum class Reading { Value, NotANumber, TooWide };

@@ -249,4 +249,40 @@ TEST(TWdgFieldValue, ARadixTextWiderThanTheSubtypeIsOutOfRange) {
   EXPECT_EQ(field.LastError(), WdgFieldError::kNotInRange);
   EXPECT_THROW(field.SetRangeHiText(T("10000")), EInvalidRangeValue);
 }
+struct InitialCase {
+  S subtype;
+  int32_t low;
+  int32_t high;
+  const char* text;
+};
+
+TEST(TWdgFieldValue, TheInitialValueIsZeroOrTheLowLimit) {
+  const InitialCase cases[] = {
+      {S::Byte, 0, 255, "0"},       {S::Byte, 1, 24, "1"},
+      {S::ShortInt, -10, 10, "0"},  {S::ShortInt, -100, -5, "-100"},
+      {S::LongInt, 0, 0, "0"},      {S::Word, 500, 600, "500"},
+  };
+  for (const InitialCase& c : cases) {
+    TWdgFieldValue field(c.subtype);
+    field.SetRange(c.low, c.high);
+    field.SetInitialValue();
+    EXPECT_EQ(field.Text(), T(c.text)) << c.text;
+    field.GetIntValue();
+    EXPECT_EQ(field.LastError(), 0) << c.text;
+  }
+}
+
+TEST(TWdgFieldValue, ANewSubtypeBringsItsDefaultRangeAndShowsZero) {
+  TWdgFieldValue field = ByteField(1, 24);
+  field.SetText(T("300"));
+  field.SetSubtype(S::Word);
+  EXPECT_EQ(field.Subtype(), S::Word);
+  EXPECT_EQ(field.RangeLo(), 0);
+  EXPECT_EQ(field.RangeHi(), 65535);
+  EXPECT_EQ(field.DataSize(), 2);
+  EXPECT_EQ(field.Text(), T("0"));
+  EXPECT_THROW(field.SetSubtype(S::Double), EInvalidDataType);
+  EXPECT_EQ(field.Subtype(), S::Word);
+  EXPECT_EQ(field.RangeHi(), 65535);
+}
 } // namespace
