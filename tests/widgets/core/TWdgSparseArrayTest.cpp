@@ -18,7 +18,8 @@ int TagOf(TWdgSparseArray::Item item) { return int(static_cast<int*>(item) - gTa
 
 TWdgSparseArray Filled(const Items& items) {
   TWdgSparseArray array;
-  for (const auto& [index, tag] : items) array.PutItem(index, ItemOf(tag));
+  for (const auto& [index, tag] : items)
+    array.PutItem(index, ItemOf(tag));
   return array;
 }
 
@@ -33,7 +34,8 @@ Items Contents(const TWdgSparseArray& array) {
 
 TEST(TWdgSparseArray, NewArrayIsEmpty) {
   const TWdgSparseArray array;
-  for (int32_t index : {0, 31, 32, 319999}) EXPECT_EQ(array.GetItem(index), nullptr);
+  for (int32_t index : {0, 31, 32, 319999})
+    EXPECT_EQ(array.GetItem(index), nullptr);
   EXPECT_EQ(array.Count(), 0);
   EXPECT_EQ(array.ItemCount(), 0);
   bool called = false;
@@ -51,29 +53,62 @@ struct ShiftCase {
 
 TEST(TWdgSparseArray, ShiftCases) {
   const ShiftCase cases[] = {
-      {"delete between moves the upper item down", {{5, 1}, {70, 2}},
-       [](auto& a) { a.DeleteItem(10); }, {{5, 1}, {69, 2}}, 70},
-      {"delete below moves both", {{5, 1}, {70, 2}}, [](auto& a) { a.DeleteItem(3); },
-       {{4, 1}, {69, 2}}, 70},
-      {"delete an item; the next crosses a page start", {{10, 1}, {64, 2}},
-       [](auto& a) { a.DeleteItem(10); }, {{63, 2}}, 64},
-      {"delete at or above the count does nothing", {{5, 1}}, [](auto& a) { a.DeleteItem(5000); },
-       {{5, 1}}, 6},
+      {"delete between moves the upper item down",
+       {{5, 1}, {70, 2}},
+       [](auto& a) { a.DeleteItem(10); },
+       {{5, 1}, {69, 2}},
+       70},
+      {"delete below moves both",
+       {{5, 1}, {70, 2}},
+       [](auto& a) { a.DeleteItem(3); },
+       {{4, 1}, {69, 2}},
+       70},
+      {"delete an item; the next crosses a page start",
+       {{10, 1}, {64, 2}},
+       [](auto& a) { a.DeleteItem(10); },
+       {{63, 2}},
+       64},
+      {"delete at or above the count does nothing",
+       {{5, 1}},
+       [](auto& a) { a.DeleteItem(5000); },
+       {{5, 1}},
+       6},
       {"delete the last item", {{5, 1}, {70, 2}}, [](auto& a) { a.DeleteItem(70); }, {{5, 1}}, 6},
-      {"insert above the count is a put", {{5, 1}}, [](auto& a) { a.InsertItem(40, ItemOf(3)); },
-       {{5, 1}, {40, 3}}, 41},
-      {"insert below shifts up", {{5, 1}, {31, 2}, {63, 4}},
-       [](auto& a) { a.InsertItem(0, ItemOf(3)); }, {{0, 3}, {6, 1}, {32, 2}, {64, 4}}, 65},
-      {"insert nil below shifts and grows the count", {{5, 1}, {70, 2}},
-       [](auto& a) { a.InsertItem(5, nullptr); }, {{6, 1}, {71, 2}}, 72},
-      {"nil into the only item drops it", {{5, 1}, {70, 2}}, [](auto& a) { a.PutItem(70, nullptr); },
-       {{5, 1}}, 6},
-      {"nil into an empty slot does nothing", {{5, 1}}, [](auto& a) { a.PutItem(900, nullptr); },
-       {{5, 1}}, 6},
-      {"exchange moves an item into an empty slot", {{5, 1}}, [](auto& a) { a.ExchangeItems(5, 99); },
-       {{99, 1}}, 100},
-      {"exchange swaps two items", {{5, 1}, {70, 2}}, [](auto& a) { a.ExchangeItems(70, 5); },
-       {{5, 2}, {70, 1}}, 71},
+      {"insert above the count is a put",
+       {{5, 1}},
+       [](auto& a) { a.InsertItem(40, ItemOf(3)); },
+       {{5, 1}, {40, 3}},
+       41},
+      {"insert below shifts up",
+       {{5, 1}, {31, 2}, {63, 4}},
+       [](auto& a) { a.InsertItem(0, ItemOf(3)); },
+       {{0, 3}, {6, 1}, {32, 2}, {64, 4}},
+       65},
+      {"insert nil below shifts and grows the count",
+       {{5, 1}, {70, 2}},
+       [](auto& a) { a.InsertItem(5, nullptr); },
+       {{6, 1}, {71, 2}},
+       72},
+      {"nil into the only item drops it",
+       {{5, 1}, {70, 2}},
+       [](auto& a) { a.PutItem(70, nullptr); },
+       {{5, 1}},
+       6},
+      {"nil into an empty slot does nothing",
+       {{5, 1}},
+       [](auto& a) { a.PutItem(900, nullptr); },
+       {{5, 1}},
+       6},
+      {"exchange moves an item into an empty slot",
+       {{5, 1}},
+       [](auto& a) { a.ExchangeItems(5, 99); },
+       {{99, 1}},
+       100},
+      {"exchange swaps two items",
+       {{5, 1}, {70, 2}},
+       [](auto& a) { a.ExchangeItems(70, 5); },
+       {{5, 2}, {70, 1}},
+       71},
       {"clear empties", {{5, 1}, {70, 2}}, [](auto& a) { a.Clear(); }, {}, 0},
   };
   for (const auto& c : cases) {
@@ -82,7 +117,8 @@ TEST(TWdgSparseArray, ShiftCases) {
     EXPECT_EQ(Contents(array), c.after) << c.name;
     EXPECT_EQ(array.Count(), c.count) << c.name;
     EXPECT_EQ(array.ItemCount(), int32_t(c.after.size())) << c.name;
-    for (const auto& [index, tag] : c.after) EXPECT_EQ(array.GetItem(index), ItemOf(tag)) << c.name;
+    for (const auto& [index, tag] : c.after)
+      EXPECT_EQ(array.GetItem(index), ItemOf(tag)) << c.name;
   }
 }
 
@@ -142,7 +178,8 @@ TEST(TWdgSparseArray, InsertIntoAFullArrayRaisesAtMaxSize) {
 // 8,192nd block; every block of the index range must be storable and read back.
 TEST(TWdgSparseArray, EveryBlockOfTheIndexRangeHoldsItems) {
   TWdgSparseArray array;
-  for (int32_t block = 0; block < 10000; ++block) array.PutItem(block * 32 + 31, ItemOf(block % 16));
+  for (int32_t block = 0; block < 10000; ++block)
+    array.PutItem(block * 32 + 31, ItemOf(block % 16));
   EXPECT_EQ(array.ItemCount(), 10000);
   EXPECT_EQ(array.Count(), 320000);
   for (int32_t block = 0; block < 10000; ++block)
