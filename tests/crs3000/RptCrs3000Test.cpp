@@ -13,6 +13,7 @@
 #include "platform/engine/TTable.h"
 #include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
+#include "crs3000/tEcrRptCrs3000Ej.h"
 
 #include <QFile>
 
@@ -20,8 +21,9 @@ namespace {
 using TestSupport::Hex;
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
 
-// Decoders whose poll header follows the rules of a report family; their names are the
-// families' own, so that the base recognises them as it would the real decoders.
+// A decoder whose poll header follows the rules of a report family; its name is the
+// family's own, so that the base recognises it as it would the real decoder (the journal
+// has its real decoder).
 class tEcrRptCrs3000TimeKeeping : public tTestCpnDecoder {
   TB_OBJECT(tEcrRptCrs3000TimeKeeping)
 public:
@@ -30,13 +32,6 @@ public:
 };
 TB_DEFINE_CLASS(tEcrRptCrs3000TimeKeeping, tTestCpnDecoder)
 
-class tEcrRptCrs3000Ej : public tTestCpnDecoder {
-  TB_OBJECT(tEcrRptCrs3000Ej)
-public:
-  explicit tEcrRptCrs3000Ej(TBlank blank) : tTestCpnDecoder(blank) {}
-  QString GetTableName() const override { return QStringLiteral("tTestCpnDecoder"); }
-};
-TB_DEFINE_CLASS(tEcrRptCrs3000Ej, tTestCpnDecoder)
 
 // A header block: the bytes from stored offset 4 on.
 QByteArray Header(quint8 type, quint8 area, const char* mmddyy, const char* zCounter, const QByteArray& misc = {}) {
@@ -123,7 +118,7 @@ TEST_F(RptCrs3000, TimeKeepingPollTypeFollowsTheResetMode) {
 }
 
 TEST_F(RptCrs3000, JournalHeaderValuesAreReplaced) {
-  auto report = tEcrFnct::New<tEcrRptCrs3000Ej>(nullptr);
+  auto report = tEcrFnct::New<tEcrRptCrs3000Ej>(nullptr); // the real journal decoder
   const QVariantMap row = SavedHeader(*report, Header('X', 2, "03 04 26", "01 2C", "STORE"));
   EXPECT_EQ(TDateTime(row.value(QStringLiteral("Ecr Date")).toDouble()).ToQDateTime(), clock.Now());
   EXPECT_EQ(row.value(QStringLiteral("Poll Type")).toString(), QStringLiteral("E.J."));
