@@ -4,6 +4,7 @@
 // register without an employee program, extreme and unreadable values, and blocks that
 // are no whole number of records.
 #include "model/ModelFixture.h"
+#include "NamePrograms.h"
 
 #include "TestSupport.h"
 #include "crs3000/tEcrCrs3000.h"
@@ -137,24 +138,6 @@ qint64 Raw(const QString& column, const QVariant& value) {
   return IsCount(column) ? value.toLongLong() : qRound64(value.toDouble() * 100);
 }
 
-// The employee program as the name look-up reads it (numbered rows with a name), standing
-// in under the program's class name for the register's own program.
-class EmployeeNames final : public tEcrPrgCrs3000 {
-public:
-  explicit EmployeeNames(TBlank blank) : tEcrPrgCrs3000(blank) {}
-  static const TClass& StaticClass() {
-    static const TClass cls("tEcrPrgCrs3000Employee", &tEcrPrgCrs3000::StaticClass(),
-                            []() -> TObject* { return new EmployeeNames(TBlank{}); });
-    return cls;
-  }
-  const TClass& ClassType() const override { return StaticClass(); }
-  std::optional<TTableDef> DescribeTable() const override {
-    return TTableDef{LocalTableName(),
-                     {{QStringLiteral("Number"), TFieldType::Long}, {QStringLiteral("Name"), TFieldType::Alpha, 20}},
-                     {{QString(), {QStringLiteral("Number")}, true, true}}};
-  }
-};
-
 class CashierRpt : public CrsFixture, public ::testing::WithParamInterface<Case> {
 protected:
   tEcrRptCrs3000& Report() {
@@ -168,16 +151,9 @@ protected:
     auto owned = std::make_unique<tTestDriver>();
     tTestDriver* test = owned.get();
     machine.SetEcr(std::move(owned));
-    auto program = tEcrFnct::New<EmployeeNames>(test);
-    TTable& table = program->OpenTable();
-    for (const auto& [number, name] : employees) {
-      table.Append();
-      table.FieldByName(QStringLiteral("Number")).SetAsInteger(number);
-      table.FieldByName(QStringLiteral("Name")).SetAsString(QLatin1String(name));
-      table.Post();
-    }
-    program->CloseTable();
-    test->Add(std::move(program));
+    QMap<int, QString> names;
+    for (const auto& [number, name] : employees) names.insert(number, QLatin1String(name));
+    tNamesPrg<kEmployeeClass, kName>::AddTo(*test, names);
     std::unique_ptr<tEcrFnct> made = tEcrFnct::CreateByClass(ClassByName(QLatin1String(GetParam().cls)), test);
     chosen = dynamic_cast<tEcrRptCrs3000*>(made.get());
     ASSERT_NE(chosen, nullptr);

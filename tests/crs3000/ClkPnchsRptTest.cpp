@@ -3,7 +3,7 @@
 // from the driver's employee and job-code programs, and the job-code program chosen by
 // the register's ROM.
 #include "model/ModelFixture.h"
-#include "TestCrsPrograms.h"
+#include "NamePrograms.h"
 
 #include "TestSupport.h"
 #include "crs3000/tEcrRptCrs3000ClkPnchs.h"
@@ -23,31 +23,6 @@ namespace {
 using TestSupport::Hex;
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
 const QString kTable = QStringLiteral("tEcrRptCrs3000ClkPnchs");
-
-// A program of the register's own class name whose table gives names: "Number" as key
-// and the named column.
-template <const char* ClassText, const char* Column> class tNamesPrg final : public tTestCrsPrg {
-public:
-  static constexpr const char* kColumn = Column;
-  explicit tNamesPrg(TBlank blank) : tTestCrsPrg(blank) {}
-  static const TClass& StaticClass() {
-    static const TClass cls(ClassText, &tTestCrsPrg::StaticClass(),
-                            []() -> TObject* { return new tNamesPrg(TBlank{}); });
-    return cls;
-  }
-  const TClass& ClassType() const override { return StaticClass(); }
-  std::optional<TTableDef> DescribeTable() const override {
-    return TTableDef{LocalTableName(),
-                     {{QStringLiteral("Number"), TFieldType::Short}, {QLatin1String(Column), TFieldType::Alpha, 12}},
-                     {{QString(), {QStringLiteral("Number")}, true, true}}};
-  }
-};
-
-constexpr char kEmployeeClass[] = "tEcrPrgCrs3000Employee";
-constexpr char kJobCodesClass[] = "tEcrPrgCrs3000JobCodes";
-constexpr char kJobCodes304Class[] = "tEcrPrgCrs3000JobCodes304";
-constexpr char kName[] = "Name";
-constexpr char kDescriptor[] = "Descriptor";
 
 class tRomDriver : public tTestDriver {
 public:
@@ -77,16 +52,9 @@ protected:
   }
 
   template <class Prg> void AddNames(const QList<std::pair<int, const char*>>& rows) {
-    auto program = tEcrFnct::New<Prg>(driver);
-    TTable& table = program->OpenTable();
-    for (const auto& [number, text] : rows) {
-      table.Append();
-      table.FieldByName(QStringLiteral("Number")).SetAsInteger(number);
-      table.FieldByName(QLatin1String(Prg::kColumn)).SetAsString(QLatin1String(text));
-      table.Post();
-    }
-    program->CloseTable();
-    driver->Add(std::move(program));
+    QMap<int, QString> names;
+    for (const auto& [number, text] : rows) names.insert(number, QLatin1String(text));
+    Prg::AddTo(*driver, names);
   }
   void AddJobCodes(bool rom304) {
     const QList<std::pair<int, const char*>> jobs{{7, "COOK"}, {12, "CASHIER"}};

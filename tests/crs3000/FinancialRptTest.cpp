@@ -248,6 +248,19 @@ TEST(FinancialTables, EachLayoutChainsItsSectionsOverTheWholeRecord) {
   }
 }
 
+// Every class of a section declares these columns, counts as long integers and totals as
+// money.
+void ExpectSectionColumns(std::initializer_list<const char*> classes, const QStringList& expected) {
+  for (const char* cls : classes) {
+    std::unique_ptr<tEcrFnct> section = tEcrFnct::CreateByClass(ClassByName(QLatin1String(cls)), nullptr);
+    const std::optional<TTableDef> def = dynamic_cast<tEcrRpt&>(*section).DescribeTable();
+    EXPECT_EQ(Joined(Names(def)), Joined(expected)) << cls;
+    for (const TFieldDef& field : def->fields.mid(1))
+      EXPECT_EQ(field.type, field.name.endsWith(QLatin1String(" Total")) ? TFieldType::Money : TFieldType::Long)
+          << field.name.toStdString();
+  }
+}
+
 TEST(FinancialTables, TheSalesTableHoldsCountsBeforeTotalsInRecordOrder) {
   const QStringList expected{
       "Poll Id", "Item Sales Count", "Item Sales Total", "Net Coupon Count", "Net Coupon Total", "AItmDisc01 Count",
@@ -267,14 +280,7 @@ TEST(FinancialTables, TheSalesTableHoldsCountsBeforeTotalsInRecordOrder) {
       "St Add On 5 Total", "GC Sold 1 Count", "GC Sold 1 Total", "GC Sold 2 Count", "GC Sold 2 Total",
       "GC Sold 3 Count", "GC Sold 3 Total", "Promo Item Count", "Promo Item Total", "PrmoItmSale Count",
       "PrmoItmSale Total", "Gross Sales Total", "Ystrday Gr Total", "GS Grand Total"};
-  for (const char* cls : {"tEcrRptCrs3000Sales", "tEcrRptCrs3000Sales224", "tEcrRptCrs3000Sales303"}) {
-    std::unique_ptr<tEcrFnct> section = tEcrFnct::CreateByClass(ClassByName(QLatin1String(cls)), nullptr);
-    const std::optional<TTableDef> def = dynamic_cast<tEcrRpt&>(*section).DescribeTable();
-    EXPECT_EQ(Joined(Names(def)), Joined(expected)) << cls;
-    for (const TFieldDef& field : def->fields.mid(1))
-      EXPECT_EQ(field.type, field.name.endsWith(QLatin1String(" Total")) ? TFieldType::Money : TFieldType::Long)
-          << field.name.toStdString();
-  }
+  ExpectSectionColumns({"tEcrRptCrs3000Sales", "tEcrRptCrs3000Sales224", "tEcrRptCrs3000Sales303"}, expected);
 }
 
 TEST(FinancialTables, TheReceiptsTableHoldsCountsBeforeTotalsInRecordOrder) {
@@ -296,14 +302,7 @@ TEST(FinancialTables, TheReceiptsTableHoldsCountsBeforeTotalsInRecordOrder) {
       "Chg In Dwr Count", "Chg In Dwr Total", "Frgn Curr 1 Count", "Frgn Curr 1 Total", "Frgn Curr 2 Count",
       "Frgn Curr 2 Total", "Frgn Curr 3 Count", "Frgn Curr 3 Total", "Frgn Curr 4 Count", "Frgn Curr 4 Total",
       "Frgn Curr 5 Count", "Frgn Curr 5 Total", "B GC Redeem Count", "B GC Redeem Total"};
-  for (const char* cls : {"tEcrRptCrs3000Receipts", "tEcrRptCrs3000Rcpts224", "tEcrRptCrs3000Rcpts303"}) {
-    std::unique_ptr<tEcrFnct> section = tEcrFnct::CreateByClass(ClassByName(QLatin1String(cls)), nullptr);
-    const std::optional<TTableDef> def = dynamic_cast<tEcrRpt&>(*section).DescribeTable();
-    EXPECT_EQ(Joined(Names(def)), Joined(expected)) << cls;
-    for (const TFieldDef& field : def->fields.mid(1))
-      EXPECT_EQ(field.type, field.name.endsWith(QLatin1String(" Total")) ? TFieldType::Money : TFieldType::Long)
-          << field.name.toStdString();
-  }
+  ExpectSectionColumns({"tEcrRptCrs3000Receipts", "tEcrRptCrs3000Rcpts224", "tEcrRptCrs3000Rcpts303"}, expected);
 }
 
 // The value names handed to outside callers are the sections' total columns.

@@ -4,6 +4,7 @@
 // answer and their header values) equals the synthesiser's expectation.
 #include "model/ModelFixture.h"
 
+#include "NamePrograms.h"
 #include "SynthCheck.h"
 #include "crs-synth/Synthesiser.h"
 #include "platform/engine/TSession.h"
@@ -12,8 +13,6 @@
 
 #include <QFile>
 
-#include "model/tEcrPrg.h"
-#include "platform/engine/TTable.h"
 
 namespace {
 const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
@@ -71,49 +70,6 @@ TEST_P(SynthKnownAnswer, EveryStoredValueIsTheSynthesisersExpectation) {
   EXPECT_EQ(PollIds().size(), SynthCheck::PollCount(answer.expectations));
 }
 
-// A register program that names numbers ("Number", then the name column), standing in
-// under a program class's name for the register's own program.
-template <const char* ClassText, const char* NameColumn> class NameProgram final : public tEcrPrg {
-public:
-  explicit NameProgram(TBlank blank) : tEcrPrg(blank) {}
-  static const TClass& StaticClass() {
-    static const TClass cls(ClassText, &tEcrPrg::StaticClass(), []() -> TObject* { return new NameProgram(TBlank{}); });
-    return cls;
-  }
-  const TClass& ClassType() const override { return StaticClass(); }
-  void EncodeRecord(TTable&, TEcrBlock&, int, int&) override {}
-  std::optional<TTableDef> DescribeTable() const override {
-    return TTableDef{LocalTableName(),
-                     {{QStringLiteral("Number"), TFieldType::Long}, {QLatin1String(NameColumn), TFieldType::Alpha, 20}},
-                     {{QString(), {QStringLiteral("Number")}, true, true}}};
-  }
-  void DefineTable(TTable& table) override {
-    const TTableDef def = *DescribeTable();
-    table.FieldDefs() = def.fields;
-    table.IndexDefs() = def.indexes;
-  }
-  // A program of this class owned by the driver, holding these names.
-  static void AddTo(tTestDriver& driver, const QMap<int, QString>& names) {
-    auto program = tEcrFnct::New<NameProgram>(&driver);
-    TTable& table = program->OpenTable();
-    for (auto it = names.cbegin(); it != names.cend(); ++it) {
-      if (table.FindKey({it.key()})) { // made by an earlier driver of the test
-        table.Edit();
-      } else {
-        table.Append();
-        table.FieldByName(QStringLiteral("Number")).SetAsInteger(it.key());
-      }
-      table.FieldByName(QLatin1String(NameColumn)).SetAsString(it.value());
-      table.Post();
-    }
-    program->CloseTable();
-    driver.Add(std::move(program));
-  }
-};
-
-constexpr char kCouponPrg[] = "tEcrPrgCrs3000Coupon", kEmployeePrg[] = "tEcrPrgCrs3000Employee",
-               kJobCodesPrg[] = "tEcrPrgCrs3000JobCodes", kDescriptor[] = "Descriptor", kName[] = "Name";
-
 // Names the driver's programs hold are found; numbers they do not hold are "Undefined".
 TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndefined) {
   const QMap<int, QString> names{{1, QStringLiteral("FREE SODA")}, {3, QStringLiteral("BARTHOLOMEW")},
@@ -138,9 +94,9 @@ TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndef
     Synthesiser::WriteWorkFile(answer, path);
 
     tTestDriver driver;
-    NameProgram<kCouponPrg, kDescriptor>::AddTo(driver, names);
-    NameProgram<kEmployeePrg, kName>::AddTo(driver, names);
-    NameProgram<kJobCodesPrg, kDescriptor>::AddTo(driver, jobs);
+    tNamesPrg<kCouponClass, kDescriptor>::AddTo(driver, names);
+    tNamesPrg<kEmployeeClass, kName>::AddTo(driver, names);
+    tNamesPrg<kJobCodesClass, kDescriptor>::AddTo(driver, jobs);
     auto report = std::unique_ptr<tEcrRpt>(
         dynamic_cast<tEcrRpt*>(tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), &driver).release()));
     ASSERT_NE(report, nullptr);
