@@ -113,6 +113,7 @@ void TSclDataPacketManager::Detach() {
   dispatcher_->DropTrigger(timerHandle_);
   dispatcher_->RemoveMethodHandler(this);
   dispatcher_ = nullptr;
+  published_.reset();
   timerHandle_ = 0;
 }
 
@@ -295,8 +296,13 @@ QObject* TSclDataPacketManager::EventsTarget() const {
   return portObject_;
 }
 
+// The dispatcher hears of a change only: packets are enabled for every block.
 void TSclDataPacketManager::PublishEventsTarget() {
-  if (dispatcher_) dispatcher_->SetMethodEventsTarget(this, EventsTarget());
+  if (!dispatcher_) return;
+  QObject* const target = EventsTarget();
+  if (published_ && *published_ == target) return;
+  dispatcher_->SetMethodEventsTarget(this, target);
+  published_ = target;
 }
 
 void TSclDataPacketManager::RunOnGui(TSclDataPacket* packet, const std::function<void()>& call) {

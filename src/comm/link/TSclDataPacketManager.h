@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class TSclBaseDispatcher;
@@ -80,6 +81,7 @@ private:
   mutable std::mutex mutex_;
   QPointer<TSclCustomComPort> port_;
   QObject* const portObject_; // the port: it outlives this manager's registration
+  std::optional<QObject*> published_; // the events target the dispatcher holds, once told
   TSclBaseDispatcher* dispatcher_ = nullptr;
   int timerHandle_ = 0;
   std::vector<Entry> entries_;
