@@ -1,41 +1,13 @@
-// Shows the controls of the widget library in one window. With --screenshot FILE it writes
-// the window to an image and ends, which also works without a display
-// (QT_QPA_PLATFORM=offscreen).
-#include "widgets/TWdgMeter.h"
+// Shows the controls of the widget library, one tab per control. With --screenshot FILE it
+// writes the window to an image and ends, which also works without a display
+// (QT_QPA_PLATFORM=offscreen); --page picks the tab shown.
+#include "DemoPages.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QGridLayout>
-#include <QLabel>
+#include <QTabWidget>
+#include <QTextStream>
 #include <QTimer>
-#include <QWidget>
-
-namespace {
-// A meter as the "Save Progress" window shows it, and its variations.
-TWdgMeter* Meter(QWidget* parent, int percent, bool show, TMeterOrientation orientation = TMeterOrientation::moHorizontal) {
-  auto* meter = new TWdgMeter(parent);
-  meter->SetShowPercent(show);
-  meter->SetOrientation(orientation);
-  meter->SetPercent(percent);
-  return meter;
-}
-
-QWidget* MeterPage() {
-  auto* page = new QWidget;
-  auto* grid = new QGridLayout(page);
-  const int shown[] = {0, 2, 33, 50, 99, 150};
-  for (int row = 0; row < 6; ++row) {
-    grid->addWidget(new QLabel(QStringLiteral("Percent %1").arg(shown[row]), page), row, 0);
-    grid->addWidget(Meter(page, shown[row], true), row, 1);
-  }
-  auto* plain = Meter(page, 60, false);
-  plain->SetCtl3D(false);
-  grid->addWidget(new QLabel(QStringLiteral("Flat, no text"), page), 6, 0);
-  grid->addWidget(plain, 6, 1);
-  grid->addWidget(Meter(page, 70, true, TMeterOrientation::moVertical), 0, 2, 7, 1);
-  return page;
-}
-} // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -44,13 +16,24 @@ int main(int argc, char** argv) {
   options.addHelpOption();
   options.addOption({QStringLiteral("screenshot"), QStringLiteral("Write the window to this image and end."),
                      QStringLiteral("file")});
+  options.addOption({QStringLiteral("page"), QStringLiteral("Show the page of this title first."),
+                     QStringLiteral("title")});
   options.process(app);
 
-  QWidget window;
+  QTabWidget window;
   window.setWindowTitle(QStringLiteral("Widget library"));
-  auto* layout = new QGridLayout(&window);
-  layout->addWidget(new QLabel(QStringLiteral("<b>Progress meter</b>"), &window), 0, 0);
-  layout->addWidget(MeterPage(), 1, 0);
+  for (const DemoPage& page : DemoPages()) window.addTab(page.make(), page.title);
+  if (options.isSet(QStringLiteral("page"))) {
+    const QString title = options.value(QStringLiteral("page"));
+    int index = 0;
+    while (index < window.count() && window.tabText(index).compare(title, Qt::CaseInsensitive) != 0)
+      ++index;
+    if (index == window.count()) {
+      QTextStream(stderr) << "widget-demo: no page \"" << title << "\"\n";
+      return 2;
+    }
+    window.setCurrentIndex(index);
+  }
   window.show();
 
   const QString shot = options.value(QStringLiteral("screenshot"));

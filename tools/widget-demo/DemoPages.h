@@ -1,0 +1,20 @@
+#pragma once
+// The demo's pages, one per control; each is built in its own file.
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+struct DemoPage {
+  QString title;
+  std::function<QWidget*()> make;
+};
+
+QWidget* MeterPage();
+
+// Every page in the order the demo shows them as tabs.
+inline std::vector<DemoPage> DemoPages() {
+  return {
+      {QStringLiteral("Progress meter"), MeterPage},
+  };
+}
