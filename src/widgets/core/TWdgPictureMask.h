@@ -117,6 +117,41 @@ public:
 
   Digits CountDigits(int decimalPlaces) const;
 
+  // Caret positions (0 before the first character). The caret stays between HomePosition
+  // and one after LastPlaceholder, never on a literal.
+  // The leading literal positions (at most MaxLength - 1) plus SemiLiteralCount.
+  int HomePosition() const;
+  // The last entry position; 0 when there is none.
+  int LastPlaceholder() const;
+  // One after the last entry position, from LastPlaceholder down, that holds no blank; 0 for
+  // an edit string without text.
+  int EndOfText(const QString& editString) const;
+  // EndOfText, then forward over literals while below LastPlaceholder.
+  int CaretEndPosition(const QString& editString) const;
+  // Where a caret asked for at `position` stands: below HomePosition at HomePosition, beyond
+  // LastPlaceholder just after it, on a literal at the nearest entry position to its left.
+  int AllowedCaretPosition(int position) const;
+  // One step right or left, over literals.
+  int NextCaretPosition(int position) const;
+  int PreviousCaretPosition(int position) const;
+
+  // Every position holds a blank or is a literal.
+  bool IsEmpty(const QString& editString) const;
+  // The edit string as shown: with a pad character other than a blank, or in password mode,
+  // an entry position holding a blank shows `padChar`; in password mode one holding any other
+  // character shows `passwordChar`. Literals are shown as they are.
+  QString DisplayText(const QString& editString, QChar padChar, QChar passwordChar, bool passwordMode) const;
+  // Digits typed around the picture's '.' put right: before it pushed against the point (a
+  // lone blank before it becomes '0'); after it closed up to the left and padded with '0'.
+  // An edit string of another length, or a picture without '.', comes back unchanged.
+  QString FixDecimalPoint(const QString& editString) const;
+  // Before the first editing command of a visit: the currency text and the thousands
+  // separators leave the edit string, as many blanks coming in at the front, so that digits
+  // can be typed over the semi-literal positions. Returns whether the edit string is now
+  // prepared: always with semi-literals; without them only for hexadecimal, octal and binary
+  // pictures (which stay as they are).
+  bool PrepareEditString(QString& editString) const;
+
 private:
   void ApplyPicture();
   void Analyze();
