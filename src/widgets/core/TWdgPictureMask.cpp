@@ -94,10 +94,15 @@ QString TWdgPictureMask::LocalizeDecimal(const QString& text) const {
   return result.replace(u'.', settings_->DecimalChar());
 }
 
-QString TWdgPictureMask::MergeText(const QString& text) const {
+QString TWdgPictureMask::MergeBase() const {
   QString out;
   for (int at = 0; at < maxLength_; ++at) out += MaskCharAt(at);
   FillCurrencyRuns(out);
+  return out;
+}
+
+QString TWdgPictureMask::MergeText(const QString& text) const {
+  QString out = MergeBase();
   if (NeedsNumericMerge())
     MergeNumber(out, text);
   else
@@ -150,7 +155,7 @@ int TWdgPictureMask::CurrencyRunEnd() const {
   return first + length - 1;
 }
 
-void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
+bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
   TrimBlanks(text);
   const bool negative = text.startsWith(u'-');
   if (negative) text.remove(0, 1);
@@ -208,6 +213,18 @@ void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
   }
   if (point > 0 && out.at(point - 1) == u' ') out[point - 1] = u'0';
   for (int position : dropped) out.remove(position, 1);  // highest first
+  return digits == 0 && !minusPending;
+}
+
+bool TWdgPictureMask::NumberFits(const QString& text) const {
+  QString out = MergeBase();
+  return MergeNumber(out, text);
+}
+
+QString TWdgPictureMask::ChangePicture(const QString& picture, const QString& editString) {
+  const QString text = StripText(editString);
+  SetPicture(picture);
+  return MergeText(text);
 }
 
 void TWdgPictureMask::MergePlain(QString& out, QString text) const {
