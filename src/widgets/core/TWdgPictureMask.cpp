@@ -155,16 +155,9 @@ int TWdgPictureMask::CurrencyRunEnd() const {
   return first + length - 1;
 }
 
-bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
-  TrimBlanks(text);
-  const bool negative = text.startsWith(u'-');
-  if (negative) text.remove(0, 1);
-  const qsizetype textPoint = text.indexOf(u'.');
-  const QString whole = textPoint < 0 ? text : text.left(textPoint);
-  const QString fraction = textPoint < 0 ? QString() : text.mid(textPoint + 1);
-  const int point = DecimalPointPosition();
-
-  // Decimals: the text's, then '0' up to the next non-placeholder; after that only literals.
+// The text's decimals after the picture's '.', then '0' up to the next position that is no
+// placeholder; beyond that, user literals are substituted and entry positions left blank.
+void TWdgPictureMask::MergeDecimals(QString& out, const QString& fraction, int point) const {
   int at = point >= 0 ? point + 1 : maxLength_;
   for (qsizetype i = 0; at < maxLength_ && KindAt(at) == pkPlaceholder; ++at, ++i)
     out[at] = i < fraction.size() ? fraction.at(i) : u'0';
@@ -174,10 +167,21 @@ bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
     else
       out[at] = u' ';
   }
+}
 
-  // The integer part, right to left.
-  // The fill: the floating currency text (as much as the '$' run holds, from its end), then
-  // the minus sign, then blanks or zeros.
+bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
+  TrimBlanks(text);
+  const bool negative = text.startsWith(u'-');
+  if (negative) text.remove(0, 1);
+  const qsizetype textPoint = text.indexOf(u'.');
+  const QString whole = textPoint < 0 ? text : text.left(textPoint);
+  const QString fraction = textPoint < 0 ? QString() : text.mid(textPoint + 1);
+  const int point = DecimalPointPosition();
+  MergeDecimals(out, fraction, point);
+
+  // The integer part, right to left. Free positions take the fill: the floating currency
+  // text (as much as the '$' run holds, from its end), then the minus sign, then blanks or
+  // zeros.
   const QString currency = text.isEmpty() ? QString() : ShownCurrency();
   qsizetype currencyLeft = currency.size();
   bool minusPending = negative;
@@ -193,7 +197,7 @@ bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
   const int runEnd = CurrencyRunEnd();
   qsizetype digits = whole.size();
   std::vector<int> dropped;  // ',' positions without a separator character
-  for (at = point >= 0 ? point : maxLength_ - 1; at >= 0; --at) {
+  for (int at = point >= 0 ? point : maxLength_ - 1; at >= 0; --at) {
     const QChar c = MaskCharAt(at);
     if (IsLiteral(at)) {
       if (c == u'.')

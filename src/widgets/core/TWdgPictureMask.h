@@ -163,6 +163,7 @@ private:
   void FillCurrencyRuns(QString& out) const;
   // The picture with its 'c' and 'C' runs filled.
   QString MergeBase() const;
+  void MergeDecimals(QString& out, const QString& fraction, int point) const;
   // Whether every integer digit and the sign found a position.
   bool MergeNumber(QString& out, QString text) const;
   void MergePlain(QString& out, QString text) const;
