@@ -50,7 +50,8 @@ public:
     int maxIntDigits = 0;
   };
 
-  // A picture field ("X" by default) whose MaxLength is the picture's length.
+  // A picture field ("X" by default) whose MaxLength is the picture's length. The settings
+  // and the user data are referred to, not copied: they must outlive the mask.
   explicit TWdgPictureMask(const QString& picture = QStringLiteral("X"),
                            const TWdgIntlSup& settings = RegionalSettings(),
                            const TWdgUserData& userData = TWdgUserData::Default());
