@@ -128,12 +128,17 @@ QString TUlvaneEditRules::Padded(const QString& text) const {
 }
 
 std::optional<QString> TUlvaneEditRules::Inserted(const Edit& edit, const QString& inserted) const {
-  QString piece = inserted.trimmed();
-  if (HasDollar() && piece.startsWith(kDollar)) piece.remove(0, 1);
+  const QString piece = InsertedPart(inserted);
   if (piece.isEmpty()) return std::nullopt;
   const QString result = edit.text.left(edit.caret) + piece + edit.text.mid(edit.caret + edit.selectionLength);
   if (!Holds(result)) return std::nullopt;
   return result;
+}
+
+QString TUlvaneEditRules::InsertedPart(const QString& inserted) const {
+  QString piece = inserted.trimmed();
+  if (HasDollar() && piece.startsWith(kDollar)) piece.remove(0, 1);
+  return piece;
 }
 
 bool TUlvaneEditRules::Holds(const QString& text) const {

@@ -84,6 +84,9 @@ public:
   // The text after a paste or drop of `inserted` in place of the selection; nothing when the
   // result is not a number the mask holds.
   std::optional<QString> Inserted(const Edit& edit, const QString& inserted) const;
+  // What of a pasted or dropped text goes in: without the space around it, and without a
+  // leading "$" on a "$" mask.
+  QString InsertedPart(const QString& inserted) const;
   // Whether a whole text is a number of the mask's shape (an empty text is).
   bool Holds(const QString& text) const;
 
