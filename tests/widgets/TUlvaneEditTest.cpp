@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -208,7 +209,29 @@ TEST_F(EditForm, TheContextMenusPasteKeepsToTheMask) {
   EXPECT_EQ(edit->text(), "42");
 }
 
-TEST_F(EditForm, NothingCanBeDraggedIn) { EXPECT_FALSE(edit->acceptDrops()); }
+// Drops reach the control only through a drag the system delivers; this hands one over.
+struct DropTarget : TUlvaneEdit {
+  bool Drop(const char* text) {
+    QMimeData data;
+    data.setText(QString::fromLatin1(text));
+    QDropEvent event(QPointF(width() - 2, height() / 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    event.setAccepted(false);
+    dropEvent(&event);
+    return event.isAccepted();
+  }
+};
+
+TEST_F(EditForm, NothingCanBeDraggedInAndADropIsHeldToTheMask) {
+  EXPECT_FALSE(edit->acceptDrops());
+  DropTarget target;  // a form may turn drops on: they still keep to the mask
+  target.SetEditMask("00");
+  target.setText("1");
+  EXPECT_FALSE(target.Drop("abc"));
+  EXPECT_FALSE(target.Drop("23"));
+  EXPECT_EQ(target.text(), "1");
+  EXPECT_TRUE(target.Drop("2"));
+  EXPECT_EQ(target.text(), "12");
+}
 
 TEST_F(EditForm, LosingThePointWithTooManyDigitsIsUndone) {
   Setup("000.00", "0", "999.99");
@@ -250,11 +273,15 @@ TEST_F(EditForm, TheWindowLosingTheFocusIsNoLeaving) {
   ShowActive();
   Enter();
   QTest::keyClicks(edit, "150");
-  QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-  QApplication::sendEvent(edit, &out);
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
   RunQueued();
+  EXPECT_FALSE(edit->hasFocus());
   EXPECT_TRUE(sink.boxes.empty());
   EXPECT_EQ(exits.count(), 0);
+  EXPECT_EQ(edit->text(), "150");
 }
 
 TEST_F(EditForm, TwoWrongBoxesDoNotPullTheFocusBackAndForth) {
