@@ -163,7 +163,8 @@ void TUlvaneEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TUlvaneEdit::FinishLeaving(bool quiet) {
-  if (hasFocus()) return; // back already: this is no longer a leaving
+  // Back already, or the window has closed (Esc, Cancel): this is no leaving to report.
+  if (hasFocus() || !isVisible()) return;
   const auto left = rules_.Leave(text());
   if (left.text != text()) ReplaceText(left.text);
   switch (left.outcome) {
@@ -174,7 +175,7 @@ void TUlvaneEdit::FinishLeaving(bool quiet) {
     Q_EMIT exited();
     return;
   case TUlvaneEditRules::Leaving::OutOfRange:
-    if (quiet || !isVisible()) return;
+    if (quiet) return;
     // The focus is back before the box shows, so that closing the box returns to this box.
     returning = this;
     setFocus(Qt::OtherFocusReason);

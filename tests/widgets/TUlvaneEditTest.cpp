@@ -284,6 +284,19 @@ TEST_F(EditForm, TheWindowLosingTheFocusIsNoLeaving) {
   EXPECT_EQ(edit->text(), "150");
 }
 
+TEST_F(EditForm, ClosingTheWindowIsNoLeaving) {
+  Setup("000", "0", "100");
+  ShowActive();
+  Enter();
+  QTest::keyClicks(edit, "150");
+  // The focus moves on and the window closes before the check runs.
+  next->setFocus(Qt::TabFocusReason);
+  window.hide();
+  RunQueued();
+  EXPECT_TRUE(sink.boxes.empty());
+  EXPECT_EQ(exits.count(), 0);
+}
+
 TEST_F(EditForm, TwoWrongBoxesDoNotPullTheFocusBackAndForth) {
   Setup("000", "0", "100");
   Setup("000", "1", "100", other);
