@@ -118,6 +118,14 @@ TEST_F(EditForm, ADollarMaskShowsTheDollarOnlyOutsideTheBox) {
   EXPECT_EQ(exits.count(), 1);
 }
 
+TEST_F(EditForm, ABoxFocusedAsItsWindowOpensIsEntered) {
+  edit->SetEditMask("$000.00");
+  ShowActive();
+  ASSERT_TRUE(edit->hasFocus());
+  EXPECT_EQ(edit->text(), "0");
+  EXPECT_EQ(edit->selectedText(), "0");
+}
+
 TEST_F(EditForm, AnEmptiedBoxStaysEmptyOnlyWhenAllowed) {
   Setup("000", "0", "100");
   edit->SetLeaveBlank(true);
@@ -196,12 +204,13 @@ TEST_F(EditForm, TheContextMenusPasteKeepsToTheMask) {
   Setup("00", "0", "99");
   ShowActive();
   Enter();
+  QApplication::clipboard()->setText("abc");  // the menu offers Paste only with a text to paste
   std::unique_ptr<QMenu> menu(edit->ContextMenu());
   QAction* paste = nullptr;
   for (QAction* action : menu->actions())
     if (action->objectName() == "edit-paste") paste = action;
   ASSERT_NE(paste, nullptr);
-  QApplication::clipboard()->setText("abc");
+  ASSERT_TRUE(paste->isEnabled());
   paste->trigger();
   EXPECT_EQ(edit->text(), "");
   QApplication::clipboard()->setText("42");
