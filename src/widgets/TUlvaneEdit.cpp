@@ -85,6 +85,7 @@ void TUlvaneEdit::PasteFrom(QClipboard::Mode mode) {
 }
 
 void TUlvaneEdit::keyPressEvent(QKeyEvent* event) {
+  if (isReadOnly()) return QLineEdit::keyPressEvent(event);
   const bool shiftInsert = event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier;
   if (event->matches(QKeySequence::Paste) || shiftInsert) {
     PasteFrom(QClipboard::Clipboard);

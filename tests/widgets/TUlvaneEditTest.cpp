@@ -158,6 +158,16 @@ TEST_F(EditForm, ATextThatIsNoNumberCannotBeLeft) {
   EXPECT_EQ(exits.count(), 0);
 }
 
+TEST_F(EditForm, AReadOnlyBoxTakesNoKeysAndNoPaste) {
+  Setup("000", "0", "999");
+  edit->setReadOnly(true);
+  ShowActive();
+  Enter();
+  QTest::keyClicks(edit, "12");
+  Paste("3");
+  EXPECT_EQ(edit->text(), "");
+}
+
 TEST_F(EditForm, ASecondSignCannotBeTyped) {
   Setup("000", "-999", "999");
   ShowActive();
