@@ -1,5 +1,6 @@
 #include "widgets/core/WdgMisc.h"
 
+#include "platform/sys/Clock.h"
 #include "widgets/core/WdgStr.h"
 
 namespace {
@@ -48,3 +49,5 @@ void FixRealString(QString& text, QChar decimalChar) {
   PadMantissa(text, point >= 0);
   if (point >= 0) CloseUpPoint(text, text.indexOf(u'.'));
 }
+
+int CurrentCentury() { return Clock::Current().Now().date().year() / 100 * 100; }

@@ -1,5 +1,5 @@
 #pragma once
-// Preparing a number text that a user typed for conversion.
+// Small routines the library's controls share: number texts, the century, comparisons.
 #include <QChar>
 #include <QString>
 
@@ -7,3 +7,6 @@
 // becomes ".", a missing whole or fraction part becomes "0" (",5" and "-,5" with the decimal
 // character ",": "0.5" and "-0.5"), a trailing decimal character goes; an empty text is "0".
 void FixRealString(QString& text, QChar decimalChar);
+
+// The current year of the system clock with its last two digits set to zero.
+int CurrentCentury();
