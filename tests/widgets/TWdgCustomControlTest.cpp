@@ -276,6 +276,13 @@ TEST(WdgCustomControl, TheWheelReportsKeysDeltaAndScreenPoint) {
   EXPECT_TRUE(again.isAccepted());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0], std::make_tuple(static_cast<QObject*>(control), ssShift | ssCtrl | ssLeft, -240, 300, 200));
+
+  // A sideways turn is no wheel notice.
+  QWheelEvent sideways(QPointF(5, 6), QPointF(300, 200), QPoint(), QPoint(120, 0), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(control, &sideways);
+  EXPECT_EQ(seen.size(), 1u);
+  EXPECT_FALSE(sideways.isAccepted());
 }
 
 TEST(WdgCustomControl, EveryBaseGivesTheLibraryVersion) {
