@@ -21,15 +21,24 @@ public:
     setFixedSize(image.size());
   }
 
+  void SetOpacity(qreal opacity) {
+    opacity_ = opacity;
+    update();
+  }
+
 protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(opacity_);
     painter.drawImage(0, 0, image_);
   }
 
 private:
   QImage image_;
+  qreal opacity_ = 1.0;
 };
 } // namespace
 
@@ -76,6 +85,11 @@ QImage TWdgDragShow::Masked(const QImage& source, const QColor& transparentColor
       if ((line[column] & RGB_MASK) == transparent) line[column] = 0;
   }
   return image;
+}
+
+void TWdgDragShow::SetOpacity(qreal opacity) {
+  opacity_ = qBound(0.0, opacity, 1.0);
+  static_cast<TPictureWindow*>(window_.get())->SetOpacity(opacity_);
 }
 
 void TWdgDragShow::MoveTo(int x, int y) {

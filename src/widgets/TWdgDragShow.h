@@ -41,6 +41,10 @@ public:
   const QImage& Image() const { return image_; }
   // The window that shows it, for looking at it.
   QWidget* Window() const;
+  // How much of the picture covers what lies beneath: 1 (the default) shows the picture
+  // itself, less lets the place it would drop on show through.
+  qreal Opacity() const { return opacity_; }
+  void SetOpacity(qreal opacity);
 
   // The picture with every pixel of the transparent colour made fully transparent.
   static QImage Masked(const QImage& source, const QColor& transparentColor);
@@ -53,5 +57,6 @@ private:
   QPoint hotSpot_;
   QRect rect_;
   QImage image_;
+  qreal opacity_ = 1.0;
   std::unique_ptr<QWidget> window_;
 };

@@ -90,6 +90,21 @@ TEST_F(DragForm, TheWindowPaintsThePictureAndLeavesTheRestClear) {
   EXPECT_EQ(qAlpha(shot.pixel(45, 20)), 0);
 }
 
+TEST_F(DragForm, ALowerOpacityLetsThePlaceBeneathShowThrough) {
+  auto drag = DragFrom({25, 12});
+  const struct {
+    qreal set, kept;
+    int redAlpha;
+  } cases[] = {{0.5, 0.5, 128}, {1.0, 1.0, 255}, {1.5, 1.0, 255}, {-1.0, 0.0, 0}};
+  for (const auto& c : cases) {
+    drag->SetOpacity(c.set);
+    EXPECT_EQ(drag->Opacity(), c.kept);
+    const QImage shot = drag->Window()->grab().toImage();
+    EXPECT_NEAR(qAlpha(shot.pixel(15, 8)), c.redAlpha, 1) << c.set;
+    EXPECT_EQ(qAlpha(shot.pixel(2, 2)), 0) << c.set;
+  }
+}
+
 TEST_F(DragForm, APartOfTheSourceGivesThatPart) {
   const QPoint corner = cell->mapToGlobal(QPoint(12, 6));
   const struct {
