@@ -1,59 +1,18 @@
 #include "widgets/core/TWdgNumericEntryBuffer.h"
 
-namespace {
-const QString kPlaceholders = QStringLiteral("!#123456789ABDEHKLMNOSXYabdhilmnstxy");
-
-bool IsPlaceholder(QChar c) { return kPlaceholders.contains(c); }
-bool IsSemiLiteral(QChar c) { return c == u'$' || c == u','; }
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// What the numeric placeholders take; other picture characters take everything.
-bool NumericPlaceholderTakes(QChar picture, QChar c) {
-  const char16_t p = picture.unicode();
-  const QChar u = c.toUpper();
-  switch (p) {
-  case u'9': return c == u' ' || IsDigit(c);
-  case u'i': return c == u' ' || IsDigit(c) || c == u'-';
-  case u'#': return c == u' ' || IsDigit(c) || c == u'-' || c == u'.';
-  case u'E': return u == u' ' || IsDigit(u) || u == u'-' || u == u'.' || u == u'+' || u == u'E';
-  case u'K': return u == u' ' || IsDigit(u) || (u >= u'A' && u <= u'F');
-  case u'O': return c == u' ' || (c >= u'0' && c <= u'7');
-  case u'b': return c == u' ' || c == u'0' || c == u'1';
-  default: return !c.isNull();
-  }
-}
-} // namespace
-
-TWdgNumericDigits CountNumericDigits(const QString& picture, int decimalPlaces) {
-  TWdgNumericDigits digits;
-  const qsizetype point = picture.indexOf(u'.');
-  digits.hasPoint = point >= 0;
-  if (digits.hasPoint) {
-    for (qsizetype i = point + 1; i < picture.size() && IsPlaceholder(picture[i]); ++i)
-      ++digits.decimals;
-  } else {
-    digits.decimals = decimalPlaces;
-  }
-  qsizetype i = 0;
-  while (i < picture.size() && !IsPlaceholder(picture[i])) ++i;
-  for (; i < picture.size() && (IsPlaceholder(picture[i]) || picture[i] == u','); ++i)
-    if (IsPlaceholder(picture[i])) ++digits.maxDigits;
-  digits.maxIntDigits = digits.maxDigits;
-  if (digits.hasPoint && digits.decimals > 0) digits.maxDigits += digits.decimals + 1;
-  return digits;
-}
+#include "widgets/core/WdgPictureChars.h"
 
 TWdgNumericEntryBuffer::TWdgNumericEntryBuffer(const QString& picture, int decimalPlaces) {
   SetPicture(picture, decimalPlaces);
 }
 
 void TWdgNumericEntryBuffer::SetPicture(const QString& picture, int decimalPlaces) {
-  picture_ = picture;
-  digits_ = CountNumericDigits(picture, decimalPlaces);
+  mask_.SetNumericClass(true);
+  mask_.SetPicture(picture);
+  digits_ = mask_.CountDigits(decimalPlaces);
+  hasPoint_ = mask_.DecimalPointPosition() >= 0;
   // The caret stands after the last entry position: its picture character tests the keys.
-  entryPictureChar_ = QChar();
-  for (qsizetype i = picture.size() - 1; i >= 0 && entryPictureChar_.isNull(); --i)
-    if (IsPlaceholder(picture[i]) || IsSemiLiteral(picture[i])) entryPictureChar_ = picture[i];
+  entryPictureChar_ = mask_.MaskCharAt(mask_.LastPlaceholder());
   ClearEntry();
 }
 
@@ -92,7 +51,7 @@ bool TWdgNumericEntryBuffer::ToggleSign() {
 
 bool TWdgNumericEntryBuffer::AcceptChar(QChar c) {
   if (c == u' ' || c.isNull()) return false;
-  if (c == u'.' && (!digits_.hasPoint || typed_.contains(u'.'))) return false;
+  if (c == u'.' && (!hasPoint_ || typed_.contains(u'.'))) return false;
   if (c == u'-') return ToggleSign();
   if (Count() >= digits_.maxDigits) {
     // A one-digit field takes each new digit in place of the old one.
@@ -101,22 +60,22 @@ bool TWdgNumericEntryBuffer::AcceptChar(QChar c) {
     return true;
   }
   if (c == u'0' && typed_.isEmpty()) return true; // no leading zeros
-  if (c != u'.' && digits_.hasPoint && !typed_.contains(u'.') &&
+  if (c != u'.' && hasPoint_ && !typed_.contains(u'.') &&
       IntegerCount() >= digits_.maxIntDigits)
     return false;
   typed_.append(c);
   return true;
 }
 
-bool TWdgNumericEntryBuffer::PictureTakes(QChar c) const {
-  return NumericPlaceholderTakes(entryPictureChar_, c);
+bool TWdgNumericEntryBuffer::PictureTakes(QChar& c) const {
+  return CharFitsMask(entryPictureChar_, c, true, QChar(255));
 }
 
 TWdgNumericEntryBuffer::Typed TWdgNumericEntryBuffer::TypeChar(QChar c, QChar decimalChar) {
   if (Count() > digits_.maxDigits) return Typed::NoRoom;
   if (c == decimalChar) c = u'.';
   else if (c == u'.') c = QChar();
-  if (!PictureTakes(c) || !AcceptChar(c.toUpper())) return Typed::Refused;
+  if (!PictureTakes(c) || !AcceptChar(c)) return Typed::Refused;
   return c != u'-' && Count() >= digits_.maxDigits ? Typed::ChangedFull : Typed::Changed;
 }
 
@@ -132,7 +91,7 @@ bool TWdgNumericEntryBuffer::RemoveLast() {
 }
 
 bool TWdgNumericEntryBuffer::Paste(const QString& text, QChar decimalChar) {
-  const bool parentheses = picture_.contains(u'p');
+  const bool parentheses = mask_.Holds(u'p');
   bool changed = false;
   for (qsizetype i = 0; i < text.size(); ++i) {
     QChar c = text[i];
@@ -141,7 +100,7 @@ bool TWdgNumericEntryBuffer::Paste(const QString& text, QChar decimalChar) {
     if (Count() > digits_.maxDigits) continue;
     if (c == decimalChar) c = u'.';
     else if (c == u'.') c = QChar();
-    if (PictureTakes(c) && AcceptChar(c.toUpper())) changed = true;
+    if (PictureTakes(c) && AcceptChar(c)) changed = true;
   }
   return changed;
 }
@@ -155,7 +114,7 @@ QString TWdgNumericEntryBuffer::EditText() const {
 
 QString TWdgNumericEntryBuffer::RebuildEditString(const QString& merged, int homePosition,
                                                   int lastPlaceholder) const {
-  if (!digits_.hasPoint) return merged;
+  if (!hasPoint_) return merged;
   QString text = merged;
   const int typed = TypedDecimals();
   const int shown = digits_.decimals;

@@ -2,21 +2,10 @@
 // What a numeric field's user has typed in this visit, kept apart from the shown text: the
 // field edits like a pocket calculator, digits are appended at the right and the shown text
 // is rebuilt from them after each change.
+#include "widgets/core/TWdgPictureMask.h"
+
 #include <QChar>
 #include <QString>
-
-// How many characters a numeric picture takes. Leading literal, '$' and ',' positions are
-// skipped; the run of placeholders that follows (',' positions inside it count for nothing)
-// gives the integer digits; a '.' and the placeholders right after it give the decimals.
-struct TWdgNumericDigits {
-  int maxDigits = 0;    // every typed character: digits, and the point when there are decimals
-  int maxIntDigits = 0; // digits before the point, the sign included
-  int decimals = 0;
-  bool hasPoint = false;
-};
-
-// A picture without a '.' takes no decimals: `decimalPlaces` only counts with a point.
-TWdgNumericDigits CountNumericDigits(const QString& picture, int decimalPlaces = 0);
 
 class TWdgNumericEntryBuffer {
 public:
@@ -27,13 +16,15 @@ public:
     NoRoom,      // the buffer is over-full: move on, or beep
   };
 
+  // The picture of a numeric field: it gives the digit counts and the test of typed keys.
   explicit TWdgNumericEntryBuffer(const QString& picture = QStringLiteral("999"),
                                   int decimalPlaces = 0);
   void SetPicture(const QString& picture, int decimalPlaces = 0);
+  bool HasPoint() const { return hasPoint_; }
 
   const QString& TypedChars() const { return typed_; }
   bool TypedNegative() const { return negative_; }
-  const TWdgNumericDigits& Digits() const { return digits_; }
+  const TWdgPictureMask::Digits& Digits() const { return digits_; }
   // Typed characters, the sign counted.
   int Count() const { return int(typed_.size()) + (negative_ ? 1 : 0); }
 
@@ -61,14 +52,16 @@ public:
   QString RebuildEditString(const QString& merged, int homePosition, int lastPlaceholder) const;
 
 private:
-  bool PictureTakes(QChar c) const;
+  // Forces the character's case as the picture asks.
+  bool PictureTakes(QChar& c) const;
   bool ToggleSign();
   int IntegerCount() const;
   int TypedDecimals() const;
 
-  QString picture_;
+  TWdgPictureMask mask_;
   QChar entryPictureChar_;
-  TWdgNumericDigits digits_;
+  TWdgPictureMask::Digits digits_;
+  bool hasPoint_ = false;
   QString typed_;
   bool negative_ = false;
 };

@@ -13,32 +13,6 @@ Typed TypeAll(TWdgNumericEntryBuffer& buffer, const QString& keys) {
   return last;
 }
 
-struct DigitsCase {
-  const char* picture;
-  int decimalPlaces;
-  TWdgNumericDigits digits;
-};
-
-TEST(WdgNumericEntryBuffer, CountsThePicturesDigits) {
-  const DigitsCase cases[] = {
-      {"999", 0, {3, 3, 0, false}},
-      {"iiiiiiiiii", 0, {10, 10, 0, false}},
-      {"######.##", 0, {9, 6, 2, true}},
-      {"$##,###.##", 0, {8, 5, 2, true}},
-      {"iiip", 0, {3, 3, 0, false}},
-      {"999.", 0, {3, 3, 0, true}},
-      // Without a point the field's decimal places add nothing.
-      {"9999", 2, {4, 4, 2, false}},
-  };
-  for (const DigitsCase& c : cases) {
-    const TWdgNumericDigits d = CountNumericDigits(QString::fromLatin1(c.picture), c.decimalPlaces);
-    EXPECT_EQ(d.maxDigits, c.digits.maxDigits) << c.picture;
-    EXPECT_EQ(d.maxIntDigits, c.digits.maxIntDigits) << c.picture;
-    EXPECT_EQ(d.decimals, c.digits.decimals) << c.picture;
-    EXPECT_EQ(d.hasPoint, c.digits.hasPoint) << c.picture;
-  }
-}
-
 struct TypingCase {
   const char* picture;
   const char* loaded; // the field's text when the focus arrived
