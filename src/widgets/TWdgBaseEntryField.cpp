@@ -1,0 +1,454 @@
+#include "widgets/TWdgBaseEntryField.h"
+
+#include "widgets/TWdgController.h"
+#include "widgets/WdgEntryFieldMenu.h"
+#include "widgets/core/WdgCommandCodes.h"
+#include "widgets/core/WdgExceptions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+// Commands that change the text: a read-only field refuses them.
+bool ChangesText(quint16 code) {
+  switch (code) {
+  case ccBack: case ccCtrlChar: case ccCut: case ccDec: case ccDel: case ccDelBol: case ccDelEol:
+  case ccDelLine: case ccDelWord: case ccInc: case ccPaste: case ccRestore:
+  case TWdgBaseEntryField::kTypedChar:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// Keys the window handles: the default and cancel buttons.
+bool IsDialogKey(const QKeyEvent* event) {
+  const int key = event->key();
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  return plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape);
+}
+} // namespace
+
+TWdgBaseEntryField::TWdgBaseEntryField(QWidget* parent) : QLineEdit(parent) {
+  options_ = TWdgEntryFieldOptions(efoCaretToEnd) | efoTrimBlanks;
+  setDragEnabled(false);
+  setAcceptDrops(false);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::IBeamCursor);
+  resize(130, 25);
+}
+
+TWdgBaseEntryField::~TWdgBaseEntryField() = default;
+
+TWdgController* TWdgBaseEntryField::Controller() const {
+  return TWdgController::For(const_cast<TWdgBaseEntryField*>(this));
+}
+
+void TWdgBaseEntryField::SetOptions(TWdgEntryFieldOptions options) {
+  if (options.testFlag(efoForceInsert)) options &= ~TWdgEntryFieldOptions(efoForceOvertype);
+  if (options == options_) return;
+  options_ = options;
+  setReadOnly(IsReadOnly());
+  Refresh();
+}
+
+void TWdgBaseEntryField::Beep() const { Controller()->Beep(); }
+
+// ---- text and selection
+
+QString TWdgBaseEntryField::GetDisplayString() const { return EditString(); }
+
+bool TWdgBaseEntryField::IsEmpty() const { return EditString().trimmed().isEmpty(); }
+
+void TWdgBaseEntryField::PlaceCaret() {
+  setCursorPosition(options_.testFlag(efoCaretToEnd) ? int(text().size()) : 0);
+}
+
+void TWdgBaseEntryField::Refresh() {
+  const QString shown = GetDisplayString();
+  if (shown != text()) {
+    const bool all = hasSelectedText();
+    const int caret = cursorPosition();
+    setText(shown);
+    if (all && IsNumericClass()) selectAll();
+    else setCursorPosition(IsNumericClass() ? int(shown.size()) : qMin(caret, int(shown.size())));
+  }
+  ShowColors();
+}
+
+void TWdgBaseEntryField::SetSelection(int start, int end) {
+  if (end < start) return;
+  const int length = int(text().size());
+  start = qMin(start, length);
+  end = qMin(end, length);
+  if (start == end) {
+    deselect();
+    if (IsNumericClass()) setCursorPosition(length);
+    return;
+  }
+  if (IsNumericClass()) selectAll();
+  else setSelection(start, end - start);
+}
+
+void TWdgBaseEntryField::ShowColors() {
+  // A field marked invalid (soft validation) shows black on red; a disabled one grey on the
+  // window colour, as an enabled field's background.
+  QPalette colors = QApplication::palette(this);
+  colors.setColor(QPalette::Disabled, QPalette::Base, colors.color(QPalette::Active, QPalette::Base));
+  if (invalid_ && isEnabled()) {
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      colors.setColor(group, QPalette::Base, Qt::red);
+      colors.setColor(group, QPalette::Text, Qt::black);
+    }
+  }
+  setPalette(colors);
+}
+
+void TWdgBaseEntryField::MarkModified() {
+  modified_ = true;
+  everModified_ = true;
+  DoOnChange();
+}
+
+void TWdgBaseEntryField::ClearModified() {
+  modified_ = false;
+  everModified_ = false;
+}
+
+void TWdgBaseEntryField::DoOnChange() {
+  if (!settingValue_ && OnChange) OnChange(this);
+}
+
+int TWdgBaseEntryField::RunUserValidation(int code) {
+  if (inUserValidation_ || !OnUserValidation) return code;
+  inUserValidation_ = true;
+  OnUserValidation(this, code);
+  inUserValidation_ = false;
+  return code;
+}
+
+// ---- commands
+
+void TWdgBaseEntryField::DoCommand(quint16 code, QChar typed, const QString& pasted) {
+  if (code == kTypedChar && typed.isNull()) return;
+  if (IsReadOnly() && ChangesText(code)) {
+    Beep();
+    return;
+  }
+  if (code >= 256) {
+    if (OnUserCommand) OnUserCommand(this, code);
+    code = CmdBadSequence;
+  }
+  EditCommand(code, typed, pasted);
+}
+
+void TWdgBaseEntryField::keyPressEvent(QKeyEvent* event) {
+  if (IsDialogKey(event) || event->key() == Qt::Key_Shift) {
+    event->ignore();
+    return;
+  }
+  quint16 code = Controller()->EntryCommands().KeyToCommand(event->key(), event->modifiers());
+  if (code == ccUndo) code = ccRestore;
+  if (code == ccNone) return;
+  if (code == ccIns && (options_ & (efoForceInsert | efoForceOvertype))) return;
+  switch (code) {
+  case ccCopy: CopyToClipboard(); break;
+  case ccCut:
+    CopyToClipboard();
+    DoCommand(ccCut);
+    break;
+  case ccPaste: PasteFromClipboard(); break;
+  case CmdPlainKey: {
+    // An ordinary key: its character, if it has one, is typed.
+    const QString chars = event->text();
+    if (!chars.isEmpty()) DoCommand(kTypedChar, chars.front());
+    break;
+  }
+  default: DoCommand(code); break;
+  }
+  event->accept();
+}
+
+void TWdgBaseEntryField::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
+
+void TWdgBaseEntryField::CopyToClipboard() {
+  if (!hasSelectedText()) return;
+  QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void TWdgBaseEntryField::PasteFromClipboard() {
+  const QString pasted = QGuiApplication::clipboard()->text();
+  if (!pasted.isEmpty()) DoCommand(ccPaste, QChar(), pasted);
+}
+
+void TWdgBaseEntryField::SaveForRestore() {
+  savedText_ = EditString();
+  hasSavedText_ = true;
+}
+
+void TWdgBaseEntryField::Restore() {
+  if (!hasSavedText_) return;
+  SetEditString(savedText_);
+  modified_ = false;
+  Refresh();
+  PlaceCaret();
+  selectAll();
+  DoOnChange();
+}
+
+// ---- mouse: a click deselects, a drag does nothing, a double click selects everything
+
+void TWdgBaseEntryField::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  if (!hasFocus()) {
+    mouseFocus_ = true;
+    deselect();
+    setFocus(Qt::MouseFocusReason);
+  }
+  if (hasFocus()) DoCommand(kMousePress);
+  event->accept();
+}
+
+void TWdgBaseEntryField::mouseMoveEvent(QMouseEvent* event) {
+  if (hasFocus() && (event->buttons() & Qt::LeftButton)) DoCommand(kMouseDrag);
+  event->accept();
+}
+
+void TWdgBaseEntryField::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+void TWdgBaseEntryField::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (hasFocus() && event->button() == Qt::LeftButton) DoCommand(kDoubleClick);
+  event->accept();
+}
+
+void TWdgBaseEntryField::contextMenuEvent(QContextMenuEvent* event) {
+  if (!hasFocus() && isEnabled()) setFocus(Qt::MouseFocusReason);
+  std::unique_ptr<QMenu> menu(CreateDefaultMenu());
+  menu->exec(event->globalPos());
+  QCoreApplication::sendPostedEvents();
+}
+
+QMenu* TWdgBaseEntryField::CreateDefaultMenu() { return CreateEntryFieldMenu(*this); }
+
+bool TWdgBaseEntryField::event(QEvent* event) {
+  // Alt+Backspace is the field's Restore, not a shortcut of the window.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::AltModifier) {
+      event->accept();
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+void TWdgBaseEntryField::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) {
+    if (!isEnabled()) deselect();
+    ShowColors();
+  }
+}
+
+// ---- moving on
+
+bool TWdgBaseEntryField::MoveToNext() { return focusNextChild(); }
+bool TWdgBaseEntryField::MoveToPrevious() { return focusPreviousChild(); }
+
+bool TWdgBaseEntryField::AutoAdvance(bool forward, bool typedChar) {
+  const TWdgBaseEFOptions entry = Controller()->EntryOptions();
+  if (!forward) return entry.testFlag(efoAutoAdvanceLeftRight) && MoveToPrevious();
+  const bool allowed = typedChar ? entry.testFlag(efoAutoAdvanceChar)
+                                 : entry.testFlag(efoAutoAdvanceLeftRight);
+  return allowed && MoveToNext();
+}
+
+// ---- values
+
+int32_t TWdgBaseEntryField::GetIntValue() { throw EInvalidDataType(); }
+void TWdgBaseEntryField::SetIntValue(int32_t) { throw EInvalidDataType(); }
+
+// ---- the focus protocol
+
+namespace {
+// The widget that had the focus before the one getting it now: the control being left.
+QPointer<QWidget>& PreviousFocus() {
+  static QPointer<QWidget> previous;
+  static QPointer<QWidget> current;
+  static const bool connected = [] {
+    QObject::connect(qApp, &QApplication::focusChanged,
+                     [](QWidget*, QWidget* now) { current = now; });
+    return true;
+  }();
+  Q_UNUSED(connected);
+  previous = current;
+  return previous;
+}
+} // namespace
+
+QWidget* TWdgBaseEntryField::FocusTarget(const QFocusEvent* event) const {
+  // Another window, a menu (the field's own context menu too) or the window itself being
+  // left: nothing in the window is the target.
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    return nullptr;
+  QWidget* target = QApplication::focusWidget();
+  if (!target || target == this) return nullptr;
+  if (target->window() == window()) return target;
+  QWidget* parent = target->parentWidget();
+  return parent && parent->window() == window() ? target : nullptr;
+}
+
+void TWdgBaseEntryField::focusInEvent(QFocusEvent* event) {
+  QWidget* losing = PreviousFocus();
+  TWdgController* controller = Controller();
+  hasFocus_ = true;
+  controller->EntryCommands().ResetSequence();
+  if (!(options_ & (efoForceInsert | efoForceOvertype))) insert_ = controller->InsertMode();
+  // Back from another window, or the refocus after an error: the visit goes on.
+  const bool returning = leftForm_;
+  bool pending = false;
+  bool autoSelect = false;
+  bool placed = false;
+  if (!returning) {
+    // Another field's error is being shown: this visit is only the way back to it.
+    pending = controller->ErrorPending() && lastError_ == 0;
+    if (!pending) {
+      if (!notHandedOff_) modified_ = false;
+      controller->PostPreEdit(this, losing);
+      SaveForRestore();
+    }
+    if (!mouseFocus_ && event->reason() != Qt::MouseFocusReason) {
+      placed = true;
+      autoSelect = !pending;
+    }
+  }
+  skipExitCheck_ = pending && !options_.testFlag(efoSoftValidation);
+  errorReported_ = false;
+  leftForm_ = false;
+  mouseFocus_ = false;
+  notHandedOff_ = false;
+  if (!pending) controller->SetErrorPending(false);
+  QLineEdit::focusInEvent(event);
+  if (options_.testFlag(efoForceInsert)) insert_ = true;
+  if (options_.testFlag(efoForceOvertype)) insert_ = false;
+  // The line edit selects everything on a Tab; the field decides for itself.
+  if (returning) {
+    if (selectedAtExit_) selectAll();
+    else SetSelection(0, 0);
+  } else if (autoSelect && controller->EntryOptions().testFlag(efoAutoSelect)) {
+    selectAll();
+  } else {
+    deselect();
+    if (placed) PlaceCaret();
+  }
+  Refresh();
+}
+
+void TWdgBaseEntryField::focusOutEvent(QFocusEvent* event) {
+  TWdgController* controller = Controller();
+  QWidget* target = FocusTarget(event);
+  leftForm_ = target == nullptr;
+  selectedAtExit_ = hasSelectedText();
+  QLineEdit::focusOutEvent(event);
+  if (!(options_ & (efoForceInsert | efoForceOvertype))) controller->SetInsertMode(insert_);
+  if (errorReported_ || skipExitCheck_) {
+    notHandedOff_ = errorReported_;
+  } else {
+    notHandedOff_ = true;
+    if (target) {
+      if (modified_) uninitialized_ = false;
+      if (controller->IsSpecialControl(target)) {
+        // Leaving for a control such as Cancel: the value is checked but not reported.
+        const bool wasModified = modified_;
+        validating_ = true;
+        lastError_ = CheckField();
+        validating_ = false;
+        modified_ = wasModified;
+      } else {
+        Validate(true);
+      }
+      notHandedOff_ = errorReported_;
+    }
+  }
+  hasFocus_ = false;
+  if (target && !leftForm_ && !skipExitCheck_) controller->PostPostEdit(this, target);
+  skipExitCheck_ = false;
+  if (!leftForm_) Refresh();
+}
+
+bool TWdgBaseEntryField::Validate(bool soft) {
+  if (!isVisible() || !isEnabled()) return true;
+  lastError_ = 0;
+  if (options_.testFlag(efoInputRequired) && !IsReadOnly() &&
+      (IsEmpty() || (uninitialized_ && !modified_))) {
+    lastError_ = 258;
+  } else {
+    validating_ = true;
+    lastError_ = CheckField();
+    validating_ = false;
+  }
+  if (lastError_ == 0) {
+    invalid_ = false;
+    ShowColors();
+    return true;
+  }
+  if (soft && options_.testFlag(efoSoftValidation)) {
+    invalid_ = true;
+    ShowColors();
+    return true;
+  }
+  invalid_ = options_.testFlag(efoSoftValidation);
+  errorReported_ = true;
+  if (hasFocus_) leftForm_ = true;
+  ReportError();
+  return false;
+}
+
+void TWdgBaseEntryField::ReportError() {
+  // The focus comes back first, so that the box, when it closes, returns it to this field.
+  TWdgController* controller = Controller();
+  controller->PostShowControl(this);
+  std::function<void(QWidget*, int, const QString&)> fieldOnError;
+  if (OnError) {
+    QPointer<TWdgBaseEntryField> field(this);
+    fieldOnError = [field](QWidget*, int code, const QString& text) {
+      if (field && field->OnError) field->OnError(field, code, text);
+    };
+  }
+  controller->PostEntryError(this, lastError_, fieldOnError);
+  controller->SetErrorPending(true);
+}
+
+bool TWdgBaseEntryField::ValidateForAccept() {
+  if (!isVisible() || !isEnabled()) return true;
+  if (CheckValue(false) == 0) return true;
+  // The field keeps (or gets) the focus the ordinary way: no leave is in progress.
+  ReportError();
+  return false;
+}
+
+int TWdgBaseEntryField::CheckValue(bool report) {
+  if (!isEnabled()) return 0;
+  lastError_ = 0;
+  if (options_.testFlag(efoInputRequired) && !IsReadOnly() &&
+      (IsEmpty() || (uninitialized_ && !modified_))) {
+    lastError_ = 258;
+  } else {
+    validating_ = true;
+    lastError_ = CheckField();
+    validating_ = false;
+  }
+  if (report && lastError_ != 0) Controller()->PostEntryError(this, lastError_);
+  const bool wasInvalid = invalid_;
+  if (lastError_ == 0) invalid_ = false;
+  else if (options_.testFlag(efoSoftValidation)) invalid_ = true;
+  if (wasInvalid != invalid_) ShowColors();
+  return lastError_;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// An entry field with a picture mask: each position of the text is a placeholder the user
+// types into or a literal shown unchanged. The plain text is merged into the picture for
+// showing and stripped out of it again for reading.
+#include "widgets/TWdgBaseEntryField.h"
+#include "widgets/core/TWdgPictureMask.h"
+
+class TWdgPictureBase : public TWdgBaseEntryField {
+  Q_OBJECT
+public:
+  explicit TWdgPictureBase(QWidget* parent = nullptr);
+
+  const QString& Picture() const { return mask_.Picture(); }
+  // An empty picture leaves the old one. The plain text is kept across the change.
+  virtual void SetPicture(const QString& picture);
+  int MaxLength() const { return mask_.MaxLength(); }
+  const TWdgPictureMask& Mask() const { return mask_; }
+
+  // The plain text merged into the picture, and taken out of an edit string again.
+  QString MergeText(const QString& text) const { return mask_.MergeText(text); }
+  QString StripText(const QString& editString) const { return mask_.StripText(editString); }
+  QString StrippedText() const { return StripText(editString_); }
+  void SetEditText(const QString& text);
+
+  int HomePosition() const { return mask_.HomePosition(); }
+  int LastPlaceholder() const { return mask_.LastPlaceholder(); }
+
+protected:
+  QString EditString() const override { return editString_; }
+  void SetEditString(const QString& text) override { editString_ = text; }
+  bool IsEmpty() const override { return mask_.IsEmpty(editString_); }
+  void SetNumericClass(bool numeric) { mask_.SetNumericClass(numeric); }
+
+  QString editString_;
+
+private:
+  TWdgPictureMask mask_;
+};

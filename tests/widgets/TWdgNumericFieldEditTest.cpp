@@ -1,0 +1,288 @@
+// Editing a numeric field: keys, mouse, clipboard, Restore, the context menu and the display.
+#include "EntryFieldFixture.h"
+
+#include <QClipboard>
+#include <QMenu>
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldEdit = EntryFieldTest;
+
+// Clicks the field with the mouse, the way the focus arrives by a click.
+void ClickInto(TWdgNumericField* field) {
+  QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, field->height() / 2));
+  Settle();
+}
+
+struct RefusedCase {
+  const char* shown;
+  Qt::Key key;
+  const char* text;
+};
+
+TEST_F(NumericFieldEdit, RefusedKeysBeepAndChangeNothing) {
+  const RefusedCase cases[] = {
+      {"255", Qt::Key_4, "4"},     {"12", Qt::Key_Minus, "-"}, {"12", Qt::Key_Period, "."},
+      {"12", Qt::Key_A, "a"},      {"12", Qt::Key_Space, " "}, {"0", Qt::Key_Minus, "-"},
+  };
+  for (const RefusedCase& c : cases) {
+    dialog.from->SetIntValue(QString::fromLatin1(c.shown).toInt());
+    ClickInto(dialog.from);
+    dialog.to->setFocus(Qt::TabFocusReason);  // leave and come back by mouse: nothing selected
+    Settle();
+    ClickInto(dialog.from);
+    ASSERT_FALSE(dialog.from->hasSelectedText());
+    const int before = beeper.beeps;
+    QTest::keyClick(dialog.from, c.key, Qt::NoModifier);
+    EXPECT_EQ(beeper.beeps, before + 1) << c.text;
+    EXPECT_EQ(dialog.from->text(), QString::fromLatin1(c.shown)) << c.text;
+    EXPECT_FALSE(dialog.from->Modified()) << c.text;
+  }
+  EXPECT_TRUE(sink.boxes.empty());
+}
+
+TEST_F(NumericFieldEdit, AMouseFocusedZeroIsReplacedByTheFirstDigit) {
+  ClickInto(dialog.from);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  QTest::keyClick(dialog.from, Qt::Key_7);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("7"));
+  QTest::keyClick(dialog.from, Qt::Key_Backspace);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog.from->cursorPosition(), 1);  // the caret stays at the right edge
+  EXPECT_EQ(beeper.beeps, 0);
+}
+
+TEST_F(NumericFieldEdit, TabInSelectsAllAndTheFirstDigitReplacesIt) {
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("123"));
+  QTest::keyClick(dialog.from, Qt::Key_4);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("4"));
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  QTest::keyClick(dialog.from, Qt::Key_5);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("45"));
+}
+
+TEST_F(NumericFieldEdit, WithoutAutoSelectTabInSelectsNothing) {
+  dialog.controller->SetEntryOptions(efoBeepOnError);
+  dialog.from->SetIntValue(12);
+  TabInto(dialog.from);
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  QTest::keyClick(dialog.from, Qt::Key_3);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+}
+
+TEST_F(NumericFieldEdit, ARefusedKeyLeavesTheSelectedValue) {
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_A);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+  EXPECT_EQ(beeper.beeps, 1);
+}
+
+TEST_F(NumericFieldEdit, MouseClickDeselectsDragDoesNothingDoubleClickSelectsAll) {
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  ASSERT_TRUE(dialog.from->hasSelectedText());
+  QTest::mouseClick(dialog.from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  EXPECT_EQ(dialog.from->cursorPosition(), 3);
+  QTest::mousePress(dialog.from, Qt::LeftButton, Qt::NoModifier, QPoint(dialog.from->width() - 4, 5));
+  QTest::mouseMove(dialog.from, QPoint(2, 5));
+  QTest::mouseRelease(dialog.from, Qt::LeftButton, Qt::NoModifier, QPoint(2, 5));
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  QTest::mouseDClick(dialog.from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("123"));
+}
+
+struct RestoreCase {
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+
+TEST_F(NumericFieldEdit, RestoreBringsBackTheTextTheFocusFound) {
+  const RestoreCase cases[] = {{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Backspace, Qt::AltModifier}};
+  for (const RestoreCase& c : cases) {
+    dialog.from->SetIntValue(12);
+    TabInto(dialog.from);
+    QTest::keyClicks(dialog.from, QStringLiteral("56"));
+    ASSERT_EQ(dialog.from->text(), QStringLiteral("56"));
+    EXPECT_TRUE(dialog.from->Modified());
+    QTest::keyClick(dialog.from, c.key, c.modifiers);
+    EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+    EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("12"));
+    EXPECT_FALSE(dialog.from->Modified());
+    // Typing goes on from the restored value.
+    QTest::keyClick(dialog.from, Qt::Key_9);
+    EXPECT_EQ(dialog.from->text(), QStringLiteral("9"));
+    dialog.to->setFocus(Qt::TabFocusReason);
+    Settle();
+  }
+  EXPECT_EQ(beeper.beeps, 0);
+}
+
+TEST_F(NumericFieldEdit, RestoreAfterAFailedLeaveKeepsTheFirstArrivalsText) {
+  dialog.from->SetIntValue(12);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  Tab(dialog.from);
+  ASSERT_EQ(sink.boxes.size(), 1u);
+  ASSERT_EQ(QApplication::focusWidget(), dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+}
+
+TEST_F(NumericFieldEdit, CopyCutAndPaste) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard->text(), QStringLiteral("123"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+
+  // Letters change nothing and do not beep; digits go through the typing rules.
+  clipboard->setText(QStringLiteral("abc"));
+  QTest::keyClick(dialog.from, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));  // the selection was replaced
+  clipboard->setText(QStringLiteral("2a5-59"));
+  QTest::keyClick(dialog.from, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("255"));
+  EXPECT_EQ(beeper.beeps, 0);
+
+  QTest::keyClick(dialog.from, Qt::Key_End, Qt::ShiftModifier);
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("255"));
+  QTest::keyClick(dialog.from, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(clipboard->text(), QStringLiteral("255"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+}
+
+TEST_F(NumericFieldEdit, ArrowsHomeAndEndDoNothing) {
+  dialog.from->SetIntValue(12);
+  ClickInto(dialog.from);
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down})
+    QTest::keyClick(dialog.from, key);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_3);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+  EXPECT_EQ(beeper.beeps, 0);
+}
+
+TEST_F(NumericFieldEdit, AutoAdvanceMovesOnWhenTheFieldIsFull) {
+  dialog.controller->SetEntryOptions(TWdgBaseEFOptions(efoAutoSelect) | efoBeepOnError | efoAutoAdvanceChar);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("25"));
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_5);
+  Settle();
+  EXPECT_EQ(QApplication::focusWidget(), dialog.to);
+  EXPECT_EQ(dialog.from->GetIntValue(), 255);
+  EXPECT_TRUE(sink.boxes.empty());
+}
+
+// ---- the context menu
+
+struct MenuCase {
+  const char* name;
+  bool modified, selected, readOnly, clipboardText;
+  bool restore, cut, copy, paste, del, selectAll;
+};
+
+TEST_F(NumericFieldEdit, TheContextMenuEnablesWhatCanBeDone) {
+  const MenuCase cases[] = {
+      {"fresh", false, false, false, false, false, false, false, false, false, true},
+      {"typed", true, false, false, true, true, false, false, true, false, true},
+      {"selected", false, true, false, true, false, true, true, true, true, false},
+      {"read-only", false, true, true, true, false, false, true, false, false, false},
+  };
+  for (const MenuCase& c : cases) {
+    dialog.from->SetOptions(c.readOnly ? dialog.from->Options() | efoReadOnly
+                                       : dialog.from->Options() & ~TWdgEntryFieldOptions(efoReadOnly));
+    dialog.from->SetIntValue(12);
+    ClickInto(dialog.from);
+    if (c.modified) QTest::keyClick(dialog.from, Qt::Key_3);
+    if (c.selected) dialog.from->selectAll();
+    QGuiApplication::clipboard()->setText(c.clipboardText ? QStringLiteral("7") : QString());
+    std::unique_ptr<QMenu> menu(dialog.from->CreateDefaultMenu());
+    std::vector<std::pair<QString, bool>> items;
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) items.emplace_back(action->text(), action->isEnabled());
+    const std::vector<std::pair<QString, bool>> expected = {
+        {QStringLiteral("&Restore"), c.restore}, {QStringLiteral("Cu&t"), c.cut},
+        {QStringLiteral("&Copy"), c.copy},       {QStringLiteral("&Paste"), c.paste},
+        {QStringLiteral("&Delete"), c.del},      {QStringLiteral("Select &All"), c.selectAll}};
+    EXPECT_EQ(items, expected) << c.name;
+    dialog.to->setFocus(Qt::TabFocusReason);
+    Settle();
+  }
+}
+
+TEST_F(NumericFieldEdit, TheMenuItemsDoWhatTheKeysDo) {
+  dialog.from->SetIntValue(12);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("45"));
+  auto trigger = [this](const QString& text) {
+    std::unique_ptr<QMenu> menu(dialog.from->CreateDefaultMenu());
+    for (QAction* action : menu->actions())
+      if (action->text() == text) action->trigger();
+  };
+  trigger(QStringLiteral("&Restore"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+  trigger(QStringLiteral("&Delete"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("77"));
+  trigger(QStringLiteral("&Paste"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("77"));
+  trigger(QStringLiteral("Select &All"));
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("77"));
+}
+
+TEST_F(NumericFieldEdit, AReadOnlyFieldBeepsOnChangesButCopies) {
+  dialog.from->SetOptions(dialog.from->Options() | efoReadOnly);
+  dialog.from->SetIntValue(12);
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12"));
+  for (Qt::Key key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Delete})
+    QTest::keyClick(dialog.from, key);
+  QTest::keyClick(dialog.from, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(dialog.from, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(beeper.beeps, 5);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+}
+
+// ---- display
+
+TEST_F(NumericFieldEdit, TheTextSitsFlushRightWithTheCaretAtTheRightEdge) {
+  dialog.from->SetIntValue(7);
+  ClickInto(dialog.from);
+  EXPECT_TRUE(dialog.from->alignment() & Qt::AlignRight);
+  EXPECT_EQ(dialog.from->cursorPosition(), 1);
+  const QImage shot = dialog.from->grab().toImage();
+  const QColor base = dialog.from->palette().color(QPalette::Base);
+  // The digit's ink lies in the right half of the field.
+  int leftmostInk = shot.width();
+  for (int y = 3; y < shot.height() - 3; ++y)
+    for (int x = 3; x < shot.width() - 3; ++x)
+      if (shot.pixelColor(x, y) != base) leftmostInk = std::min(leftmostInk, x);
+  EXPECT_GT(leftmostInk, shot.width() / 2);
+}
+
+TEST_F(NumericFieldEdit, ADisabledFieldIsGreyOnTheWindowColourWithoutSelection) {
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  ASSERT_TRUE(dialog.from->hasSelectedText());
+  const QColor enabledBase = dialog.from->palette().color(QPalette::Active, QPalette::Base);
+  dialog.from->setEnabled(false);
+  EXPECT_FALSE(dialog.from->hasSelectedText());
+  const QImage shot = dialog.from->grab().toImage();
+  const QColor grey = dialog.from->palette().color(QPalette::Disabled, QPalette::Text);
+  EXPECT_EQ(shot.pixelColor(4, shot.height() / 2), enabledBase);
+  bool greyInk = false;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = shot.width() / 2; x < shot.width(); ++x) greyInk |= shot.pixelColor(x, y) == grey;
+  EXPECT_TRUE(greyInk);
+}
+} // namespace
+} // namespace entryfieldtest
