@@ -1,6 +1,8 @@
 // Editing a numeric field: keys, mouse, clipboard, Restore, the context menu and the display.
 #include "EntryFieldFixture.h"
 
+#include "widgets/core/WdgExceptions.h"
+
 #include <QClipboard>
 #include <QMenu>
 
@@ -283,6 +285,96 @@ TEST_F(NumericFieldEdit, ADisabledFieldIsGreyOnTheWindowColourWithoutSelection) 
   for (int y = 0; y < shot.height(); ++y)
     for (int x = shot.width() / 2; x < shot.width(); ++x) greyInk |= shot.pixelColor(x, y) == grey;
   EXPECT_TRUE(greyInk);
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldTypes = EntryFieldTest;
+
+TEST_F(NumericFieldTypes, ASignedPictureTogglesTheSignLeftOfTheDigits) {
+  dialog.from->SetDataType(nftShortInt);
+  EXPECT_EQ(dialog.from->PictureMask(), QStringLiteral("iiii"));
+  EXPECT_EQ(dialog.from->RangeLo(), -128);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("12-"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("-12"));
+  QTest::keyClick(dialog.from, Qt::Key_Minus);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+  QTest::keyClicks(dialog.from, QStringLiteral("-3"));
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("-123"));
+  Tab(dialog.from);
+  EXPECT_TRUE(sink.boxes.empty());
+  EXPECT_EQ(dialog.from->GetIntValue(), -123);
+  EXPECT_EQ(beeper.beeps, 0);
+}
+
+TEST_F(NumericFieldTypes, ANewDataTypeBringsItsPictureRangeAndZero) {
+  dialog.from->SetIntValue(200);
+  dialog.from->SetDataType(nftWord);
+  EXPECT_EQ(dialog.from->PictureMask(), QStringLiteral("99999"));
+  EXPECT_EQ(dialog.from->RangeLo(), 0);
+  EXPECT_EQ(dialog.from->RangeHi(), 65535);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog.from->DataTypeCode(), 133);
+  EXPECT_THROW(dialog.from->SetDataType(nftDouble), EInvalidDataType);
+  EXPECT_EQ(dialog.from->DataType(), nftWord);
+}
+
+TEST_F(NumericFieldTypes, EqualLimitsGiveTheTypesRangeAndWrongLimitsAreRefused) {
+  dialog.from->SetRange(0, 0);
+  EXPECT_EQ(dialog.from->RangeHi(), 255);
+  EXPECT_THROW(dialog.from->SetRangeHiText(QStringLiteral("256")), EInvalidRangeValue);
+  EXPECT_EQ(dialog.from->RangeHiText(), QStringLiteral("255"));
+  // A value the type cannot hold is never cut to its width.
+  EXPECT_THROW(dialog.from->SetIntValue(300), EInvalidRangeValue);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+}
+
+TEST_F(NumericFieldTypes, ArrowsStepTheValueWhenTheFieldAsksForIt) {
+  dialog.from->SetOptions(dialog.from->Options() | efoArrowIncDec);
+  dialog.from->SetRange(1, 24);
+  dialog.from->SetIntValue(23);
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_Up);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("24"));
+  QTest::keyClick(dialog.from, Qt::Key_Up);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1"));  // past the end, round to the start
+  QTest::keyClick(dialog.from, Qt::Key_Down);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("24"));
+  EXPECT_TRUE(dialog.from->Modified());
+}
+
+TEST_F(NumericFieldTypes, OnChangeFollowsTheUsersEditsOnly) {
+  int changes = 0;
+  dialog.from->OnChange = [&changes](QObject*) { ++changes; };
+  dialog.from->SetIntValue(5);
+  EXPECT_EQ(changes, 0);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("12"));
+  QTest::keyClick(dialog.from, Qt::Key_A);  // refused
+  QTest::keyClick(dialog.from, Qt::Key_Backspace);
+  EXPECT_EQ(changes, 3);
+}
+
+TEST_F(NumericFieldTypes, ARequiredFieldMustNotBeLeftEmpty) {
+  dialog.from->SetOptions(dialog.from->Options() | efoInputRequired);
+  TabInto(dialog.from);
+  dialog.from->SetEditText(QString());
+  Tab(dialog.from);
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{QStringLiteral("A value is required in this field")});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+}
+
+TEST_F(NumericFieldTypes, EscapeCancelsTheWindowWithoutACheck) {
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  QTest::keyClick(dialog.from, Qt::Key_Escape);
+  Settle();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(sink.boxes.empty());
 }
 } // namespace
 } // namespace entryfieldtest

@@ -194,3 +194,38 @@ TEST_F(NumericFieldFocus, GetIntValueReadsWithoutABoxOrAFocusChange) {
 }
 } // namespace
 } // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldNotices = EntryFieldTest;
+
+TEST_F(NumericFieldNotices, AHandOffTellsTheEditsStartAndEndAFailureNeither) {
+  std::vector<std::pair<QWidget*, QWidget*>> pre, post;
+  dialog.controller->OnPreEdit = [&pre](QObject* field, QWidget* other) {
+    pre.emplace_back(qobject_cast<QWidget*>(field), other);
+  };
+  dialog.controller->OnPostEdit = [&post](QObject* field, QWidget* other) {
+    post.emplace_back(qobject_cast<QWidget*>(field), other);
+  };
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  Tab(dialog.from);  // fails: the focus comes back, no notices of a new visit
+  EXPECT_TRUE(post.empty());
+  QTest::keyClick(dialog.from, Qt::Key_Backspace);
+  Tab(dialog.from);
+  using Pair = std::pair<QWidget*, QWidget*>;
+  EXPECT_EQ(post, (std::vector<Pair>{{dialog.from, dialog.to}}));
+  EXPECT_EQ(pre, (std::vector<Pair>{{dialog.from, dialog.cancelButton}, {dialog.to, dialog.from}}));
+}
+
+TEST_F(NumericFieldNotices, InsertModeIsHandedFromFieldToField) {
+  TabInto(dialog.from);
+  EXPECT_TRUE(dialog.from->InsertMode());
+  QTest::keyClick(dialog.from, Qt::Key_Insert);
+  EXPECT_FALSE(dialog.from->InsertMode());
+  Tab(dialog.from);
+  EXPECT_FALSE(dialog.controller->InsertMode());
+  EXPECT_FALSE(dialog.to->InsertMode());
+}
+} // namespace
+} // namespace entryfieldtest
