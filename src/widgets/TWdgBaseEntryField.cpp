@@ -60,7 +60,38 @@ void TWdgBaseEntryField::Beep() const { Controller()->Beep(); }
 
 // ---- text and selection
 
-QString TWdgBaseEntryField::GetDisplayString() const { return EditString(); }
+QString TWdgBaseEntryField::GetDisplayString() const {
+  QString shown = EditString();
+  // Control characters show as letters: code 1 as "A".
+  for (QChar& c : shown)
+    if (c.unicode() < 32) c = QChar(c.unicode() + 64);
+  const bool hide = zeroDisplay_ == zdHide ||
+                    (zeroDisplay_ == zdHideUntilModified && !modified_ && !everModified_);
+  if (HoldsNumber() && hide && !hasFocus_) {
+    bool read = false;
+    const double value = GetStrippedText().trimmed().toDouble(&read);
+    if (read && value == zeroDisplayValue_) shown.fill(u' ');
+  }
+  return shown;
+}
+
+void TWdgBaseEntryField::SetZeroDisplay(TZeroDisplay display) {
+  if (display == zeroDisplay_) return;
+  zeroDisplay_ = display;
+  Refresh();
+}
+
+void TWdgBaseEntryField::SetZeroDisplayValue(double value) {
+  if (value == zeroDisplayValue_) return;
+  zeroDisplayValue_ = value;
+  Refresh();
+}
+
+void TWdgBaseEntryField::SetUninitialized(bool uninitialized) {
+  if (uninitialized == uninitialized_) return;
+  uninitialized_ = uninitialized;
+  Refresh();
+}
 
 bool TWdgBaseEntryField::IsEmpty() const { return EditString().trimmed().isEmpty(); }
 
@@ -338,7 +369,9 @@ void TWdgBaseEntryField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   if (options_.testFlag(efoForceInsert)) insert_ = true;
   if (options_.testFlag(efoForceOvertype)) insert_ = false;
-  // The line edit selects everything on a Tab; the field decides for itself.
+  // The text shown may differ with the focus (a hidden zero); then the selection: the line
+  // edit selects everything on a Tab, the field decides for itself.
+  Refresh();
   if (returning) {
     if (selectedAtExit_) selectAll();
     else SetSelection(0, 0);
@@ -348,7 +381,6 @@ void TWdgBaseEntryField::focusInEvent(QFocusEvent* event) {
     deselect();
     if (placed) PlaceCaret();
   }
-  Refresh();
 }
 
 void TWdgBaseEntryField::focusOutEvent(QFocusEvent* event) {

@@ -28,6 +28,9 @@ enum TWdgEntryFieldOption {
 Q_DECLARE_FLAGS(TWdgEntryFieldOptions, TWdgEntryFieldOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TWdgEntryFieldOptions)
 
+// When a number field holding its "zero" value shows blanks instead, while it has no focus.
+enum TZeroDisplay { zdShow, zdHide, zdHideUntilModified };
+
 class TWdgBaseEntryField : public QLineEdit {
   Q_OBJECT
 public:
@@ -56,6 +59,14 @@ public:
   // Marked by a failed check under soft validation: painted in the error colours.
   bool Invalid() const { return invalid_; }
   bool InsertMode() const { return insert_; }
+
+  TZeroDisplay ZeroDisplay() const { return zeroDisplay_; }
+  void SetZeroDisplay(TZeroDisplay display);
+  double ZeroDisplayValue() const { return zeroDisplayValue_; }
+  void SetZeroDisplayValue(double value);
+  // Shows blanks until the field first has the focus and is changed.
+  bool Uninitialized() const { return uninitialized_; }
+  void SetUninitialized(bool uninitialized);
 
   // The field's check. A hidden or disabled field is valid. On failure the field takes the
   // focus back and the error is reported once through the controller, unless `soft` and the
@@ -100,6 +111,9 @@ protected:
   virtual void PlaceCaret();
   // Numeric fields select all or nothing, their caret stays at the right edge.
   virtual bool IsNumericClass() const { return false; }
+  // The value is a number (the zero display applies), and the text without its picture.
+  virtual bool HoldsNumber() const { return false; }
+  virtual QString GetStrippedText() const { return EditString(); }
 
   // Shows the edit string again, keeping the selection.
   void Refresh();
@@ -156,4 +170,6 @@ private:
   bool selectedAtExit_ = false;
   bool hasSavedText_ = false;
   QString savedText_;
+  TZeroDisplay zeroDisplay_ = zdShow;
+  double zeroDisplayValue_ = 0.0;
 };

@@ -247,15 +247,18 @@ void TWdgCustomNumericField::Restore() { EditCommand(ccRestore, QChar(), QString
 // ---- display and focus
 
 QString TWdgCustomNumericField::GetDisplayString() const {
-  QString shown = editString_.trimmed();
-  if (Picture().contains(u'p') && shown.contains(u'-')) {
-    shown.replace(u'-', u'(');
-    shown.append(u')');
+  QString shown = TWdgPictureBase::GetDisplayString();
+  if (Picture().contains(u'p')) {
+    // Negatives in parentheses.
+    if (shown.contains(u'-')) {
+      shown.replace(u'-', u'(');
+      shown.append(u')');
+    }
   } else if (Picture().contains(u'g') && shown.contains(u'-')) {
-    shown.remove(u'-');
+    shown.remove(u'-');  // a trailing minus
     shown.append(u'-');
   }
-  return shown;
+  return shown.trimmed();
 }
 
 void TWdgCustomNumericField::PlaceCaret() {

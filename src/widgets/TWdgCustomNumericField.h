@@ -62,6 +62,7 @@ protected:
   QString GetDisplayString() const override;
   void PlaceCaret() override;
   bool IsNumericClass() const override { return true; }
+  bool HoldsNumber() const override { return true; }
   void Restore() override;
 
   void focusInEvent(QFocusEvent* event) override;

@@ -22,6 +22,12 @@ public:
   QString StrippedText() const { return StripText(editString_); }
   void SetEditText(const QString& text);
 
+  // Shown in the entry positions that hold a blank.
+  QChar PadChar() const { return padChar_; }
+  void SetPadChar(QChar pad);
+  QChar PasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(QChar c);
+
   int HomePosition() const { return mask_.HomePosition(); }
   int LastPlaceholder() const { return mask_.LastPlaceholder(); }
 
@@ -29,10 +35,14 @@ protected:
   QString EditString() const override { return editString_; }
   void SetEditString(const QString& text) override { editString_ = text; }
   bool IsEmpty() const override { return mask_.IsEmpty(editString_); }
+  QString GetStrippedText() const override { return StrippedText(); }
+  QString GetDisplayString() const override;
   void SetNumericClass(bool numeric) { mask_.SetNumericClass(numeric); }
 
   QString editString_;
 
 private:
   TWdgPictureMask mask_;
+  QChar padChar_ = u' ';
+  QChar passwordChar_ = u'*';
 };

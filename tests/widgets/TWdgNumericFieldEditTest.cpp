@@ -378,3 +378,70 @@ TEST_F(NumericFieldTypes, EscapeCancelsTheWindowWithoutACheck) {
 }
 } // namespace
 } // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldDisplay = EntryFieldTest;
+
+TEST_F(NumericFieldDisplay, APadCharacterFillsTheFreePositions) {
+  dialog.from->SetIntValue(5);
+  dialog.from->SetPadChar(u'0');
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("005"));
+  EXPECT_EQ(dialog.from->GetIntValue(), 5);
+}
+
+struct SignCase {
+  const char* picture;
+  int value;
+  const char* shown;
+};
+
+TEST_F(NumericFieldDisplay, NegativesShowInParenthesesOrWithATrailingMinus) {
+  const SignCase cases[] = {
+      {"iiii", -12, "-12"}, {"iiiip", -12, "(12)"}, {"iiiip", 12, "12"},
+      {"iiiig", -12, "12-"}, {"iiiig", 12, "12"},
+  };
+  dialog.from->SetDataType(nftShortInt);
+  for (const SignCase& c : cases) {
+    dialog.from->SetPictureMask(QString::fromLatin1(c.picture));
+    dialog.from->SetIntValue(c.value);
+    EXPECT_EQ(dialog.from->text(), QString::fromLatin1(c.shown)) << c.picture << " " << c.value;
+    EXPECT_EQ(dialog.from->GetIntValue(), c.value) << c.picture;
+  }
+}
+
+TEST_F(NumericFieldDisplay, AHiddenZeroShowsWhileTheFieldHasTheFocus) {
+  dialog.from->SetZeroDisplay(zdHide);
+  EXPECT_EQ(dialog.from->text(), QString());
+  TabInto(dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  QTest::keyClick(dialog.from, Qt::Key_5);
+  Tab(dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("5"));
+  dialog.from->SetIntValue(0);
+  EXPECT_EQ(dialog.from->text(), QString());
+}
+
+TEST_F(NumericFieldDisplay, HideUntilModifiedShowsAZeroTheUserTyped) {
+  dialog.from->SetZeroDisplay(zdHideUntilModified);
+  EXPECT_EQ(dialog.from->text(), QString());
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("5"));
+  QTest::keyClick(dialog.from, Qt::Key_Backspace);
+  Tab(dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+}
+
+TEST_F(NumericFieldDisplay, AnUninitializedFieldIsBlankUntilItHasTheFocus) {
+  dialog.from->SetIntValue(7);
+  dialog.from->SetUninitialized(true);
+  EXPECT_EQ(dialog.from->text(), QString());
+  TabInto(dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("7"));
+  QTest::keyClick(dialog.from, Qt::Key_8);
+  Tab(dialog.from);
+  EXPECT_FALSE(dialog.from->Uninitialized());
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("8"));
+}
+} // namespace
+} // namespace entryfieldtest
