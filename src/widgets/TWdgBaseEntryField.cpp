@@ -1,6 +1,8 @@
 #include "widgets/TWdgBaseEntryField.h"
 
+#include "widgets/TWdgCaretPair.h"
 #include "widgets/TWdgController.h"
+#include "widgets/WdgCaretPainter.h"
 #include "widgets/WdgEntryFieldMenu.h"
 #include "widgets/core/WdgCommandCodes.h"
 #include "widgets/core/WdgExceptions.h"
@@ -10,6 +12,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QTimer>
 
 namespace {
 // Commands that change the text: a read-only field refuses them.
@@ -30,10 +34,35 @@ bool IsDialogKey(const QKeyEvent* event) {
   const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   return plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape);
 }
+
+// Keys the field claims before the window's shortcuts: its command keys and typed characters.
+// Tab, the dialog keys and Alt with a letter (a label's or button's mnemonic) stay the window's.
+bool IsFieldKey(const QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab || IsDialogKey(event)) return false;
+  if (mods & Qt::AltModifier) return key == Qt::Key_Backspace && !(mods & Qt::ControlModifier);
+  if (!(mods & Qt::ControlModifier)) return true;
+  switch (key) {
+  case Qt::Key_Z: case Qt::Key_X: case Qt::Key_C: case Qt::Key_V: case Qt::Key_Insert:
+  case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End:
+    return true;
+  default:
+    return false;
+  }
+}
 } // namespace
 
-TWdgBaseEntryField::TWdgBaseEntryField(QWidget* parent) : QLineEdit(parent) {
+TWdgBaseEntryField::TWdgBaseEntryField(QWidget* parent)
+    : QLineEdit(parent), carets_(new TWdgCaretPair(this)), blink_(new QTimer(this)) {
   options_ = TWdgEntryFieldOptions(efoCaretToEnd) | efoTrimBlanks;
+  // The line edit only shows the text: the field edits it and draws its own caret.
+  QLineEdit::setReadOnly(true);
+  connect(carets_, &TWdgSingleCaret::Changed, this, [this] { update(); });
+  connect(blink_, &QTimer::timeout, this, [this] {
+    caretOn_ = !caretOn_;
+    update();
+  });
   setDragEnabled(false);
   setAcceptDrops(false);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -52,7 +81,6 @@ void TWdgBaseEntryField::SetOptions(TWdgEntryFieldOptions options) {
   if (options.testFlag(efoForceInsert)) options &= ~TWdgEntryFieldOptions(efoForceOvertype);
   if (options == options_) return;
   options_ = options;
-  setReadOnly(IsReadOnly());
   Refresh();
 }
 
@@ -109,6 +137,38 @@ void TWdgBaseEntryField::Refresh() {
     else setCursorPosition(IsNumericClass() ? int(shown.size()) : qMin(caret, int(shown.size())));
   }
   ShowColors();
+  PositionCaret();
+}
+
+void TWdgBaseEntryField::SetInsertMode(bool insert) {
+  insert_ = insert;
+  carets_->SetInsertMode(insert);
+  PositionCaret();
+}
+
+void TWdgBaseEntryField::PositionCaret() {
+  if (!hasFocus_) return;
+  const QRect cursor = cursorRect();
+  carets_->SetLineHeight(qMax(1, cursor.height() - 2));
+  carets_->SetCharWidth(qMax(1, fontMetrics().horizontalAdvance(u'0')));
+  int x = cursor.center().x();
+  const TWdgCaret& look = *carets_->Caret();
+  // A block, or any caret wider than a line, covers the character before the position.
+  if (look.Shape() != csVertLine || look.CaretWidth() > 4) x -= carets_->Size().width();
+  carets_->SetPosition(qMax(0, x), cursor.top() + 1);
+  update();
+}
+
+void TWdgBaseEntryField::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!caretOn_ || !hasFocus_ || !isEnabled()) return;
+  QPainter painter(this);
+  PaintCaret(painter, *carets_);
+}
+
+void TWdgBaseEntryField::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  PositionCaret();
 }
 
 void TWdgBaseEntryField::SetSelection(int start, int end) {
@@ -270,12 +330,9 @@ QMenu* TWdgBaseEntryField::CreateDefaultMenu() { return CreateEntryFieldMenu(*th
 
 bool TWdgBaseEntryField::event(QEvent* event) {
   // Alt+Backspace is the field's Restore, not a shortcut of the window.
-  if (event->type() == QEvent::ShortcutOverride) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::AltModifier) {
-      event->accept();
-      return true;
-    }
+  if (event->type() == QEvent::ShortcutOverride && IsFieldKey(static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
   }
   return QLineEdit::event(event);
 }
@@ -369,6 +426,11 @@ void TWdgBaseEntryField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   if (options_.testFlag(efoForceInsert)) insert_ = true;
   if (options_.testFlag(efoForceOvertype)) insert_ = false;
+  carets_->SetInsertMode(insert_);
+  carets_->Link();
+  carets_->Show();
+  caretOn_ = true;
+  blink_->start(carets_->BlinkInterval());
   // The text shown may differ with the focus (a hidden zero); then the selection: the line
   // edit selects everything on a Tab, the field decides for itself.
   Refresh();
@@ -388,6 +450,10 @@ void TWdgBaseEntryField::focusOutEvent(QFocusEvent* event) {
   QWidget* target = FocusTarget(event);
   leftForm_ = target == nullptr;
   selectedAtExit_ = hasSelectedText();
+  blink_->stop();
+  caretOn_ = false;
+  carets_->Hide();
+  carets_->Unlink();
   QLineEdit::focusOutEvent(event);
   if (!(options_ & (efoForceInsert | efoForceOvertype))) controller->SetInsertMode(insert_);
   if (errorReported_ || skipExitCheck_) {

@@ -9,6 +9,8 @@
 #include <functional>
 
 class QMenu;
+class QTimer;
+class TWdgCaretPair;
 class TWdgController;
 
 enum TWdgEntryFieldOption {
@@ -89,6 +91,12 @@ public:
   // The field's own context menu, made for one showing (the caller owns it).
   QMenu* CreateDefaultMenu();
 
+  // The insert caret (a vertical line) and the overwrite caret (a block); the field's insert
+  // mode picks the one drawn.
+  TWdgCaretPair& Carets() const { return *carets_; }
+  // Whether the caret is drawn now (it blinks while the field has the focus).
+  bool CaretOn() const { return caretOn_; }
+
   // Integer value accessors; a field without an integer value raises EInvalidDataType.
   virtual int32_t GetIntValue();
   virtual void SetIntValue(int32_t value);
@@ -120,6 +128,9 @@ protected:
   void SetSelection(int start, int end);
   bool HasSelection() const { return hasSelectedText(); }
   void MarkModified();
+  void SetInsertMode(bool insert);
+  // Where the caret stands: after the text, or on the last character for a block.
+  void PositionCaret();
   void ClearModified();
   void DoOnChange();
   void Beep() const;
@@ -150,6 +161,8 @@ protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
 
 private:
@@ -159,6 +172,9 @@ private:
   void ShowColors();
 
   TWdgEntryFieldOptions options_;
+  TWdgCaretPair* carets_;
+  QTimer* blink_;
+  bool caretOn_ = false;
   bool modified_ = false;
   bool everModified_ = false;
   bool invalid_ = false;

@@ -205,7 +205,7 @@ void TWdgCustomNumericField::EditCommand(quint16 code, QChar typed, const QStrin
     else AutoAdvance(down, false);
     break;
   }
-  case ccIns: insert_ = !insert_; break;
+  case ccIns: SetInsertMode(!insert_); break;
   case ccLeft:
   case ccWordLeft: AutoAdvance(false, false); break;
   case ccRight:

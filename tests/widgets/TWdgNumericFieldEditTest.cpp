@@ -1,6 +1,7 @@
 // Editing a numeric field: keys, mouse, clipboard, Restore, the context menu and the display.
 #include "EntryFieldFixture.h"
 
+#include "widgets/TWdgCaretPair.h"
 #include "widgets/core/WdgExceptions.h"
 
 #include <QClipboard>
@@ -442,6 +443,56 @@ TEST_F(NumericFieldDisplay, AnUninitializedFieldIsBlankUntilItHasTheFocus) {
   Tab(dialog.from);
   EXPECT_FALSE(dialog.from->Uninitialized());
   EXPECT_EQ(dialog.from->text(), QStringLiteral("8"));
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldCaret = EntryFieldTest;
+
+// Share of the rectangle's pixels that are dark.
+double DarkShare(const QImage& image, const QRect& rect) {
+  int dark = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x) dark += qGray(image.pixel(x, y)) < 64;
+  return double(dark) / double(rect.width() * rect.height());
+}
+
+TEST_F(NumericFieldCaret, ALineAfterTheDigitsInInsertModeABlockOverTheLastInOverwrite) {
+  dialog.from->SetIntValue(7);
+  // The digit's ink, unfocused.
+  const QImage plain = dialog.from->grab().toImage();
+  QRect ink;
+  for (int y = 3; y < plain.height() - 3; ++y)
+    for (int x = 3; x < plain.width() - 3; ++x)
+      if (qGray(plain.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(ink.isEmpty());
+
+  QTest::mouseClick(dialog.from, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  Settle();
+  ASSERT_TRUE(dialog.from->CaretOn());
+  const QRect line = dialog.from->Carets().Rect();
+  ASSERT_FALSE(line.isEmpty());
+  EXPECT_EQ(line.width(), 2);
+  EXPECT_GT(line.left(), ink.right());  // after the text, at the right edge
+  EXPECT_LT(line.right(), dialog.from->width() - 2);
+  QImage shot = dialog.from->grab().toImage();
+  EXPECT_GT(DarkShare(shot, line), 0.9);  // the white background inverted
+
+  QTest::keyClick(dialog.from, Qt::Key_Insert);
+  ASSERT_FALSE(dialog.from->InsertMode());
+  const QRect block = dialog.from->Carets().Rect();
+  EXPECT_EQ(block.width(), dialog.from->fontMetrics().horizontalAdvance(u'0'));
+  EXPECT_LE(block.left(), ink.left());  // over the last digit
+  EXPECT_GE(block.right(), ink.right());
+  shot = dialog.from->grab().toImage();
+  EXPECT_GT(DarkShare(shot, block), 0.5);
+
+  dialog.to->setFocus(Qt::TabFocusReason);
+  Settle();
+  EXPECT_TRUE(dialog.from->Carets().Rect().isEmpty());
+  EXPECT_FALSE(dialog.from->CaretOn());
 }
 } // namespace
 } // namespace entryfieldtest
