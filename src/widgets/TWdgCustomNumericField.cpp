@@ -4,6 +4,8 @@
 #include "widgets/core/WdgCommandCodes.h"
 #include "widgets/core/WdgExceptions.h"
 
+#include <cmath>
+
 namespace {
 struct NumericType {
   TNumericDataType type;
@@ -11,18 +13,23 @@ struct NumericType {
   const char* picture;
 };
 
-constexpr NumericType kIntegerTypes[] = {
+constexpr NumericType kTypes[] = {
     {nftLongInt, TWdgDataSubtype::LongInt, "iiiiiiiiii"},
     {nftWord, TWdgDataSubtype::Word, "99999"},
     {nftInteger, TWdgDataSubtype::SmallInt, "iiiiii"},
     {nftByte, TWdgDataSubtype::Byte, "999"},
     {nftShortInt, TWdgDataSubtype::ShortInt, "iiii"},
+    {nftReal, TWdgDataSubtype::Real, "##########"},
+    {nftExtended, TWdgDataSubtype::Extended, "##########"},
+    {nftDouble, TWdgDataSubtype::Double, "##########"},
+    {nftSingle, TWdgDataSubtype::Single, "##########"},
+    {nftComp, TWdgDataSubtype::Comp, "iiiiiiiiii"},
 };
 
-const NumericType& IntegerType(TNumericDataType type) {
-  for (const NumericType& entry : kIntegerTypes)
+const NumericType& TypeEntry(TNumericDataType type) {
+  for (const NumericType& entry : kTypes)
     if (entry.type == type) return entry;
-  throw EInvalidDataType();
+  throw EWdgException(LibraryString(WdgText::kInvalidParameter));
 }
 
 bool IsExtendCommand(quint16 code) {
@@ -46,18 +53,36 @@ TWdgCustomNumericField::TWdgCustomNumericField(QWidget* parent)
 // ---- type, picture and range
 
 void TWdgCustomNumericField::SetDataType(TNumericDataType type) {
-  const NumericType& entry = IntegerType(type);
+  const NumericType& entry = TypeEntry(type);
   if (type == dataType_) return;
   dataType_ = type;
+  decimalPlaces_ = 0;
   const QString picture = QString::fromLatin1(entry.picture);
+  if (TWdgRealFieldValue::IsRealSubtype(entry.subtype)) {
+    real_.emplace(entry.subtype);
+    SetPicture(picture);
+    WriteValue(RealText(real_->InitialValue()));
+    return;
+  }
+  real_.reset();
   value_ = TWdgFieldValue(entry.subtype, picture);
   SetPicture(picture);
   value_.SetInitialValue();
   WriteValue(value_.Text());
 }
 
+void TWdgCustomNumericField::SetDecimalPlaces(int places) {
+  places = qBound(0, places, 255);
+  if (places == decimalPlaces_) return;
+  decimalPlaces_ = places;
+  buffer_.SetPicture(Picture(), decimalPlaces_);
+}
+
 void TWdgCustomNumericField::SetPictureMask(const QString& mask) {
   if (mask.isEmpty() || mask == Picture()) return;
+  // A picture fixes the decimals of a real number with its '.', or with nothing at all.
+  if (real_ && mask.contains(u'.') && (mask.contains(u'9') || mask.contains(u'i')))
+    throw EInvalidPictureMask(mask);
   SetPicture(mask);
 }
 
@@ -68,27 +93,70 @@ void TWdgCustomNumericField::SetPicture(const QString& picture) {
   value_ = TWdgFieldValue(value_.Subtype(), picture);
   value_.SetRange(low, high);
   TWdgPictureBase::SetPicture(picture);
-  buffer_.SetPicture(Picture());
+  if (real_ && picture.contains(u'.')) decimalPlaces_ = 0;
+  buffer_.SetPicture(Picture(), decimalPlaces_);
 }
 
-void TWdgCustomNumericField::SetRange(int32_t low, int32_t high) { value_.SetRange(low, high); }
+void TWdgCustomNumericField::SetRange(int32_t low, int32_t high) {
+  if (real_) real_->SetRange(low, high);
+  else value_.SetRange(low, high);
+}
+
+void TWdgCustomNumericField::SetRealRange(long double low, long double high) {
+  if (!real_) throw EInvalidDataType();
+  real_->SetRange(low, high);
+}
+
+QString TWdgCustomNumericField::RangeLoText() const {
+  return real_ ? real_->RangeLoText() : value_.RangeLoText();
+}
+
+QString TWdgCustomNumericField::RangeHiText() const {
+  return real_ ? real_->RangeHiText() : value_.RangeHiText();
+}
+
+void TWdgCustomNumericField::SetRangeLoText(const QString& text) {
+  if (real_) real_->SetRangeLoText(text);
+  else value_.SetRangeLoText(text);
+}
+
+void TWdgCustomNumericField::SetRangeHiText(const QString& text) {
+  if (real_) real_->SetRangeHiText(text);
+  else value_.SetRangeHiText(text);
+}
 
 // ---- values
 
+QString TWdgCustomNumericField::RealText(long double value) const {
+  return TWdgRealFieldValue::ValueText(value, buffer_.Digits().decimals, decimalPlaces_ != 0);
+}
+
 int TWdgCustomNumericField::CheckField() {
-  value_.SetText(StrippedText());
-  int32_t value = value_.GetIntValue();
-  int code = value_.LastError();
+  int code = 0;
+  QString canonical;
+  if (real_) {
+    long double value = 0;
+    code = real_->Check(StrippedText(), DecimalChar(), value);
+    if (code == 0) canonical = RealText(value);
+  } else {
+    value_.SetText(StrippedText());
+    const int32_t value = value_.GetIntValue();
+    code = value_.LastError();
+    if (code == 0) {
+      value_.SetIntValue(value);
+      canonical = value_.Text();
+    }
+  }
   if (code == 0 && hasFocus_ && !gettingValue_) {
     // The text takes its canonical form.
-    value_.SetIntValue(value);
-    editString_ = MergeText(value_.Text());
+    editString_ = MergeText(canonical);
     Refresh();
   }
   return RunUserValidation(code);
 }
 
 int32_t TWdgCustomNumericField::GetIntValue() {
+  if (real_) throw EInvalidDataType();
   gettingValue_ = true;
   lastError_ = CheckField();
   gettingValue_ = false;
@@ -98,9 +166,27 @@ int32_t TWdgCustomNumericField::GetIntValue() {
 }
 
 void TWdgCustomNumericField::SetIntValue(int32_t value) {
+  if (real_) throw EInvalidDataType();
   value_.SetIntValue(value);
   settingValue_ = true;
   WriteValue(value_.Text());
+  settingValue_ = false;
+}
+
+long double TWdgCustomNumericField::GetRealValue() {
+  if (!real_) throw EInvalidDataType();
+  gettingValue_ = true;
+  lastError_ = CheckField();
+  gettingValue_ = false;
+  long double value = 0;
+  if (lastError_ != 0 || !real_->Read(StrippedText(), DecimalChar(), value)) return 0;
+  return value;
+}
+
+void TWdgCustomNumericField::SetRealValue(long double value) {
+  if (!real_) throw EInvalidDataType();
+  settingValue_ = true;
+  WriteValue(RealText(value));
   settingValue_ = false;
 }
 
@@ -108,7 +194,7 @@ void TWdgCustomNumericField::WriteValue(const QString& text) {
   editString_ = MergeText(text);
   if (!validating_) {
     leftForm_ = false;
-    if (hasFocus_) buffer_.LoadEntryBuffer(StrippedText());
+    if (hasFocus_) buffer_.LoadEntryBuffer(StrippedText(), DecimalChar());
     ClearModified();
   }
   Refresh();
@@ -118,24 +204,36 @@ void TWdgCustomNumericField::WriteValue(const QString& text) {
   }
 }
 
-void TWdgCustomNumericField::IncreaseValue(bool wrap, int delta) {
+void TWdgCustomNumericField::IncreaseValue(bool wrap, double delta) {
   if (!hasFocus_) return;
-  int32_t value = 0;
-  if (!FieldTextToInt(StrippedText(), RadixOfPicture(Picture()), value)) return;
-  const int64_t low = RangeLo(), high = RangeHi();
-  int64_t next = value;
+  long double value = 0;
+  if (real_) {
+    if (!real_->Read(StrippedText(), DecimalChar(), value)) return;
+  } else {
+    int32_t read = 0;
+    if (!FieldTextToInt(StrippedText(), RadixOfPicture(Picture()), read)) return;
+    // Integer types step by the whole part of the delta.
+    value = read;
+    delta = std::trunc(delta);
+  }
+  const long double low = RealRangeLo(), high = RealRangeHi();
   if (delta < 0 && value <= low) {
     if (!wrap) return;
-    next = high;
+    value = high;
   } else if (delta > 0 && value >= high) {
     if (!wrap) return;
-    next = low;
+    value = low;
   } else {
-    next += delta;
+    value += delta;
   }
-  value_.SetIntValue(int32_t(qBound(low, next, high)));
-  WriteValue(value_.Text());
-  buffer_.LoadEntryBuffer(StrippedText());
+  value = qBound(low, value, high);
+  if (real_) {
+    WriteValue(RealText(value));
+  } else {
+    value_.SetIntValue(int32_t(value));
+    WriteValue(value_.Text());
+  }
+  buffer_.LoadEntryBuffer(StrippedText(), DecimalChar());
   MarkModified();
 }
 
@@ -157,7 +255,7 @@ void TWdgCustomNumericField::TypeChar(QChar c, bool hadSelection, bool& changed)
   // A character replaces the selection only when it is taken: a refused one changes nothing.
   TWdgNumericEntryBuffer trial = buffer_;
   if (hadSelection && c.unicode() > 31) trial.ClearEntry();
-  const Typed typed = trial.TypeChar(c, u'.');
+  const Typed typed = trial.TypeChar(c, DecimalChar());
   switch (typed) {
   case Typed::Changed:
   case Typed::ChangedFull:
@@ -195,13 +293,13 @@ void TWdgCustomNumericField::EditCommand(quint16 code, QChar typed, const QStrin
     if (hadSelection) ClearEntry(changed);
     break;
   case ccDelLine: ClearEntry(changed); break;
-  case ccDec: IncreaseValue(true, -1); break;
-  case ccInc: IncreaseValue(true, 1); break;
+  case ccDec: IncreaseValue(true, -1.0); break;
+  case ccInc: IncreaseValue(true, 1.0); break;
   case ccDown:
   case ccUp: {
     const bool down = code == ccDown;
     if (Controller()->EntryOptions().testFlag(efoAutoAdvanceUpDown)) down ? MoveToNext() : MoveToPrevious();
-    else if (Options().testFlag(efoArrowIncDec) && !IsReadOnly()) IncreaseValue(true, down ? -1 : 1);
+    else if (Options().testFlag(efoArrowIncDec) && !IsReadOnly()) IncreaseValue(true, down ? -1.0 : 1.0);
     else AutoAdvance(down, false);
     break;
   }
@@ -212,11 +310,11 @@ void TWdgCustomNumericField::EditCommand(quint16 code, QChar typed, const QStrin
   case ccWordRight: AutoAdvance(true, false); break;
   case ccPaste:
     if (hadSelection) ClearEntry(changed);
-    changed = buffer_.Paste(pasted) || changed;
+    changed = buffer_.Paste(pasted, DecimalChar()) || changed;
     break;
   case ccRestore:
     TWdgPictureBase::Restore();
-    buffer_.LoadEntryBuffer(StrippedText());
+    buffer_.LoadEntryBuffer(StrippedText(), DecimalChar());
     keepSelection = true;
     break;
   case kTypedChar: TypeChar(typed, hadSelection, changed); break;
@@ -268,7 +366,7 @@ void TWdgCustomNumericField::PlaceCaret() {
 
 void TWdgCustomNumericField::focusInEvent(QFocusEvent* event) {
   TWdgPictureBase::focusInEvent(event);
-  buffer_.LoadEntryBuffer(StrippedText());
+  buffer_.LoadEntryBuffer(StrippedText(), DecimalChar());
   PlaceCaret();
 }
 

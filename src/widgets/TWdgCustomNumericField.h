@@ -1,10 +1,13 @@
 #pragma once
-// An entry field for integer numbers, edited like a pocket calculator: digits are appended at
+// An entry field for integer and real numbers, edited like a pocket calculator: digits are appended at
 // the right, the text is shown flush right with the caret at the right edge, and the value is
 // checked against its range when the user leaves the field.
 #include "widgets/TWdgPictureBase.h"
 #include "widgets/core/TWdgFieldValue.h"
 #include "widgets/core/TWdgNumericEntryBuffer.h"
+#include "widgets/core/TWdgRealFieldValue.h"
+
+#include <optional>
 
 enum TNumericDataType {
   nftLongInt,
@@ -25,24 +28,30 @@ public:
   explicit TWdgCustomNumericField(QWidget* parent = nullptr);
 
   TNumericDataType DataType() const { return dataType_; }
-  // Brings the type's picture, its default range and its initial value. Only the integer
-  // types are held; any other raises EInvalidDataType.
+  // Brings the type's picture, its default range and its initial value.
   void SetDataType(TNumericDataType type);
-  int DataTypeCode() const { return 128 + int(value_.Subtype()); }
+  int DataTypeCode() const { return 128 + int(Subtype()); }
+  bool IsRealType() const { return real_.has_value(); }
+  // Decimals of a real value when the picture has no '.'.
+  int DecimalPlaces() const { return decimalPlaces_; }
+  void SetDecimalPlaces(int places);
 
   const QString& PictureMask() const { return Picture(); }
   void SetPictureMask(const QString& mask);
   void SetPicture(const QString& picture) override;
 
   // Equal limits give the type's default range; a limit the type cannot hold raises
-  // EInvalidRangeValue.
+  // EInvalidRangeValue. The integer limits of a real type are taken as reals.
   void SetRange(int32_t low, int32_t high);
+  void SetRealRange(long double low, long double high);
   int32_t RangeLo() const { return value_.RangeLo(); }
   int32_t RangeHi() const { return value_.RangeHi(); }
-  QString RangeLoText() const { return value_.RangeLoText(); }
-  QString RangeHiText() const { return value_.RangeHiText(); }
-  void SetRangeLoText(const QString& text) { value_.SetRangeLoText(text); }
-  void SetRangeHiText(const QString& text) { value_.SetRangeHiText(text); }
+  long double RealRangeLo() const { return real_ ? real_->RangeLo() : value_.RangeLo(); }
+  long double RealRangeHi() const { return real_ ? real_->RangeHi() : value_.RangeHi(); }
+  QString RangeLoText() const;
+  QString RangeHiText() const;
+  void SetRangeLoText(const QString& text);
+  void SetRangeHiText(const QString& text);
 
   // 0 when the text fails the check, its code then in LastError; nothing is shown and the
   // focus stays where it is.
@@ -51,8 +60,13 @@ public:
   // the type is shown, so that the check reports it.
   void SetIntValue(int32_t value) override;
 
+  // The same for a real type: 0 and the code in LastError when the check fails. On an
+  // integer type both raise EInvalidDataType.
+  long double GetRealValue();
+  void SetRealValue(long double value);
+
   // Steps the value by `delta` within the range; past an end with `wrap` to the other end.
-  void IncreaseValue(bool wrap, int delta);
+  void IncreaseValue(bool wrap, double delta);
 
   const TWdgNumericEntryBuffer& Buffer() const { return buffer_; }
 
@@ -69,6 +83,9 @@ protected:
   void focusOutEvent(QFocusEvent* event) override;
 
 private:
+  TWdgDataSubtype Subtype() const { return real_ ? real_->Subtype() : value_.Subtype(); }
+  QChar DecimalChar() const { return Mask().Settings().DecimalChar(); }
+  QString RealText(long double value) const;
   void WriteValue(const QString& text);
   void RebuildEditString();
   void TypeChar(QChar c, bool hadSelection, bool& changed);
@@ -76,5 +93,7 @@ private:
 
   TNumericDataType dataType_ = nftLongInt;
   TWdgFieldValue value_;
+  std::optional<TWdgRealFieldValue> real_;
+  int decimalPlaces_ = 0;
   TWdgNumericEntryBuffer buffer_;
 };

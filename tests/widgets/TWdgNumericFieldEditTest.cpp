@@ -319,7 +319,7 @@ TEST_F(NumericFieldTypes, ANewDataTypeBringsItsPictureRangeAndZero) {
   EXPECT_EQ(dialog.from->RangeHi(), 65535);
   EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
   EXPECT_EQ(dialog.from->DataTypeCode(), 133);
-  EXPECT_THROW(dialog.from->SetDataType(nftDouble), EInvalidDataType);
+  EXPECT_THROW(dialog.from->SetDataType(TNumericDataType(42)), EWdgException);
   EXPECT_EQ(dialog.from->DataType(), nftWord);
 }
 
@@ -493,6 +493,75 @@ TEST_F(NumericFieldCaret, ALineAfterTheDigitsInInsertModeABlockOverTheLastInOver
   Settle();
   EXPECT_TRUE(dialog.from->Carets().Rect().isEmpty());
   EXPECT_FALSE(dialog.from->CaretOn());
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldReal = EntryFieldTest;
+
+TEST_F(NumericFieldReal, TypedDecimalsShowAsTypedAndThePicturesAfterLeaving) {
+  dialog.from->SetDataType(nftDouble);
+  dialog.from->SetPictureMask(QStringLiteral("######.##"));
+  EXPECT_EQ(dialog.from->DataTypeCode(), 139);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0.00"));
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_1);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1"));
+  QTest::keyClick(dialog.from, Qt::Key_Period);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1."));
+  QTest::keyClick(dialog.from, Qt::Key_5);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1.5"));
+  QTest::keyClick(dialog.from, Qt::Key_Period);  // a second point
+  EXPECT_EQ(beeper.beeps, 1);
+  Tab(dialog.from);
+  EXPECT_TRUE(sink.boxes.empty());
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1.50"));
+  EXPECT_EQ(dialog.from->GetRealValue(), 1.5L);
+  EXPECT_THROW(dialog.from->GetIntValue(), EInvalidDataType);
+}
+
+TEST_F(NumericFieldReal, ARealOutsideItsRangeIsReportedOnLeaving) {
+  dialog.from->SetDataType(nftDouble);
+  dialog.from->SetPictureMask(QStringLiteral("###.##"));
+  dialog.from->SetRealRange(0, 99.5L);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("99.51"));
+  Tab(dialog.from);
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{QStringLiteral("Value is not within required range")});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  EXPECT_EQ(dialog.from->GetRealValue(), 0);
+  EXPECT_EQ(dialog.from->LastError(), 256);
+  QTest::keyClick(dialog.from, Qt::Key_Backspace);
+  Tab(dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("99.50"));
+  EXPECT_EQ(dialog.from->GetRealValue(), 99.5L);
+}
+
+TEST_F(NumericFieldReal, AValueIsShownToThePicturesDecimalsRoundedHalfAway) {
+  dialog.from->SetDataType(nftDouble);
+  dialog.from->SetPictureMask(QStringLiteral("###.#"));
+  dialog.from->SetRealValue(1.25L);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("1.3"));
+  dialog.from->SetRealValue(-1.25L);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("-1.3"));
+  // Without a point in the picture only the whole part shows.
+  dialog.from->SetPictureMask(QStringLiteral("#####"));
+  dialog.from->SetRealValue(12.5L);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("13"));
+  EXPECT_EQ(dialog.from->GetRealValue(), 13.0L);
+}
+
+TEST_F(NumericFieldReal, RealPicturesRefuseIntegerPlaceholdersBesideAPoint) {
+  dialog.from->SetDataType(nftSingle);
+  EXPECT_THROW(dialog.from->SetPictureMask(QStringLiteral("999.99")), EInvalidPictureMask);
+  EXPECT_EQ(dialog.from->PictureMask(), QStringLiteral("##########"));
+  dialog.from->SetDataType(nftComp);
+  EXPECT_EQ(dialog.from->PictureMask(), QStringLiteral("iiiiiiiiii"));
+  dialog.from->SetRealValue(-42);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("-42"));
+  EXPECT_THROW(dialog.from->SetIntValue(1), EInvalidDataType);
 }
 } // namespace
 } // namespace entryfieldtest
