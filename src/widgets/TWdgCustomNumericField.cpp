@@ -308,16 +308,26 @@ void TWdgCustomNumericField::EditCommand(quint16 code, QChar typed, const QStrin
   case ccWordLeft: AutoAdvance(false, false); break;
   case ccRight:
   case ccWordRight: AutoAdvance(true, false); break;
-  case ccPaste:
-    if (hadSelection) ClearEntry(changed);
-    changed = buffer_.Paste(pasted, DecimalChar()) || changed;
+  case ccPaste: {
+    // A paste replaces the selection only when something of it is taken.
+    TWdgNumericEntryBuffer trial = buffer_;
+    if (hadSelection) trial.ClearEntry();
+    if (trial.Paste(pasted, DecimalChar())) {
+      buffer_ = trial;
+      changed = true;
+    }
+    keepSelection = !changed;
     break;
+  }
   case ccRestore:
     TWdgPictureBase::Restore();
     buffer_.LoadEntryBuffer(StrippedText(), DecimalChar());
     keepSelection = true;
     break;
-  case kTypedChar: TypeChar(typed, hadSelection, changed); break;
+  case kTypedChar:
+    TypeChar(typed, hadSelection, changed);
+    keepSelection = !changed;  // a refused character leaves everything as it was
+    break;
   case kMousePress:
     SetSelection(0, 0);
     break;

@@ -82,6 +82,7 @@ TEST_F(NumericFieldEdit, ARefusedKeyLeavesTheSelectedValue) {
   TabInto(dialog.from);
   QTest::keyClick(dialog.from, Qt::Key_A);
   EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("123"));
   EXPECT_EQ(beeper.beeps, 1);
 }
 
@@ -145,10 +146,13 @@ TEST_F(NumericFieldEdit, CopyCutAndPaste) {
   EXPECT_EQ(clipboard->text(), QStringLiteral("123"));
   EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
 
-  // Letters change nothing and do not beep; digits go through the typing rules.
+  // Letters change nothing, not even the selection, and do not beep; digits go through the
+  // typing rules and replace the selection.
   clipboard->setText(QStringLiteral("abc"));
   QTest::keyClick(dialog.from, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));  // the selection was replaced
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("123"));
+  EXPECT_EQ(dialog.from->selectedText(), QStringLiteral("123"));
+  EXPECT_FALSE(dialog.from->Modified());
   clipboard->setText(QStringLiteral("2a5-59"));
   QTest::keyClick(dialog.from, Qt::Key_Insert, Qt::ShiftModifier);
   EXPECT_EQ(dialog.from->text(), QStringLiteral("255"));
