@@ -115,6 +115,14 @@ void TWdgBaseEntryField::SetZeroDisplayValue(double value) {
   Refresh();
 }
 
+void TWdgBaseEntryField::SetTextMargin(int margin) {
+  if (margin <= 1 || margin == textMargin_) return;
+  textMargin_ = margin;
+  // The line edit keeps a margin of its own, the library's default of 2.
+  setTextMargins(margin - 2, 0, margin - 2, 0);
+  PositionCaret();
+}
+
 void TWdgBaseEntryField::SetUninitialized(bool uninitialized) {
   if (uninitialized == uninitialized_) return;
   uninitialized_ = uninitialized;

@@ -66,6 +66,9 @@ public:
   void SetZeroDisplay(TZeroDisplay display);
   double ZeroDisplayValue() const { return zeroDisplayValue_; }
   void SetZeroDisplayValue(double value);
+  // Pixels between the frame and the text; values below 2 are ignored.
+  int TextMargin() const { return textMargin_; }
+  void SetTextMargin(int margin);
   // Shows blanks until the field first has the focus and is changed.
   bool Uninitialized() const { return uninitialized_; }
   void SetUninitialized(bool uninitialized);
@@ -188,4 +191,5 @@ private:
   QString savedText_;
   TZeroDisplay zeroDisplay_ = zdShow;
   double zeroDisplayValue_ = 0.0;
+  int textMargin_ = 2;
 };

@@ -569,3 +569,53 @@ TEST_F(NumericFieldReal, RealPicturesRefuseIntegerPlaceholdersBesideAPoint) {
 }
 } // namespace
 } // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldHooks = EntryFieldTest;
+
+int RightmostInk(const QImage& image) {
+  int right = -1;
+  for (int y = 3; y < image.height() - 3; ++y)
+    for (int x = 3; x < image.width() - 3; ++x)
+      if (qGray(image.pixel(x, y)) < 128) right = std::max(right, x);
+  return right;
+}
+
+TEST_F(NumericFieldHooks, TheTextMarginMovesTheTextInFromTheEdge) {
+  dialog.from->SetIntValue(7);
+  const int plain = RightmostInk(dialog.from->grab().toImage());
+  dialog.from->SetTextMargin(1);  // ignored
+  EXPECT_EQ(dialog.from->TextMargin(), 2);
+  dialog.from->SetTextMargin(12);
+  EXPECT_EQ(dialog.from->TextMargin(), 12);
+  EXPECT_EQ(RightmostInk(dialog.from->grab().toImage()), plain - 10);
+}
+
+TEST_F(NumericFieldHooks, AUserValidationMayRefuseAValueWithItsOwnText) {
+  dialog.from->OnUserValidation = [](QObject* field, int& code) {
+    if (code == 0 && static_cast<TWdgNumericField*>(field)->text() == QStringLiteral("13")) code = -1;
+  };
+  dialog.controller->SetErrorText(QStringLiteral("Register 13 is not in use"));
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("13"));
+  Tab(dialog.from);
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{QStringLiteral("Register 13 is not in use")});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  EXPECT_EQ(dialog.from->GetIntValue(), 0);
+  EXPECT_EQ(dialog.from->LastError(), -1);
+}
+
+TEST_F(NumericFieldHooks, ACommandOfTheWindowsOwnIsHandedToTheField) {
+  constexpr quint8 kF5 = 116;
+  dialog.controller->EntryCommands().AddEntryToTable(QStringLiteral("Default"), {kF5, 0, 0, 0, 300});
+  std::vector<quint16> commands;
+  dialog.from->OnUserCommand = [&commands](QObject*, quint16 code) { commands.push_back(code); };
+  TabInto(dialog.from);
+  QTest::keyClick(dialog.from, Qt::Key_F5);
+  EXPECT_EQ(commands, std::vector<quint16>{300});
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  EXPECT_EQ(beeper.beeps, 0);
+}
+} // namespace
+} // namespace entryfieldtest
