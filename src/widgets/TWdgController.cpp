@@ -17,7 +17,7 @@ constexpr int kFirstCheckCode = 256;
 constexpr int kLastCheckCode = 262;
 } // namespace
 
-TWdgController::TWdgController(QObject* owner) : QObject(owner), epoch_(CurrentCentury()) {
+TWdgController::TWdgController(QObject* owner) : TWdgComponent(owner), epoch_(CurrentCentury()) {
   timerPool_.SetOnAllTriggers([this](TWdgTimerPool&, int handle, quint32 interval, qint32 elapsed) {
     if (OnTimerTrigger) OnTimerTrigger(this, handle, interval, elapsed);
   });

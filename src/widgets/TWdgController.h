@@ -4,16 +4,16 @@
 // fields hand on to each other, and the one-box-at-a-time path of entry errors. Its notices
 // run as queued calls, after the focus change or resize that caused them is complete.
 #include "widgets/core/TWdgCommandProcessor.h"
+#include "widgets/core/TWdgComponent.h"
 #include "widgets/core/TWdgTimerPool.h"
 #include "widgets/core/WdgEntryOptions.h"
 
-#include <QObject>
 #include <QString>
 #include <functional>
 
 class QWidget;
 
-class TWdgController : public QObject {
+class TWdgController : public TWdgComponent {
   Q_OBJECT
 
 public:
@@ -64,7 +64,6 @@ public:
   // False unless OnIsSpecialControl says otherwise.
   bool IsSpecialControl(QWidget* control) const;
   void Beep() const; // through TWdgBeeper when efoBeepOnError is set
-  QString About() const { return QStringLiteral("v1.0"); }
 
   std::function<void(QObject*, int, const QString&)> OnError;
   std::function<void(QObject*, int&)> OnGetEpoch;

@@ -164,9 +164,11 @@ bool TWdgCustomControl::MouseWheel(TWdgShiftState shift, qint16 delta, qint16 x,
 }
 
 void TWdgCustomControl::wheelEvent(QWheelEvent* event) {
+  // Only the vertical wheel is reported; a sideways turn is left to the default handling.
+  const int delta = event->angleDelta().y();
   const QPoint screen = event->globalPosition().toPoint();
   const auto shift = WdgShiftState(event->modifiers(), event->buttons());
-  if (MouseWheel(shift, qint16(event->angleDelta().y()), qint16(screen.x()), qint16(screen.y())))
+  if (delta != 0 && MouseWheel(shift, qint16(delta), qint16(screen.x()), qint16(screen.y())))
     event->accept();
   else
     QWidget::wheelEvent(event);

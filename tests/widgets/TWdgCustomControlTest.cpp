@@ -2,6 +2,7 @@
 #include "widgets/TWdgController.h"
 #include "widgets/TWdgCustomControl.h"
 #include "widgets/TWdgCustomControlEx.h"
+#include "widgets/TWdgGraphicControl.h"
 
 #include "WdgTestDoubles.h"
 #include "widgets/core/WdgControlErrors.h"
@@ -275,10 +276,27 @@ TEST(WdgCustomControl, TheWheelReportsKeysDeltaAndScreenPoint) {
   EXPECT_TRUE(again.isAccepted());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0], std::make_tuple(static_cast<QObject*>(control), ssShift | ssCtrl | ssLeft, -240, 300, 200));
+
+  // A sideways turn is no wheel notice.
+  QWheelEvent sideways(QPointF(5, 6), QPointF(300, 200), QPoint(), QPoint(120, 0), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(control, &sideways);
+  EXPECT_EQ(seen.size(), 1u);
+  EXPECT_FALSE(sideways.isAccepted());
 }
 
-TEST(WdgCustomControl, AboutIsTheLibraryVersion) {
+TEST(WdgCustomControl, EveryBaseGivesTheLibraryVersion) {
   EXPECT_EQ(TWdgCustomControl().About(), QStringLiteral("v1.0"));
+  EXPECT_EQ(TWdgGraphicControl().About(), QStringLiteral("v1.0"));
+  EXPECT_EQ(TWdgComponent().About(), QStringLiteral("v1.0"));
+}
+
+TEST(WdgGraphicControl, NeverTakesTheFocus) {
+  QWidget form;
+  auto* graphic = new TWdgGraphicControl(&form);
+  form.show();
+  graphic->setFocus();
+  EXPECT_FALSE(graphic->hasFocus());
 }
 
 // Finding the controller when the control is first made ready to show.

@@ -12,11 +12,13 @@ struct DemoPage {
 
 QWidget* MeterPage();
 QWidget* NumericFieldPage();
+QWidget* ControllerPage();
 
 // Every page in the order the demo shows them as tabs.
 inline std::vector<DemoPage> DemoPages() {
   return {
       {QStringLiteral("Progress meter"), MeterPage},
       {QStringLiteral("Numeric field"), NumericFieldPage},
+      {QStringLiteral("Controller"), ControllerPage},
   };
 }
