@@ -1,5 +1,6 @@
 #include "widgets/TWdgSingleCaret.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QSignalBlocker>
 #include <QStyleHints>
@@ -35,6 +36,11 @@ void TWdgSingleCaret::SetCharWidth(int width) {
   if (width <= 0 || width == charWidth_) return;
   charWidth_ = width;
   Recreate();
+}
+
+void TWdgSingleCaret::SetFontMetrics(const QFontMetrics& metrics) {
+  SetLineHeight(metrics.height());
+  SetCharWidth(metrics.averageCharWidth());
 }
 
 void TWdgSingleCaret::Recreate() {

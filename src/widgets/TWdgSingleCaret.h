@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QFontMetrics;
 class QWidget;
 
 class TWdgSingleCaret : public QObject {
@@ -34,6 +35,8 @@ public:
   // Positive values only.
   void SetLineHeight(int height);
   void SetCharWidth(int width);
+  // The line height and average character width of the field's font.
+  void SetFontMetrics(const QFontMetrics& metrics);
 
   bool Linked() const { return linked_; }
   // Only with a field; the caret then shows in the field while Shown.

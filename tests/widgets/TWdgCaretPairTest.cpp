@@ -1,5 +1,7 @@
 #include "widgets/TWdgCaretPair.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSignalSpy>
@@ -20,6 +22,19 @@ TEST(TWdgCaretPair, NewPairDrawsALineInInsertAndABlockInOverwriteMode) {
   pair.SetCharWidth(7);
   pair.SetLineHeight(13);
   EXPECT_EQ(pair.Size(), QSize(7, 13));
+}
+
+TEST(TWdgCaretPair, FontMetricsGiveTheCell) {
+  QFont font;
+  font.setPixelSize(17);
+  const QFontMetrics metrics(font);
+  TWdgCaretPair pair;
+  pair.SetFontMetrics(metrics);
+  EXPECT_EQ(pair.LineHeight(), metrics.height());
+  EXPECT_EQ(pair.CharWidth(), metrics.averageCharWidth());
+  EXPECT_EQ(pair.Size(), QSize(2, metrics.height()));
+  pair.SetInsertMode(false);
+  EXPECT_EQ(pair.Size(), QSize(metrics.averageCharWidth(), metrics.height()));
 }
 
 TEST(TWdgCaretPair, ShapeAndAlignmentPlaceTheCaretInItsCell) {

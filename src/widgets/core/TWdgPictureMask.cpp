@@ -94,10 +94,15 @@ QString TWdgPictureMask::LocalizeDecimal(const QString& text) const {
   return result.replace(u'.', settings_->DecimalChar());
 }
 
-QString TWdgPictureMask::MergeText(const QString& text) const {
+QString TWdgPictureMask::MergeBase() const {
   QString out;
   for (int at = 0; at < maxLength_; ++at) out += MaskCharAt(at);
   FillCurrencyRuns(out);
+  return out;
+}
+
+QString TWdgPictureMask::MergeText(const QString& text) const {
+  QString out = MergeBase();
   if (NeedsNumericMerge())
     MergeNumber(out, text);
   else
@@ -150,16 +155,9 @@ int TWdgPictureMask::CurrencyRunEnd() const {
   return first + length - 1;
 }
 
-void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
-  TrimBlanks(text);
-  const bool negative = text.startsWith(u'-');
-  if (negative) text.remove(0, 1);
-  const qsizetype textPoint = text.indexOf(u'.');
-  const QString whole = textPoint < 0 ? text : text.left(textPoint);
-  const QString fraction = textPoint < 0 ? QString() : text.mid(textPoint + 1);
-  const int point = DecimalPointPosition();
-
-  // Decimals: the text's, then '0' up to the next non-placeholder; after that only literals.
+// The text's decimals after the picture's '.', then '0' up to the next position that is no
+// placeholder; beyond that, user literals are substituted and entry positions left blank.
+void TWdgPictureMask::MergeDecimals(QString& out, const QString& fraction, int point) const {
   int at = point >= 0 ? point + 1 : maxLength_;
   for (qsizetype i = 0; at < maxLength_ && KindAt(at) == pkPlaceholder; ++at, ++i)
     out[at] = i < fraction.size() ? fraction.at(i) : u'0';
@@ -169,10 +167,21 @@ void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
     else
       out[at] = u' ';
   }
+}
 
-  // The integer part, right to left.
-  // The fill: the floating currency text (as much as the '$' run holds, from its end), then
-  // the minus sign, then blanks or zeros.
+bool TWdgPictureMask::MergeNumber(QString& out, QString text) const {
+  TrimBlanks(text);
+  const bool negative = text.startsWith(u'-');
+  if (negative) text.remove(0, 1);
+  const qsizetype textPoint = text.indexOf(u'.');
+  const QString whole = textPoint < 0 ? text : text.left(textPoint);
+  const QString fraction = textPoint < 0 ? QString() : text.mid(textPoint + 1);
+  const int point = DecimalPointPosition();
+  MergeDecimals(out, fraction, point);
+
+  // The integer part, right to left. Free positions take the fill: the floating currency
+  // text (as much as the '$' run holds, from its end), then the minus sign, then blanks or
+  // zeros.
   const QString currency = text.isEmpty() ? QString() : ShownCurrency();
   qsizetype currencyLeft = currency.size();
   bool minusPending = negative;
@@ -188,7 +197,7 @@ void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
   const int runEnd = CurrencyRunEnd();
   qsizetype digits = whole.size();
   std::vector<int> dropped;  // ',' positions without a separator character
-  for (at = point >= 0 ? point : maxLength_ - 1; at >= 0; --at) {
+  for (int at = point >= 0 ? point : maxLength_ - 1; at >= 0; --at) {
     const QChar c = MaskCharAt(at);
     if (IsLiteral(at)) {
       if (c == u'.')
@@ -208,6 +217,18 @@ void TWdgPictureMask::MergeNumber(QString& out, QString text) const {
   }
   if (point > 0 && out.at(point - 1) == u' ') out[point - 1] = u'0';
   for (int position : dropped) out.remove(position, 1);  // highest first
+  return digits == 0 && !minusPending;
+}
+
+bool TWdgPictureMask::NumberFits(const QString& text) const {
+  QString out = MergeBase();
+  return MergeNumber(out, text);
+}
+
+QString TWdgPictureMask::ChangePicture(const QString& picture, const QString& editString) {
+  const QString text = StripText(editString);
+  SetPicture(picture);
+  return MergeText(text);
 }
 
 void TWdgPictureMask::MergePlain(QString& out, QString text) const {

@@ -50,7 +50,8 @@ public:
     int maxIntDigits = 0;
   };
 
-  // A picture field ("X" by default) whose MaxLength is the picture's length.
+  // A picture field ("X" by default) whose MaxLength is the picture's length. The settings
+  // and the user data are referred to, not copied: they must outlive the mask.
   explicit TWdgPictureMask(const QString& picture = QStringLiteral("X"),
                            const TWdgIntlSup& settings = RegionalSettings(),
                            const TWdgUserData& userData = TWdgUserData::Default());
@@ -106,6 +107,11 @@ public:
   // literals show their substitution. The result is MaxLength long, except that a ','
   // position is dropped when CommaChar is the null character.
   QString MergeText(const QString& text) const;
+  // Whether a number's integer digits and its minus sign all find a position when merged;
+  // MergeText drops the leftmost digits, then the sign, of a number that does not fit.
+  bool NumberFits(const QString& text) const;
+  // A new picture (as SetPicture) with the plain text of the edit string merged into it.
+  QString ChangePicture(const QString& picture, const QString& editString);
   // The plain text of an edit string of exactly MaxLength characters (any other is given
   // back unchanged): the characters of the entry positions and of the picture's '.', less
   // the currency text once and every thousands separator.
@@ -156,7 +162,11 @@ private:
   void ApplyPicture();
   void Analyze();
   void FillCurrencyRuns(QString& out) const;
-  void MergeNumber(QString& out, QString text) const;
+  // The picture with its 'c' and 'C' runs filled.
+  QString MergeBase() const;
+  void MergeDecimals(QString& out, const QString& fraction, int point) const;
+  // Whether every integer digit and the sign found a position.
+  bool MergeNumber(QString& out, QString text) const;
   void MergePlain(QString& out, QString text) const;
   // The '$' run from the first '$'; the end of its currency part, -1 without '$'.
   int DollarRunLength() const;

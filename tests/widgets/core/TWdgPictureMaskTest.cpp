@@ -234,3 +234,30 @@ TEST(TWdgPictureMask, DigitCountsComeFromThePicture) {
     EXPECT_EQ(digits.maxIntDigits, c.maxIntDigits) << c.picture;
   }
 }
+
+TEST(TWdgPictureMask, NumberFitsWhenEveryDigitAndTheSignFindAPosition) {
+  struct Case {
+    const char* picture;
+    const char* text;
+    bool fits;
+  } const cases[] = {
+      {"999", "255", true},       {"999", "300", true},        {"999", "1234", false},
+      {"iii", "-12", true},       {"iii", "-123", false},      {"$##,###.##", "12345.678", true},
+      {"$##,###.##", "123456", false}, {"$##,###.##", "-12345", false}, {"$##,###.##", "-1234", true},
+      {"KK", "FF", true},         {"KK", "1FF", false},
+  };
+  for (const Case& c : cases) {
+    TWdgPictureMask mask(T(c.picture));
+    mask.SetNumericClass(true);
+    EXPECT_EQ(mask.NumberFits(T(c.text)), c.fits) << c.picture << " '" << c.text << "'";
+  }
+}
+
+TEST(TWdgPictureMask, ChangingThePictureKeepsThePlainText) {
+  TWdgPictureMask mask(T("(999) 999-9999"));
+  const QString edit = mask.MergeText(T("5551234567"));
+  // MaxLength stays 14: the two extra positions repeat the last '9'.
+  EXPECT_EQ(mask.ChangePicture(T("999-999-9999"), edit), T("555-123-4567  "));
+  EXPECT_EQ(mask.Picture(), T("999-999-9999"));
+  EXPECT_EQ(mask.MaxLength(), 14);
+}
