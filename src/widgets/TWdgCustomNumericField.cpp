@@ -168,6 +168,8 @@ int32_t TWdgCustomNumericField::GetIntValue() {
 void TWdgCustomNumericField::SetIntValue(int32_t value) {
   if (real_) throw EInvalidDataType();
   value_.SetIntValue(value);
+  // A value the picture cannot show whole is never shown cut: it is taken into the range.
+  if (!Mask().NumberFits(value_.Text())) value_.SetIntValue(qBound(RangeLo(), value, RangeHi()));
   settingValue_ = true;
   WriteValue(value_.Text());
   settingValue_ = false;
@@ -185,6 +187,7 @@ long double TWdgCustomNumericField::GetRealValue() {
 
 void TWdgCustomNumericField::SetRealValue(long double value) {
   if (!real_) throw EInvalidDataType();
+  if (!Mask().NumberFits(RealText(value))) value = qBound(real_->RangeLo(), value, real_->RangeHi());
   settingValue_ = true;
   WriteValue(RealText(value));
   settingValue_ = false;

@@ -57,7 +57,8 @@ public:
   // focus stays where it is.
   int32_t GetIntValue() override;
   // A value the type cannot hold raises EInvalidRangeValue; one outside the range but within
-  // the type is shown, so that the check reports it.
+  // the type is shown, so that the check reports it, unless the picture cannot show it whole:
+  // it is then taken into the range, never shown cut.
   void SetIntValue(int32_t value) override;
 
   // The same for a real type: 0 and the code in LastError when the check fails. On an

@@ -619,3 +619,29 @@ TEST_F(NumericFieldHooks, ACommandOfTheWindowsOwnIsHandedToTheField) {
 }
 } // namespace
 } // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldWideValues = EntryFieldTest;
+
+TEST_F(NumericFieldWideValues, AValueThePictureCannotShowWholeIsTakenIntoTheRange) {
+  dialog.from->SetDataType(nftWord);
+  dialog.from->SetPictureMask(QStringLiteral("999"));
+  dialog.from->SetRange(0, 500);
+  dialog.from->SetIntValue(1234);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("500"));
+  EXPECT_EQ(dialog.from->GetIntValue(), 500);
+  // One that fits is shown as it is, for the check to report.
+  dialog.from->SetIntValue(700);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("700"));
+  EXPECT_EQ(dialog.from->GetIntValue(), 0);
+  EXPECT_EQ(dialog.from->LastError(), 256);
+
+  dialog.to->SetDataType(nftDouble);
+  dialog.to->SetPictureMask(QStringLiteral("##.#"));
+  dialog.to->SetRealRange(0, 50);
+  dialog.to->SetRealValue(123.5L);
+  EXPECT_EQ(dialog.to->text(), QStringLiteral("50.0"));
+}
+} // namespace
+} // namespace entryfieldtest
