@@ -2,6 +2,7 @@
 
 #include "widgets/TWdgCaretPair.h"
 #include "widgets/TWdgController.h"
+#include "widgets/TWdgEfColors.h"
 #include "widgets/WdgCaretPainter.h"
 #include "widgets/WdgEntryFieldMenu.h"
 #include "widgets/core/WdgCommandCodes.h"
@@ -54,11 +55,13 @@ bool IsFieldKey(const QKeyEvent* event) {
 } // namespace
 
 TWdgBaseEntryField::TWdgBaseEntryField(QWidget* parent)
-    : QLineEdit(parent), carets_(new TWdgCaretPair(this)), blink_(new QTimer(this)) {
+    : QLineEdit(parent), colors_(new TWdgEfColors(QApplication::palette(this), this)),
+      carets_(new TWdgCaretPair(this)), blink_(new QTimer(this)) {
   options_ = TWdgEntryFieldOptions(efoCaretToEnd) | efoTrimBlanks;
   // The line edit only shows the text: the field edits it and draws its own caret.
   QLineEdit::setReadOnly(true);
   connect(carets_, &TWdgSingleCaret::Changed, this, [this] { update(); });
+  connect(colors_, &TWdgEfColors::Changed, this, &TWdgBaseEntryField::ShowColors);
   connect(blink_, &QTimer::timeout, this, [this] {
     caretOn_ = !caretOn_;
     update();
@@ -194,14 +197,17 @@ void TWdgBaseEntryField::SetSelection(int start, int end) {
 }
 
 void TWdgBaseEntryField::ShowColors() {
-  // A field marked invalid (soft validation) shows black on red; a disabled one grey on the
-  // window colour, as an enabled field's background.
+  // A disabled field shows its disabled pair (and no selection), one marked invalid under
+  // soft validation its error pair, selected text the highlight pair.
   QPalette colors = QApplication::palette(this);
-  colors.setColor(QPalette::Disabled, QPalette::Base, colors.color(QPalette::Active, QPalette::Base));
-  if (invalid_ && isEnabled()) {
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-      colors.setColor(group, QPalette::Base, Qt::red);
-      colors.setColor(group, QPalette::Text, Qt::black);
+  colors.setColor(QPalette::Disabled, QPalette::Base, colors_->Disabled().BackColor());
+  colors.setColor(QPalette::Disabled, QPalette::Text, colors_->Disabled().TextColor());
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    colors.setColor(group, QPalette::Highlight, colors_->Highlight().BackColor());
+    colors.setColor(group, QPalette::HighlightedText, colors_->Highlight().TextColor());
+    if (invalid_) {
+      colors.setColor(group, QPalette::Base, colors_->Error().BackColor());
+      colors.setColor(group, QPalette::Text, colors_->Error().TextColor());
     }
   }
   setPalette(colors);

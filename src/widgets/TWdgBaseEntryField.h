@@ -11,6 +11,7 @@
 class QMenu;
 class QTimer;
 class TWdgCaretPair;
+class TWdgEfColors;
 class TWdgController;
 
 enum TWdgEntryFieldOption {
@@ -94,6 +95,9 @@ public:
   // The field's own context menu, made for one showing (the caller owns it).
   QMenu* CreateDefaultMenu();
 
+  // Colours of the disabled field, of a field marked invalid, and of the selected text.
+  TWdgEfColors& EFColors() const { return *colors_; }
+
   // The insert caret (a vertical line) and the overwrite caret (a block); the field's insert
   // mode picks the one drawn.
   TWdgCaretPair& Carets() const { return *carets_; }
@@ -175,6 +179,7 @@ private:
   void ShowColors();
 
   TWdgEntryFieldOptions options_;
+  TWdgEfColors* colors_;
   TWdgCaretPair* carets_;
   QTimer* blink_;
   bool caretOn_ = false;

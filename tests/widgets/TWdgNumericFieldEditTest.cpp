@@ -2,6 +2,7 @@
 #include "EntryFieldFixture.h"
 
 #include "widgets/TWdgCaretPair.h"
+#include "widgets/TWdgEfColors.h"
 #include "widgets/core/WdgExceptions.h"
 
 #include <QClipboard>
@@ -642,6 +643,43 @@ TEST_F(NumericFieldWideValues, AValueThePictureCannotShowWholeIsTakenIntoTheRang
   dialog.to->SetRealRange(0, 50);
   dialog.to->SetRealValue(123.5L);
   EXPECT_EQ(dialog.to->text(), QStringLiteral("50.0"));
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldColors = EntryFieldTest;
+
+bool Shows(const QImage& image, const QColor& color) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == color) return true;
+  return false;
+}
+
+TEST_F(NumericFieldColors, TheFieldsColourPairsPaintItsStates) {
+  const QColor yellow(255, 255, 0), green(0, 160, 0), lightGrey(210, 210, 210);
+  TWdgEfColors& colors = dialog.from->EFColors();
+  colors.Highlight().SetBackColor(green);
+  dialog.from->SetIntValue(123);
+  TabInto(dialog.from);
+  ASSERT_TRUE(dialog.from->hasSelectedText());
+  EXPECT_TRUE(Shows(dialog.from->grab().toImage(), green));
+
+  colors.Error().SetBackColor(yellow);
+  dialog.from->SetOptions(dialog.from->Options() | efoSoftValidation);
+  QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  Tab(dialog.from);
+  ASSERT_TRUE(dialog.from->Invalid());
+  const QImage invalid = dialog.from->grab().toImage();
+  EXPECT_EQ(invalid.pixelColor(4, invalid.height() / 2), yellow);
+
+  colors.Disabled().SetBackColor(lightGrey);
+  dialog.to->EFColors().Assign(colors);
+  dialog.to->setEnabled(false);
+  const QImage disabled = dialog.to->grab().toImage();
+  EXPECT_EQ(disabled.pixelColor(4, disabled.height() / 2), lightGrey);
 }
 } // namespace
 } // namespace entryfieldtest
