@@ -5,6 +5,7 @@
 #include "widgets/TWdgEfColors.h"
 #include "widgets/core/WdgExceptions.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QMenu>
 
@@ -680,6 +681,34 @@ TEST_F(NumericFieldColors, TheFieldsColourPairsPaintItsStates) {
   dialog.to->setEnabled(false);
   const QImage disabled = dialog.to->grab().toImage();
   EXPECT_EQ(disabled.pixelColor(4, disabled.height() / 2), lightGrey);
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldShortcuts = EntryFieldTest;
+
+TEST_F(NumericFieldShortcuts, TheFieldsKeysGoBeforeTheWindowsShortcutsButMnemonicsStay) {
+  int windowUndo = 0, windowMnemonic = 0;
+  auto* undo = new QAction(&dialog);
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QObject::connect(undo, &QAction::triggered, [&windowUndo] { ++windowUndo; });
+  dialog.addAction(undo);
+  auto* mnemonic = new QAction(&dialog);
+  mnemonic->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+  QObject::connect(mnemonic, &QAction::triggered, [&windowMnemonic] { ++windowMnemonic; });
+  dialog.addAction(mnemonic);
+
+  dialog.from->SetIntValue(12);
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("5"));
+  QTest::keyClick(dialog.from, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
+  EXPECT_EQ(windowUndo, 0);
+  QTest::keyClick(dialog.from, Qt::Key_A, Qt::AltModifier);
+  EXPECT_EQ(windowMnemonic, 1);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("12"));
 }
 } // namespace
 } // namespace entryfieldtest
