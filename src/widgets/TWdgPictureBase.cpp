@@ -32,3 +32,31 @@ QString TWdgPictureBase::GetDisplayString() const {
   if (uninitialized_ && !hasFocus_) return QString(MaxLength(), u' ');
   return mask_.DisplayText(shown, padChar_, passwordChar_, Options().testFlag(efoPasswordMode));
 }
+
+void TWdgPictureBase::SetCaretPosition(int position) {
+  if (IsNumericClass() || !hasFocus_) return;
+  setCursorPosition(mask_.AllowedCaretPosition(qMax(0, position)));
+}
+
+void TWdgPictureBase::PlaceCaret() {
+  if (IsNumericClass()) return TWdgBaseEntryField::PlaceCaret();
+  setCursorPosition(Options().testFlag(efoCaretToEnd) ? mask_.CaretEndPosition(editString_)
+                                                      : mask_.HomePosition());
+}
+
+void TWdgPictureBase::PrepareEditString() {
+  if (editPrepared_) return;
+  editPrepared_ = mask_.PrepareEditString(editString_);
+  Refresh();
+}
+
+void TWdgPictureBase::focusOutEvent(QFocusEvent* event) {
+  // Digits typed around the point are put against it before the value is checked.
+  if (!IsNumericClass() && Modified() && mask_.DecimalPointPosition() >= 0)
+    editString_ = mask_.FixDecimalPoint(editString_);
+  TWdgBaseEntryField::focusOutEvent(event);
+  if (leftForm_ || !editPrepared_) return;
+  editPrepared_ = false;
+  editString_ = mask_.ReformatAfterEdit(editString_);
+  Refresh();
+}

@@ -30,8 +30,20 @@ public:
 
   int HomePosition() const { return mask_.HomePosition(); }
   int LastPlaceholder() const { return mask_.LastPlaceholder(); }
+  // The caret stays on entry positions: below the home position at home, past the last
+  // placeholder just after it, on a literal at the nearest entry position to its left.
+  // A numeric field keeps its caret at the right edge and ignores this.
+  virtual void SetCaretPosition(int position);
 
 protected:
+  // Before the first editing command of a visit: the currency text and the separators leave
+  // the edit string so that digits can be typed over their positions. Put back on leaving.
+  void PrepareEditString();
+  bool EditPrepared() const { return editPrepared_; }
+  void PlaceCaret() override;
+
+  void focusOutEvent(QFocusEvent* event) override;
+
   QString EditString() const override { return editString_; }
   void SetEditString(const QString& text) override { editString_ = text; }
   bool IsEmpty() const override { return mask_.IsEmpty(editString_); }
@@ -43,6 +55,7 @@ protected:
 
 private:
   TWdgPictureMask mask_;
+  bool editPrepared_ = false;
   QChar padChar_ = u' ';
   QChar passwordChar_ = u'*';
 };
