@@ -82,6 +82,7 @@ TWdgController* TWdgBaseEntryField::Controller() const {
 
 void TWdgBaseEntryField::SetOptions(TWdgEntryFieldOptions options) {
   if (options.testFlag(efoForceInsert)) options &= ~TWdgEntryFieldOptions(efoForceOvertype);
+  options = AdjustOptions(options);
   if (options == options_) return;
   options_ = options;
   Refresh();

@@ -122,6 +122,8 @@ protected:
   virtual QString EditString() const = 0;
   virtual void SetEditString(const QString& text) = 0;
   virtual QString GetDisplayString() const;
+  // The options the kind of field allows, out of those asked for.
+  virtual TWdgEntryFieldOptions AdjustOptions(TWdgEntryFieldOptions options) const { return options; }
   virtual bool IsEmpty() const;
   virtual void PlaceCaret();
   // Numeric fields select all or nothing, their caret stays at the right edge.

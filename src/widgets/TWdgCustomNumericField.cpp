@@ -44,10 +44,17 @@ TWdgCustomNumericField::TWdgCustomNumericField(QWidget* parent)
       buffer_(QStringLiteral("##########")) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   SetNumericClass(true);
-  SetOptions(Options() & ~TWdgEntryFieldOptions(efoCaretToEnd | efoTrimBlanks));
+  SetOptions(Options());
   SetPicture(QStringLiteral("##########"));
   value_.SetInitialValue();
   WriteValue(value_.Text());
+}
+
+TWdgEntryFieldOptions TWdgCustomNumericField::AdjustOptions(TWdgEntryFieldOptions options) const {
+  // Digits are always appended at the right edge: no caret placing, insert forcing,
+  // justifying or alignment of the picture field's kind.
+  return options & ~TWdgEntryFieldOptions(efoCaretToEnd | efoForceInsert | efoTrimBlanks |
+                                          efoRightJustify | efoStripLiterals | efoRightAlign);
 }
 
 // ---- type, picture and range

@@ -78,6 +78,7 @@ protected:
   void PlaceCaret() override;
   bool IsNumericClass() const override { return true; }
   bool HoldsNumber() const override { return true; }
+  TWdgEntryFieldOptions AdjustOptions(TWdgEntryFieldOptions options) const override;
   void Restore() override;
 
   void focusInEvent(QFocusEvent* event) override;

@@ -712,3 +712,21 @@ TEST_F(NumericFieldShortcuts, TheFieldsKeysGoBeforeTheWindowsShortcutsButMnemoni
 }
 } // namespace
 } // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldOptions = EntryFieldTest;
+
+TEST_F(NumericFieldOptions, ANumericFieldDropsTheOptionsOfOtherFields) {
+  EXPECT_EQ(dialog.from->Options(), TWdgEntryFieldOptions());
+  dialog.from->SetOptions(TWdgEntryFieldOptions(efoForceInsert) | efoCaretToEnd | efoRightAlign |
+                          efoSoftValidation | efoForceOvertype);
+  EXPECT_EQ(dialog.from->Options(), TWdgEntryFieldOptions(efoSoftValidation));
+  dialog.from->SetOptions(TWdgEntryFieldOptions(efoForceOvertype));
+  TabInto(dialog.from);
+  EXPECT_FALSE(dialog.from->InsertMode());
+  QTest::keyClick(dialog.from, Qt::Key_Insert);  // ignored while the mode is forced
+  EXPECT_FALSE(dialog.from->InsertMode());
+}
+} // namespace
+} // namespace entryfieldtest
