@@ -53,5 +53,6 @@ QWidget* NumericFieldPage() {
     result->setText(QStringLiteral("Registers %1 to %2").arg(from->GetIntValue()).arg(to->GetIntValue()));
   });
   QObject::connect(cancel, &QPushButton::clicked, result, [result] { result->clear(); });
+  from->setFocus(Qt::TabFocusReason);
   return page;
 }
