@@ -77,12 +77,16 @@ TEST_F(NumericFieldFocus, TwoFailingFieldsGiveOneBoxAndNoPingPong) {
 TEST_F(NumericFieldFocus, LeavingForAnotherWindowChecksNothing) {
   TabInto(dialog.from);
   QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  // Another window with a control that takes the focus.
   QWidget other;
   other.setWindowTitle(QStringLiteral("Other"));
+  auto* edit = new QLineEdit(&other);
+  edit->setFocus();
   other.show();
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   Settle();
+  ASSERT_EQ(QApplication::focusWidget(), edit);
   EXPECT_TRUE(sink.boxes.empty());
 
   dialog.activateWindow();
@@ -226,6 +230,46 @@ TEST_F(NumericFieldNotices, InsertModeIsHandedFromFieldToField) {
   Tab(dialog.from);
   EXPECT_FALSE(dialog.controller->InsertMode());
   EXPECT_FALSE(dialog.to->InsertMode());
+}
+} // namespace
+} // namespace entryfieldtest
+
+namespace entryfieldtest {
+namespace {
+using NumericFieldBox = EntryFieldTest;
+
+TEST_F(NumericFieldBox, TheBoxTakesTheFocusAwayAndGivesItBackWithoutANewCheck) {
+  // The box as a window of its own: it takes the focus while it is up, then gives the
+  // window back.
+  sink.whenShown = [this](const RecordingSink::Box&) {
+    focusWhenShown.push_back(QApplication::focusWidget());
+    QWidget box;
+    auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+    ok->setFocus();
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    RunQueued();
+    box.close();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    RunQueued();
+  };
+  TabInto(dialog.from);
+  QTest::keyClicks(dialog.from, QStringLiteral("300"));
+  Tab(dialog.from);
+  for (int i = 0; i < 3; ++i) Settle();
+  EXPECT_EQ(BoxTexts(), std::vector<QString>{kNotInRange});
+  EXPECT_EQ(focusWhenShown, std::vector<QWidget*>{dialog.from});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.from);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("300"));
+  // The same visit: Restore still knows the text the field had when it was entered.
+  QTest::keyClick(dialog.from, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(dialog.from->text(), QStringLiteral("0"));
+  QTest::keyClicks(dialog.from, QStringLiteral("7"));
+  Tab(dialog.from);
+  EXPECT_EQ(sink.boxes.size(), 1u);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.to);
 }
 } // namespace
 } // namespace entryfieldtest
