@@ -12,6 +12,7 @@ struct DemoPage {
 
 QWidget* MeterPage();
 QWidget* NumberEditPage();
+QWidget* NumericFieldPage();
 QWidget* ControllerPage();
 
 // Every page in the order the demo shows them as tabs.
@@ -19,6 +20,7 @@ inline std::vector<DemoPage> DemoPages() {
   return {
       {QStringLiteral("Progress meter"), MeterPage},
       {QStringLiteral("Numeric edit"), NumberEditPage},
+      {QStringLiteral("Numeric field"), NumericFieldPage},
       {QStringLiteral("Controller"), ControllerPage},
   };
 }
