@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{"FourPort5", "4 Port", 5, {}}, SwitchCase{"FourPort0", "4 Port", 0, {}},
                       SwitchCase{"None", "None", 2, {}}, SwitchCase{"EightPort", "8 Port", 2, {}},
                       SwitchCase{"Cas81", "CAS-81", 2, {}}, SwitchCase{"Empty", "", 2, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LineSwitch, ThePauseIsTheTimingProfiles) {
   TimingProfile profile;

@@ -2,8 +2,11 @@
 
 #include "comm/session/CommLogEntry.h"
 #include "comm/session/CommLogErrors.h"
+#include "comm/session/CommLogListing.h"
 #include "comm/session/CommLogTable.h"
+#include "comm/session/forms/CommLogPrinting.h"
 #include "platform/engine/TTable.h"
+#include "platform/sys/Clock.h"
 #include "platform/sys/Prompter.h"
 #include "platform/tablemodel/TEngineTableModel.h"
 
@@ -13,6 +16,8 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -38,19 +43,35 @@ QString AskExportFile(QWidget* parent) {
   return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                   : QString();
 }
+
+std::unique_ptr<QPrinter> DefaultPrinter() { return std::make_unique<QPrinter>(QPrinter::HighResolution); }
+
+void ShowPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog preview(&printer, parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) { paint(*p); });
+  preview.exec();
+}
+
+const QString kNoPrinter = QStringLiteral("There is no printer to print on.");
 } // namespace
 
 TfrmViewComLog::TfrmViewComLog(QWidget* parent)
     : QDialog(parent), table_(std::make_unique<TTable>()), grid_(new QTableView(this)),
-      entry_(new QPlainTextEdit(this)), export_(new QPushButton(QStringLiteral("Export :Log"), this)),
-      chooseExportFile_(AskExportFile) {
+      entry_(new QPlainTextEdit(this)), printLog_(new QPushButton(QStringLiteral("Print Log"), this)),
+      printTable_(new QPushButton(QStringLiteral("Print Table"), this)),
+      export_(new QPushButton(QStringLiteral("Export :Log"), this)), chooseExportFile_(AskExportFile),
+      makePrinter_(DefaultPrinter), preview_(ShowPreview) {
   setObjectName(QStringLiteral("frmViewComLog"));
   setWindowTitle(QStringLiteral("View Comm Log"));
   resize(900, 520);
   grid_->setObjectName(QStringLiteral("DBGrid1"));
   entry_->setObjectName(QStringLiteral("DBMemo1"));
   entry_->setReadOnly(true);
+  printLog_->setObjectName(QStringLiteral("btnPrintLog"));
+  printTable_->setObjectName(QStringLiteral("btnPrintTable"));
   export_->setObjectName(QStringLiteral("btnExport"));
+  connect(printLog_, &QPushButton::clicked, this, &TfrmViewComLog::PrintLog);
+  connect(printTable_, &QPushButton::clicked, this, &TfrmViewComLog::PrintTable);
   connect(export_, &QPushButton::clicked, this, &TfrmViewComLog::ExportLog);
 
   auto* layout = new QVBoxLayout(this);
@@ -59,6 +80,8 @@ TfrmViewComLog::TfrmViewComLog(QWidget* parent)
   layout->addWidget(entry_, 2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
+  buttons->addWidget(printLog_);
+  buttons->addWidget(printTable_);
   buttons->addWidget(export_);
   layout->addLayout(buttons);
 
@@ -141,7 +164,34 @@ QString TfrmViewComLog::CurrentLogEntry() const {
 
 void TfrmViewComLog::ShowCurrent() {
   entry_->setPlainText(CommLogEntry::Lines(CurrentLogEntry()).join(QLatin1Char('\n')));
-  export_->setEnabled(grid_->currentIndex().isValid());
+  const bool hasRow = grid_->currentIndex().isValid();
+  printLog_->setEnabled(hasRow);
+  printTable_->setEnabled(model_ != nullptr);
+  export_->setEnabled(hasRow);
+}
+
+void TfrmViewComLog::PrintLog() {
+  if (!grid_->currentIndex().isValid()) return;
+  const std::unique_ptr<QPrinter> printer = makePrinter_();
+  if (!CommLogPrinting::PrintLines(*printer, CommLogEntry::Lines(CurrentLogEntry()), entry_->font()))
+    Prompter::ShowMessage(kNoPrinter, Prompter::Kind::Error);
+}
+
+void TfrmViewComLog::PrintTable() {
+  if (!model_) return;
+  // A cursor of its own: the grid's model moves the grid's cursor.
+  TTable table;
+  CommLogTable::Locate(table);
+  table.Open();
+  const auto pages =
+      CommLogListing::Pages(CommLogListing::Rows(table), QLocale::c().toString(Clock::Current().Now(), QStringLiteral("M/d/yyyy h:mm:ss AP")));
+  table.Close();
+  const std::unique_ptr<QPrinter> printer = makePrinter_();
+  printer->setPageSize(QPageSize(QPageSize::Letter));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  preview_(this, *printer, [this, &pages](QPrinter& p) {
+    if (!CommLogPrinting::PrintListing(p, pages)) Prompter::ShowMessage(kNoPrinter, Prompter::Kind::Error);
+  });
 }
 
 void TfrmViewComLog::ExportLog() {

@@ -1,5 +1,6 @@
 // "View Comm Log": the grid over the log, the current row's text and its export.
 #include "comm/session/CommLogForms.h"
+#include "comm/session/CommLogListing.h"
 #include "comm/session/TCommLogRow.h"
 #include "comm/session/forms/SessionForms.h"
 #include "comm/session/forms/TfrmViewComLog.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -21,8 +24,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 class ViewCommLog : public ::testing::Test {
 protected:
   // A session's row: machine, how long, how it ended, its lines.
@@ -49,6 +50,19 @@ protected:
   QString Cell(QTableView& grid, int row, int visual) {
     const int logical = grid.horizontalHeader()->logicalIndex(visual);
     return grid.model()->index(row, logical).data().toString();
+  }
+  // A printer that writes a PDF file instead.
+  std::function<std::unique_ptr<QPrinter>()> PdfPrinter(const QString& path) {
+    return [path] {
+      auto printer = std::make_unique<QPrinter>();
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(path);
+      return printer;
+    };
+  }
+  int PdfPages(const QString& path) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(FileBytes(path)).count(page));
   }
   QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -88,7 +102,7 @@ TEST_F(ViewCommLog, ShowsTheLogUnderItsLabelsAndTheCurrentRowsText) {
   const QString folder = qEnvironmentVariable("TB_SCREENSHOTS");
   if (!folder.isEmpty()) {
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.grab().save(folder + QStringLiteral("/TfrmViewComLog.png"));
   }
 }
@@ -140,6 +154,41 @@ TEST_F(ViewCommLog, WithoutALogTheGridIsEmptyAndNothingCanBeExported) {
   EXPECT_FALSE(form.findChild<QPushButton*>(QStringLiteral("btnExport"))->isEnabled());
   QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnNext")), Qt::LeftButton);
   EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(ViewCommLog, PrintLogPrintsTheCurrentRowsLinesOnAsManyPagesAsTheyNeed) {
+  QStringList many;
+  for (int i = 0; i < 150; ++i) many << QStringLiteral("10:30:%1 AM APPPPE").arg(i % 60, 2, 10, QLatin1Char('0'));
+  Session(QStringLiteral("Front Till"), 1000, MpmSuccessfull, {QStringLiteral("one line")});
+  Session(QStringLiteral("Back Till"), 1000, MpmSuccessfull, many);
+  TfrmViewComLog form;
+  const QString one = dir.filePath(QStringLiteral("one.pdf")), all = dir.filePath(QStringLiteral("all.pdf"));
+  form.SetPrinterFactory(PdfPrinter(one));
+  QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("btnPrintLog")), Qt::LeftButton);
+  EXPECT_EQ(PdfPages(one), 1);
+  QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnLast")), Qt::LeftButton);
+  form.SetPrinterFactory(PdfPrinter(all));
+  form.PrintLog();
+  EXPECT_GT(PdfPages(all), 1);
+  EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(ViewCommLog, PrintTablePreviewsTheListingOnLetterPages) {
+  for (int i = 0; i < CommLogListing::kRowsPerPage + 1; ++i)
+    Session(QStringLiteral("Till %1").arg(i), 1000, MpmSuccessfull, {});
+  TfrmViewComLog form;
+  const QString path = dir.filePath(QStringLiteral("table.pdf"));
+  form.SetPrinterFactory(PdfPrinter(path));
+  QPageSize::PageSizeId size = QPageSize::A4;
+  form.SetPreview([&](QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    size = printer.pageLayout().pageSize().id();
+    paint(printer);
+  });
+  QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("btnPrintTable")), Qt::LeftButton);
+  EXPECT_EQ(size, QPageSize::Letter);
+  EXPECT_EQ(PdfPages(path), 2);
+  // The grid's current row stays where it was.
+  EXPECT_EQ(form.Grid()->currentIndex().row(), 0);
 }
 
 TEST_F(ViewCommLog, TheRegistryOpensIt) {
