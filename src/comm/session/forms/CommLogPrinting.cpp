@@ -6,9 +6,11 @@
 
 namespace {
 // The share of the page's width each of the nine columns takes.
-constexpr double kColumnShares[] = {0.06, 0.11, 0.14, 0.07, 0.08, 0.12, 0.17, 0.17, 0.08};
+constexpr double kColumnShares[] = {0.07, 0.11, 0.13, 0.07, 0.09, 0.11, 0.17, 0.17, 0.08};
 
-void PaintListingPage(QPainter& painter, const CommLogListing::Page& page, const QRectF& area) {
+} // namespace
+
+void CommLogPrinting::PaintListingPage(QPainter& painter, const CommLogListing::Page& page, const QRectF& area) {
   QFont title(QStringLiteral("Sans Serif"), 20);
   painter.setFont(title);
   const double titleHeight = QFontMetricsF(title, painter.device()).height();
@@ -36,7 +38,6 @@ void PaintListingPage(QPainter& painter, const CommLogListing::Page& page, const
   drawRow(page.headings, true);
   for (const QStringList& row : page.rows) drawRow(row, false);
 }
-} // namespace
 
 bool CommLogPrinting::PrintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
   QPainter painter;

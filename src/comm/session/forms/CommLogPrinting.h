@@ -10,10 +10,13 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QRectF;
 
 namespace CommLogPrinting {
 // Each line as a text line in the font, as many to a page as fit. False when the device
 // cannot be painted on (no printer).
 bool PrintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont& font);
 bool PrintListing(QPagedPaintDevice& device, const QList<CommLogListing::Page>& pages);
+// One page of the listing inside the area of the painter's device.
+void PaintListingPage(QPainter& painter, const CommLogListing::Page& page, const QRectF& area);
 } // namespace CommLogPrinting

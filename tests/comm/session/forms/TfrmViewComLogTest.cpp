@@ -1,6 +1,9 @@
 // "View Comm Log": the grid over the log, the current row's text and its export.
 #include "comm/session/CommLogForms.h"
 #include "comm/session/CommLogListing.h"
+#include "comm/session/CommLogTable.h"
+#include "comm/session/forms/CommLogPrinting.h"
+#include "platform/engine/TTable.h"
 #include "comm/session/TCommLogRow.h"
 #include "comm/session/forms/SessionForms.h"
 #include "comm/session/forms/TfrmViewComLog.h"
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -187,6 +191,19 @@ TEST_F(ViewCommLog, PrintTablePreviewsTheListingOnLetterPages) {
   QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("btnPrintTable")), Qt::LeftButton);
   EXPECT_EQ(size, QPageSize::Letter);
   EXPECT_EQ(PdfPages(path), 2);
+  const QString folder = qEnvironmentVariable("TB_SCREENSHOTS");
+  if (!folder.isEmpty()) {
+    TTable table;
+    CommLogTable::Locate(table);
+    table.Open();
+    const auto pages = CommLogListing::Pages(CommLogListing::Rows(table), QStringLiteral("3/4/2026 11:00:00 AM"));
+    QImage image(850, 1100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CommLogPrinting::PaintListingPage(painter, pages.first(), QRectF(40, 40, 770, 1020));
+    painter.end();
+    image.save(folder + QStringLiteral("/LogTable.png"));
+  }
   // The grid's current row stays where it was.
   EXPECT_EQ(form.Grid()->currentIndex().row(), 0);
 }
