@@ -1,6 +1,9 @@
-// The line-error texts of the communication window and its port names.
+// The line-error texts of the communication window, its port names, the modem signals it
+// shows and where it stands.
+#include "comm/session/CommWindowPlacement.h"
 #include "comm/session/DirectPortName.h"
 #include "comm/session/LineErrorReport.h"
+#include "comm/session/ModemSignalsText.h"
 #include "model/EConvertError.h"
 
 #include <gtest/gtest.h>
@@ -67,5 +70,24 @@ TEST(PortName, ADirectPortWithoutAWholeNumberIsAConversionError) {
       EXPECT_TRUE(e.Message().endsWith(QStringLiteral("is not a valid integer value"))) << e.Message().toStdString();
     }
   }
+}
+TEST(ModemSignals, EachSignalIsOnOrOffInItsOwnWidth) {
+  EXPECT_EQ(ModemSignalsText(true, true, true), "CTS: ON   DSR: ON   DCD: ON ");
+  EXPECT_EQ(ModemSignalsText(false, false, false), "CTS: OFF  DSR: OFF  DCD: OFF");
+  EXPECT_EQ(ModemSignalsText(true, false, true), "CTS: ON   DSR: OFF  DCD: ON ");
+}
+
+TEST(CommWindowPlacement, WindowsOfDifferentPortsStandInThreeColumns) {
+  const QSize screen(1024, 768);
+  const int middle = (1024 - 324) / 2, top = (768 - 600) / 2;
+  const struct {
+    int portIndex;
+    int left;
+  } cases[] = {{0, middle - 234}, {1, middle + 234}, {2, middle}, {3, middle - 234},
+               {4, middle + 234}, {5, middle},       {-1, middle}};
+  for (const auto& c : cases) EXPECT_EQ(CommWindowTopLeft(c.portIndex, screen), QPoint(c.left, top)) << c.portIndex;
+  // On a screen smaller than the window its title bar stays on the screen.
+  EXPECT_EQ(CommWindowTopLeft(0, QSize(640, 480)), QPoint(0, 0));
+  EXPECT_EQ(CommWindowTopLeft(1, QSize(640, 480)), QPoint(158 + 234, 0));
 }
 } // namespace
