@@ -27,7 +27,8 @@ void TNoActivityWatchdog::Start() { Schedule(Watching, intervalMs_); }
 
 void TNoActivityWatchdog::SetInterval(int ms) {
   intervalMs_ = ms;
-  Start();
+  // A stalled session on its way to being failed and closed stays on that way.
+  if (stage_ == Watching) Schedule(Watching, intervalMs_);
 }
 
 void TNoActivityWatchdog::Stop() {

@@ -45,7 +45,8 @@ public:
 
   // Watches at the current look interval from now (60 s unless set).
   void Start();
-  // Watches from now at a new look interval (a cancelled session: 5 s).
+  // A new look interval (a cancelled session: 5 s): while watching, the next look comes
+  // that long from now; a stalled session's failing and closing keep their times.
   void SetInterval(int ms);
   int Interval() const { return intervalMs_; }
   void Stop();

@@ -197,6 +197,15 @@ TEST_F(Watchdog, ACancelledSessionIsWatchedEveryFiveSeconds) {
   EXPECT_EQ(host.calls, (QStringList{"40000 line No Activity. Closing", "42000 focus", "44000 failed"}));
 }
 
+TEST_F(Watchdog, ACancelWhileAStalledSessionIsBeingFailedKeepsItsClose) {
+  watchdog->Start();
+  RunTo(125000);
+  watchdog->SetInterval(SessionTiming::Ms(SessionTiming::NoActivityCancel));
+  RunTo(200000);
+  EXPECT_EQ(host.calls, (QStringList{"120000 line No Activity. Closing", "122000 focus", "124000 failed",
+                                     "154000 focus", "154000 close"}));
+}
+
 TEST_F(Watchdog, AStoppedWatchdogDoesNothing) {
   watchdog->Start();
   watchdog->Stop();
