@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExportCase{"TwoLines", QStringLiteral("one\r\ntwo\r\n"), QByteArray("one\r\ntwo\r\n")},
                       ExportCase{"NoEndAfterTheLast", QStringLiteral("one\ntwo"), QByteArray("one\r\ntwo\r\n")},
                       ExportCase{"EmptyLinesKept", QStringLiteral("\r\n\r\nx\r\n"), QByteArray("\r\n\r\nx\r\n")},
-                      ExportCase{"WindowsText", QStringLiteral("Caf\u00e9 \u20ac\r\n"), QByteArray("Caf\xE9 \x80\r\n")}),
+                      ExportCase{"WindowsText", QStringLiteral("Caf\u00e9 \u20ac\r\n"),
+                                 QByteArray("Caf\xE9 \x80\r\n")}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CommLogEntry, AnExportThatCannotWriteIsAFileError) {

@@ -16,7 +16,8 @@ namespace {
 // The session's side: every call, at the fake clock's time since the start.
 class RecordingHost final : public IWatchdogHost {
 public:
-  RecordingHost(FakeClock& clock, TProgressLines& progress) : clock_(clock), progress_(progress), start_(clock.MonotonicMs()) {}
+  RecordingHost(FakeClock& clock, TProgressLines& progress)
+      : clock_(clock), progress_(progress), start_(clock.MonotonicMs()) {}
   void AddStatusLine(const QString& text, bool blankAfter) override {
     progress_.Add(text);
     if (blankAfter) progress_.Add(QString());
@@ -104,8 +105,8 @@ TEST_F(Watchdog, TwoLinesOfProgressNeverTriggerIt) {
 TEST_F(Watchdog, AnOpenChooserIsDismissedFirstAndTheSessionFailedOnlyLater) {
   // Each closes when dismissed, as a real chooser does.
   std::unique_ptr<TSessionWindows::Entry> chooser, actions;
-  chooser = std::make_unique<TSessionWindows::Entry>(windows, TSessionWindows::Chooser, QStringLiteral("report chooser"),
-                                                     [&] {
+  chooser = std::make_unique<TSessionWindows::Entry>(windows, TSessionWindows::Chooser,
+                                                     QStringLiteral("report chooser"), [&] {
                                                        dismissed << QStringLiteral("report chooser");
                                                        chooser.reset();
                                                      });

@@ -1,12 +1,12 @@
 #include "comm/session/forms/TfrmViewComLog.h"
 
 #include "comm/session/CommLogEntry.h"
-#include "comm/session/CommLogErrors.h"
 #include "comm/session/CommLogListing.h"
 #include "comm/session/CommLogTable.h"
 #include "comm/session/forms/CommLogPrinting.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Clock.h"
+#include "platform/sys/Exception.h"
 #include "platform/sys/Prompter.h"
 #include "platform/tablemodel/TEngineTableModel.h"
 
@@ -36,7 +36,8 @@ public:
 };
 
 QString AskExportFile(QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Export Log"), QString(), QStringLiteral("Text files (*.TXT);;All files (*)"));
+  QFileDialog dialog(parent, QStringLiteral("Export Log"), QString(),
+                     QStringLiteral("Text files (*.TXT);;All files (*)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("TXT"));
   dialog.selectFile(QStringLiteral("LogExp"));
@@ -116,7 +117,8 @@ void TfrmViewComLog::BuildGrid() {
   grid_->setModel(labelled);
   QHeaderView* header = grid_->horizontalHeader();
   const QStringList& fields = CommLogTable::GridFields();
-  for (int visual = 0; visual < fields.size(); ++visual) header->moveSection(header->visualIndex(Column(fields[visual])), visual);
+  for (int visual = 0; visual < fields.size(); ++visual)
+    header->moveSection(header->visualIndex(Column(fields[visual])), visual);
   grid_->setColumnHidden(Column(QStringLiteral("LogEntry")), true);
   grid_->resizeColumnsToContents();
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TfrmViewComLog::ShowCurrent);
@@ -179,13 +181,18 @@ void TfrmViewComLog::PrintLog() {
 
 void TfrmViewComLog::PrintTable() {
   if (!model_) return;
-  // A cursor of its own: the grid's model moves the grid's cursor.
-  TTable table;
-  CommLogTable::Locate(table);
-  table.Open();
-  const auto pages =
-      CommLogListing::Pages(CommLogListing::Rows(table), QLocale::c().toString(Clock::Current().Now(), QStringLiteral("M/d/yyyy h:mm:ss AP")));
-  table.Close();
+  QList<CommLogListing::Page> pages;
+  try {
+    // A cursor of its own: the grid's model moves the grid's cursor.
+    TTable table;
+    CommLogTable::Locate(table);
+    table.Open();
+    const QString now = QLocale::c().toString(Clock::Current().Now(), QStringLiteral("M/d/yyyy h:mm:ss AP"));
+    pages = CommLogListing::Pages(CommLogListing::Rows(table), now);
+  } catch (const std::exception& e) {
+    Prompter::ShowMessage(ExceptionMessage(e), Prompter::Kind::Error);
+    return;
+  }
   const std::unique_ptr<QPrinter> printer = makePrinter_();
   printer->setPageSize(QPageSize(QPageSize::Letter));
   printer->setPageOrientation(QPageLayout::Portrait);
@@ -200,7 +207,8 @@ void TfrmViewComLog::ExportLog() {
   if (path.isEmpty()) return;
   try {
     CommLogEntry::Export(CurrentLogEntry(), path);
-  } catch (const ECommLogExport& e) {
-    Prompter::ShowMessage(e.Message(), Prompter::Kind::Error);
+  } catch (const std::exception& e) {
+    // "File I/O error." when the file cannot be written; anything else as it was said.
+    Prompter::ShowMessage(ExceptionMessage(e), Prompter::Kind::Error);
   }
 }

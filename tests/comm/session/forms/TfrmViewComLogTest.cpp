@@ -82,8 +82,9 @@ protected:
 };
 
 TEST_F(ViewCommLog, ShowsTheLogUnderItsLabelsAndTheCurrentRowsText) {
-  Session(QStringLiteral("Front Till"), 59600, MpmSuccessfull, {QStringLiteral("10:30:00 AM Initiating Communications"),
-                                                                QStringLiteral("10:30:59 AM Terminating Communications")});
+  Session(QStringLiteral("Front Till"), 59600, MpmSuccessfull,
+          {QStringLiteral("10:30:00 AM Initiating Communications"),
+           QStringLiteral("10:30:59 AM Terminating Communications")});
   Session(QStringLiteral("Back Till"), 3723000, MpmFailed, {QStringLiteral("10:31:00 AM F")});
   TfrmViewComLog form;
   EXPECT_EQ(form.windowTitle(), "View Comm Log");
@@ -101,7 +102,8 @@ TEST_F(ViewCommLog, ShowsTheLogUnderItsLabelsAndTheCurrentRowsText) {
   QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnNext")), Qt::LeftButton);
   EXPECT_EQ(memo->toPlainText(), "10:31:00 AM F");
   QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnFirst")), Qt::LeftButton);
-  EXPECT_EQ(form.CurrentLogEntry(), "10:30:00 AM Initiating Communications\r\n10:30:59 AM Terminating Communications\r\n");
+  EXPECT_EQ(form.CurrentLogEntry(),
+            "10:30:00 AM Initiating Communications\r\n10:30:59 AM Terminating Communications\r\n");
 
   const QString folder = qEnvironmentVariable("TB_SCREENSHOTS");
   if (!folder.isEmpty()) {
