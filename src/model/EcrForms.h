@@ -60,10 +60,12 @@ struct MachineMaintRequest {
   QStringList usedIds;
 };
 
-// The "Save Progress" window of a long receive: shown at 0, stepped, closed at the end.
+// The "Save Progress" window of a long operation, one per subject: shown at 0, stepped,
+// closed at the end. An empty caption shows "Save Progress".
 struct SaveProgressRequest {
   static constexpr const char* kForm = "TfmSaveProgress";
   TObject* subject = nullptr;
+  QString caption;
   int percent = 0;
   bool close = false;
 };

@@ -35,7 +35,7 @@ public:
 
 private:
   void Show(int percent, bool close) {
-    SaveProgressRequest request{subject_, percent, close};
+    SaveProgressRequest request{.subject = subject_, .percent = percent, .close = close};
     FormRegistry::Show(request);
   }
 

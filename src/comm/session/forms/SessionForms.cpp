@@ -1,0 +1,14 @@
+#include "comm/session/forms/SessionForms.h"
+
+#include "comm/session/CommLogForms.h"
+#include "comm/session/forms/TfrmViewComLog.h"
+#include "platform/sys/FormRegistry.h"
+
+void RegisterSessionForms() {
+  FormRegistry::Register<ViewCommLogRequest>([](ViewCommLogRequest&) {
+    auto* form = new TfrmViewComLog;
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+    return 0;
+  });
+}
