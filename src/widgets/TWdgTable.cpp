@@ -1,0 +1,745 @@
+#include "widgets/TWdgTable.h"
+
+#include "widgets/TWdgBaseTableCell.h"
+#include "widgets/TWdgTCColHead.h"
+#include "widgets/TWdgTCString.h"
+#include "widgets/TWdgTableHeader.h"
+#include "widgets/TWdgTableModel.h"
+#include "widgets/core/WdgCommandCodes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+// Keeps the table's redraw lock for a scope, also when an event handler throws.
+class RedrawLock {
+public:
+  explicit RedrawLock(TWdgTable& table) : table_(table) { table_.EnableRedraw(false); }
+  ~RedrawLock() { table_.EnableRedraw(true); }
+  RedrawLock(const RedrawLock&) = delete;
+  RedrawLock& operator=(const RedrawLock&) = delete;
+
+private:
+  TWdgTable& table_;
+};
+
+bool IsNavigation(quint16 c) {
+  switch (c) {
+  case ccBotOfPage: case ccBotRightCell: case ccDown: case ccEnd: case ccFirstPage: case ccHome:
+  case ccLastPage: case ccLeft: case ccNextPage: case ccPageLeft: case ccPageRight:
+  case ccPrevPage: case ccRight: case ccTopLeftCell: case ccTopOfPage: case ccUp: return true;
+  default: return false;
+  }
+}
+
+// The plain command of an extending one (Shift with a navigation key).
+quint16 PlainOf(quint16 c) {
+  static const quint16 plain[] = {ccDown, ccEnd, ccHome, ccLeft, ccNextPage, ccPrevPage, ccRight,
+                                  ccUp, ccBotOfPage, ccFirstPage, ccLastPage, ccTopOfPage,
+                                  ccWordLeft, ccWordRight};
+  return c >= ccExtendDown && c <= ccExtWordRight ? plain[c - ccExtendDown] : quint16(ccNone);
+}
+
+QAbstractButton* CornerOf(QTableView& view) { return view.findChild<QAbstractButton*>(); }
+} // namespace
+
+TWdgTable::TWdgTable(QWidget* parent)
+    : QTableView(parent), color_(palette().color(QPalette::Button)),
+      colorUnused_(palette().color(QPalette::Base)), colors_(TWdgTableColors::Defaults(palette())) {
+  model_ = new TWdgTableModel(*this);
+  headingRow_ = new TWdgTableHeader(Qt::Horizontal, *this);
+  lockedColumn_ = new TWdgTableHeader(Qt::Vertical, *this);
+  setHorizontalHeader(headingRow_);
+  setVerticalHeader(lockedColumn_);
+  setModel(model_);
+  setEditTriggers(NoEditTriggers);
+  setTabKeyNavigation(false);
+  setSelectionMode(ExtendedSelection);
+  setGridStyle(Qt::DotLine);
+  setWordWrap(true);
+  setCornerButtonEnabled(false);
+  setVerticalScrollMode(ScrollPerItem);
+  setHorizontalScrollMode(ScrollPerPixel);
+  resize(300, 100);
+  if (auto* corner = CornerOf(*this)) corner->installEventFilter(this);
+  for (QHeaderView* h : {static_cast<QHeaderView*>(headingRow_),
+                         static_cast<QHeaderView*>(lockedColumn_)}) {
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    connect(h, &QHeaderView::sectionResized, this, [this, h](int logical, int, int size) {
+      HeaderSectionResized(h->orientation(), logical, size);
+    });
+  }
+  connect(headingRow_, &QHeaderView::sectionClicked, this, [this](int logical) {
+    if (StopCellEdit(true) && OnLockedCellClick) OnLockedCellClick(this, 0, logical + lockedCols_);
+  });
+  connect(lockedColumn_, &QHeaderView::sectionClicked, this, [this](int logical) {
+    if (StopCellEdit(true) && OnLockedCellClick) OnLockedCellClick(this, logical + lockedRows_, 0);
+  });
+  rows_.SetChangeHandler([this](int r1, int r2, TWdgTblActions a) { RowsChanged(r1, r2, a); });
+  columns_.SetChangeHandler([this](int c1, int c2, TWdgTblActions a) { ColumnsChanged(c1, c2, a); });
+  UpdateUnusedColour();
+  ApplyColumns();
+  ApplyRows();
+}
+
+TWdgTable::~TWdgTable() {
+  rows_.SetChangeHandler({});
+  columns_.SetChangeHandler({});
+}
+
+// ---- rows and columns ------------------------------------------------------------------
+
+void TWdgTable::SetRowLimit(int limit) {
+  if (limit == RowLimit() || limit < lockedRows_) return;
+  RedrawLock lock(*this);
+  rows_.SetRowLimit(limit);
+}
+
+void TWdgTable::SetColCount(int count) {
+  if (count <= lockedCols_) return;
+  RedrawLock lock(*this);
+  columns_.SetCount(count);
+}
+
+void TWdgTable::SetLockedRows(int rows) {
+  rows = std::clamp(rows, 0, 1);
+  if (rows == lockedRows_ || rows >= RowLimit()) return;
+  lockedRows_ = rows;
+  ApplyRows();
+}
+
+void TWdgTable::SetLockedCols(int cols) {
+  cols = std::clamp(cols, 0, 1);
+  if (cols == lockedCols_ || cols >= ColCount()) return;
+  lockedCols_ = cols;
+  ApplyColumns();
+}
+
+void TWdgTable::RowsChanged(int, int, TWdgTblActions) { ApplyRows(); }
+
+void TWdgTable::ColumnsChanged(int col1, int col2, TWdgTblActions action) {
+  for (auto* cell : {lockedRowsCell_.data()})
+    if (auto* head = qobject_cast<TWdgTCColHead*>(cell)) head->ColumnsChanged(col1, col2, action);
+  ApplyColumns();
+}
+
+// Puts the row settings into the headers the view lays out by.
+void TWdgTable::ApplyRows() {
+  if (applying_) return;
+  applying_ = true;
+  model_->SetRowCount(std::max(0, RowLimit() - lockedRows_));
+  lockedColumn_->setDefaultSectionSize(rows_.DefaultHeight());
+  if (lockedRows_ > 0) headingRow_->setFixedHeight(rows_.GetRow(0).Height);
+  headingRow_->setVisible(lockedRows_ > 0);
+  for (int r = lockedRows_; r < RowLimit() && r < TWdgTableRows::kFirstPlainRow; ++r) {
+    const auto row = rows_.GetRow(r);
+    lockedColumn_->resizeSection(r - lockedRows_, row.Height);
+    setRowHidden(r - lockedRows_, row.Hidden);
+  }
+  applying_ = false;
+  if (!currentIndex().isValid() && model_->rowCount() > 0 && model_->columnCount() > 0)
+    MoveToCell(NextVisibleRow(lockedRows_, 0), NextVisibleCol(lockedCols_, 0));
+}
+
+void TWdgTable::ApplyColumns() {
+  if (applying_) return;
+  applying_ = true;
+  model_->SetColumnCount(std::max(0, ColCount() - lockedCols_));
+  if (lockedCols_ > 0) {
+    const auto* first = columns_.Column(0);
+    lockedColumn_->setFixedWidth(first->Width());
+    lockedColumn_->setVisible(!first->Hidden());
+  } else {
+    lockedColumn_->setVisible(false);
+  }
+  for (int c = lockedCols_; c < ColCount(); ++c) {
+    const auto* column = columns_.Column(c);
+    headingRow_->resizeSection(c - lockedCols_, column->Width());
+    setColumnHidden(c - lockedCols_, column->Hidden());
+    setItemDelegateForColumn(c - lockedCols_, column->DefaultCell());
+  }
+  applying_ = false;
+  viewport()->update();
+  if (!currentIndex().isValid() && model_->rowCount() > 0 && model_->columnCount() > 0)
+    MoveToCell(NextVisibleRow(lockedRows_, 0), NextVisibleCol(lockedCols_, 0));
+}
+
+// A row or column sized with the mouse keeps its new size in the row and column settings.
+void TWdgTable::HeaderSectionResized(Qt::Orientation orientation, int logical, int size) {
+  if (applying_) return;
+  applying_ = true;
+  if (orientation == Qt::Horizontal) {
+    if (auto* column = columns_.Column(logical + lockedCols_)) column->SetWidth(size);
+  } else if (logical + lockedRows_ < RowLimit()) {
+    rows_.SetRowHeight(logical + lockedRows_, size);
+  }
+  applying_ = false;
+}
+
+void TWdgTable::SetLockedRowsCell(TWdgBaseTableCell* cell) {
+  lockedRowsCell_ = cell;
+  if (cell && !cell->Table()) cell->SetTable(this);
+  if (cell) connect(cell, &TWdgBaseTableCell::Changed, this, &TWdgTable::CellChanged,
+                    Qt::UniqueConnection);
+  headingRow_->viewport()->update();
+}
+
+void TWdgTable::SetColumnCell(int col, TWdgBaseTableCell* cell) {
+  if (auto* column = columns_.Column(col)) {
+    if (cell && !cell->Table()) cell->SetTable(this);
+    if (cell) connect(cell, &TWdgBaseTableCell::Changed, this, &TWdgTable::CellChanged,
+                      Qt::UniqueConnection);
+    column->SetDefaultCell(cell);
+  }
+}
+
+void TWdgTable::CellChanged() {
+  viewport()->update();
+  headingRow_->viewport()->update();
+  lockedColumn_->viewport()->update();
+}
+
+void TWdgTable::ForgetCell(TWdgBaseTableCell* cell) {
+  if (lockedRowsCell_ == cell) lockedRowsCell_ = nullptr;
+  columns_.ForgetCell(cell);
+}
+
+TWdgBaseTableCell* TWdgTable::CellComponent(int row, int col) const {
+  if (row < lockedRows_ && lockedRowsCell_) return lockedRowsCell_;
+  return columns_.DefaultCellOf(col);
+}
+
+// ---- appearance ------------------------------------------------------------------------
+
+void TWdgTable::SetOptions(TWdgTblOptionSet options) {
+  options_ = options;
+  headingRow_->setSectionResizeMode(options & otoNoColResizing ? QHeaderView::Fixed
+                                                                : QHeaderView::Interactive);
+  lockedColumn_->setSectionResizeMode(options & otoNoRowResizing ? QHeaderView::Fixed
+                                                                  : QHeaderView::Interactive);
+  headingRow_->setSectionsMovable(bool(options & otoAllowColMoves));
+  lockedColumn_->setSectionsMovable(bool(options & otoAllowRowMoves));
+  setSelectionMode(options & otoNoSelection ? NoSelection : ExtendedSelection);
+  viewport()->update();
+}
+
+void TWdgTable::SetColor(const QColor& color) {
+  color_ = color;
+  viewport()->update();
+}
+
+void TWdgTable::SetColorUnused(const QColor& color) {
+  colorUnused_ = color;
+  UpdateUnusedColour();
+}
+
+void TWdgTable::UpdateUnusedColour() {
+  QPalette p = viewport()->palette();
+  p.setColor(QPalette::Base, colorUnused_);
+  viewport()->setPalette(p);
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+  viewport()->update();
+}
+
+void TWdgTable::SetColors(const TWdgTableColors& colors) {
+  colors_ = colors;
+  viewport()->update();
+}
+
+// ---- redraw lock -----------------------------------------------------------------------
+
+void TWdgTable::EnableRedraw(bool allow) {
+  if (!allow) {
+    if (redrawLock_++ == 0) setUpdatesEnabled(false);
+    return;
+  }
+  if (redrawLock_ > 0) --redrawLock_;
+  if (redrawLock_ > 0) return;
+  if (!updatesEnabled()) setUpdatesEnabled(true);
+  viewport()->update();
+  headingRow_->viewport()->update();
+  lockedColumn_->viewport()->update();
+}
+
+void TWdgTable::RepaintColumn(int col) {
+  if (col < lockedCols_) {
+    lockedColumn_->viewport()->update();
+    return;
+  }
+  model_->ColumnChanged(col - lockedCols_);
+}
+
+// ---- cell data and painting ------------------------------------------------------------
+
+QString* TWdgTable::GetCellData(int row, int col, TWdgCellDataPurpose purpose) {
+  QString* data = nullptr;
+  if (OnGetCellData && row >= 0 && row < RowLimit() && col >= 0 && col < ColCount())
+    OnGetCellData(this, row, col, data, purpose);
+  return data;
+}
+
+const QString* TWdgTable::ModelCellData(const QModelIndex& index, TWdgCellDataPurpose purpose) {
+  return GetCellData(index.row() + lockedRows_, index.column() + lockedCols_, purpose);
+}
+
+QModelIndex TWdgTable::IndexOf(int row, int col) const {
+  return model_->index(row - lockedRows_, col - lockedCols_);
+}
+
+bool TWdgTable::TableHasFocus() const {
+  return hasFocus() || (editor_ && editor_->hasFocus());
+}
+
+void TWdgTable::ResolveCellAttributes(int row, int col, TWdgCellAttributes& attrs) const {
+  if (attrs.caAccess == otxDefault) attrs.caAccess = access_;
+  if (attrs.caAdjust == otaDefault) attrs.caAdjust = adjust_;
+  const bool focused = TableHasFocus();
+  const bool locked = row < lockedRows_ || col < lockedCols_;
+  const bool active = !locked && row == ActiveRow() && col == ActiveCol();
+  if (active) {
+    if (focused && (IsEditing() || (options_ & otoAlwaysEditing && attrs.caAccess == otxNormal))) {
+      attrs.caColor = colors_.Editing;
+      attrs.caFontColor = colors_.EditingText;
+    } else {
+      attrs.caColor = focused ? colors_.ActiveFocused : colors_.ActiveUnfocused;
+      attrs.caFontColor = focused ? colors_.ActiveFocusedText : colors_.ActiveUnfocusedText;
+    }
+  } else if (!locked && options_ & otoBrowseRow && row == ActiveRow()) {
+    attrs.caColor = focused ? colors_.ActiveFocused : colors_.ActiveUnfocused;
+    attrs.caFontColor = focused ? colors_.ActiveFocusedText : colors_.ActiveUnfocusedText;
+  } else if (!locked && selectionModel()->isSelected(IndexOf(row, col))) {
+    attrs.caColor = colors_.Selected;
+    attrs.caFontColor = colors_.SelectedText;
+  } else if (locked) {
+    attrs.caColor = colors_.Locked;
+    attrs.caFontColor = colors_.LockedText;
+  }
+  if (OnGetCellAttributes) OnGetCellAttributes(const_cast<TWdgTable*>(this), row, col, attrs);
+}
+
+void TWdgTable::PaintModelCell(QPainter& painter, const QRect& rect, const QModelIndex& index) {
+  const int row = index.row() + lockedRows_;
+  const int col = index.column() + lockedCols_;
+  TWdgBaseTableCell* cell = CellComponent(row, col);
+  const bool editing = IsEditing() && editIndex_ == index;
+  if (!cell || editing) {
+    TWdgCellAttributes attrs;
+    attrs.caColor = color_;
+    ResolveCellAttributes(row, col, attrs);
+    painter.fillRect(rect, attrs.caColor);
+  } else {
+    const QString* data = GetCellData(row, col, cdpPaint);
+    TWdgCellAttributes attrs;
+    attrs.caFont = font();
+    cell->CompleteAttributes(row, col, attrs);
+    cell->Paint(painter, rect, row, col, attrs, data);
+  }
+  if (!editing && index == currentIndex()) DrawFocusFrame(painter, rect);
+}
+
+// The active cell's frame: solid while the table has the focus, dashed without it.
+void TWdgTable::DrawFocusFrame(QPainter& painter, const QRect& rect) const {
+  painter.save();
+  QPen pen(Qt::black, 1, TableHasFocus() ? Qt::SolidLine : Qt::DashLine);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  painter.restore();
+}
+
+void TWdgTable::PaintLockedCell(QPainter& painter, const QRect& rect, int row, int col) {
+  TWdgBaseTableCell* cell = CellComponent(row, col);
+  TWdgCellAttributes attrs;
+  attrs.caFont = font();
+  if (cell) {
+    cell->CompleteAttributes(row, col, attrs);
+    cell->Paint(painter, rect, row, col, attrs, GetCellData(row, col, cdpPaint));
+  } else {
+    attrs.caColor = color_;
+    ResolveCellAttributes(row, col, attrs);
+    painter.fillRect(rect, attrs.caColor);
+  }
+  // Locked cells get a raised solid grid: light on the top and left, shadow on the right and
+  // bottom.
+  painter.save();
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawLine(rect.left(), rect.bottom() - 1, rect.left(), rect.top());
+  painter.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+  painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+  painter.restore();
+}
+
+bool TWdgTable::event(QEvent* event) {
+  // With Tab taken as an arrow key, Tab moves inside the grid instead of leaving it.
+  if (event->type() == QEvent::KeyPress && options_ & otoTabToArrow) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QTableView::event(event);
+}
+
+bool TWdgTable::eventFilter(QObject* object, QEvent* event) {
+  auto* corner = qobject_cast<QAbstractButton*>(object);
+  if (corner && event->type() == QEvent::Paint && corner == CornerOf(*this)) {
+    QPainter painter(corner);
+    PaintLockedCell(painter, corner->rect(), 0, 0);
+    return true;
+  }
+  return QTableView::eventFilter(object, event);
+}
+
+// ---- active cell -----------------------------------------------------------------------
+
+int TWdgTable::ActiveRow() const {
+  const QModelIndex c = currentIndex();
+  return c.isValid() ? c.row() + lockedRows_ : -1;
+}
+
+int TWdgTable::ActiveCol() const {
+  const QModelIndex c = currentIndex();
+  return c.isValid() ? c.column() + lockedCols_ : -1;
+}
+
+int TWdgTable::TopRow() const { return rowAt(0) < 0 ? -1 : rowAt(0) + lockedRows_; }
+
+int TWdgTable::LeftCol() const { return columnAt(0) < 0 ? -1 : columnAt(0) + lockedCols_; }
+
+void TWdgTable::SetActiveRow(int row) { MoveTo(ccNone, row, ActiveCol()); }
+
+void TWdgTable::SetActiveCol(int col) { MoveTo(ccNone, ActiveRow(), col); }
+
+int TWdgTable::NextVisibleRow(int row, int step) const {
+  const int first = lockedRows_, last = RowLimit() - 1;
+  if (last < first) return -1;
+  auto visible = [&](int r) { return !isRowHidden(r - lockedRows_); };
+  row = std::clamp(row, first, last);
+  if (step == 0) {
+    for (int r = row; r <= last; ++r) if (visible(r)) return r;
+    for (int r = row - 1; r >= first; --r) if (visible(r)) return r;
+    return -1;
+  }
+  for (int r = row + step; r >= first && r <= last; r += step) if (visible(r)) return r;
+  return row;
+}
+
+int TWdgTable::NextVisibleCol(int col, int step) const {
+  const int first = lockedCols_, last = ColCount() - 1;
+  if (last < first) return -1;
+  auto visible = [&](int c) { return !isColumnHidden(c - lockedCols_); };
+  col = std::clamp(col, first, last);
+  if (step == 0) {
+    for (int c = col; c <= last; ++c) if (visible(c)) return c;
+    for (int c = col - 1; c >= first; --c) if (visible(c)) return c;
+    return -1;
+  }
+  for (int c = col + step; c >= first && c <= last; c += step) if (visible(c)) return c;
+  return col;
+}
+
+bool TWdgTable::MoveTo(quint16 command, int row, int col) {
+  row = NextVisibleRow(row, 0);
+  col = NextVisibleCol(col, 0);
+  if (row < 0 || col < 0) return false;
+  if (OnActiveCellMoving) OnActiveCellMoving(this, command, row, col);
+  if (row == ActiveRow() && col == ActiveCol()) return false;
+  if (IsEditing() && !StopCellEdit(true)) return false;
+  MoveToCell(row, col);
+  return true;
+}
+
+void TWdgTable::MoveToCell(int row, int col) {
+  const QModelIndex target = IndexOf(row, col);
+  if (!target.isValid()) return;
+  if (extending_ && !(options_ & otoNoSelection)) {
+    selectionModel()->select(QItemSelection(IndexOf(anchorRow_, anchorCol_), target),
+                             QItemSelectionModel::ClearAndSelect);
+  } else {
+    selectionModel()->clearSelection();
+    anchorRow_ = row;
+    anchorCol_ = col;
+  }
+  const bool changed = target != currentIndex();
+  selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+  scrollTo(target);
+  viewport()->update();
+  if (changed && OnActiveCellChanged) OnActiveCellChanged(this, row, col);
+}
+
+void TWdgTable::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // Whatever moves the current cell, an open edit ends once, with its text kept.
+  if (IsEditing() && editIndex_ != current) StopCellEdit(true);
+  QTableView::currentChanged(current, previous);
+}
+
+int TWdgTable::LastShownRow(bool fully) const {
+  const int h = viewport()->height();
+  int r = rowAt(h - 1);
+  if (r < 0) r = model_->rowCount() - 1;
+  if (fully && r > rowAt(0) && rowViewportPosition(r) + rowHeight(r) > h) --r;
+  return r < 0 ? -1 : r + lockedRows_;
+}
+
+void TWdgTable::PageRows(bool down) {
+  const int active = ActiveRow(), top = TopRow();
+  if (active < 0 || top < 0) return;
+  const int offset = active - top;
+  const int shown = std::max(1, LastShownRow(true) - top + 1);
+  const int newTop = down ? std::min(top + shown, NextVisibleRow(RowLimit() - 1, 0))
+                          : std::max(lockedRows_, top - shown);
+  if (!down && newTop == top && active == top) return;
+  scrollTo(IndexOf(newTop, ActiveCol()), PositionAtTop);
+  MoveTo(down ? ccNextPage : ccPrevPage, NextVisibleRow(TopRow() + offset, 0), ActiveCol());
+}
+
+void TWdgTable::MoveActiveCell(quint16 command) {
+  if (options_ & otoNoSelection) extending_ = false;
+  const int row = ActiveRow(), col = ActiveCol();
+  if (row < 0 || col < 0) return;
+  switch (command) {
+  case ccDown: MoveTo(command, NextVisibleRow(row, 1), col); break;
+  case ccUp: MoveTo(command, NextVisibleRow(row, -1), col); break;
+  case ccLeft: MoveTo(command, row, NextVisibleCol(col, -1)); break;
+  case ccRight: MoveTo(command, row, NextVisibleCol(col, 1)); break;
+  case ccHome: MoveTo(command, row, NextVisibleCol(lockedCols_, 0)); break;
+  case ccEnd: MoveTo(command, row, NextVisibleCol(ColCount() - 1, 0)); break;
+  case ccFirstPage: MoveTo(command, NextVisibleRow(lockedRows_, 0), col); break;
+  case ccLastPage: MoveTo(command, NextVisibleRow(RowLimit() - 1, 0), col); break;
+  case ccTopLeftCell:
+    MoveTo(command, NextVisibleRow(lockedRows_, 0), NextVisibleCol(lockedCols_, 0));
+    break;
+  case ccBotRightCell:
+    MoveTo(command, NextVisibleRow(RowLimit() - 1, 0), NextVisibleCol(ColCount() - 1, 0));
+    break;
+  case ccTopOfPage: MoveTo(command, NextVisibleRow(TopRow(), 0), col); break;
+  case ccBotOfPage: MoveTo(command, NextVisibleRow(LastShownRow(true), 0), col); break;
+  case ccNextPage: PageRows(true); break;
+  case ccPrevPage: PageRows(false); break;
+  case ccPageRight: MoveTo(command, row, NextVisibleCol(ColCount() - 1, 0)); break;
+  case ccPageLeft: MoveTo(command, row, NextVisibleCol(lockedCols_, 0)); break;
+  default: break;
+  }
+}
+
+// ---- editing ---------------------------------------------------------------------------
+
+QLineEdit* TWdgTable::Editor() const { return editor_.data(); }
+
+bool TWdgTable::StartCellEdit() {
+  if (IsEditing()) return true;
+  const int row = ActiveRow(), col = ActiveCol();
+  if (row < 0 || col < 0) return false;
+  bool allow = true;
+  if (OnBeginEdit) OnBeginEdit(this, row, col, allow);
+  TWdgBaseTableCell* cell = CellComponent(row, col);
+  if (!allow || !qobject_cast<TWdgTCString*>(cell)) return false;
+  TWdgCellAttributes attrs;
+  cell->CompleteAttributes(row, col, attrs);
+  // A cell whose text has nowhere to be saved is not edited: what was typed would be lost.
+  if (attrs.caAccess != otxNormal || !GetCellData(row, col, cdpSave)) return false;
+  const QModelIndex index = currentIndex();
+  editIndex_ = index;
+  edit(index);
+  editor_ = qobject_cast<QLineEdit*>(indexWidget(index) ? indexWidget(index)
+                                                        : QApplication::focusWidget());
+  if (!editor_) {
+    for (auto* child : viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+      if (child->isVisible()) editor_ = child;
+  }
+  if (!editor_) {
+    editIndex_ = QPersistentModelIndex();
+    return false;
+  }
+  editor_->setFocus();
+  viewport()->update();
+  return true;
+}
+
+bool TWdgTable::StopCellEdit(bool save) {
+  if (!IsEditing()) return true;
+  const int row = editIndex_.row() + lockedRows_, col = editIndex_.column() + lockedCols_;
+  auto* cell = qobject_cast<TWdgTCString*>(CellComponent(row, col));
+  bool allow = true;
+  if (OnEndEdit) OnEndEdit(this, cell, row, col, allow);
+  if (!allow) return false;
+  QPointer<QLineEdit> editor = editor_;
+  const bool hadFocus = editor->hasFocus();
+  const QString text = editor->text();
+  editor_ = nullptr;
+  editIndex_ = QPersistentModelIndex();
+  if (save && cell) {
+    if (QString* data = GetCellData(row, col, cdpSave)) *data = cell->SavedText(text);
+  }
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+  if (hadFocus) setFocus();
+  viewport()->update();
+  if (OnDoneEdit) OnDoneEdit(this, row, col);
+  return true;
+}
+
+void TWdgTable::StyleEditor(QLineEdit& editor, const QModelIndex& index) {
+  const int row = index.row() + lockedRows_, col = index.column() + lockedCols_;
+  TWdgCellAttributes attrs;
+  attrs.caFont = font();
+  if (auto* cell = CellComponent(row, col)) cell->CompleteAttributes(row, col, attrs);
+  QPalette p = editor.palette();
+  p.setColor(QPalette::Base, colors_.Editing);
+  p.setColor(QPalette::Text, colors_.EditingText);
+  editor.setPalette(p);
+  editor.setFont(attrs.caFont);
+}
+
+int TWdgTable::FilterKey(int key, Qt::KeyboardModifiers modifiers) {
+  int result = 0;
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) result = options_ & otoTabToArrow ? 2 : 0;
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter) result = options_ & otoEnterToArrow ? 2 : 0;
+  else if (key == Qt::Key_Escape) result = 2;
+  const quint16 command = commands_.KeyToCommandIn({QStringLiteral("Grid")}, key, modifiers);
+  if (IsNavigation(command) || command == ccWordLeft || command == ccWordRight) return 1;
+  if (command == ccTableEdit) return 2;
+  return result;
+}
+
+void TWdgTable::KeyFromEditor(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+  keyPressEvent(&event);
+}
+
+void TWdgTable::FocusNeighbour(bool next) {
+  QWidget* w = this;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+  } while (w != this && (isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) ||
+                         !w->isVisibleTo(window()) || !w->isEnabled()));
+  if (w != this) w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+// ---- keyboard and mouse ----------------------------------------------------------------
+
+void TWdgTable::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const auto mods = event->modifiers();
+  quint16 command = ccNone;
+  if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && options_ & otoTabToArrow) {
+    if (key == Qt::Key_Backtab || mods == Qt::ShiftModifier) command = ccLeft;
+    else if (mods == Qt::NoModifier) command = ccRight;
+  } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && options_ & otoEnterToArrow) {
+    if (mods == Qt::NoModifier || mods == Qt::KeypadModifier) command = ccRight;
+  } else {
+    command = commands_.KeyToCommandIn({QStringLiteral("Grid")}, key, mods);
+  }
+  if (IsEditing() && !(options_ & otoAlwaysEditing)) {
+    if (key == Qt::Key_Escape || command == ccTableEdit) {
+      StopCellEdit(key != Qt::Key_Escape);
+      return;
+    }
+  } else if (!IsEditing()) {
+    const bool character = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                           !(mods & (Qt::ControlModifier | Qt::AltModifier));
+    if (command == ccTableEdit) {
+      StartCellEdit();
+      return;
+    }
+    if (command >= 76 && command <= 255 && character) {
+      if (StartCellEdit() && editor_) {
+        // The key that opened the editor replaces the cell's text.
+        editor_->selectAll();
+        QKeyEvent again(QEvent::KeyPress, key, mods, event->text());
+        QApplication::sendEvent(editor_, &again);
+      }
+      return;
+    }
+  }
+  extending_ = false;
+  if (IsNavigation(command)) {
+    MoveActiveCell(command);
+  } else if (PlainOf(command) != ccNone) {
+    extending_ = true;
+    MoveActiveCell(PlainOf(command));
+    extending_ = false;
+  } else if (command == ccCopy && OnClipboardCopy) {
+    OnClipboardCopy(this);
+  } else if (command == ccCut && OnClipboardCut) {
+    OnClipboardCut(this);
+  } else if (command == ccPaste && OnClipboardPaste) {
+    OnClipboardPaste(this);
+  } else if (command >= 256 && OnUserCommand) {
+    OnUserCommand(this, command);
+  } else {
+    event->ignore(); // Enter, Esc and the rest go on to the dialog
+    return;
+  }
+  event->accept();
+}
+
+void TWdgTable::wheelEvent(QWheelEvent* event) {
+  // The wheel moves the active cell, not the view.
+  const int delta = event->angleDelta().y();
+  if (delta != 0) MoveActiveCell(delta < 0 ? ccDown : ccUp);
+  event->accept();
+}
+
+void TWdgTable::mousePressEvent(QMouseEvent* event) {
+  const bool hadFocus = TableHasFocus();
+  if (!hadFocus) setFocus(Qt::MouseFocusReason);
+  if (event->button() != Qt::LeftButton) return;
+  const QModelIndex index = indexAt(event->position().toPoint());
+  int row, col;
+  if (index.isValid()) {
+    row = index.row() + lockedRows_;
+    col = index.column() + lockedCols_;
+  } else {
+    // The area beyond the last row or column: the nearest cell.
+    const QPoint p = event->position().toPoint();
+    row = rowAt(p.y()) >= 0 ? rowAt(p.y()) + lockedRows_ : NextVisibleRow(RowLimit() - 1, 0);
+    col = columnAt(p.x()) >= 0 ? columnAt(p.x()) + lockedCols_ : NextVisibleCol(ColCount() - 1, 0);
+  }
+  if (row < 0 || col < 0) return;
+  const bool wasActive = row == ActiveRow() && col == ActiveCol();
+  const auto mods = event->modifiers();
+  if (wasActive && index.isValid() && hadFocus && !(mods & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    if (!IsEditing()) StartCellEdit();
+    return;
+  }
+  extending_ = (mods & Qt::ShiftModifier) && index.isValid();
+  if (MoveTo(index.isValid() ? 250 : ccNone, row, col) && (mods & Qt::ControlModifier) &&
+      !extending_)
+    selectionModel()->select(IndexOf(row, col), QItemSelectionModel::Toggle);
+  extending_ = false;
+}
+
+void TWdgTable::mouseMoveEvent(QMouseEvent* event) {
+  if (!(options_ & otoMouseDragSelect) || !(event->buttons() & Qt::LeftButton)) return;
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (!index.isValid()) return;
+  extending_ = true;
+  MoveTo(250, index.row() + lockedRows_, index.column() + lockedCols_);
+  extending_ = false;
+}
+
+void TWdgTable::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && index.isValid() && index == currentIndex())
+    StartCellEdit();
+}
+
+void TWdgTable::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  if (editor_ && event->reason() != Qt::BacktabFocusReason) editor_->setFocus();
+  else if (editor_) FocusNeighbour(false);
+  viewport()->update();
+}
+
+void TWdgTable::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->update();
+}

@@ -1,0 +1,17 @@
+#include "widgets/TWdgTableHeader.h"
+
+#include "widgets/TWdgTable.h"
+
+TWdgTableHeader::TWdgTableHeader(Qt::Orientation orientation, TWdgTable& table)
+    : QHeaderView(orientation, &table), table_(table) {
+  setSectionsClickable(true);
+  setHighlightSections(false);
+  setMinimumSectionSize(6);
+}
+
+void TWdgTableHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+  if (orientation() == Qt::Horizontal)
+    table_.PaintLockedCell(*painter, rect, 0, logicalIndex + table_.LockedCols());
+  else
+    table_.PaintLockedCell(*painter, rect, logicalIndex + table_.LockedRows(), 0);
+}

@@ -1,0 +1,481 @@
+#include "ProgramGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+QString Id(const ProgramGrid& g, int row) { return g.programs[size_t(row - 1)].id; }
+
+std::pair<int, int> Active(const ProgramGrid& g) {
+  return {g.table->ActiveRow(), g.table->ActiveCol()};
+}
+
+// Counts the paints of a widget.
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+QImage Shot(QWidget* widget) { return widget->grab().toImage(); }
+} // namespace
+
+TEST(WdgTable, ThreeProgramsShowThreeRowsUnderTheFourHeadings) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  EXPECT_EQ(g.table->model()->rowCount(), 3);
+  EXPECT_EQ(g.table->RowLimit(), 4);
+  const QStringList expected{"Program Name", "Program ID", "Last Sent", "Last Saved"};
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(g.head->HeadingText(c, nullptr), expected[c]);
+  EXPECT_EQ(g.table->verticalHeader()->width(), 144);
+  EXPECT_EQ(g.table->columnWidth(0), 150);
+  EXPECT_EQ(g.table->columnWidth(1), 220);
+  EXPECT_EQ(g.table->columnWidth(2), 220);
+  EXPECT_EQ(g.table->rowHeight(0), 30);
+  EXPECT_EQ(g.table->horizontalHeader()->height(), 30);
+  // The active cell starts on the first program's Program ID.
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+  Shot(&g);
+  bool askedName = false;
+  for (const auto& r : g.requests) {
+    EXPECT_LE(r.row, 3);
+    askedName |= r.row == 2 && r.col == 0 && r.purpose == cdpPaint;
+  }
+  EXPECT_TRUE(askedName);
+  EXPECT_EQ(g.table->model()->data(g.Cell(3, 1), Qt::DisplayRole).toString(), "Default");
+}
+
+TEST(WdgTable, NoProgramsShowNoRowsAndTheApplicationIsAskedForNone) {
+  ProgramGrid g(0);
+  g.ShowActive();
+  Shot(&g);
+  EXPECT_EQ(g.table->RowLimit(), 1);
+  EXPECT_EQ(g.table->model()->rowCount(), 0);
+  for (const auto& r : g.requests) EXPECT_EQ(r.row, 0) << "asked for row " << r.row;
+  EXPECT_EQ(g.table->ActiveRow(), -1);
+  ProgramGrid::Key(Qt::Key_F2);
+  ProgramGrid::Key(Qt::Key_Down);
+  EXPECT_FALSE(g.table->IsEditing());
+}
+
+TEST(WdgTable, ARowLimitBelowTheHeadingRowOrUnchangedIsIgnored) {
+  ProgramGrid g(3);
+  g.table->SetRowLimit(0);
+  EXPECT_EQ(g.table->RowLimit(), 4);
+  g.table->SetRowLimit(2);
+  EXPECT_EQ(g.table->model()->rowCount(), 1);
+}
+
+struct EditTrigger {
+  const char* name;
+  std::function<void(ProgramGrid&)> act;
+  QString text; // what the editor holds afterwards
+};
+
+TEST(WdgTable, F2TypingDoubleClickAndAClickOnTheActiveCellOpenTheEditor) {
+  const std::vector<EditTrigger> triggers{
+      {"F2", [](ProgramGrid&) { ProgramGrid::Key(Qt::Key_F2); }, "Default"},
+      {"letter", [](ProgramGrid&) { ProgramGrid::Type("Q"); }, "Q"},
+      {"double-click",
+       [](ProgramGrid& g) {
+         QTest::mouseDClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, 1).center());
+       },
+       "Default"},
+      {"click on the active cell",
+       [](ProgramGrid& g) {
+         QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, 1).center());
+       },
+       "Default"},
+  };
+  for (const auto& t : triggers) {
+    ProgramGrid g(3);
+    g.ShowActive();
+    t.act(g);
+    QApplication::processEvents();
+    ASSERT_TRUE(g.table->IsEditing()) << t.name;
+    EXPECT_EQ(g.table->Editor()->text(), t.text) << t.name;
+    EXPECT_TRUE(g.table->Editor()->hasFocus()) << t.name;
+  }
+}
+
+TEST(WdgTable, AClickOnAnotherCellMovesWithoutEditing) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(2, 1).center());
+  EXPECT_EQ(Active(g), std::make_pair(2, 1));
+  EXPECT_FALSE(g.table->IsEditing());
+}
+
+TEST(WdgTable, EscDiscardsTheEdit) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Type("XY");
+  const size_t from = g.requests.size();
+  ProgramGrid::Key(Qt::Key_Escape);
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(Id(g, 1), "Default");
+  EXPECT_EQ(g.SavesAfter(from), 0);
+  EXPECT_TRUE(g.table->hasFocus());
+  EXPECT_TRUE(g.isVisible()); // Esc in the editor does not reach the dialog
+}
+
+struct Move {
+  const char* name;
+  std::function<void(ProgramGrid&)> act;
+  std::pair<int, int> to;
+};
+
+TEST(WdgTable, MovingTheActiveCellSavesTheEditExactlyOnce) {
+  const std::vector<Move> moves{
+      {"Down", [](ProgramGrid&) { ProgramGrid::Key(Qt::Key_Down); }, {2, 1}},
+      {"Right at the end", [](ProgramGrid&) { ProgramGrid::Key(Qt::Key_Right); }, {1, 2}},
+      {"click",
+       [](ProgramGrid& g) {
+         QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(3, 2).center());
+       },
+       {3, 2}},
+      {"program", [](ProgramGrid& g) { g.table->SetActiveRow(3); }, {3, 1}},
+  };
+  for (const auto& m : moves) {
+    ProgramGrid g(3);
+    g.ShowActive();
+    ProgramGrid::Key(Qt::Key_F2);
+    ASSERT_TRUE(g.table->IsEditing()) << m.name;
+    g.table->Editor()->setText(QStringLiteral("P%1").arg(m.name));
+    const auto editing = Active(g);
+    const size_t from = g.requests.size();
+    m.act(g);
+    QApplication::processEvents();
+    EXPECT_FALSE(g.table->IsEditing()) << m.name;
+    EXPECT_EQ(Active(g), m.to) << m.name;
+    if (editing.second == 1) {
+      EXPECT_EQ(Id(g, editing.first), QStringLiteral("P%1").arg(m.name).left(20)) << m.name;
+    }
+    EXPECT_EQ(g.SavesAfter(from), 1) << m.name;
+  }
+}
+
+TEST(WdgTable, LeftAtTheStartSavesAndMovesToTheCellBefore) {
+  ProgramGrid g(3);
+  g.sentEditable = true;
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Right);
+  ProgramGrid::Key(Qt::Key_F2);
+  ASSERT_TRUE(g.table->IsEditing());
+  g.table->Editor()->setText("Today");
+  g.table->Editor()->setCursorPosition(0);
+  const size_t from = g.requests.size();
+  ProgramGrid::Key(Qt::Key_Left);
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+  EXPECT_EQ(g.programs[0].sent, "Today");
+  EXPECT_EQ(g.SavesAfter(from), 1);
+  // On the first editable column Left at the start has nowhere to go: the edit stays open.
+  ProgramGrid::Key(Qt::Key_F2);
+  g.table->Editor()->setCursorPosition(0);
+  ProgramGrid::Key(Qt::Key_Left);
+  EXPECT_TRUE(g.table->IsEditing());
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+}
+
+TEST(WdgTable, LeftAndRightInsideTheTextMoveTheCaret) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_F2);
+  g.table->Editor()->setCursorPosition(3);
+  ProgramGrid::Key(Qt::Key_Left);
+  ProgramGrid::Key(Qt::Key_Right);
+  EXPECT_TRUE(g.table->IsEditing());
+  EXPECT_EQ(g.table->Editor()->cursorPosition(), 3);
+  g.table->Editor()->setSelection(2, 5); // up to the end, but not from the start
+  ProgramGrid::Key(Qt::Key_Right);
+  EXPECT_TRUE(g.table->IsEditing());
+  g.table->Editor()->selectAll();
+  ProgramGrid::Key(Qt::Key_Right);
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(Active(g), std::make_pair(1, 2));
+}
+
+TEST(WdgTable, StopCellEditFalseDropsTheEditAndNewDataShowsWithNoStaleSaveLater) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Type("stale");
+  ASSERT_TRUE(g.table->IsEditing());
+  const size_t from = g.requests.size();
+  // "Set all to default", as the form does it.
+  EXPECT_TRUE(g.table->StopCellEdit(false));
+  g.table->EnableRedraw(false);
+  for (auto& p : g.programs) p.id = QStringLiteral("NEWID");
+  g.table->RepaintColumn(1);
+  g.table->EnableRedraw(true);
+  ProgramGrid::Key(Qt::Key_Down);
+  ProgramGrid::Key(Qt::Key_Up);
+  EXPECT_EQ(Id(g, 1), "NEWID");
+  EXPECT_EQ(g.SavesAfter(from), 0);
+  EXPECT_EQ(g.table->model()->data(g.Cell(1, 1), Qt::DisplayRole).toString(), "NEWID");
+  EXPECT_TRUE(g.table->StopCellEdit(false)); // not editing: true at once
+}
+
+TEST(WdgTable, StopCellEditTrueSavesTheEdit) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Down);
+  ProgramGrid::Type("ABC");
+  EXPECT_TRUE(g.table->StopCellEdit(true));
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(Id(g, 2), "ABC");
+  EXPECT_TRUE(g.table->hasFocus());
+}
+
+TEST(WdgTable, AnEditRefusedByOnEndEditStaysOpenAndTheMoveIsDropped) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  g.table->OnEndEdit = [](TWdgTable*, TWdgBaseTableCell*, int, int, bool& allow) { allow = false; };
+  ProgramGrid::Type("A");
+  EXPECT_FALSE(g.table->StopCellEdit(true));
+  ProgramGrid::Key(Qt::Key_Down);
+  EXPECT_TRUE(g.table->IsEditing());
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+}
+
+TEST(WdgTable, TheEditorTakesTwentyCharactersAndSavesThemWhole) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_F2);
+  g.table->Editor()->clear();
+  ProgramGrid::Type("ABCDEFGHIJKLMNOPQRSTU"); // 21
+  EXPECT_EQ(g.table->Editor()->text(), "ABCDEFGHIJKLMNOPQRST");
+  ProgramGrid::Key(Qt::Key_Down);
+  EXPECT_EQ(Id(g, 1), "ABCDEFGHIJKLMNOPQRST");
+}
+
+TEST(WdgTable, LastSentAndLastSavedCannotBeEdited) {
+  for (int col : {2, 3}) {
+    ProgramGrid g(3);
+    g.ShowActive();
+    g.table->SetActiveCol(col);
+    ProgramGrid::Key(Qt::Key_F2);
+    EXPECT_FALSE(g.table->IsEditing()) << col;
+    ProgramGrid::Type("x");
+    EXPECT_FALSE(g.table->IsEditing()) << col;
+    QTest::mouseDClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, col).center());
+    EXPECT_FALSE(g.table->IsEditing()) << col;
+    EXPECT_FALSE(g.table->StartCellEdit()) << col;
+    EXPECT_EQ(g.programs[0].sent, "Never");
+  }
+}
+
+TEST(WdgTable, NestedRedrawLocksPaintOnlyWhenTheLastIsReleased) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  PaintCounter counter;
+  g.table->viewport()->installEventFilter(&counter);
+  g.table->EnableRedraw(false);
+  g.table->EnableRedraw(false);
+  g.programs[1].id = "CHANGED";
+  g.table->RepaintColumn(1);
+  QApplication::processEvents();
+  g.table->EnableRedraw(true);
+  QApplication::processEvents();
+  EXPECT_EQ(counter.paints, 0);
+  EXPECT_EQ(g.table->RedrawLockCount(), 1);
+  g.table->EnableRedraw(true);
+  QApplication::processEvents();
+  EXPECT_GT(counter.paints, 0);
+  EXPECT_EQ(g.table->RedrawLockCount(), 0);
+  // An extra release keeps the count at 0, so the next lock holds again.
+  g.table->EnableRedraw(true);
+  EXPECT_EQ(g.table->RedrawLockCount(), 0);
+  QApplication::processEvents();
+  counter.paints = 0;
+  g.table->EnableRedraw(false);
+  g.table->RepaintColumn(1);
+  QApplication::processEvents();
+  EXPECT_EQ(counter.paints, 0);
+  g.table->EnableRedraw(true);
+}
+
+TEST(WdgTable, WithFortyRowsTheHeadingsAndTheFirstColumnStayWhileScrolling) {
+  ProgramGrid g(40, QSize(500, 300));
+  g.ShowActive();
+  const QRect headings = g.table->horizontalHeader()->geometry();
+  const QRect locked = g.table->verticalHeader()->geometry();
+  ProgramGrid::Key(Qt::Key_End, Qt::ControlModifier);
+  ProgramGrid::Key(Qt::Key_End);
+  QApplication::processEvents();
+  EXPECT_EQ(Active(g), std::make_pair(40, 3));
+  EXPECT_GT(g.table->verticalScrollBar()->value(), 0);
+  EXPECT_GT(g.table->horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(g.table->horizontalHeader()->geometry(), headings);
+  EXPECT_EQ(g.table->verticalHeader()->geometry(), locked);
+  // The locked column scrolls with the rows: the active row's name is beside it.
+  const auto* lockedColumn = g.table->verticalHeader();
+  EXPECT_EQ(lockedColumn->sectionViewportPosition(39), g.CellRect(40, 3).top());
+  EXPECT_EQ(g.table->TopRow() > 1, true);
+}
+
+TEST(WdgTable, TheKeysMoveTheActiveCellAndNeverIntoTheLockedColumn) {
+  struct Step {
+    int key;
+    Qt::KeyboardModifiers mods;
+    std::pair<int, int> to;
+  };
+  const Step steps[] = {
+      {Qt::Key_Left, {}, {1, 1}},          {Qt::Key_Right, {}, {1, 2}},
+      {Qt::Key_End, {}, {1, 3}},           {Qt::Key_Home, {}, {1, 1}},
+      {Qt::Key_Down, {}, {2, 1}},          {Qt::Key_End, Qt::ControlModifier, {12, 1}},
+      {Qt::Key_Down, {}, {12, 1}},         {Qt::Key_Home, Qt::ControlModifier, {1, 1}},
+      {Qt::Key_Up, {}, {1, 1}},            {Qt::Key_Down, Qt::ControlModifier, {12, 3}},
+      {Qt::Key_Up, Qt::ControlModifier, {1, 1}},
+  };
+  ProgramGrid g(12);
+  g.ShowActive();
+  for (const auto& s : steps) {
+    ProgramGrid::Key(s.key, s.mods);
+    EXPECT_EQ(Active(g), s.to) << "key " << s.key;
+  }
+}
+
+TEST(WdgTable, PageDownAndUpKeepTheActiveCellsPlaceOnTheScreen) {
+  ProgramGrid g(40, QSize(780, 300));
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Down);
+  const int y = g.CellRect(2, 1).top();
+  ProgramGrid::Key(Qt::Key_PageDown);
+  EXPECT_GT(g.table->ActiveRow(), 2);
+  EXPECT_EQ(g.CellRect(g.table->ActiveRow(), 1).top(), y);
+  ProgramGrid::Key(Qt::Key_PageUp);
+  EXPECT_EQ(g.table->ActiveRow(), 2);
+}
+
+TEST(WdgTable, TheWheelMovesTheActiveCell) {
+  ProgramGrid g(10);
+  g.ShowActive();
+  const QPoint at = g.CellRect(1, 1).center();
+  auto wheel = [&](int delta) {
+    QWheelEvent e(at, g.table->viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(g.table->viewport(), &e);
+  };
+  wheel(-120);
+  wheel(-120);
+  EXPECT_EQ(Active(g), std::make_pair(3, 1));
+  wheel(120);
+  EXPECT_EQ(Active(g), std::make_pair(2, 1));
+  EXPECT_EQ(g.table->verticalScrollBar()->value(), 0);
+}
+
+TEST(WdgTable, TabLeavesTheGridAndAnOpenEditStays) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Tab);
+  EXPECT_TRUE(g.after->hasFocus());
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+  g.table->setFocus();
+  ProgramGrid::Type("Z");
+  ProgramGrid::Key(Qt::Key_Tab);
+  EXPECT_TRUE(g.after->hasFocus());
+  EXPECT_TRUE(g.table->IsEditing());
+  EXPECT_TRUE(g.table->StopCellEdit(true));
+  EXPECT_EQ(Id(g, 1), "Z");
+}
+
+TEST(WdgTable, WithTabToArrowTabMovesRightAndShiftTabLeft) {
+  ProgramGrid g(3);
+  g.table->SetOptions(otoTabToArrow);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Tab);
+  EXPECT_EQ(Active(g), std::make_pair(1, 2));
+  ProgramGrid::Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+  EXPECT_TRUE(g.table->hasFocus());
+}
+
+TEST(WdgTable, AColumnSizedWithTheMouseIsNeverBelowSixPixels) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  auto* header = g.table->horizontalHeader();
+  const int edge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+  const QPoint from(edge, header->height() / 2);
+  QTest::mousePress(header->viewport(), Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(from.x() - 148, from.y()),
+                   header->viewport()->mapToGlobal(QPointF(from.x() - 148, from.y())),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(header->viewport(), &move);
+  QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(from.x() - 148, from.y()));
+  EXPECT_EQ(g.table->columnWidth(0), 6);
+  EXPECT_EQ(g.table->Columns().Column(1)->Width(), 6);
+}
+
+// ---- painting ----
+
+namespace {
+const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 200, 0), kYellow(255, 255, 0);
+
+ProgramGrid* Painted(ProgramGrid& g) {
+  TWdgTableColors colors = g.table->Colors();
+  colors.ActiveFocused = kRed;
+  colors.ActiveUnfocused = kBlue;
+  colors.Locked = kYellow;
+  g.table->SetColors(colors);
+  g.table->SetColorUnused(kGreen);
+  return &g;
+}
+
+// A pixel inside the cell away from its text and its frame.
+QColor CellColour(ProgramGrid& g, int row, int col) {
+  const QRect r = g.CellRect(row, col);
+  return Shot(g.table->viewport()).pixelColor(r.right() - 4, r.bottom() - 4);
+}
+} // namespace
+
+TEST(WdgTable, TheActiveCellShowsOneColourWithTheFocusAndTheOtherWithout) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.ShowActive();
+  EXPECT_EQ(CellColour(g, 1, 1), kRed);
+  EXPECT_EQ(CellColour(g, 2, 1), g.table->Color());
+  g.after->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(CellColour(g, 1, 1), kBlue);
+}
+
+TEST(WdgTable, TheAreaBeyondTheLastColumnAndRowIsInTheUnusedColour) {
+  ProgramGrid g(3, QSize(900, 400));
+  Painted(g);
+  g.ShowActive();
+  const QImage image = Shot(g.table->viewport());
+  const QRect last = g.CellRect(3, 3);
+  EXPECT_EQ(image.pixelColor(last.right() + 5, last.center().y()), kGreen);
+  EXPECT_EQ(image.pixelColor(last.center().x(), last.bottom() + 5), kGreen);
+  EXPECT_EQ(image.pixelColor(5, last.bottom() + 5), kGreen);
+}
+
+TEST(WdgTable, TheGridLinesAreDotted) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.ShowActive();
+  const QImage image = Shot(g.table->viewport());
+  const QRect cell = g.CellRect(2, 2);
+  const int x = cell.right() + 1; // the line between two body columns
+  int changes = 0;
+  for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+    changes += image.pixelColor(x, y) != image.pixelColor(x, y + 1);
+  EXPECT_GE(changes, cell.height() / 2);
+  EXPECT_NE(image.pixelColor(x, cell.top() + 1), g.table->Color());
+}
+
+TEST(WdgTable, TheHeadingRowAndTheLockedColumnShowTheLockedColour) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.ShowActive();
+  const QImage headings = Shot(g.table->horizontalHeader());
+  EXPECT_EQ(headings.pixelColor(headings.width() / 4, headings.height() - 4), kYellow);
+  const QImage names = Shot(g.table->verticalHeader());
+  EXPECT_EQ(names.pixelColor(names.width() - 5, 30 - 5), kYellow);
+}
