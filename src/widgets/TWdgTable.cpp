@@ -237,13 +237,18 @@ void TWdgTable::SetColorUnused(const QColor& color) {
   UpdateUnusedColour();
 }
 
+// Whatever lies beyond the last row and column, in the body and beside the headings, shows
+// the unused colour.
 void TWdgTable::UpdateUnusedColour() {
-  QPalette p = viewport()->palette();
-  p.setColor(QPalette::Base, colorUnused_);
-  viewport()->setPalette(p);
-  viewport()->setBackgroundRole(QPalette::Base);
-  viewport()->setAutoFillBackground(true);
-  viewport()->update();
+  for (QWidget* area : {viewport(), headingRow_->viewport(), lockedColumn_->viewport()}) {
+    QPalette p = area->palette();
+    p.setColor(QPalette::Base, colorUnused_);
+    p.setColor(QPalette::Window, colorUnused_);
+    area->setPalette(p);
+    area->setBackgroundRole(QPalette::Base);
+    area->setAutoFillBackground(true);
+    area->update();
+  }
 }
 
 void TWdgTable::SetColors(const TWdgTableColors& colors) {

@@ -13,6 +13,8 @@ public:
 
 protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+  // Beyond the last section the header shows the table's unused colour.
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   TWdgTable& table_;

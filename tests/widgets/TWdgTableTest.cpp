@@ -454,6 +454,8 @@ TEST(WdgTable, TheAreaBeyondTheLastColumnAndRowIsInTheUnusedColour) {
   EXPECT_EQ(image.pixelColor(last.right() + 5, last.center().y()), kGreen);
   EXPECT_EQ(image.pixelColor(last.center().x(), last.bottom() + 5), kGreen);
   EXPECT_EQ(image.pixelColor(5, last.bottom() + 5), kGreen);
+  const QImage names = Shot(g.table->verticalHeader());
+  EXPECT_EQ(names.pixelColor(names.width() / 2, last.bottom() + 5), kGreen); // below the names
 }
 
 TEST(WdgTable, TheGridLinesAreDotted) {

@@ -11,10 +11,12 @@ struct DemoPage {
 };
 
 QWidget* MeterPage();
+QWidget* TableGridPage();
 
 // Every page in the order the demo shows them as tabs.
 inline std::vector<DemoPage> DemoPages() {
   return {
       {QStringLiteral("Progress meter"), MeterPage},
+      {QStringLiteral("Table grid"), TableGridPage},
   };
 }
