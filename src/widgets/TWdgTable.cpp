@@ -73,12 +73,13 @@ TWdgTable::TWdgTable(QWidget* parent)
       HeaderSectionResized(h->orientation(), logical, size);
     });
   }
-  connect(headingRow_, &QHeaderView::sectionClicked, this, [this](int logical) {
-    if (StopCellEdit(true) && OnLockedCellClick) OnLockedCellClick(this, 0, logical + lockedCols_);
-  });
-  connect(lockedColumn_, &QHeaderView::sectionClicked, this, [this](int logical) {
-    if (StopCellEdit(true) && OnLockedCellClick) OnLockedCellClick(this, logical + lockedRows_, 0);
-  });
+  for (TWdgTableHeader* h : {headingRow_, lockedColumn_}) {
+    connect(h, &QHeaderView::sectionClicked, this,
+            [this, h](int logical) { HeaderClicked(h->orientation(), logical); });
+    connect(h, &QHeaderView::sectionMoved, this, [this, h](int, int from, int to) {
+      HeaderSectionMoved(h->orientation(), from, to);
+    });
+  }
   rows_.SetChangeHandler([this](int r1, int r2, TWdgTblActions a) { RowsChanged(r1, r2, a); });
   columns_.SetChangeHandler([this](int c1, int c2, TWdgTblActions a) { ColumnsChanged(c1, c2, a); });
   UpdateUnusedColour();
@@ -119,12 +120,62 @@ void TWdgTable::SetLockedCols(int cols) {
   ApplyColumns();
 }
 
-void TWdgTable::RowsChanged(int, int, TWdgTblActions) { ApplyRows(); }
+void TWdgTable::RowsChanged(int row1, int row2, TWdgTblActions action) {
+  ApplyRows();
+  if (action != taLimitChanged && action != taAllChanged && OnRowsChanged)
+    OnRowsChanged(this, row1, row2, action);
+}
 
 void TWdgTable::ColumnsChanged(int col1, int col2, TWdgTblActions action) {
-  for (auto* cell : {lockedRowsCell_.data()})
-    if (auto* head = qobject_cast<TWdgTCColHead*>(cell)) head->ColumnsChanged(col1, col2, action);
+  if (auto* head = qobject_cast<TWdgTCColHead*>(lockedRowsCell_.data()))
+    head->ColumnsChanged(col1, col2, action);
   ApplyColumns();
+  if (action != taLimitChanged && action != taAllChanged && OnColumnsChanged)
+    OnColumnsChanged(this, col1, col2, action);
+}
+
+void TWdgTable::HeaderClicked(Qt::Orientation orientation, int logical) {
+  const bool columns = orientation == Qt::Horizontal;
+  const int row = columns ? 0 : logical + lockedRows_;
+  const int col = columns ? logical + lockedCols_ : 0;
+  if (!StopCellEdit(true)) return;
+  if (columns && options_ & otoColSelection)
+    selectionModel()->select(model_->index(0, logical),
+                             QItemSelectionModel::Select | QItemSelectionModel::Columns);
+  if (!columns && options_ & otoRowSelection)
+    selectionModel()->select(model_->index(logical, 0),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  viewport()->update();
+  if (OnLockedCellClick) OnLockedCellClick(this, row, col);
+}
+
+void TWdgTable::HeaderSectionMoved(Qt::Orientation orientation, int from, int to) {
+  if (applying_ || from == to) return;
+  QHeaderView* header = orientation == Qt::Horizontal ? static_cast<QHeaderView*>(headingRow_)
+                                                      : lockedColumn_;
+  {
+    // The header keeps its sections in place; the columns themselves move.
+    const QSignalBlocker block(header);
+    header->moveSection(to, from);
+  }
+  const bool columns = orientation == Qt::Horizontal;
+  const int locked = columns ? lockedCols_ : lockedRows_;
+  const int s = from + locked, t = to + locked;
+  const int active = columns ? ActiveCol() : ActiveRow();
+  RedrawLock lock(*this);
+  for (int k = s; k != t; k += s < t ? 1 : -1) {
+    const int next = s < t ? k + 1 : k - 1;
+    if (columns) columns_.Exchange(k, next);
+    else rows_.ExchangeRows(k, next);
+  }
+  int follow = active;
+  if (active == s) follow = t;
+  else if (s < t && active > s && active <= t) follow = active - 1;
+  else if (s > t && active >= t && active < s) follow = active + 1;
+  if (follow != active && active >= 0) {
+    const QModelIndex target = columns ? IndexOf(ActiveRow(), follow) : IndexOf(follow, ActiveCol());
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+  }
 }
 
 // Puts the row settings into the headers the view lays out by.
@@ -221,8 +272,9 @@ void TWdgTable::SetOptions(TWdgTblOptionSet options) {
                                                                 : QHeaderView::Interactive);
   lockedColumn_->setSectionResizeMode(options & otoNoRowResizing ? QHeaderView::Fixed
                                                                   : QHeaderView::Interactive);
-  headingRow_->setSectionsMovable(bool(options & otoAllowColMoves));
-  lockedColumn_->setSectionsMovable(bool(options & otoAllowRowMoves));
+  // Selecting whole columns (rows) by their headings rules out moving them.
+  headingRow_->setSectionsMovable(options & otoAllowColMoves && !(options & otoColSelection));
+  lockedColumn_->setSectionsMovable(options & otoAllowRowMoves && !(options & otoRowSelection));
   setSelectionMode(options & otoNoSelection ? NoSelection : ExtendedSelection);
   viewport()->update();
 }

@@ -116,6 +116,8 @@ public:
   CellEvent OnDoneEdit;
   std::function<void(TWdgTable*, int, int, TWdgCellAttributes&)> OnGetCellAttributes;
   CellEvent OnLockedCellClick;
+  // (table, number1, number2, action): number2 is -1 except for an exchange.
+  std::function<void(TWdgTable*, int, int, TWdgTblActions)> OnColumnsChanged, OnRowsChanged;
   std::function<void(TWdgTable*, quint16)> OnUserCommand;
   std::function<void(TWdgTable*)> OnClipboardCopy, OnClipboardCut, OnClipboardPaste;
 
@@ -148,6 +150,9 @@ private:
   void RowsChanged(int row1, int row2, TWdgTblActions action);
   void ColumnsChanged(int col1, int col2, TWdgTblActions action);
   void HeaderSectionResized(Qt::Orientation orientation, int logical, int size);
+  void HeaderClicked(Qt::Orientation orientation, int logical);
+  // A heading dragged from one place to another carries its column (or row) there.
+  void HeaderSectionMoved(Qt::Orientation orientation, int from, int to);
   void UpdateUnusedColour();
   void CellChanged();
 

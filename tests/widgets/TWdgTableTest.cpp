@@ -412,6 +412,37 @@ TEST(WdgTable, AColumnSizedWithTheMouseIsNeverBelowSixPixels) {
   EXPECT_EQ(g.table->Columns().Column(1)->Width(), 6);
 }
 
+TEST(WdgTable, MovingTheThirdColumnOntoTheFirstMakesTheFormerFirstTheSecond) {
+  ProgramGrid g(3);
+  g.table->SetOptions(otoAllowColMoves);
+  g.ShowActive();
+  std::vector<std::tuple<int, int, TWdgTblActions>> changes;
+  g.table->OnColumnsChanged = [&](TWdgTable*, int a, int b, TWdgTblActions act) {
+    changes.emplace_back(a, b, act);
+  };
+  auto* header = g.table->horizontalHeader();
+  ASSERT_TRUE(header->sectionsMovable());
+  header->moveSection(2, 0); // what a drag of the "Last Saved" heading onto "Program ID" does
+  EXPECT_EQ(g.head->Headings(),
+            QStringList({"Program Name", "Last Saved", "Program ID", "Last Sent"}));
+  EXPECT_EQ(g.table->Columns().Column(1)->Width(), 220);
+  EXPECT_EQ(g.table->Columns().Column(2)->Width(), 150);
+  EXPECT_EQ(g.table->columnWidth(1), 150);
+  EXPECT_EQ(header->visualIndex(0), 0);
+  EXPECT_EQ(Active(g), std::make_pair(1, 2)); // the active cell went with its column
+  const decltype(changes) expected{{3, 2, taExchanged}, {2, 1, taExchanged}};
+  EXPECT_EQ(changes, expected);
+}
+
+TEST(WdgTable, ColumnsMoveOnlyWhenTheOptionsAllowIt) {
+  ProgramGrid g(3);
+  EXPECT_FALSE(g.table->horizontalHeader()->sectionsMovable());
+  g.table->SetOptions(otoAllowColMoves | otoColSelection);
+  EXPECT_FALSE(g.table->horizontalHeader()->sectionsMovable());
+  g.table->SetOptions(otoAllowRowMoves);
+  EXPECT_TRUE(g.table->verticalHeader()->sectionsMovable());
+}
+
 // ---- painting ----
 
 namespace {
@@ -456,6 +487,22 @@ TEST(WdgTable, TheAreaBeyondTheLastColumnAndRowIsInTheUnusedColour) {
   EXPECT_EQ(image.pixelColor(5, last.bottom() + 5), kGreen);
   const QImage names = Shot(g.table->verticalHeader());
   EXPECT_EQ(names.pixelColor(names.width() / 2, last.bottom() + 5), kGreen); // below the names
+}
+
+TEST(WdgTable, ShiftWithAnArrowSelectsFromTheAnchorInTheSelectedColour) {
+  ProgramGrid g(4);
+  TWdgTableColors colors = g.table->Colors();
+  colors.Selected = kGreen;
+  g.table->SetColors(colors);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_Down, Qt::ShiftModifier);
+  ProgramGrid::Key(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(Active(g), std::make_pair(3, 1));
+  EXPECT_EQ(CellColour(g, 1, 1), kGreen);
+  EXPECT_EQ(CellColour(g, 2, 1), kGreen);
+  EXPECT_EQ(CellColour(g, 4, 1), g.table->Color());
+  ProgramGrid::Key(Qt::Key_Down); // a plain move drops the selection
+  EXPECT_EQ(CellColour(g, 1, 1), g.table->Color());
 }
 
 TEST(WdgTable, TheGridLinesAreDotted) {
