@@ -11,12 +11,14 @@ struct DemoPage {
 };
 
 QWidget* MeterPage();
+QWidget* ControllerPage();
 QWidget* TableGridPage();
 
 // Every page in the order the demo shows them as tabs.
 inline std::vector<DemoPage> DemoPages() {
   return {
       {QStringLiteral("Progress meter"), MeterPage},
+      {QStringLiteral("Controller"), ControllerPage},
       {QStringLiteral("Table grid"), TableGridPage},
   };
 }

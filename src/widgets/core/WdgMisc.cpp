@@ -1,6 +1,11 @@
 #include "widgets/core/WdgMisc.h"
 
+#include "platform/sys/Clock.h"
+#include "widgets/core/WdgControlErrors.h"
 #include "widgets/core/WdgStr.h"
+
+#include <QObject>
+#include <QSet>
 
 namespace {
 // Blanks directly before and after the decimal point go.
@@ -47,4 +52,39 @@ void FixRealString(QString& text, QChar decimalChar) {
   }
   PadMantissa(text, point >= 0);
   if (point >= 0) CloseUpPoint(text, text.indexOf(u'.'));
+}
+
+int CurrentCentury() { return Clock::Current().Now().date().year() / 100 * 100; }
+
+int TopTextMargin(int systemFontHeight, int fontHeight, TWdgBorderStyle border, int clientHeight,
+                  bool ctl3D) {
+  const int h = clientHeight;
+  const int i = SmallerOf(systemFontHeight, fontHeight);
+  const int odd = (h - i) & 1;
+  if (border == TWdgBorderStyle::None) return i < h - 2 ? 0 : (h - i - 2) / 2 - odd;
+  if (i < h - 4) return 1;
+  return (h - i - 4) / 2 - (ctl3D ? 1 : odd);
+}
+
+bool IsValidComponentName(const QString& name) {
+  if (name.isEmpty()) return false;
+  const auto letter = [](QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+  };
+  if (!letter(name.front())) return false;
+  for (QChar c : name)
+    if (!letter(c) && !(c >= u'0' && c <= u'9')) return false;
+  return true;
+}
+
+QString UniqueComponentName(const QObject* form, const QString& baseName) {
+  if (!IsValidComponentName(baseName)) throw EComponentError::InvalidName(baseName);
+  QSet<QString> taken;
+  if (form)
+    for (const QObject* child : form->findChildren<QObject*>())
+      if (!child->objectName().isEmpty()) taken.insert(child->objectName().toLower());
+  for (int number = 1;; ++number) {
+    const QString name = baseName + QString::number(number);
+    if (!taken.contains(name.toLower())) return name;
+  }
 }
