@@ -5,6 +5,7 @@
 #include "widgets/TWdgTCString.h"
 #include "widgets/TWdgTableHeader.h"
 #include "widgets/TWdgTableModel.h"
+#include "widgets/TWdgController.h"
 #include "widgets/core/WdgCommandCodes.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 // Keeps the table's redraw lock for a scope, also when an event handler throws.
@@ -277,6 +279,7 @@ void TWdgTable::SetOptions(TWdgTblOptionSet options) {
   lockedColumn_->setSectionsMovable(options & otoAllowRowMoves && !(options & otoRowSelection));
   setSelectionMode(options & otoNoSelection ? NoSelection : ExtendedSelection);
   viewport()->update();
+  if (options & otoAlwaysEditing) PostStartEdit();
 }
 
 void TWdgTable::SetColor(const QColor& color) {
@@ -507,6 +510,10 @@ bool TWdgTable::MoveTo(quint16 command, int row, int col) {
   row = NextVisibleRow(row, 0);
   col = NextVisibleCol(col, 0);
   if (row < 0 || col < 0) return false;
+  // A key that cannot move (Down on the last row) does nothing; a move the program asks for
+  // or a click is always announced.
+  const bool stays = row == ActiveRow() && col == ActiveCol();
+  if (stays && command != ccNone && command != kMouseCommand) return false;
   if (OnActiveCellMoving) OnActiveCellMoving(this, command, row, col);
   if (row == ActiveRow() && col == ActiveCol()) return false;
   if (IsEditing() && !StopCellEdit(true)) return false;
@@ -530,6 +537,14 @@ void TWdgTable::MoveToCell(int row, int col) {
   scrollTo(target);
   viewport()->update();
   if (changed && OnActiveCellChanged) OnActiveCellChanged(this, row, col);
+  if (options_ & otoAlwaysEditing) PostStartEdit();
+}
+
+// Editing starts once the event that moved the active cell is over.
+void TWdgTable::PostStartEdit() {
+  QTimer::singleShot(0, this, [this] {
+    if (!IsEditing()) StartCellEdit();
+  });
 }
 
 void TWdgTable::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -655,12 +670,14 @@ void TWdgTable::StyleEditor(QLineEdit& editor, const QModelIndex& index) {
   editor.setFont(attrs.caFont);
 }
 
+TWdgCommandProcessor& TWdgTable::Commands() { return TWdgController::For(this)->EntryCommands(); }
+
 int TWdgTable::FilterKey(int key, Qt::KeyboardModifiers modifiers) {
   int result = 0;
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) result = options_ & otoTabToArrow ? 2 : 0;
   else if (key == Qt::Key_Return || key == Qt::Key_Enter) result = options_ & otoEnterToArrow ? 2 : 0;
   else if (key == Qt::Key_Escape) result = 2;
-  const quint16 command = commands_.KeyToCommandIn({QStringLiteral("Grid")}, key, modifiers);
+  const quint16 command = Commands().KeyToCommandIn({QStringLiteral("Grid")}, key, modifiers);
   if (IsNavigation(command) || command == ccWordLeft || command == ccWordRight) return 1;
   if (command == ccTableEdit) return 2;
   return result;
@@ -692,7 +709,7 @@ void TWdgTable::keyPressEvent(QKeyEvent* event) {
   } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && options_ & otoEnterToArrow) {
     if (mods == Qt::NoModifier || mods == Qt::KeypadModifier) command = ccRight;
   } else {
-    command = commands_.KeyToCommandIn({QStringLiteral("Grid")}, key, mods);
+    command = Commands().KeyToCommandIn({QStringLiteral("Grid")}, key, mods);
   }
   if (IsEditing() && !(options_ & otoAlwaysEditing)) {
     if (key == Qt::Key_Escape || command == ccTableEdit) {
@@ -768,7 +785,7 @@ void TWdgTable::mousePressEvent(QMouseEvent* event) {
     return;
   }
   extending_ = (mods & Qt::ShiftModifier) && index.isValid();
-  if (MoveTo(index.isValid() ? 250 : ccNone, row, col) && (mods & Qt::ControlModifier) &&
+  if (MoveTo(index.isValid() ? kMouseCommand : quint16(ccNone), row, col) && (mods & Qt::ControlModifier) &&
       !extending_)
     selectionModel()->select(IndexOf(row, col), QItemSelectionModel::Toggle);
   extending_ = false;
@@ -779,7 +796,7 @@ void TWdgTable::mouseMoveEvent(QMouseEvent* event) {
   const QModelIndex index = indexAt(event->position().toPoint());
   if (!index.isValid()) return;
   extending_ = true;
-  MoveTo(250, index.row() + lockedRows_, index.column() + lockedCols_);
+  MoveTo(kMouseCommand, index.row() + lockedRows_, index.column() + lockedCols_);
   extending_ = false;
 }
 

@@ -29,6 +29,9 @@ public:
   using CellDataEvent = std::function<void(TWdgTable*, int, int, QString*&, TWdgCellDataPurpose)>;
   using CellEvent = std::function<void(TWdgTable*, int, int)>;
 
+  // The command a click or a mouse drag passes to OnActiveCellMoving.
+  static constexpr quint16 kMouseCommand = 250;
+
   explicit TWdgTable(QWidget* parent = nullptr);
   ~TWdgTable() override;
 
@@ -94,7 +97,8 @@ public:
   // What a key pressed in a cell's editor means to the table: 0 the editor keeps it, 1 a
   // navigation key the editor may pass on, 2 a key that ends the edit and goes to the table.
   int FilterKey(int key, Qt::KeyboardModifiers modifiers);
-  TWdgCommandProcessor& Commands() { return commands_; }
+  // The key commands of the window's controller; the grid reads its "Grid" table.
+  TWdgCommandProcessor& Commands();
 
   // For the cell components.
   QString* GetCellData(int row, int col, TWdgCellDataPurpose purpose);
@@ -142,6 +146,7 @@ private:
   // the move was refused.
   bool MoveTo(quint16 command, int row, int col);
   void MoveToCell(int row, int col);
+  void PostStartEdit();
   void PageRows(bool down);
   bool TableHasFocus() const;
   void DrawFocusFrame(QPainter& painter, const QRect& rect) const;
@@ -161,7 +166,6 @@ private:
   TWdgTableModel* model_ = nullptr;
   TWdgTableHeader* headingRow_ = nullptr;
   TWdgTableHeader* lockedColumn_ = nullptr;
-  TWdgCommandProcessor commands_;
   QPointer<TWdgBaseTableCell> lockedRowsCell_;
   QPointer<QLineEdit> editor_;
   QPersistentModelIndex editIndex_;

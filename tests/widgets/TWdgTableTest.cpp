@@ -1,4 +1,5 @@
 #include "ProgramGrid.h"
+#include "widgets/core/WdgCommandCodes.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -441,6 +442,78 @@ TEST(WdgTable, ColumnsMoveOnlyWhenTheOptionsAllowIt) {
   EXPECT_FALSE(g.table->horizontalHeader()->sectionsMovable());
   g.table->SetOptions(otoAllowRowMoves);
   EXPECT_TRUE(g.table->verticalHeader()->sectionsMovable());
+}
+
+TEST(WdgTable, AKeyThatCannotMoveAnnouncesNothingWhileTheProgramsMovesAlwaysAnnounce) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  std::vector<std::tuple<quint16, int, int>> moving;
+  g.table->OnActiveCellMoving = [&](TWdgTable*, quint16 command, int& row, int& col) {
+    moving.emplace_back(command, row, col);
+  };
+  ProgramGrid::Key(Qt::Key_Up); // already on the first row
+  ProgramGrid::Key(Qt::Key_Left); // the locked column is never active
+  EXPECT_TRUE(moving.empty());
+  g.table->SetActiveRow(1);
+  ProgramGrid::Key(Qt::Key_Down);
+  const decltype(moving) expected{{ccNone, 1, 1}, {ccDown, 2, 1}};
+  EXPECT_EQ(moving, expected);
+  // The handler may send the move elsewhere.
+  g.table->OnActiveCellMoving = [](TWdgTable*, quint16, int& row, int& col) {
+    row = 3;
+    col = 3;
+  };
+  ProgramGrid::Key(Qt::Key_Up);
+  EXPECT_EQ(Active(g), std::make_pair(3, 3));
+  g.table->SetActiveRow(0); // a locked row: the first body row, then the handler's choice
+  EXPECT_EQ(Active(g), std::make_pair(3, 3));
+}
+
+TEST(WdgTable, EnterKeepsTheEditUnlessTheOptionsMakeItAnArrow) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Type("A");
+  ProgramGrid::Key(Qt::Key_Return);
+  EXPECT_TRUE(g.table->IsEditing());
+  EXPECT_TRUE(g.isVisible());
+  g.table->SetOptions(otoEnterToArrow);
+  const size_t from = g.requests.size();
+  ProgramGrid::Key(Qt::Key_Return);
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(Active(g), std::make_pair(1, 2));
+  EXPECT_EQ(Id(g, 1), "A");
+  EXPECT_EQ(g.SavesAfter(from), 1);
+}
+
+TEST(WdgTable, AutoAdvanceCharMovesOnOnceTheTextIsFull) {
+  ProgramGrid g(3);
+  g.cell->SetAutoAdvanceChar(true);
+  g.cell->SetMaxLength(4);
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_F2);
+  g.table->Editor()->clear();
+  ProgramGrid::Type("ABC");
+  EXPECT_TRUE(g.table->IsEditing());
+  ProgramGrid::Type("D");
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(Id(g, 1), "ABCD");
+  EXPECT_EQ(Active(g), std::make_pair(1, 2));
+}
+
+TEST(WdgTable, AlwaysEditingOpensTheEditorOnEveryActiveCell) {
+  ProgramGrid g(3);
+  g.table->SetOptions(otoAlwaysEditing);
+  g.ShowActive();
+  QApplication::processEvents();
+  ASSERT_TRUE(g.table->IsEditing());
+  g.table->Editor()->setText("X1");
+  ProgramGrid::Key(Qt::Key_Escape); // does not end the edit
+  EXPECT_TRUE(g.table->IsEditing());
+  ProgramGrid::Key(Qt::Key_Down);
+  QApplication::processEvents();
+  EXPECT_EQ(Id(g, 1), "X1");
+  EXPECT_EQ(Active(g), std::make_pair(2, 1));
+  EXPECT_TRUE(g.table->IsEditing());
 }
 
 // ---- painting ----
