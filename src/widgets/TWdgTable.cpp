@@ -99,6 +99,9 @@ TWdgTable::~TWdgTable() {
 void TWdgTable::SetRowLimit(int limit) {
   if (limit == RowLimit() || limit < lockedRows_) return;
   RedrawLock lock(*this);
+  // The active cell leaves rows that go, with its events and its edit saved, as a move would.
+  if (limit - 1 >= lockedRows_ && ActiveRow() >= limit) SetActiveRow(limit - 1);
+  if (IsEditing() && editIndex_.row() + lockedRows_ >= limit) StopCellEdit(true);
   rows_.SetRowLimit(limit);
 }
 
@@ -194,8 +197,22 @@ void TWdgTable::ApplyRows() {
     setRowHidden(r - lockedRows_, row.Hidden);
   }
   applying_ = false;
-  if (!currentIndex().isValid() && model_->rowCount() > 0 && model_->columnCount() > 0)
+  KeepActiveVisible();
+}
+
+// The active cell never rests on a hidden row or column: it goes to the next visible one.
+void TWdgTable::KeepActiveVisible() {
+  if (model_->rowCount() == 0 || model_->columnCount() == 0) return;
+  const QModelIndex c = currentIndex();
+  if (!c.isValid()) {
     MoveToCell(NextVisibleRow(lockedRows_, 0), NextVisibleCol(lockedCols_, 0));
+    return;
+  }
+  const int row = NextVisibleRow(ActiveRow(), 0), col = NextVisibleCol(ActiveCol(), 0);
+  if (row >= 0 && col >= 0 && (row != ActiveRow() || col != ActiveCol())) {
+    if (IsEditing()) StopCellEdit(true);
+    MoveToCell(row, col);
+  }
 }
 
 void TWdgTable::ApplyColumns() {
@@ -217,8 +234,7 @@ void TWdgTable::ApplyColumns() {
   }
   applying_ = false;
   viewport()->update();
-  if (!currentIndex().isValid() && model_->rowCount() > 0 && model_->columnCount() > 0)
-    MoveToCell(NextVisibleRow(lockedRows_, 0), NextVisibleCol(lockedCols_, 0));
+  KeepActiveVisible();
 }
 
 // A row or column sized with the mouse keeps its new size in the row and column settings.
@@ -315,12 +331,24 @@ void TWdgTable::SetColors(const TWdgTableColors& colors) {
 
 void TWdgTable::EnableRedraw(bool allow) {
   if (!allow) {
-    if (redrawLock_++ == 0) setUpdatesEnabled(false);
+    if (redrawLock_++ > 0) return;
+    setUpdatesEnabled(false);
+    // The editor is out of the way while the grid changes beneath it.
+    if (editor_) {
+      editorHadFocus_ = editor_->hasFocus();
+      editor_->hide();
+      if (editorHadFocus_) setFocus();
+    }
     return;
   }
   if (redrawLock_ > 0) --redrawLock_;
   if (redrawLock_ > 0) return;
   if (!updatesEnabled()) setUpdatesEnabled(true);
+  if (editor_ && !editor_->isVisible()) {
+    updateEditorGeometries();
+    editor_->show();
+    if (editorHadFocus_ && hasFocus()) editor_->setFocus();
+  }
   viewport()->update();
   headingRow_->viewport()->update();
   lockedColumn_->viewport()->update();
@@ -808,8 +836,10 @@ void TWdgTable::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TWdgTable::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
-  if (editor_ && event->reason() != Qt::BacktabFocusReason) editor_->setFocus();
-  else if (editor_) FocusNeighbour(false);
+  if (editor_ && editor_->isVisible()) {
+    if (event->reason() != Qt::BacktabFocusReason) editor_->setFocus();
+    else FocusNeighbour(false);
+  }
   viewport()->update();
 }
 

@@ -147,6 +147,7 @@ private:
   bool MoveTo(quint16 command, int row, int col);
   void MoveToCell(int row, int col);
   void PostStartEdit();
+  void KeepActiveVisible();
   void PageRows(bool down);
   bool TableHasFocus() const;
   void DrawFocusFrame(QPainter& painter, const QRect& rect) const;
@@ -174,6 +175,7 @@ private:
   int anchorRow_ = 1, anchorCol_ = 1;
   bool extending_ = false;
   bool applying_ = false;
+  bool editorHadFocus_ = false;
   int redrawLock_ = 0;
   TWdgTblOptionSet options_;
   TWdgTblAccess access_ = otxNormal;

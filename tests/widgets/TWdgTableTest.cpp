@@ -516,6 +516,62 @@ TEST(WdgTable, AlwaysEditingOpensTheEditorOnEveryActiveCell) {
   EXPECT_TRUE(g.table->IsEditing());
 }
 
+TEST(WdgTable, TheEditorHidesDuringARedrawLockAndComesBackWithTheFocus) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  ProgramGrid::Type("AB");
+  g.table->EnableRedraw(false);
+  EXPECT_FALSE(g.table->Editor()->isVisible());
+  EXPECT_TRUE(g.table->hasFocus());
+  g.table->EnableRedraw(true);
+  EXPECT_TRUE(g.table->Editor()->isVisible());
+  EXPECT_TRUE(g.table->Editor()->hasFocus());
+  EXPECT_EQ(g.table->Editor()->geometry(), g.CellRect(1, 1));
+  EXPECT_EQ(g.table->Editor()->text(), "AB");
+}
+
+TEST(WdgTable, ARowLimitBelowTheActiveRowMovesItToTheNewLastRowSavingTheEdit) {
+  ProgramGrid g(5);
+  g.ShowActive();
+  std::vector<std::pair<int, int>> changed;
+  g.table->OnActiveCellChanged = [&](TWdgTable*, int r, int c) { changed.emplace_back(r, c); };
+  ProgramGrid::Key(Qt::Key_End, Qt::ControlModifier);
+  ProgramGrid::Type("E5");
+  g.table->SetRowLimit(3);
+  EXPECT_EQ(Active(g), std::make_pair(2, 1));
+  EXPECT_EQ(changed.back(), std::make_pair(2, 1));
+  EXPECT_EQ(Id(g, 5), "E5");
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(g.table->model()->rowCount(), 2);
+}
+
+TEST(WdgTable, AHiddenColumnIsSkippedAndHidingTheActiveOneMovesTheActiveCell) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  g.table->Columns().Column(2)->SetHidden(true);
+  ProgramGrid::Key(Qt::Key_Right);
+  EXPECT_EQ(Active(g), std::make_pair(1, 3));
+  g.table->Columns().Column(3)->SetHidden(true);
+  EXPECT_EQ(Active(g), std::make_pair(1, 1));
+  g.table->Columns().Column(0)->SetHidden(true); // the locked column
+  EXPECT_FALSE(g.table->verticalHeader()->isVisible());
+}
+
+TEST(WdgTable, AClickOnAHeadingReportsTheLockedCellAndSelectsTheColumnWhenAllowed) {
+  ProgramGrid g(3);
+  g.table->SetOptions(otoColSelection);
+  g.ShowActive();
+  std::vector<std::pair<int, int>> clicks;
+  g.table->OnLockedCellClick = [&](TWdgTable*, int r, int c) { clicks.emplace_back(r, c); };
+  auto* header = g.table->horizontalHeader();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0], std::make_pair(0, 2));
+  for (int r = 1; r <= 3; ++r) EXPECT_TRUE(g.table->selectionModel()->isSelected(g.Cell(r, 2)));
+  EXPECT_FALSE(g.table->selectionModel()->isSelected(g.Cell(1, 1)));
+}
+
 // ---- painting ----
 
 namespace {
