@@ -1,6 +1,8 @@
 #include "widgets/TWdgTCColHead.h"
 #include "widgets/TWdgTCRowHead.h"
+#include "widgets/TWdgTCString.h"
 #include "widgets/TWdgTableColumns.h"
+#include "widgets/TWdgTable.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +55,30 @@ TEST(WdgTableCells, AMarginBelowZeroIsIgnored) {
   TWdgTCColHead head;
   head.SetMargin(-1);
   EXPECT_EQ(head.Margin(), 4);
+}
+
+TEST(WdgTableCells, ACellShowsTheTablesColourUntilItGetsOneOfItsOwn) {
+  TWdgTable table;
+  TWdgTCColHead head;
+  table.SetLockedRowsCell(&head);
+  table.SetColor(Qt::cyan);
+  EXPECT_EQ(head.Color(), QColor(Qt::cyan));
+  head.SetColor(Qt::red);
+  EXPECT_FALSE(head.TableColor());
+  EXPECT_EQ(head.Color(), QColor(Qt::red));
+  head.SetTableColor(true);
+  EXPECT_EQ(head.Color(), QColor(Qt::cyan));
+}
+
+TEST(WdgTableCells, AttributesLeftAtTheDefaultBecomeCentreLeftAndNormal) {
+  TWdgTable table;
+  TWdgTCString cell;
+  TWdgCellAttributes attrs;
+  cell.CompleteAttributes(1, 1, attrs); // no table: the cell's own defaults
+  EXPECT_EQ(attrs.caAdjust, otaCenterLeft);
+  EXPECT_EQ(attrs.caAccess, otxNormal);
+  table.SetColumnCell(1, &cell);
+  table.SetAdjust(otaTopRight);
+  cell.CompleteAttributes(1, 1, attrs);
+  EXPECT_EQ(attrs.caAdjust, otaTopRight);
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -397,20 +398,29 @@ TEST(WdgTable, WithTabToArrowTabMovesRightAndShiftTabLeft) {
   EXPECT_TRUE(g.table->hasFocus());
 }
 
-TEST(WdgTable, AColumnSizedWithTheMouseIsNeverBelowSixPixels) {
-  ProgramGrid g(3);
-  g.ShowActive();
-  auto* header = g.table->horizontalHeader();
-  const int edge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
-  const QPoint from(edge, header->height() / 2);
-  QTest::mousePress(header->viewport(), Qt::LeftButton, {}, from);
-  QMouseEvent move(QEvent::MouseMove, QPointF(from.x() - 148, from.y()),
-                   header->viewport()->mapToGlobal(QPointF(from.x() - 148, from.y())),
-                   Qt::NoButton, Qt::LeftButton, {});
-  QApplication::sendEvent(header->viewport(), &move);
-  QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(from.x() - 148, from.y()));
-  EXPECT_EQ(g.table->columnWidth(0), 6);
-  EXPECT_EQ(g.table->Columns().Column(1)->Width(), 6);
+TEST(WdgTable, ARowOrColumnSizedWithTheMouseIsNeverBelowSixPixels) {
+  for (auto orientation : {Qt::Horizontal, Qt::Vertical}) {
+    ProgramGrid g(3);
+    g.ShowActive();
+    const bool columns = orientation == Qt::Horizontal;
+    QHeaderView* header = columns ? g.table->horizontalHeader() : g.table->verticalHeader();
+    const int edge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+    const QPoint from = columns ? QPoint(edge, header->height() / 2) : QPoint(header->width() / 2, edge);
+    const QPoint to = from - (columns ? QPoint(148, 0) : QPoint(0, 28));
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), header->viewport()->mapToGlobal(QPointF(to)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(header->viewport(), &move);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, to);
+    if (columns) {
+      EXPECT_EQ(g.table->columnWidth(0), 6);
+      EXPECT_EQ(g.table->Columns().Column(1)->Width(), 6);
+    } else {
+      EXPECT_EQ(g.table->rowHeight(0), 6);
+      EXPECT_EQ(g.table->Rows().GetRow(1).Height, 6);
+      EXPECT_EQ(g.table->Rows().GetRow(2).Height, 30);
+    }
+  }
 }
 
 TEST(WdgTable, MovingTheThirdColumnOntoTheFirstMakesTheFormerFirstTheSecond) {
@@ -656,4 +666,57 @@ TEST(WdgTable, TheHeadingRowAndTheLockedColumnShowTheLockedColour) {
   EXPECT_EQ(headings.pixelColor(headings.width() / 4, headings.height() - 4), kYellow);
   const QImage names = Shot(g.table->verticalHeader());
   EXPECT_EQ(names.pixelColor(names.width() - 5, 30 - 5), kYellow);
+}
+
+TEST(WdgTable, TheFocusFrameIsSolidWithTheFocusAndDashedWithout) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.ShowActive();
+  auto blackOnTop = [&] {
+    const QImage image = Shot(g.table->viewport());
+    const QRect r = g.CellRect(1, 1);
+    int black = 0;
+    for (int x = r.left(); x < r.right(); ++x) black += image.pixelColor(x, r.top()) == Qt::black;
+    return std::make_pair(black, r.width() - 1);
+  };
+  auto [focused, width] = blackOnTop();
+  EXPECT_EQ(focused, width);
+  g.after->setFocus();
+  QApplication::processEvents();
+  auto [unfocused, width2] = blackOnTop();
+  EXPECT_GT(unfocused, width2 / 4);
+  EXPECT_LT(unfocused, width2 - 4);
+}
+
+TEST(WdgTable, WrappedTextStartsAtTheTopAndGoesOnBelow) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.programs[1].sent = QStringLiteral("Tuesday, January 6, 2026, 09:00 AM and more words");
+  g.ShowActive();
+  const QImage image = Shot(g.table->viewport());
+  const QRect r = g.CellRect(2, 2);
+  auto inkIn = [&](int top, int bottom) {
+    int ink = 0;
+    for (int y = top; y <= bottom; ++y)
+      for (int x = r.left() + 2; x < r.right() - 2; ++x)
+        ink += image.pixelColor(x, y) != g.table->Color() && image.pixelColor(x, y).value() < 100;
+    return ink;
+  };
+  EXPECT_GT(inkIn(r.top() + 2, r.top() + 8), 0);      // the first line at the top
+  EXPECT_GT(inkIn(r.center().y() + 4, r.bottom() - 1), 0); // and a second below it
+}
+
+TEST(WdgTable, AnOwnerDrawnCellIsLeftToItsHandler) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.cell->OnOwnerDraw = [](TWdgBaseTableCell*, QPainter& p, const QRect& r, int row, int col,
+                           const TWdgCellAttributes&, const QString* data, bool& done) {
+    if (row == 2 && col == 3 && data) {
+      p.fillRect(r, Qt::magenta);
+      done = true;
+    }
+  };
+  g.ShowActive();
+  EXPECT_EQ(CellColour(g, 2, 3), QColor(Qt::magenta));
+  EXPECT_EQ(CellColour(g, 2, 2), g.table->Color());
 }
