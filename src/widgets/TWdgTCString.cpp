@@ -34,5 +34,5 @@ void TWdgTCString::setEditorData(QWidget* editor, const QModelIndex& index) cons
 
 void TWdgTCString::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                         const QModelIndex&) const {
-  editor->setGeometry(option.rect);
+  editor->setGeometry(Table() ? Table()->EditorRect(option.rect) : option.rect);
 }

@@ -50,7 +50,7 @@ QAbstractButton* CornerOf(QTableView& view) { return view.findChild<QAbstractBut
 } // namespace
 
 TWdgTable::TWdgTable(QWidget* parent)
-    : QTableView(parent), color_(palette().color(QPalette::Button)),
+    : QTableView(parent), pens_(palette()), color_(palette().color(QPalette::Button)),
       colorUnused_(palette().color(QPalette::Base)), colors_(TWdgTableColors::Defaults(palette())) {
   model_ = new TWdgTableModel(*this);
   headingRow_ = new TWdgTableHeader(Qt::Horizontal, *this);
@@ -61,7 +61,8 @@ TWdgTable::TWdgTable(QWidget* parent)
   setEditTriggers(NoEditTriggers);
   setTabKeyNavigation(false);
   setSelectionMode(ExtendedSelection);
-  setGridStyle(Qt::DotLine);
+  setShowGrid(false); // the cells draw their own lines
+  pens_.SetChangeHandler([this] { CellChanged(); });
   setWordWrap(true);
   setCornerButtonEnabled(false);
   setVerticalScrollMode(ScrollPerItem);
@@ -411,58 +412,93 @@ void TWdgTable::ResolveCellAttributes(int row, int col, TWdgCellAttributes& attr
 }
 
 void TWdgTable::PaintModelCell(QPainter& painter, const QRect& rect, const QModelIndex& index) {
-  const int row = index.row() + lockedRows_;
-  const int col = index.column() + lockedCols_;
-  TWdgBaseTableCell* cell = CellComponent(row, col);
   const bool editing = IsEditing() && editIndex_ == index;
+  PaintCellAt(painter, rect, index.row() + lockedRows_, index.column() + lockedCols_, editing);
+}
+
+void TWdgTable::PaintLockedCell(QPainter& painter, const QRect& rect, int row, int col) {
+  PaintCellAt(painter, rect, row, col, false);
+}
+
+// One cell: its component paints inside the grid lines (or the background alone, for a cell
+// without a component or while it is edited), then the lines, then the active cell's frame.
+void TWdgTable::PaintCellAt(QPainter& painter, const QRect& full, int row, int col,
+                            bool editing) {
+  const bool locked = row < lockedRows_ || col < lockedCols_;
+  const TWdgGridPen& pen = locked ? pens_.LockedGrid : pens_.NormalGrid;
+  const QRect rect = pen.Inside(full);
+  TWdgBaseTableCell* cell = CellComponent(row, col);
+  TWdgCellAttributes attrs;
+  attrs.caFont = font();
   if (!cell || editing) {
-    TWdgCellAttributes attrs;
     attrs.caColor = color_;
     ResolveCellAttributes(row, col, attrs);
     painter.fillRect(rect, attrs.caColor);
   } else {
     const QString* data = GetCellData(row, col, cdpPaint);
-    TWdgCellAttributes attrs;
-    attrs.caFont = font();
     cell->CompleteAttributes(row, col, attrs);
     cell->Paint(painter, rect, row, col, attrs, data);
   }
-  if (!editing && index == currentIndex()) DrawFocusFrame(painter, rect);
+  DrawGridLines(painter, full, pen);
+  if (!locked && !editing && row == ActiveRow() && col == ActiveCol()) DrawFocusFrame(painter, full);
 }
 
-// The active cell's frame: solid while the table has the focus, dashed without it.
-void TWdgTable::DrawFocusFrame(QPainter& painter, const QRect& rect) const {
+namespace {
+QPen LinePen(const QColor& color, Qt::PenStyle style) {
+  QPen pen(color, 0, style);
+  if (style == Qt::DotLine) pen.setDashPattern({1, 1}); // every other pixel
+  return pen;
+}
+} // namespace
+
+// The right and bottom lines of a cell (or a raised frame), with the gaps of dotted and
+// dashed lines in the table's colour.
+void TWdgTable::DrawGridLines(QPainter& painter, const QRect& cell, const TWdgGridPen& pen) const {
+  if (pen.Effect() == geNone) return;
   painter.save();
-  QPen pen(Qt::black, 1, TableHasFocus() ? Qt::SolidLine : Qt::DashLine);
-  painter.setPen(pen);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(rect.adjusted(0, 0, -1, -1));
-  painter.restore();
-}
-
-void TWdgTable::PaintLockedCell(QPainter& painter, const QRect& rect, int row, int col) {
-  TWdgBaseTableCell* cell = CellComponent(row, col);
-  TWdgCellAttributes attrs;
-  attrs.caFont = font();
-  if (cell) {
-    cell->CompleteAttributes(row, col, attrs);
-    cell->Paint(painter, rect, row, col, attrs, GetCellData(row, col, cdpPaint));
-  } else {
-    attrs.caColor = color_;
-    ResolveCellAttributes(row, col, attrs);
-    painter.fillRect(rect, attrs.caColor);
+  const int l = cell.left(), t = cell.top(), r = cell.right(), b = cell.bottom();
+  painter.setPen(color_); // the gaps of a dotted line
+  if (pen.Effect() != geHorizontal) painter.drawLine(r, t, r, b);
+  if (pen.Effect() != geVertical) painter.drawLine(l, b, r, b);
+  if (pen.Effect() == ge3D) {
+    painter.setPen(LinePen(pen.SecondColor(), pen.Style()));
+    painter.drawLine(l, b - 1, l, t);
+    painter.drawLine(l, t, r - 1, t);
   }
-  // Locked cells get a raised solid grid: light on the top and left, shadow on the right and
-  // bottom.
-  painter.save();
-  painter.setPen(palette().color(QPalette::Light));
-  painter.drawLine(rect.left(), rect.bottom() - 1, rect.left(), rect.top());
-  painter.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
-  painter.setPen(palette().color(QPalette::Dark));
-  painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
-  painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+  painter.setPen(LinePen(pen.NormalColor(), pen.Style()));
+  if (pen.Effect() != geHorizontal) painter.drawLine(r, t, r, b);
+  if (pen.Effect() != geVertical) painter.drawLine(l, b, r, b);
   painter.restore();
 }
+
+// The active cell's frame, inside its grid lines: the focused pen (solid) while the table
+// has the focus, the unfocused one (dashed) without it.
+void TWdgTable::DrawFocusFrame(QPainter& painter, const QRect& cell) const {
+  const bool focused = TableHasFocus();
+  const TWdgGridPen& pen = focused ? pens_.CellWhenFocused : pens_.CellWhenUnfocused;
+  if (pen.Effect() == geNone) return;
+  int l = cell.left(), t = cell.top();
+  const QRect inner = pens_.NormalGrid.Inside(cell);
+  const int x2 = inner.right();
+  const int y2 = inner.bottom();
+  if (pens_.NormalGrid.Effect() == ge3D) {
+    l = inner.left();
+    t = inner.top();
+  }
+  painter.save();
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  painter.setBackground(focused ? colors_.ActiveFocused : colors_.ActiveUnfocused);
+  painter.setPen(LinePen(pen.NormalColor(), pen.Style()));
+  const TGridEffect e = pen.Effect();
+  if (e != geHorizontal) painter.drawLine(x2, t, x2, y2);
+  if (e != geVertical) painter.drawLine(l, y2, x2, y2);
+  if (e == ge3D) painter.setPen(LinePen(pen.SecondColor(), pen.Style()));
+  if (e != geHorizontal) painter.drawLine(l, t, l, y2);
+  if (e != geVertical) painter.drawLine(l, t, x2, t);
+  painter.restore();
+}
+
+QRect TWdgTable::EditorRect(const QRect& cell) const { return pens_.NormalGrid.Inside(cell); }
 
 bool TWdgTable::event(QEvent* event) {
   // With Tab taken as an arrow key, Tab moves inside the grid instead of leaving it.

@@ -5,6 +5,7 @@
 // is 1, column 0 the locked column when LockedCols is 1. The heading row and the locked column
 // never scroll and never hold the active cell.
 #include "widgets/TWdgCellAttributes.h"
+#include "widgets/TWdgGridPenSet.h"
 #include "widgets/TWdgTableColors.h"
 #include "widgets/TWdgTableColumns.h"
 #include "widgets/core/TWdgCommandProcessor.h"
@@ -76,6 +77,8 @@ public:
   void SetColorUnused(const QColor& color);
   const TWdgTableColors& Colors() const { return colors_; }
   void SetColors(const TWdgTableColors& colors);
+  // The pens of the grid lines and of the active cell's frame; a change repaints the table.
+  TWdgGridPenSet& GridPenSet() { return pens_; }
 
   // Nested locks balance; nothing is painted while one is held, and the table repaints when
   // the last is released. An extra release keeps the count at 0.
@@ -108,6 +111,8 @@ public:
   void PaintModelCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
   void PaintLockedCell(QPainter& painter, const QRect& rect, int row, int col);
   void StyleEditor(QLineEdit& editor, const QModelIndex& index);
+  // Where the editor of a cell goes: the cell inside its grid lines.
+  QRect EditorRect(const QRect& cell) const;
   void KeyFromEditor(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   // Moves the focus to the control after (or before) the table.
   void FocusNeighbour(bool next);
@@ -150,7 +155,9 @@ private:
   void KeepActiveVisible();
   void PageRows(bool down);
   bool TableHasFocus() const;
-  void DrawFocusFrame(QPainter& painter, const QRect& rect) const;
+  void PaintCellAt(QPainter& painter, const QRect& full, int row, int col, bool editing);
+  void DrawGridLines(QPainter& painter, const QRect& cell, const TWdgGridPen& pen) const;
+  void DrawFocusFrame(QPainter& painter, const QRect& cell) const;
   void ApplyRows();
   void ApplyColumns();
   void RowsChanged(int row1, int row2, TWdgTblActions action);
@@ -163,6 +170,7 @@ private:
   void CellChanged();
 
   TWdgTableRows rows_;
+  TWdgGridPenSet pens_;
   TWdgTableColumns columns_;
   TWdgTableModel* model_ = nullptr;
   TWdgTableHeader* headingRow_ = nullptr;

@@ -536,7 +536,7 @@ TEST(WdgTable, TheEditorHidesDuringARedrawLockAndComesBackWithTheFocus) {
   g.table->EnableRedraw(true);
   EXPECT_TRUE(g.table->Editor()->isVisible());
   EXPECT_TRUE(g.table->Editor()->hasFocus());
-  EXPECT_EQ(g.table->Editor()->geometry(), g.CellRect(1, 1));
+  EXPECT_EQ(g.table->Editor()->geometry(), g.CellRect(1, 1).adjusted(0, 0, -1, -1)); // inside the lines
   EXPECT_EQ(g.table->Editor()->text(), "AB");
 }
 
@@ -650,12 +650,15 @@ TEST(WdgTable, TheGridLinesAreDotted) {
   g.ShowActive();
   const QImage image = Shot(g.table->viewport());
   const QRect cell = g.CellRect(2, 2);
-  const int x = cell.right() + 1; // the line between two body columns
-  int changes = 0;
-  for (int y = cell.top() + 1; y < cell.bottom(); ++y)
-    changes += image.pixelColor(x, y) != image.pixelColor(x, y + 1);
-  EXPECT_GE(changes, cell.height() / 2);
-  EXPECT_NE(image.pixelColor(x, cell.top() + 1), g.table->Color());
+  const int x = cell.right(); // the line between two body columns
+  const QColor line = g.table->GridPenSet().NormalGrid.NormalColor();
+  for (int y = cell.top(); y < cell.bottom(); ++y) {
+    EXPECT_NE(image.pixelColor(x, y), image.pixelColor(x, y + 1)) << y;
+    const QRgb pixel = image.pixel(x, y);
+    EXPECT_TRUE(pixel == line.rgb() || pixel == g.table->Color().rgb()) << y;
+  }
+  // The bottom line too.
+  EXPECT_NE(image.pixelColor(cell.left() + 5, cell.bottom()), image.pixelColor(cell.left() + 6, cell.bottom()));
 }
 
 TEST(WdgTable, TheHeadingRowAndTheLockedColumnShowTheLockedColour) {
@@ -719,4 +722,23 @@ TEST(WdgTable, AnOwnerDrawnCellIsLeftToItsHandler) {
   g.ShowActive();
   EXPECT_EQ(CellColour(g, 2, 3), QColor(Qt::magenta));
   EXPECT_EQ(CellColour(g, 2, 2), g.table->Color());
+}
+
+TEST(WdgTable, ThePenSetStartsDottedRaisedSolidAndDashedAndItsChangesRepaint) {
+  ProgramGrid g(3);
+  auto& pens = g.table->GridPenSet();
+  EXPECT_EQ(pens.NormalGrid.Style(), Qt::DotLine);
+  EXPECT_EQ(pens.NormalGrid.Effect(), geBoth);
+  EXPECT_EQ(pens.LockedGrid.Style(), Qt::SolidLine);
+  EXPECT_EQ(pens.LockedGrid.Effect(), ge3D);
+  EXPECT_EQ(pens.CellWhenFocused.NormalColor(), QColor(Qt::black));
+  EXPECT_EQ(pens.CellWhenFocused.Style(), Qt::SolidLine);
+  EXPECT_EQ(pens.CellWhenUnfocused.Style(), Qt::DashLine);
+  g.ShowActive();
+  pens.NormalGrid.SetEffect(geNone); // no lines: the cells reach their edges
+  QApplication::processEvents();
+  const QImage image = Shot(g.table->viewport());
+  const QRect cell = g.CellRect(2, 2);
+  for (int y = cell.top(); y <= cell.bottom(); ++y)
+    EXPECT_EQ(image.pixel(cell.right(), y), g.table->Color().rgb()) << y;
 }
