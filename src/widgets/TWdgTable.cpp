@@ -872,10 +872,9 @@ void TWdgTable::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TWdgTable::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
-  if (editor_ && editor_->isVisible()) {
-    if (event->reason() != Qt::BacktabFocusReason) editor_->setFocus();
-    else FocusNeighbour(false);
-  }
+  // An open editor takes the focus that comes to the table. (Shift+Tab in the editor goes
+  // straight to the control before the table, so it never lands here.)
+  if (editor_ && editor_->isVisible()) editor_->setFocus(event->reason());
   viewport()->update();
 }
 

@@ -383,6 +383,8 @@ TEST(WdgTable, TabLeavesTheGridAndAnOpenEditStays) {
   ProgramGrid::Key(Qt::Key_Tab);
   EXPECT_TRUE(g.after->hasFocus());
   EXPECT_TRUE(g.table->IsEditing());
+  ProgramGrid::Key(Qt::Key_Backtab, Qt::ShiftModifier); // back into the grid: into the editor
+  EXPECT_TRUE(g.table->Editor()->hasFocus());
   EXPECT_TRUE(g.table->StopCellEdit(true));
   EXPECT_EQ(Id(g, 1), "Z");
 }
@@ -741,4 +743,22 @@ TEST(WdgTable, ThePenSetStartsDottedRaisedSolidAndDashedAndItsChangesRepaint) {
   const QRect cell = g.CellRect(2, 2);
   for (int y = cell.top(); y <= cell.bottom(); ++y)
     EXPECT_EQ(image.pixel(cell.right(), y), g.table->Color().rgb()) << y;
+}
+
+TEST(WdgTable, DraggingSelectsOnlyWhenTheOptionsAllowIt) {
+  for (bool allowed : {false, true}) {
+    ProgramGrid g(4);
+    if (allowed) g.table->SetOptions(otoMouseDragSelect);
+    g.ShowActive();
+    auto* vp = g.table->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, g.CellRect(2, 1).center());
+    const QPoint to = g.CellRect(3, 2).center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), vp->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(vp, &move);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    EXPECT_EQ(Active(g), allowed ? std::make_pair(3, 2) : std::make_pair(2, 1)) << allowed;
+    EXPECT_EQ(g.table->selectionModel()->isSelected(g.Cell(2, 2)), allowed);
+    EXPECT_FALSE(g.table->IsEditing());
+  }
 }
