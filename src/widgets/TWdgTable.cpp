@@ -63,6 +63,7 @@ TWdgTable::TWdgTable(QWidget* parent)
   setSelectionMode(ExtendedSelection);
   setShowGrid(false); // the cells draw their own lines
   pens_.SetChangeHandler([this] { CellChanged(); });
+  cells_.OnChange = [this] { CellChanged(); };
   setWordWrap(true);
   setCornerButtonEnabled(false);
   setVerticalScrollMode(ScrollPerItem);
@@ -127,6 +128,7 @@ void TWdgTable::SetLockedCols(int cols) {
 }
 
 void TWdgTable::RowsChanged(int row1, int row2, TWdgTblActions action) {
+  if (action == taExchanged) cells_.ExchangeRows(row1, row2);
   ApplyRows();
   if (action != taLimitChanged && action != taAllChanged && OnRowsChanged)
     OnRowsChanged(this, row1, row2, action);
@@ -135,6 +137,9 @@ void TWdgTable::RowsChanged(int row1, int row2, TWdgTblActions action) {
 void TWdgTable::ColumnsChanged(int col1, int col2, TWdgTblActions action) {
   if (auto* head = qobject_cast<TWdgTCColHead*>(lockedRowsCell_.data()))
     head->ColumnsChanged(col1, col2, action);
+  if (action == taAdded) cells_.InsertCol(col1);
+  if (action == taDeleted) cells_.DeleteCol(col1);
+  if (action == taExchanged) cells_.ExchangeCols(col1, col2);
   ApplyColumns();
   if (action != taLimitChanged && action != taAllChanged && OnColumnsChanged)
     OnColumnsChanged(this, col1, col2, action);
@@ -276,9 +281,11 @@ void TWdgTable::CellChanged() {
 void TWdgTable::ForgetCell(TWdgBaseTableCell* cell) {
   if (lockedRowsCell_ == cell) lockedRowsCell_ = nullptr;
   columns_.ForgetCell(cell);
+  cells_.ForgetCell(cell);
 }
 
 TWdgBaseTableCell* TWdgTable::CellComponent(int row, int col) const {
+  if (auto* own = cells_.GetCellComponent(row, col)) return own;
   if (row < lockedRows_ && lockedRowsCell_) return lockedRowsCell_;
   return columns_.DefaultCellOf(col);
 }
@@ -385,8 +392,12 @@ bool TWdgTable::TableHasFocus() const {
 }
 
 void TWdgTable::ResolveCellAttributes(int row, int col, TWdgCellAttributes& attrs) const {
+  const TWdgCellOverride own = cells_.GetAttributes(row, col);
+  if (own.Access != otxDefault) attrs.caAccess = own.Access;
   if (attrs.caAccess == otxDefault) attrs.caAccess = access_;
+  if (own.Adjust != otaDefault) attrs.caAdjust = own.Adjust;
   if (attrs.caAdjust == otaDefault) attrs.caAdjust = adjust_;
+  if (own.Font) attrs.caFont = *own.Font;
   const bool focused = TableHasFocus();
   const bool locked = row < lockedRows_ || col < lockedCols_;
   const bool active = !locked && row == ActiveRow() && col == ActiveCol();
@@ -404,6 +415,9 @@ void TWdgTable::ResolveCellAttributes(int row, int col, TWdgCellAttributes& attr
   } else if (!locked && selectionModel()->isSelected(IndexOf(row, col))) {
     attrs.caColor = colors_.Selected;
     attrs.caFontColor = colors_.SelectedText;
+  } else if (own.Color.isValid()) {
+    attrs.caColor = own.Color;
+    if (locked) attrs.caFontColor = colors_.LockedText;
   } else if (locked) {
     attrs.caColor = colors_.Locked;
     attrs.caFontColor = colors_.LockedText;

@@ -6,6 +6,7 @@
 // never scroll and never hold the active cell.
 #include "widgets/TWdgCellAttributes.h"
 #include "widgets/TWdgGridPenSet.h"
+#include "widgets/TWdgTableCells.h"
 #include "widgets/TWdgTableColors.h"
 #include "widgets/TWdgTableColumns.h"
 #include "widgets/core/TWdgCommandProcessor.h"
@@ -52,6 +53,8 @@ public:
   TWdgTableColumns& Columns() { return columns_; }
   TWdgBaseTableCell* LockedRowsCell() const { return lockedRowsCell_; }
   void SetLockedRowsCell(TWdgBaseTableCell* cell);
+  // Settings of single cells over their column's.
+  TWdgTableCells& CellOverrides() { return cells_; }
   // Sets the column's default cell, and makes this table the cell's table.
   void SetColumnCell(int col, TWdgBaseTableCell* cell);
   void ForgetCell(TWdgBaseTableCell* cell);
@@ -171,6 +174,7 @@ private:
 
   TWdgTableRows rows_;
   TWdgGridPenSet pens_;
+  TWdgTableCells cells_;
   TWdgTableColumns columns_;
   TWdgTableModel* model_ = nullptr;
   TWdgTableHeader* headingRow_ = nullptr;

@@ -1,6 +1,7 @@
 #include "widgets/TWdgTCColHead.h"
 #include "widgets/TWdgTCRowHead.h"
 #include "widgets/TWdgTCString.h"
+#include "widgets/TWdgTableCells.h"
 #include "widgets/TWdgTableColumns.h"
 #include "widgets/TWdgTable.h"
 
@@ -81,4 +82,61 @@ TEST(WdgTableCells, AttributesLeftAtTheDefaultBecomeCentreLeftAndNormal) {
   table.SetAdjust(otaTopRight);
   cell.CompleteAttributes(1, 1, attrs);
   EXPECT_EQ(attrs.caAdjust, otaTopRight);
+}
+
+TEST(WdgTableCells, AnEmptyOverrideStoreGivesTheDefaultsAndReportsNothing) {
+  TWdgTableCells cells;
+  int reports = 0;
+  cells.OnChange = [&] { ++reports; };
+  const TWdgCellOverride none = cells.GetAttributes(3, 2);
+  EXPECT_TRUE(none.IsDefault());
+  cells.InsertRow(0);
+  cells.DeleteCol(1);
+  cells.ExchangeRows(1, 2);
+  EXPECT_EQ(reports, 0);
+}
+
+TEST(WdgTableCells, OverridesMoveWithTheirRowsAndColumns) {
+  struct Step {
+    const char* name;
+    std::function<void(TWdgTableCells&)> act;
+    std::pair<int, int> at; // where the record of (2, 3) is afterwards; (-1, -1): gone
+  };
+  const std::vector<Step> steps{
+      {"insert row above", [](TWdgTableCells& c) { c.InsertRow(1); }, {3, 3}},
+      {"insert row below", [](TWdgTableCells& c) { c.InsertRow(3); }, {2, 3}},
+      {"insert column at it", [](TWdgTableCells& c) { c.InsertCol(3); }, {2, 4}},
+      {"delete row above", [](TWdgTableCells& c) { c.DeleteRow(0); }, {1, 3}},
+      {"delete its column", [](TWdgTableCells& c) { c.DeleteCol(3); }, {-1, -1}},
+      {"exchange rows", [](TWdgTableCells& c) { c.ExchangeRows(2, 7); }, {7, 3}},
+      {"exchange columns", [](TWdgTableCells& c) { c.ExchangeCols(0, 3); }, {2, 0}},
+  };
+  for (const auto& s : steps) {
+    TWdgTableCells cells;
+    TWdgCellOverride red;
+    red.Color = Qt::red;
+    cells.SetAttributes(2, 3, red);
+    s.act(cells);
+    if (s.at.first < 0) {
+      EXPECT_EQ(cells.RecordCount(), 0) << s.name;
+    } else {
+      EXPECT_EQ(cells.GetAttributes(s.at.first, s.at.second).Color, QColor(Qt::red)) << s.name;
+      EXPECT_EQ(cells.RecordCount(), 1) << s.name;
+    }
+  }
+}
+
+TEST(WdgTableCells, ForgettingACellComponentDropsRecordsLeftWithNothing) {
+  TWdgTableCells cells;
+  TWdgTCString a;
+  TWdgCellOverride only;
+  only.Cell = &a;
+  TWdgCellOverride more = only;
+  more.Access = otxReadOnly;
+  cells.SetAttributes(1, 1, only);
+  cells.SetAttributes(1, 2, more);
+  cells.ForgetCell(&a);
+  EXPECT_EQ(cells.RecordCount(), 1);
+  EXPECT_EQ(cells.GetCellComponent(1, 2), nullptr);
+  EXPECT_EQ(cells.GetAttributes(1, 2).Access, otxReadOnly);
 }

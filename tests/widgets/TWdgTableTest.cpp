@@ -762,3 +762,27 @@ TEST(WdgTable, DraggingSelectsOnlyWhenTheOptionsAllowIt) {
     EXPECT_FALSE(g.table->IsEditing());
   }
 }
+
+TEST(WdgTable, ACellsOwnSettingsOverrideItsColumns) {
+  ProgramGrid g(3);
+  Painted(g);
+  TWdgCellOverride readOnly;
+  readOnly.Access = otxReadOnly;
+  readOnly.Color = Qt::magenta;
+  g.table->CellOverrides().SetAttributes(2, 1, readOnly);
+  TWdgCellOverride heading;
+  heading.Color = Qt::cyan;
+  g.table->CellOverrides().SetAttributes(0, 2, heading);
+  g.ShowActive();
+  EXPECT_EQ(CellColour(g, 2, 1), QColor(Qt::magenta));
+  const QImage headings = Shot(g.table->horizontalHeader());
+  const int x = g.table->horizontalHeader()->sectionViewportPosition(1) + 10;
+  EXPECT_EQ(headings.pixelColor(x, headings.height() - 4), QColor(Qt::cyan));
+  ProgramGrid::Key(Qt::Key_Down);
+  ProgramGrid::Key(Qt::Key_F2);
+  EXPECT_FALSE(g.table->IsEditing());
+  EXPECT_EQ(CellColour(g, 2, 1), kRed); // the active colour still wins
+  // The override follows its column when columns are exchanged.
+  g.table->Columns().Exchange(1, 3);
+  EXPECT_EQ(g.table->CellOverrides().GetAttributes(2, 3).Access, otxReadOnly);
+}
