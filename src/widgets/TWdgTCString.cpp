@@ -33,6 +33,8 @@ void TWdgTCString::setEditorData(QWidget* editor, const QModelIndex& index) cons
 }
 
 void TWdgTCString::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                        const QModelIndex&) const {
-  editor->setGeometry(Table() ? Table()->EditorRect(option.rect) : option.rect);
+                                        const QModelIndex& index) const {
+  auto* edit = qobject_cast<QLineEdit*>(editor);
+  if (Table() && edit) Table()->PlaceEditor(*edit, option.rect, index);
+  else editor->setGeometry(option.rect);
 }

@@ -84,6 +84,10 @@ TWdgTable::TWdgTable(QWidget* parent)
       HeaderSectionMoved(h->orientation(), from, to);
     });
   }
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+      if (OnTopLeftCellChanged) OnTopLeftCellChanged(this, TopRow(), LeftCol());
+    });
   rows_.SetChangeHandler([this](int r1, int r2, TWdgTblActions a) { RowsChanged(r1, r2, a); });
   columns_.SetChangeHandler([this](int c1, int c2, TWdgTblActions a) { ColumnsChanged(c1, c2, a); });
   UpdateUnusedColour();
@@ -92,6 +96,10 @@ TWdgTable::TWdgTable(QWidget* parent)
 }
 
 TWdgTable::~TWdgTable() {
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+      if (OnTopLeftCellChanged) OnTopLeftCellChanged(this, TopRow(), LeftCol());
+    });
   rows_.SetChangeHandler({});
   columns_.SetChangeHandler({});
 }
@@ -438,6 +446,14 @@ void TWdgTable::PaintLockedCell(QPainter& painter, const QRect& rect, int row, i
 // without a component or while it is edited), then the lines, then the active cell's frame.
 void TWdgTable::PaintCellAt(QPainter& painter, const QRect& full, int row, int col,
                             bool editing) {
+  if (row != enteredRow_) {
+    enteredRow_ = row;
+    if (OnEnteringRow) OnEnteringRow(this, row);
+  }
+  if (col != enteredCol_) {
+    enteredCol_ = col;
+    if (OnEnteringColumn) OnEnteringColumn(this, col);
+  }
   const bool locked = row < lockedRows_ || col < lockedCols_;
   const TWdgGridPen& pen = locked ? pens_.LockedGrid : pens_.NormalGrid;
   const QRect rect = pen.Inside(full);
@@ -513,6 +529,15 @@ void TWdgTable::DrawFocusFrame(QPainter& painter, const QRect& cell) const {
 }
 
 QRect TWdgTable::EditorRect(const QRect& cell) const { return pens_.NormalGrid.Inside(cell); }
+
+void TWdgTable::PlaceEditor(QLineEdit& editor, const QRect& cell, const QModelIndex& index) {
+  QRect rect = EditorRect(cell);
+  TWdgTblEditorStyle style = tesPlain;
+  if (OnSizeCellEditor)
+    OnSizeCellEditor(this, index.row() + lockedRows_, index.column() + lockedCols_, rect, style);
+  editor.setFrame(style != tesPlain);
+  editor.setGeometry(rect);
+}
 
 bool TWdgTable::event(QEvent* event) {
   // With Tab taken as an arrow key, Tab moves inside the grid instead of leaving it.
@@ -602,6 +627,9 @@ bool TWdgTable::MoveTo(quint16 command, int row, int col) {
 void TWdgTable::MoveToCell(int row, int col) {
   const QModelIndex target = IndexOf(row, col);
   if (!target.isValid()) return;
+  const int oldRow = ActiveRow(), oldCol = ActiveCol();
+  if (oldRow >= 0 && oldRow != row && OnLeavingRow) OnLeavingRow(this, oldRow);
+  if (oldCol >= 0 && oldCol != col && OnLeavingColumn) OnLeavingColumn(this, oldCol);
   if (extending_ && !(options_ & otoNoSelection)) {
     selectionModel()->select(QItemSelection(IndexOf(anchorRow_, anchorCol_), target),
                              QItemSelectionModel::ClearAndSelect);

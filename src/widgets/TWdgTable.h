@@ -116,6 +116,8 @@ public:
   void StyleEditor(QLineEdit& editor, const QModelIndex& index);
   // Where the editor of a cell goes: the cell inside its grid lines.
   QRect EditorRect(const QRect& cell) const;
+  // Puts the editor there, or where OnSizeCellEditor says, with the border it asks for.
+  void PlaceEditor(QLineEdit& editor, const QRect& cell, const QModelIndex& index);
   void KeyFromEditor(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   // Moves the focus to the control after (or before) the table.
   void FocusNeighbour(bool next);
@@ -128,6 +130,14 @@ public:
   CellEvent OnDoneEdit;
   std::function<void(TWdgTable*, int, int, TWdgCellAttributes&)> OnGetCellAttributes;
   CellEvent OnLockedCellClick;
+  // (table, row or column): the active cell leaves it.
+  std::function<void(TWdgTable*, int)> OnLeavingRow, OnLeavingColumn;
+  // (table, row or column): the first cell painted of another row or column than the last.
+  std::function<void(TWdgTable*, int)> OnEnteringRow, OnEnteringColumn;
+  // The first shown scrollable row or column changed.
+  CellEvent OnTopLeftCellChanged;
+  // (table, row, column, rectangle, style): where and how an editor is about to be shown.
+  std::function<void(TWdgTable*, int, int, QRect&, TWdgTblEditorStyle&)> OnSizeCellEditor;
   // (table, number1, number2, action): number2 is -1 except for an exchange.
   std::function<void(TWdgTable*, int, int, TWdgTblActions)> OnColumnsChanged, OnRowsChanged;
   std::function<void(TWdgTable*, quint16)> OnUserCommand;
@@ -188,6 +198,7 @@ private:
   bool extending_ = false;
   bool applying_ = false;
   bool editorHadFocus_ = false;
+  int enteredRow_ = -1, enteredCol_ = -1;
   int redrawLock_ = 0;
   TWdgTblOptionSet options_;
   TWdgTblAccess access_ = otxNormal;

@@ -786,3 +786,43 @@ TEST(WdgTable, ACellsOwnSettingsOverrideItsColumns) {
   g.table->Columns().Exchange(1, 3);
   EXPECT_EQ(g.table->CellOverrides().GetAttributes(2, 3).Access, otxReadOnly);
 }
+
+TEST(WdgTable, TheActiveCellReportsTheRowsAndColumnsItLeaves) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  std::vector<std::string> log;
+  g.table->OnLeavingRow = [&](TWdgTable*, int r) { log.push_back("row " + std::to_string(r)); };
+  g.table->OnLeavingColumn = [&](TWdgTable*, int c) { log.push_back("col " + std::to_string(c)); };
+  g.table->OnActiveCellChanged = [&](TWdgTable*, int r, int c) {
+    log.push_back("now " + std::to_string(r) + "," + std::to_string(c));
+  };
+  ProgramGrid::Key(Qt::Key_Down);
+  ProgramGrid::Key(Qt::Key_Right);
+  ProgramGrid::Key(Qt::Key_Home, Qt::ControlModifier);
+  const std::vector<std::string> expected{"row 1", "now 2,1", "col 1", "now 2,2", "row 2", "now 1,2"};
+  EXPECT_EQ(log, expected);
+}
+
+TEST(WdgTable, ScrollingReportsTheNewTopRow) {
+  ProgramGrid g(40, QSize(780, 300));
+  g.ShowActive();
+  std::vector<int> tops;
+  g.table->OnTopLeftCellChanged = [&](TWdgTable*, int r, int) { tops.push_back(r); };
+  ProgramGrid::Key(Qt::Key_End, Qt::ControlModifier);
+  ASSERT_FALSE(tops.empty());
+  EXPECT_EQ(tops.back(), g.table->TopRow());
+  EXPECT_GT(tops.back(), 1);
+}
+
+TEST(WdgTable, OnSizeCellEditorPlacesTheEditorAndGivesItABorder) {
+  ProgramGrid g(3);
+  g.table->OnSizeCellEditor = [](TWdgTable*, int, int, QRect& rect, TWdgTblEditorStyle& style) {
+    rect.adjust(2, 2, 40, 0);
+    style = tesBorder;
+  };
+  g.ShowActive();
+  ProgramGrid::Key(Qt::Key_F2);
+  ASSERT_TRUE(g.table->IsEditing());
+  EXPECT_EQ(g.table->Editor()->geometry(), g.CellRect(1, 1).adjusted(2, 2, 39, -1));
+  EXPECT_TRUE(g.table->Editor()->hasFrame());
+}
