@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "widgets/TWdgBaseTableCell.h"
+class QAbstractButton;
 class TWdgTableHeader;
 class TWdgTableModel;
 
@@ -181,6 +182,7 @@ private:
   void HeaderSectionMoved(Qt::Orientation orientation, int from, int to);
   void UpdateUnusedColour();
   void CellChanged();
+  QAbstractButton* Corner();
 
   TWdgTableRows rows_;
   TWdgGridPenSet pens_;
