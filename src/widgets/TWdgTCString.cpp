@@ -18,7 +18,10 @@ QWidget* TWdgTCString::createEditor(QWidget* parent, const QStyleOptionViewItem&
   editor->setFrame(false);
   editor->setMaxLength(maxLength_);
   editor->setToolTip(Hint());
-  if (Table()) Table()->StyleEditor(*editor, index);
+  if (Table()) {
+    Table()->StyleEditor(*editor, index);
+    Table()->EditorCreated(editor);
+  }
   QObject::connect(editor, &QLineEdit::textChanged, editor, [self, editor] {
     if (self->OnChange) self->OnChange(editor);
   });

@@ -53,10 +53,9 @@ void TWdgTCStringEdit::keyPressEvent(QKeyEvent* event) {
     event->accept(); // Enter does not end the edit or reach the dialog
     return;
   }
-  const int before = text().size();
   QLineEdit::keyPressEvent(event);
+  // Every typed character, taken or not, moves on once the text is full.
   const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint();
-  if (typed && cell_.AutoAdvanceChar() && text().size() >= maxLength() && table_ &&
-      text().size() != before - 1)
+  if (typed && cell_.AutoAdvanceChar() && text().size() >= maxLength() && table_)
     table_->KeyFromEditor(Qt::Key_Right, Qt::NoModifier, QString());
 }

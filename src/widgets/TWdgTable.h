@@ -115,6 +115,8 @@ public:
   void PaintModelCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
   void PaintLockedCell(QPainter& painter, const QRect& rect, int row, int col);
   void StyleEditor(QLineEdit& editor, const QModelIndex& index);
+  // The cell being edited made this editor.
+  void EditorCreated(QLineEdit* editor);
   // Where the editor of a cell goes: the cell inside its grid lines.
   QRect EditorRect(const QRect& cell) const;
   // Puts the editor there, or where OnSizeCellEditor says, with the border it asks for.

@@ -6,7 +6,6 @@
 #include "widgets/core/WdgCommandCodes.h"
 #include "widgets/core/WdgGridCommands.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 QRect TWdgTable::EditorRect(const QRect& cell) const { return pens_.NormalGrid.Inside(cell); }
@@ -24,6 +23,8 @@ void TWdgTable::PlaceEditor(QLineEdit& editor, const QRect& cell, const QModelIn
 
 QLineEdit* TWdgTable::Editor() const { return editor_.data(); }
 
+void TWdgTable::EditorCreated(QLineEdit* editor) { editor_ = editor; }
+
 bool TWdgTable::StartCellEdit() {
   if (IsEditing()) return true;
   const int row = ActiveRow(), col = ActiveCol();
@@ -38,13 +39,8 @@ bool TWdgTable::StartCellEdit() {
   if (attrs.caAccess != otxNormal || !GetCellData(row, col, cdpSave)) return false;
   const QModelIndex index = currentIndex();
   editIndex_ = index;
-  edit(index);
-  editor_ = qobject_cast<QLineEdit*>(indexWidget(index) ? indexWidget(index)
-                                                        : QApplication::focusWidget());
-  if (!editor_) {
-    for (auto* child : viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-      if (child->isVisible()) editor_ = child;
-  }
+  editor_ = nullptr;
+  edit(index); // the cell makes its editor and hands it over (EditorCreated)
   if (!editor_) {
     editIndex_ = QPersistentModelIndex();
     return false;
