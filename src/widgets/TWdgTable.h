@@ -65,8 +65,14 @@ public:
   int ActiveCol() const;
   void SetActiveRow(int row);
   void SetActiveCol(int col);
+  // The first scrollable row and column shown.
   int TopRow() const;
   int LeftCol() const;
+  // Scrolls them there, as far as the rows and columns after them allow; OnTopLeftCellChanging
+  // may change the place first.
+  void SetTopLeftCell(int row, int col);
+  void SetTopRow(int row) { SetTopLeftCell(row, LeftCol()); }
+  void SetLeftCol(int col) { SetTopLeftCell(TopRow(), col); }
 
   TWdgTblOptionSet Options() const { return options_; }
   void SetOptions(TWdgTblOptionSet options);
@@ -137,6 +143,7 @@ public:
   std::function<void(TWdgTable*, int)> OnLeavingRow, OnLeavingColumn;
   // (table, row or column): the first cell painted of another row or column than the last.
   std::function<void(TWdgTable*, int)> OnEnteringRow, OnEnteringColumn;
+  std::function<void(TWdgTable*, int&, int&)> OnTopLeftCellChanging;
   // The first shown scrollable row or column changed.
   CellEvent OnTopLeftCellChanged;
   // (table, row, column, rectangle, style): where and how an editor is about to be shown.

@@ -4,6 +4,8 @@
 #include "widgets/TWdgTableModel.h"
 #include "widgets/core/WdgCommandCodes.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 
@@ -150,4 +152,15 @@ void TWdgTable::MoveActiveCell(quint16 command) {
   case ccPageLeft: MoveTo(command, row, NextVisibleCol(lockedCols_, 0)); break;
   default: break;
   }
+}
+
+void TWdgTable::SetTopLeftCell(int row, int col) {
+  row = NextVisibleRow(row, 0);
+  col = NextVisibleCol(col, 0);
+  if (row < 0 || col < 0) return;
+  if (OnTopLeftCellChanging) OnTopLeftCellChanging(this, row, col);
+  if (row == TopRow() && col == LeftCol()) return;
+  verticalScrollBar()->setValue(verticalHeader()->visualIndex(row - lockedRows_));
+  horizontalScrollBar()->setValue(columnViewportPosition(col - lockedCols_) +
+                                  horizontalScrollBar()->value());
 }

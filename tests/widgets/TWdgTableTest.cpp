@@ -826,3 +826,30 @@ TEST(WdgTable, OnSizeCellEditorPlacesTheEditorAndGivesItABorder) {
   EXPECT_EQ(g.table->Editor()->geometry(), g.CellRect(1, 1).adjusted(2, 2, 39, -1));
   EXPECT_TRUE(g.table->Editor()->hasFrame());
 }
+
+TEST(WdgTable, TheTopRowCanBeSetAndTheLastRowsStayFull) {
+  ProgramGrid g(40, QSize(500, 300));
+  g.ShowActive();
+  g.table->SetTopRow(10);
+  EXPECT_EQ(g.table->TopRow(), 10);
+  EXPECT_EQ(Active(g), std::make_pair(1, 1)); // the active cell stays where it is
+  g.table->SetTopRow(40); // as far as the rows after it allow
+  EXPECT_LT(g.table->TopRow(), 40);
+  EXPECT_EQ(g.table->rowAt(g.table->viewport()->height() - 1), 39);
+  g.table->SetLeftCol(3);
+  EXPECT_GT(g.table->horizontalScrollBar()->value(), 0);
+}
+
+TEST(WdgTable, TheClipboardKeysReachTheirEvents) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  std::string log;
+  g.table->OnClipboardCopy = [&](TWdgTable*) { log += "copy "; };
+  g.table->OnClipboardCut = [&](TWdgTable*) { log += "cut "; };
+  g.table->OnClipboardPaste = [&](TWdgTable*) { log += "paste "; };
+  ProgramGrid::Key(Qt::Key_C, Qt::ControlModifier);
+  ProgramGrid::Key(Qt::Key_X, Qt::ControlModifier);
+  ProgramGrid::Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(log, "copy cut paste ");
+  EXPECT_FALSE(g.table->IsEditing());
+}
