@@ -5,6 +5,9 @@
 #include "widgets/TWdgTableColumns.h"
 #include "widgets/TWdgTable.h"
 
+#include <QImage>
+#include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(WdgTableCells, HeadingsFollowInsertedDeletedAndExchangedColumns) {
@@ -139,4 +142,91 @@ TEST(WdgTableCells, ForgettingACellComponentDropsRecordsLeftWithNothing) {
   EXPECT_EQ(cells.RecordCount(), 1);
   EXPECT_EQ(cells.GetCellComponent(1, 2), nullptr);
   EXPECT_EQ(cells.GetAttributes(1, 2).Access, otxReadOnly);
+}
+
+namespace {
+// Paints one string cell on white and gives the box of the pixels that are not white.
+QRect InkOf(const TWdgTCBaseString& cell, const QSize& size, const TWdgCellAttributes& attrs,
+            const QString& text) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter p(&image);
+    cell.Paint(p, image.rect(), 1, 1, attrs, &text);
+  }
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != QColor(Qt::white).rgb()) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
+
+TWdgCellAttributes Plain(TWdgTblAdjust adjust, TWdgTblAccess access = otxNormal) {
+  TWdgCellAttributes a;
+  a.caAccess = access;
+  a.caAdjust = adjust;
+  a.caColor = Qt::white;
+  a.caFontColor = Qt::black;
+  a.caFontHiColor = Qt::red;
+  return a;
+}
+} // namespace
+
+TEST(WdgTableCells, StringCellsPlaceTheirTextByAlignmentAndWrap) {
+  struct Case {
+    const char* name;
+    bool wrap;
+    TWdgTblAdjust adjust;
+    QString text;
+    std::function<bool(const QRect&)> holds;
+  };
+  const QSize size(120, 40);
+  const std::vector<Case> cases{
+      {"short, right", false, otaCenterRight, "W", [](const QRect& i) { return i.left() > 90; }},
+      {"short, centred", false, otaCenter, "W", [](const QRect& i) { return i.left() > 40 && i.right() < 80; }},
+      {"bottom", false, otaBottomLeft, "W", [](const QRect& i) { return i.bottom() >= 30; }},
+      {"wrapped: from the top", true, otaCenterLeft, "Word word word word word word",
+       [](const QRect& i) { return i.top() <= 6 && i.bottom() > 20; }},
+      {"empty: nothing", false, otaCenterLeft, "", [](const QRect& i) { return i.isNull(); }},
+  };
+  for (const auto& c : cases) {
+    TWdgTCBaseString cell;
+    cell.SetUseWordWrap(c.wrap);
+    const QRect ink = InkOf(cell, size, Plain(c.adjust), c.text);
+    EXPECT_TRUE(c.holds(ink)) << c.name << " ink " << ink.x() << "," << ink.y() << " "
+                              << ink.width() << "x" << ink.height();
+  }
+}
+
+TEST(WdgTableCells, ASingleLineTextWiderThanItsCellStartsAtTheLeft) {
+  const QString text("Wide text that does not fit the cell");
+  for (auto adjust : {otaCenterRight, otaCenter}) {
+    auto shot = [&](TWdgTblAdjust a) {
+      QImage image(120, 40, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter p(&image);
+      TWdgTCBaseString().Paint(p, image.rect(), 1, 1, Plain(a), &text);
+      p.end();
+      return image;
+    };
+    EXPECT_EQ(shot(adjust), shot(otaCenterLeft)) << int(adjust);
+  }
+}
+
+TEST(WdgTableCells, AnInvisibleCellShowsNoTextAndARaisedOneHasItsLightCopy) {
+  TWdgTCBaseString cell;
+  EXPECT_TRUE(InkOf(cell, {120, 40}, Plain(otaCenterLeft, otxInvisible), "Text").isNull());
+  TWdgCellAttributes raised = Plain(otaCenterLeft);
+  raised.caTextStyle = tsRaised;
+  QImage image(120, 40, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter p(&image);
+    const QString text("Text");
+    cell.Paint(p, image.rect(), 1, 1, raised, &text);
+  }
+  int red = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 120; ++x) red += image.pixelColor(x, y) == QColor(Qt::red);
+  EXPECT_GT(red, 0);
 }
