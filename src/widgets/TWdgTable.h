@@ -5,6 +5,7 @@
 // is 1, column 0 the locked column when LockedCols is 1. The heading row and the locked column
 // never scroll and never hold the active cell.
 #include "widgets/TWdgCellAttributes.h"
+#include "widgets/TWdgCustomControl.h"
 #include "widgets/TWdgGridPenSet.h"
 #include "widgets/TWdgTableCells.h"
 #include "widgets/TWdgTableColors.h"
@@ -152,6 +153,9 @@ public:
   std::function<void(TWdgTable*, int, int, TWdgTblActions)> OnColumnsChanged, OnRowsChanged;
   std::function<void(TWdgTable*, quint16)> OnUserCommand;
   std::function<void(TWdgTable*)> OnClipboardCopy, OnClipboardCut, OnClipboardPaste;
+  // (sender, keys and buttons held, wheel delta, screen x, screen y), before the wheel moves
+  // the active cell.
+  std::function<void(QObject*, TWdgShiftState, qint16, qint16, qint16)> OnMouseWheel;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

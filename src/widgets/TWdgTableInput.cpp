@@ -79,8 +79,13 @@ void TWdgTable::keyPressEvent(QKeyEvent* event) {
 }
 
 void TWdgTable::wheelEvent(QWheelEvent* event) {
-  // The wheel moves the active cell, not the view.
+  // The wheel is reported, then moves the active cell, not the view.
   const int delta = event->angleDelta().y();
+  if (OnMouseWheel) {
+    const QPoint at = event->globalPosition().toPoint();
+    OnMouseWheel(this, WdgShiftState(event->modifiers(), event->buttons()), qint16(delta),
+                 qint16(at.x()), qint16(at.y()));
+  }
   if (delta != 0) MoveActiveCell(delta < 0 ? ccDown : ccUp);
   event->accept();
 }

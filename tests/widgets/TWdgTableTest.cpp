@@ -364,9 +364,14 @@ TEST(WdgTable, TheWheelMovesTheActiveCell) {
                   Qt::NoScrollPhase, false);
     QApplication::sendEvent(g.table->viewport(), &e);
   };
+  std::vector<int> deltas;
+  g.table->OnMouseWheel = [&](QObject*, TWdgShiftState, qint16 delta, qint16, qint16) {
+    deltas.push_back(delta);
+  };
   wheel(-120);
   wheel(-120);
   EXPECT_EQ(Active(g), std::make_pair(3, 1));
+  EXPECT_EQ(deltas, std::vector<int>({-120, -120}));
   wheel(120);
   EXPECT_EQ(Active(g), std::make_pair(2, 1));
   EXPECT_EQ(g.table->verticalScrollBar()->value(), 0);
