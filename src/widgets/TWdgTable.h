@@ -213,6 +213,7 @@ private:
   bool extending_ = false;
   bool applying_ = false;
   bool editorHadFocus_ = false;
+  bool focusedByThisClick_ = false;
   int enteredRow_ = -1, enteredCol_ = -1;
   int redrawLock_ = 0;
   TWdgTblOptionSet options_;

@@ -91,8 +91,11 @@ void TWdgTable::wheelEvent(QWheelEvent* event) {
 }
 
 void TWdgTable::mousePressEvent(QMouseEvent* event) {
-  const bool hadFocus = TableHasFocus();
-  if (!hadFocus) setFocus(Qt::MouseFocusReason);
+  // The click that brings the focus to the table (given before this handler runs) does not
+  // count as a click on a focused table.
+  const bool hadFocus = TableHasFocus() && !focusedByThisClick_;
+  focusedByThisClick_ = false;
+  if (!TableHasFocus()) setFocus(Qt::MouseFocusReason);
   if (event->button() != Qt::LeftButton) return;
   const QModelIndex index = indexAt(event->position().toPoint());
   int row, col;
@@ -136,6 +139,7 @@ void TWdgTable::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TWdgTable::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
+  focusedByThisClick_ = event->reason() == Qt::MouseFocusReason && !IsEditing();
   // An open editor takes the focus that comes to the table. (Shift+Tab in the editor goes
   // straight to the control before the table, so it never lands here.)
   if (editor_ && editor_->isVisible()) editor_->setFocus(event->reason());
@@ -144,5 +148,6 @@ void TWdgTable::focusInEvent(QFocusEvent* event) {
 
 void TWdgTable::focusOutEvent(QFocusEvent* event) {
   QTableView::focusOutEvent(event);
+  focusedByThisClick_ = false;
   viewport()->update();
 }

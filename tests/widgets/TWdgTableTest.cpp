@@ -858,3 +858,15 @@ TEST(WdgTable, TheClipboardKeysReachTheirEvents) {
   EXPECT_EQ(log, "copy cut paste ");
   EXPECT_FALSE(g.table->IsEditing());
 }
+
+TEST(WdgTable, TheClickThatFocusesTheGridNeverStartsAnEdit) {
+  ProgramGrid g(3);
+  g.ShowActive();
+  g.after->setFocus();
+  QApplication::processEvents();
+  QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, 1).center());
+  EXPECT_TRUE(g.table->hasFocus());
+  EXPECT_FALSE(g.table->IsEditing());
+  QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, 1).center());
+  EXPECT_TRUE(g.table->IsEditing());
+}
