@@ -9,6 +9,10 @@ TWdgBaseTableCell::TWdgBaseTableCell(QObject* owner)
     : QStyledItemDelegate(owner), color_(QApplication::palette().color(QPalette::Button)),
       font_(QApplication::font()), textHiColor_(QApplication::palette().color(QPalette::Light)) {}
 
+TWdgBaseTableCell::~TWdgBaseTableCell() {
+  if (Table()) Table()->ForgetCell(this);
+}
+
 QColor TWdgBaseTableCell::Color() const {
   return tableColor_ && table_ ? Table()->Color() : color_;
 }
@@ -76,6 +80,7 @@ void TWdgBaseTableCell::SetTable(TWdgTable* table) {
   if (table == Table()) return;
   if (Table()) Table()->ForgetCell(this);
   table_ = table;
+  if (table) table->LinkCell(this);
 }
 
 void TWdgBaseTableCell::CompleteAttributes(int row, int col, TWdgCellAttributes& attrs) const {

@@ -22,6 +22,8 @@ public:
                                             const TWdgCellAttributes&, const QString*, bool&)>;
 
   explicit TWdgBaseTableCell(QObject* owner = nullptr);
+  // The table forgets every use of the cell.
+  ~TWdgBaseTableCell() override;
 
   // The table's colour while TableColor is set; setting a colour clears TableColor.
   QColor Color() const;
@@ -49,6 +51,8 @@ public:
 
   TWdgTable* Table() const;
   void SetTable(TWdgTable* table);
+  // The table is going away: the cell forgets it without telling it.
+  void TableGone() { table_ = nullptr; }
 
   // Fills the record from the cell's own properties, lets the table refine it, then gives
   // the remaining defaults: normal access, centre-left alignment, the button colour.

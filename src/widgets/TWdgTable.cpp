@@ -32,6 +32,10 @@ TWdgTable::TWdgTable(QWidget* parent)
   setHorizontalHeader(headingRow_);
   setVerticalHeader(lockedColumn_);
   setModel(model_);
+  // Columns without a cell component still paint through the table: background and lines.
+  plainCell_ = new TWdgBaseTableCell(this);
+  plainCell_->SetTable(this);
+  setItemDelegate(plainCell_);
   setEditTriggers(NoEditTriggers);
   setTabKeyNavigation(false);
   setSelectionMode(ExtendedSelection);
@@ -70,12 +74,14 @@ TWdgTable::TWdgTable(QWidget* parent)
 }
 
 TWdgTable::~TWdgTable() {
-  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
-    connect(bar, &QScrollBar::valueChanged, this, [this] {
-      if (OnTopLeftCellChanged) OnTopLeftCellChanged(this, TopRow(), LeftCol());
-    });
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) bar->disconnect(this);
   rows_.SetChangeHandler({});
   columns_.SetChangeHandler({});
+  cells_.OnChange = {};
+  pens_.SetChangeHandler({});
+  // Cells that outlive the table, or go with it, no longer call back into it.
+  for (const auto& cell : linked_)
+    if (cell) cell->TableGone();
 }
 
 // ---- rows and columns ------------------------------------------------------------------
@@ -240,16 +246,12 @@ void TWdgTable::HeaderSectionResized(Qt::Orientation orientation, int logical, i
 void TWdgTable::SetLockedRowsCell(TWdgBaseTableCell* cell) {
   lockedRowsCell_ = cell;
   if (cell && !cell->Table()) cell->SetTable(this);
-  if (cell) connect(cell, &TWdgBaseTableCell::Changed, this, &TWdgTable::CellChanged,
-                    Qt::UniqueConnection);
   headingRow_->viewport()->update();
 }
 
 void TWdgTable::SetColumnCell(int col, TWdgBaseTableCell* cell) {
   if (auto* column = columns_.Column(col)) {
     if (cell && !cell->Table()) cell->SetTable(this);
-    if (cell) connect(cell, &TWdgBaseTableCell::Changed, this, &TWdgTable::CellChanged,
-                      Qt::UniqueConnection);
     column->SetDefaultCell(cell);
   }
 }
@@ -260,7 +262,15 @@ void TWdgTable::CellChanged() {
   lockedColumn_->viewport()->update();
 }
 
+void TWdgTable::LinkCell(TWdgBaseTableCell* cell) {
+  if (!cell || std::find(linked_.begin(), linked_.end(), cell) != linked_.end()) return;
+  linked_.emplace_back(cell);
+  connect(cell, &TWdgBaseTableCell::Changed, this, &TWdgTable::CellChanged, Qt::UniqueConnection);
+}
+
 void TWdgTable::ForgetCell(TWdgBaseTableCell* cell) {
+  linked_.erase(std::remove(linked_.begin(), linked_.end(), cell), linked_.end());
+  disconnect(cell, nullptr, this, nullptr);
   if (lockedRowsCell_ == cell) lockedRowsCell_ = nullptr;
   columns_.ForgetCell(cell);
   cells_.ForgetCell(cell);

@@ -59,6 +59,9 @@ public:
   TWdgTableCells& CellOverrides() { return cells_; }
   // Sets the column's default cell, and makes this table the cell's table.
   void SetColumnCell(int col, TWdgBaseTableCell* cell);
+  // The cells that name this table as theirs; each one's changes repaint the table.
+  void LinkCell(TWdgBaseTableCell* cell);
+  // Drops every use of the cell.
   void ForgetCell(TWdgBaseTableCell* cell);
 
   // The active cell; -1 when the table has no body cell.
@@ -205,6 +208,8 @@ private:
   TWdgTableHeader* headingRow_ = nullptr;
   TWdgTableHeader* lockedColumn_ = nullptr;
   QPointer<TWdgBaseTableCell> lockedRowsCell_;
+  TWdgBaseTableCell* plainCell_ = nullptr; // paints columns without a cell component
+  std::vector<QPointer<TWdgBaseTableCell>> linked_;
   QPointer<QLineEdit> editor_;
   QPersistentModelIndex editIndex_;
   int lockedRows_ = 1;

@@ -870,3 +870,15 @@ TEST(WdgTable, TheClickThatFocusesTheGridNeverStartsAnEdit) {
   QTest::mouseClick(g.table->viewport(), Qt::LeftButton, {}, g.CellRect(1, 1).center());
   EXPECT_TRUE(g.table->IsEditing());
 }
+
+TEST(WdgTable, ACellComponentThatGoesAwayLeavesItsColumnsPlain) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.ShowActive();
+  delete g.cell;
+  g.cell = nullptr;
+  EXPECT_EQ(g.table->Columns().Column(1)->DefaultCell(), nullptr);
+  EXPECT_EQ(CellColour(g, 2, 1), g.table->Color()); // background only
+  ProgramGrid::Key(Qt::Key_F2);
+  EXPECT_FALSE(g.table->IsEditing());
+}
