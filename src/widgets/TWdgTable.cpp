@@ -22,7 +22,6 @@ private:
 };
 } // namespace
 
-
 TWdgTable::TWdgTable(QWidget* parent)
     : QTableView(parent), pens_(palette()), color_(palette().color(QPalette::Button)),
       colorUnused_(palette().color(QPalette::Base)), colors_(TWdgTableColors::Defaults(palette())) {
@@ -117,7 +116,9 @@ void TWdgTable::SetLockedCols(int cols) {
 
 void TWdgTable::RowsChanged(int row1, int row2, TWdgTblActions action) {
   if (action == taExchanged) cells_.ExchangeRows(row1, row2);
-  ApplyRows();
+  // One row's change touches that row (or the two exchanged) alone.
+  const bool few = action == taOneChanged || action == taExchanged;
+  ApplyRows(few ? row1 : -1, few && action == taExchanged ? row2 : -1);
   if (action != taLimitChanged && action != taAllChanged && OnRowsChanged)
     OnRowsChanged(this, row1, row2, action);
 }
@@ -178,17 +179,24 @@ void TWdgTable::HeaderSectionMoved(Qt::Orientation orientation, int from, int to
 }
 
 // Puts the row settings into the headers the view lays out by.
-void TWdgTable::ApplyRows() {
+void TWdgTable::ApplyRows(int only1, int only2) {
   if (applying_) return;
   applying_ = true;
   model_->SetRowCount(std::max(0, RowLimit() - lockedRows_));
   lockedColumn_->setDefaultSectionSize(rows_.DefaultHeight());
   if (lockedRows_ > 0) headingRow_->setFixedHeight(rows_.GetRow(0).Height);
   headingRow_->setVisible(lockedRows_ > 0);
-  for (int r = lockedRows_; r < RowLimit() && r < TWdgTableRows::kFirstPlainRow; ++r) {
+  auto apply = [this](int r) {
+    if (r < lockedRows_ || r >= RowLimit()) return;
     const auto row = rows_.GetRow(r);
     lockedColumn_->resizeSection(r - lockedRows_, row.Height);
     setRowHidden(r - lockedRows_, row.Hidden);
+  };
+  if (only1 >= 0) {
+    apply(only1);
+    apply(only2);
+  } else {
+    for (int r = lockedRows_; r < RowLimit() && r < TWdgTableRows::kFirstPlainRow; ++r) apply(r);
   }
   applying_ = false;
   KeepActiveVisible();

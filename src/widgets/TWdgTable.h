@@ -188,7 +188,9 @@ private:
   void PaintCellAt(QPainter& painter, const QRect& full, int row, int col, bool editing);
   void DrawGridLines(QPainter& painter, const QRect& cell, const TWdgGridPen& pen) const;
   void DrawFocusFrame(QPainter& painter, const QRect& cell) const;
-  void ApplyRows();
+  // Puts the row settings into the headers the view lays out by: all rows, or the one or two
+  // given.
+  void ApplyRows(int only1 = -1, int only2 = -1);
   void ApplyColumns();
   void RowsChanged(int row1, int row2, TWdgTblActions action);
   void ColumnsChanged(int col1, int col2, TWdgTblActions action);
