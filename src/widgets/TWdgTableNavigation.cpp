@@ -88,6 +88,11 @@ void TWdgTable::MoveToCell(int row, int col) {
   selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
   scrollTo(target);
   viewport()->update();
+  if (changed) {
+    // Headings may mark the active column or row.
+    horizontalHeader()->viewport()->update();
+    verticalHeader()->viewport()->update();
+  }
   if (changed && OnActiveCellChanged) OnActiveCellChanged(this, row, col);
   if (options_ & otoAlwaysEditing) PostStartEdit();
 }

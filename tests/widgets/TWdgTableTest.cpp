@@ -882,3 +882,29 @@ TEST(WdgTable, ACellComponentThatGoesAwayLeavesItsColumnsPlain) {
   ProgramGrid::Key(Qt::Key_F2);
   EXPECT_FALSE(g.table->IsEditing());
 }
+
+TEST(WdgTable, TheHeadingOfTheActiveColumnCanShowAMarkerInsteadOfItsText) {
+  ProgramGrid g(3);
+  Painted(g);
+  g.head->SetShowActiveCol(true);
+  g.ShowActive();
+  auto darkIn = [&](int col) {
+    const QImage image = Shot(g.table->horizontalHeader());
+    const int left = g.table->horizontalHeader()->sectionViewportPosition(col - 1);
+    const int width = g.table->horizontalHeader()->sectionSize(col - 1);
+    QRect dark;
+    for (int y = 2; y < image.height() - 2; ++y)
+      for (int x = left + 2; x < left + width - 2; ++x)
+        if (image.pixelColor(x, y).value() < 100) dark |= QRect(x, y, 1, 1);
+    return std::make_pair(dark, left + width / 2);
+  };
+  const auto [marker, middle] = darkIn(1);
+  ASSERT_FALSE(marker.isNull());
+  EXPECT_LE(std::abs(marker.center().x() - middle), 2); // a centred marker, not the text
+  const auto [text, middle2] = darkIn(2);
+  EXPECT_LT(text.left(), middle2 - 20); // "Last Sent" from the left
+  ProgramGrid::Key(Qt::Key_Right); // the marker goes with the active column
+  QApplication::processEvents();
+  EXPECT_LT(darkIn(1).first.left(), darkIn(1).second - 20);
+  EXPECT_LE(std::abs(darkIn(2).first.center().x() - darkIn(2).second), 2);
+}
