@@ -57,9 +57,6 @@ TWdgTable::TWdgTable(QWidget* parent)
   for (TWdgTableHeader* h : {headingRow_, lockedColumn_}) {
     connect(h, &QHeaderView::sectionClicked, this,
             [this, h](int logical) { HeaderClicked(h->orientation(), logical); });
-    connect(h, &QHeaderView::sectionMoved, this, [this, h](int, int from, int to) {
-      HeaderSectionMoved(h->orientation(), from, to);
-    });
   }
   for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
     connect(bar, &QScrollBar::valueChanged, this, [this] {
@@ -149,15 +146,8 @@ void TWdgTable::HeaderClicked(Qt::Orientation orientation, int logical) {
   if (OnLockedCellClick) OnLockedCellClick(this, row, col);
 }
 
-void TWdgTable::HeaderSectionMoved(Qt::Orientation orientation, int from, int to) {
+void TWdgTable::CarrySection(Qt::Orientation orientation, int from, int to) {
   if (applying_ || from == to) return;
-  QHeaderView* header = orientation == Qt::Horizontal ? static_cast<QHeaderView*>(headingRow_)
-                                                      : lockedColumn_;
-  {
-    // The header keeps its sections in place; the columns themselves move.
-    const QSignalBlocker block(header);
-    header->moveSection(to, from);
-  }
   const bool columns = orientation == Qt::Horizontal;
   const int locked = columns ? lockedCols_ : lockedRows_;
   const int s = from + locked, t = to + locked;
@@ -299,8 +289,8 @@ void TWdgTable::SetOptions(TWdgTblOptionSet options) {
   lockedColumn_->setSectionResizeMode(options & otoNoRowResizing ? QHeaderView::Fixed
                                                                   : QHeaderView::Interactive);
   // Selecting whole columns (rows) by their headings rules out moving them.
-  headingRow_->setSectionsMovable(options & otoAllowColMoves && !(options & otoColSelection));
-  lockedColumn_->setSectionsMovable(options & otoAllowRowMoves && !(options & otoRowSelection));
+  headingRow_->SetMovable(options & otoAllowColMoves && !(options & otoColSelection));
+  lockedColumn_->SetMovable(options & otoAllowRowMoves && !(options & otoRowSelection));
   setSelectionMode(options & otoNoSelection ? NoSelection : ExtendedSelection);
   viewport()->update();
   if (options & otoAlwaysEditing) PostStartEdit();

@@ -132,6 +132,10 @@ public:
   // Puts the editor there, or where OnSizeCellEditor says, with the border it asks for.
   void PlaceEditor(QLineEdit& editor, const QRect& cell, const QModelIndex& index);
   void KeyFromEditor(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+  // For the headings: a click on one, and a heading dragged from one place to another, which
+  // carries its column (or row) there (places counted without the locked ones).
+  void HeaderClicked(Qt::Orientation orientation, int logical);
+  void CarrySection(Qt::Orientation orientation, int from, int to);
   // Moves the focus to the control after (or before) the table.
   void FocusNeighbour(bool next);
 
@@ -195,9 +199,6 @@ private:
   void RowsChanged(int row1, int row2, TWdgTblActions action);
   void ColumnsChanged(int col1, int col2, TWdgTblActions action);
   void HeaderSectionResized(Qt::Orientation orientation, int logical, int size);
-  void HeaderClicked(Qt::Orientation orientation, int logical);
-  // A heading dragged from one place to another carries its column (or row) there.
-  void HeaderSectionMoved(Qt::Orientation orientation, int from, int to);
   void UpdateUnusedColour();
   void CellChanged();
   QAbstractButton* Corner();

@@ -1,4 +1,5 @@
 #include "ProgramGrid.h"
+#include "widgets/TWdgTableHeader.h"
 #include "widgets/core/WdgCommandCodes.h"
 
 #include <QApplication>
@@ -438,15 +439,28 @@ TEST(WdgTable, MovingTheThirdColumnOntoTheFirstMakesTheFormerFirstTheSecond) {
   g.table->OnColumnsChanged = [&](TWdgTable*, int a, int b, TWdgTblActions act) {
     changes.emplace_back(a, b, act);
   };
-  auto* header = g.table->horizontalHeader();
-  ASSERT_TRUE(header->sectionsMovable());
-  header->moveSection(2, 0); // what a drag of the "Last Saved" heading onto "Program ID" does
+  auto* header = static_cast<TWdgTableHeader*>(g.table->horizontalHeader());
+  ASSERT_TRUE(header->Movable());
+  // Drag the "Last Saved" heading onto "Program ID".
+  auto* vp = header->viewport();
+  const QPoint from(header->sectionViewportPosition(2) + 50, header->height() / 2);
+  const QPoint to(header->sectionViewportPosition(0) + 50, header->height() / 2);
+  QTest::mousePress(vp, Qt::LeftButton, {}, from);
+  ASSERT_NE(header->DragShow(), nullptr);
+  EXPECT_TRUE(header->DragShow()->Shown());
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), vp->mapToGlobal(QPointF(to)), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QApplication::sendEvent(vp, &move);
+  EXPECT_EQ(header->DragTarget(), 0);
+  // The picture follows the mouse, keeping the point it was taken at under it.
+  EXPECT_EQ(header->DragShow()->Rect().left(), vp->mapToGlobal(QPoint(to.x() - 50, 0)).x());
+  QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+  EXPECT_EQ(header->DragShow(), nullptr);
   EXPECT_EQ(g.head->Headings(),
             QStringList({"Program Name", "Last Saved", "Program ID", "Last Sent"}));
   EXPECT_EQ(g.table->Columns().Column(1)->Width(), 220);
   EXPECT_EQ(g.table->Columns().Column(2)->Width(), 150);
   EXPECT_EQ(g.table->columnWidth(1), 150);
-  EXPECT_EQ(header->visualIndex(0), 0);
   EXPECT_EQ(Active(g), std::make_pair(1, 2)); // the active cell went with its column
   const decltype(changes) expected{{3, 2, taExchanged}, {2, 1, taExchanged}};
   EXPECT_EQ(changes, expected);
@@ -454,11 +468,47 @@ TEST(WdgTable, MovingTheThirdColumnOntoTheFirstMakesTheFormerFirstTheSecond) {
 
 TEST(WdgTable, ColumnsMoveOnlyWhenTheOptionsAllowIt) {
   ProgramGrid g(3);
-  EXPECT_FALSE(g.table->horizontalHeader()->sectionsMovable());
+  auto movable = [&](QHeaderView* h) { return static_cast<TWdgTableHeader*>(h)->Movable(); };
+  EXPECT_FALSE(movable(g.table->horizontalHeader()));
   g.table->SetOptions(otoAllowColMoves | otoColSelection);
-  EXPECT_FALSE(g.table->horizontalHeader()->sectionsMovable());
+  EXPECT_FALSE(movable(g.table->horizontalHeader()));
   g.table->SetOptions(otoAllowRowMoves);
-  EXPECT_TRUE(g.table->verticalHeader()->sectionsMovable());
+  EXPECT_TRUE(movable(g.table->verticalHeader()));
+  g.ShowActive();
+  // Without the option a drag over the headings moves nothing.
+  g.table->SetOptions({});
+  auto* header = static_cast<TWdgTableHeader*>(g.table->horizontalHeader());
+  QTest::mousePress(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(2) + 50, 10));
+  EXPECT_EQ(header->DragShow(), nullptr);
+  QTest::mouseRelease(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 50, 10));
+  EXPECT_EQ(g.head->Headings()[1], "Program ID");
+}
+
+TEST(WdgTable, ARowDraggedByItsLockedCellMovesItsHeightAndTheActiveCell) {
+  ProgramGrid g(4);
+  g.table->SetOptions(otoAllowRowMoves);
+  g.ShowActive();
+  g.table->Rows().SetRowHeight(1, 40);
+  std::vector<std::tuple<int, int, TWdgTblActions>> changes;
+  g.table->OnRowsChanged = [&](TWdgTable*, int a, int b, TWdgTblActions act) {
+    changes.emplace_back(a, b, act);
+  };
+  auto* header = static_cast<TWdgTableHeader*>(g.table->verticalHeader());
+  auto* vp = header->viewport();
+  const QPoint from(40, header->sectionViewportPosition(0) + 15);
+  const QPoint to(40, header->sectionViewportPosition(2) + 15);
+  QTest::mousePress(vp, Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), vp->mapToGlobal(QPointF(to)), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QApplication::sendEvent(vp, &move);
+  QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+  EXPECT_EQ(g.table->Rows().GetRow(3).Height, 40);
+  EXPECT_EQ(g.table->Rows().GetRow(1).Height, 30);
+  EXPECT_EQ(Active(g), std::make_pair(3, 1));
+  const decltype(changes) expected{{1, 2, taExchanged}, {2, 3, taExchanged}};
+  EXPECT_EQ(changes, expected);
 }
 
 TEST(WdgTable, AKeyThatCannotMoveAnnouncesNothingWhileTheProgramsMovesAlwaysAnnounce) {
