@@ -20,6 +20,8 @@
 
 #include "widgets/TWdgBaseTableCell.h"
 class QAbstractButton;
+class QPainter;
+class QRegion;
 class TWdgTableHeader;
 class TWdgTableModel;
 
@@ -154,6 +156,9 @@ public:
   std::function<void(TWdgTable*, int&, int&)> OnTopLeftCellChanging;
   // The first shown scrollable row or column changed.
   CellEvent OnTopLeftCellChanged;
+  // (table, painter, area): paints the area right of the last column and below the last row
+  // in place of the unused colour.
+  std::function<void(TWdgTable*, QPainter&, const QRegion&)> OnPaintUnusedArea;
   // (table, row, column, rectangle, style): where and how an editor is about to be shown.
   std::function<void(TWdgTable*, int, int, QRect&, TWdgTblEditorStyle&)> OnSizeCellEditor;
   // (table, number1, number2, action): number2 is -1 except for an exchange.
@@ -175,6 +180,7 @@ protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   bool eventFilter(QObject* object, QEvent* event) override;
   bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   QModelIndex IndexOf(int row, int col) const;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHeaderView>
 #include <QPainter>
 
 void TWdgTable::ResolveCellAttributes(int row, int col, TWdgCellAttributes& attrs) const {
@@ -149,3 +150,15 @@ bool TWdgTable::eventFilter(QObject* object, QEvent* event) {
 
 
 QAbstractButton* TWdgTable::Corner() { return findChild<QAbstractButton*>(); }
+
+void TWdgTable::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  if (!OnPaintUnusedArea) return;
+  const QRect cells(0, 0, horizontalHeader()->length() - horizontalHeader()->offset(),
+                    verticalHeader()->length() - verticalHeader()->offset());
+  const QRegion unused = QRegion(viewport()->rect()) - cells;
+  if (unused.isEmpty()) return;
+  QPainter painter(viewport());
+  painter.setClipRegion(unused);
+  OnPaintUnusedArea(this, painter, unused);
+}

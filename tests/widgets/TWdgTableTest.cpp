@@ -701,6 +701,20 @@ TEST(WdgTable, ShiftWithAnArrowSelectsFromTheAnchorInTheSelectedColour) {
   EXPECT_EQ(CellColour(g, 1, 1), g.table->Color());
 }
 
+TEST(WdgTable, OnPaintUnusedAreaPaintsTheAreaInPlaceOfTheUnusedColour) {
+  ProgramGrid g(3, QSize(900, 400));
+  Painted(g);
+  g.table->OnPaintUnusedArea = [](TWdgTable*, QPainter& p, const QRegion& area) {
+    p.fillRect(area.boundingRect(), Qt::magenta);
+  };
+  g.ShowActive();
+  const QImage image = Shot(g.table->viewport());
+  const QRect last = g.CellRect(3, 3);
+  EXPECT_EQ(image.pixelColor(last.right() + 5, last.center().y()), QColor(Qt::magenta));
+  EXPECT_EQ(image.pixelColor(last.center().x(), last.bottom() + 5), QColor(Qt::magenta));
+  EXPECT_EQ(CellColour(g, 3, 3), g.table->Color()); // the cells stay as they are
+}
+
 TEST(WdgTable, TheGridLinesAreDotted) {
   ProgramGrid g(3);
   Painted(g);
