@@ -972,3 +972,21 @@ TEST(WdgTable, TheHeadingOfTheActiveColumnCanShowAMarkerInsteadOfItsText) {
   EXPECT_LT(darkIn(1).first.left(), darkIn(1).second - 20);
   EXPECT_LE(std::abs(darkIn(2).first.center().x() - darkIn(2).second), 2);
 }
+
+TEST(WdgTable, WithoutLockedRowsAndColumnsEveryCellIsABodyCell) {
+  ProgramGrid g(3);
+  g.table->SetLockedCols(0);
+  g.table->SetLockedRows(0);
+  g.ShowActive();
+  EXPECT_FALSE(g.table->verticalHeader()->isVisible());
+  EXPECT_FALSE(g.table->horizontalHeader()->isVisible());
+  EXPECT_EQ(g.table->model()->rowCount(), 4);
+  EXPECT_EQ(g.table->model()->columnCount(), 4);
+  EXPECT_EQ(g.table->columnWidth(0), 144);
+  ProgramGrid::Key(Qt::Key_Home);
+  ProgramGrid::Key(Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(Active(g), std::make_pair(0, 0));
+  EXPECT_EQ(g.table->model()->data(g.Cell(1, 0), Qt::DisplayRole).toString(), "Program 1");
+  g.table->SetRowLimit(0); // no rows at all
+  EXPECT_EQ(g.table->model()->rowCount(), 0);
+}
