@@ -14,6 +14,7 @@ QWidget* MeterPage();
 QWidget* NumberEditPage();
 QWidget* NumericFieldPage();
 QWidget* ControllerPage();
+QWidget* TableGridPage();
 
 // Every page in the order the demo shows them as tabs.
 inline std::vector<DemoPage> DemoPages() {
@@ -22,5 +23,6 @@ inline std::vector<DemoPage> DemoPages() {
       {QStringLiteral("Numeric edit"), NumberEditPage},
       {QStringLiteral("Numeric field"), NumericFieldPage},
       {QStringLiteral("Controller"), ControllerPage},
+      {QStringLiteral("Table grid"), TableGridPage},
   };
 }
