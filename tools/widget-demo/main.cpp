@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSize>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     }
     window.setCurrentIndex(index);
   }
+  // Wide enough for the table grid's four columns without a scroll bar.
+  window.resize(window.sizeHint().expandedTo(QSize(800, 400)));
   window.show();
 
   const QString shot = options.value(QStringLiteral("screenshot"));
