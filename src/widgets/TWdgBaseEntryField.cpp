@@ -496,17 +496,19 @@ void TWdgBaseEntryField::focusOutEvent(QFocusEvent* event) {
   if (!leftForm_) Refresh();
 }
 
+int TWdgBaseEntryField::FieldError() {
+  if (options_.testFlag(efoInputRequired) && !IsReadOnly() &&
+      (IsEmpty() || (uninitialized_ && !modified_)))
+    return 258;
+  validating_ = true;
+  const int error = CheckField();
+  validating_ = false;
+  return error;
+}
+
 bool TWdgBaseEntryField::Validate(bool soft) {
   if (!isVisible() || !isEnabled()) return true;
-  lastError_ = 0;
-  if (options_.testFlag(efoInputRequired) && !IsReadOnly() &&
-      (IsEmpty() || (uninitialized_ && !modified_))) {
-    lastError_ = 258;
-  } else {
-    validating_ = true;
-    lastError_ = CheckField();
-    validating_ = false;
-  }
+  lastError_ = FieldError();
   if (lastError_ == 0) {
     invalid_ = false;
     ShowColors();
@@ -549,15 +551,7 @@ bool TWdgBaseEntryField::ValidateForAccept() {
 
 int TWdgBaseEntryField::CheckValue(bool report) {
   if (!isEnabled()) return 0;
-  lastError_ = 0;
-  if (options_.testFlag(efoInputRequired) && !IsReadOnly() &&
-      (IsEmpty() || (uninitialized_ && !modified_))) {
-    lastError_ = 258;
-  } else {
-    validating_ = true;
-    lastError_ = CheckField();
-    validating_ = false;
-  }
+  lastError_ = FieldError();
   if (report && lastError_ != 0) Controller()->PostEntryError(this, lastError_);
   const bool wasInvalid = invalid_;
   if (lastError_ == 0) invalid_ = false;

@@ -175,6 +175,8 @@ protected:
   bool event(QEvent* event) override;
 
 private:
+  // The error of the present text: 258 for a required field left empty, else the field's check.
+  int FieldError();
   void ReportError();
   QWidget* FocusTarget(const QFocusEvent* event) const;
   void SaveForRestore();
