@@ -59,6 +59,22 @@ function(tb_pch)
   endif()
 endfunction()
 
+# Ninja reruns moc only for the headers it saw at the last moc run, so a header with signals
+# that a folder's glob adds later would fail to link in an existing build folder. When the
+# glob's list changes, the moc step's stamp is removed, which makes Ninja run it again.
+function(tb_autogen_follows_sources target)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  string(REPLACE ";" "\n" content "${ARGN}")
+  set(old "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} old)
+  endif()
+  if(NOT old STREQUAL "${content}\n")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    file(WRITE ${list_file} "${content}\n")
+  endif()
+endfunction()
+
 # tb_library(<name> [FORMS] [DEPS <targets>...] [SOURCES <extra>...])
 # Builds every .cpp of the calling folder (not of its subfolders) into one library.
 # FORMS marks a library of windows: skipped when TB_GUI is off, and it may use QtWidgets.
@@ -83,6 +99,7 @@ function(tb_library name)
   endforeach()
   # Shared, so that every unit's start-up registrations run when the program loads.
   add_library(${name} SHARED ${srcs} ${A_SOURCES})
+  tb_autogen_follows_sources(${name} ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC tb_options ${A_DEPS} Qt6::Core)
   if(A_FORMS)
@@ -115,6 +132,7 @@ function(tb_test name)
     return()
   endif()
   add_executable(${name} ${srcs})
+  tb_autogen_follows_sources(${name} ${srcs})
   if(A_GUI)
     target_link_libraries(${name} PRIVATE tb_testmain_gui)
   else()
