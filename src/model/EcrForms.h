@@ -66,6 +66,7 @@ struct SaveProgressRequest {
   TObject* subject = nullptr;
   int percent = 0;
   bool close = false;
+  QString caption;
 };
 
 // The forms below are chosen by the report or program class: each is registered and
