@@ -1,8 +1,16 @@
 #include "comm/jobs/JobActions.h"
 
-#include "platform/sys/TObject.h"
+#include "comm/actions/tActn.h"
 
-const TClass& JobActionClass() { return TObject::StaticClass(); }
-void PublishJobMachine(const QString&) {}
-TActnOptions ActionOptions(const tActn*) { return {}; }
-void SetActionOptions(tActn*, const TActnOptions&) {}
+TActnOptions ActionOptions(const tActn* action) {
+  if (!action) return {};
+  return {action->AutoReport, action->AutoExport, action->AppendExport, action->ExportFile};
+}
+
+void SetActionOptions(tActn* action, const TActnOptions& options) {
+  if (!action) return;
+  action->AutoReport = options.AutoReport;
+  action->AutoExport = options.AutoExport;
+  action->AppendExport = options.AppendExport;
+  action->ExportFile = options.ExportFile;
+}

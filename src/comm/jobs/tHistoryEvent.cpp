@@ -1,6 +1,8 @@
 #include "comm/jobs/tHistoryEvent.h"
 
 #include "comm/jobs/HisStatus.h"
+#include "comm/actions/ActnMachineId.h"
+#include "comm/actions/tActn.h"
 #include "comm/jobs/JobActions.h"
 #include "comm/jobs/tHistory.h"
 #include "platform/sys/Exception.h"
@@ -53,14 +55,15 @@ tHistoryEvent::~tHistoryEvent() = default;
 
 tActn* tHistoryEvent::GetActn() const {
   if (!actions_ || actions_->Count() == 0) return nullptr;
-  return reinterpret_cast<tActn*>(actions_->GetItem(1));
+  return dynamic_cast<tActn*>(actions_->GetItem(1));
 }
 
 void tHistoryEvent::SetAction(const tActn* action) {
   actions_.reset();
   if (!action) return;
-  std::unique_ptr<TObject> copy = CopyObject(reinterpret_cast<const TObject*>(action));
-  actions_ = std::make_unique<TArray>(JobActionClass(), &CompareEqual, 1, 1);
+  std::unique_ptr<tActn> copy = CopyActn(*action);
+  SetActionOptions(copy.get(), ActionOptions(action)); // a stream copy drops them
+  actions_ = std::make_unique<TArray>(action->ClassType(), &CompareEqual, 1, 1);
   actions_->Add(copy.release());
 }
 
@@ -83,8 +86,11 @@ void tHistoryEvent::ReadEvent(TObject& obj, TObjectReader& reader) {
   e.Created = TDateTime(reader.ReadFloat());
   e.ComPort = reader.ReadString();
   // The actions attach to the machine of the job they are read for.
-  PublishJobMachine(e.MachineId);
-  std::unique_ptr<TObject> actions = ReadStreamedObject(reader);
+  std::unique_ptr<TObject> actions;
+  {
+    TActnMachineScope scope(e.MachineId);
+    actions = ReadStreamedObject(reader);
+  }
   if (actions && !actions->Is<TArray>()) actions.reset();
   e.actions_.reset(static_cast<TArray*>(actions.release()));
 }

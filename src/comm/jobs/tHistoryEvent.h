@@ -52,7 +52,7 @@ public:
 
   // The first action, or nullptr.
   tActn* GetActn() const;
-  // Replaces the held actions by a copy of the action (none for nullptr).
+  // Replaces the held actions by a copy of the action with its options (none for nullptr).
   void SetAction(const tActn* action);
   TArray* Actions() const { return actions_.get(); }
   // Calls the callback when there is one.
