@@ -86,7 +86,6 @@ public:
 
   // The menu operations: each asks for a machine and its work, queues the jobs and starts
   // the machine's port.
-  void QueuePrompted();
   void QueueSendAPrg();
   void QueueSaveAPrg();
   void QueueSendPrgs();
@@ -124,6 +123,10 @@ private:
   void EndJob(tHistoryEvent& job, qint32 status);
   void WalkMachine(const QString& machineId, Walk walk);
   void QueueJob(std::unique_ptr<tHistoryEvent> job);
+  // mode: a tEcr::PrgMode.
+  void QueueAPrg(int mode, const QString& name);
+  void QueuePrgs(int mode, const QString& name);
+  void QueueAll(int mode, const QString& name);
   tHisMaint* Port(const QString& name) const;
   tHisMaint& EnsurePort(const QString& name);
   void DropPortIfIdle(const QString& name);
