@@ -62,7 +62,8 @@ public:
   // "UNDEFINED" here.
   virtual QString GetTitle() const;
   // Lets the user choose the target from the driver and set its options: true when one
-  // was chosen and its options accepted. None here.
+  // was chosen and its options accepted. The new target joins the driver of the action's
+  // machine, when the action has one. None here.
   virtual bool SelectTarget(const tEcr& driver);
   // True when the target exists and belongs to a driver.
   virtual bool TargetAttached() const;

@@ -23,6 +23,7 @@ QString tActnPrg::GetSubTitle() const { return prg_ ? prg_->GetPrgName() : QStri
 
 bool tActnPrg::SelectTarget(const tEcr& driver) {
   prg_ = driver.SelectAPrg(SelectMode());
+  ActnTarget::MoveToMachine(prg_.get(), Machine());
   return prg_ && prg_->MntPrgOpts();
 }
 

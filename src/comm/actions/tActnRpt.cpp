@@ -35,6 +35,7 @@ QString tActnRpt::GetSubTitle() const { return rpt_ ? rpt_->GetRptName() : QStri
 
 bool tActnRpt::SelectTarget(const tEcr& driver) {
   rpt_ = driver.SelectARpt();
+  ActnTarget::MoveToMachine(rpt_.get(), Machine());
   return rpt_ && rpt_->MntRptOpts();
 }
 

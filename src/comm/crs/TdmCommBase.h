@@ -26,6 +26,7 @@
 class QTimer;
 class TProgressLines;
 class TSclDataPacket;
+class tActn;
 class tEcrPrg;
 class tEcrRpt;
 class tMachine;
@@ -58,6 +59,10 @@ public:
   QByteArray RxBuf; // the last frame received
   TCommWorkFile WorkFile;
 
+  // Performs the job's action, chosen by its exact class: a program send or receive, or a
+  // report poll, whose report first takes the action's four report options. An action of
+  // any other class, or one without its program or report, fails at once with a line.
+  virtual void PerformActn(tActn& action);
   // The transfers; nothing in the base.
   virtual void ReceivePrg(tEcrPrg& prg);
   virtual void SendPrg(tEcrPrg& prg);
@@ -83,7 +88,8 @@ public:
   // fails at once with a progress line.
   void PerformPrgActn(const tEcrPrg& actnPrg, bool send);
   void PerformRptActn(const tEcrRpt& actnRpt);
-  // Fails the action at once: the line, then the end report MpmFailed.
+  // Fails the action at once: the line (with an empty line after it), then the end
+  // report MpmFailed.
   void ActnUnavailable(const QString& line);
 
   void ResetStep();
@@ -126,6 +132,8 @@ protected:
   void Deliver(PollMsg msg);
 
 private:
+  // Ends an action that cannot be performed as a failed transfer, at once.
+  void FailActn();
   void SetUpControlPacket(TSclDataPacket* packet, const char* name, char code);
   void Settle();
   void TmrBlockTimer();

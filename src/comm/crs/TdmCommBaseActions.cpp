@@ -2,6 +2,10 @@
 // and is transferred.
 #include "comm/crs/TdmCommBase.h"
 
+#include "comm/actions/tActnPrgRec.h"
+#include "comm/actions/tActnPrgSnd.h"
+#include "comm/actions/tActnRpt.h"
+
 #include "model/tEcr.h"
 #include "model/tEcrPrg.h"
 #include "model/tEcrRpt.h"
@@ -22,6 +26,26 @@ tEcrRpt* FindRptLike(const tEcr& driver, const tEcrRpt& rpt) {
   return index > 0 ? driver.Rpt(index) : nullptr;
 }
 } // namespace
+
+void TdmCommBase::PerformActn(tActn& action) {
+  const TClass& kind = action.ClassType();
+  const bool send = &kind == &tActnPrgSnd::StaticClass();
+  if (send || &kind == &tActnPrgRec::StaticClass()) {
+    const tEcrPrg* prg = static_cast<tActnPrg&>(action).Prg();
+    return prg ? PerformPrgActn(*prg, send) : ActnUnavailable(QStringLiteral("No program to transfer: ") + action.DispTitle());
+  }
+  if (&kind == &tActnRpt::StaticClass()) {
+    tEcrRpt* rpt = static_cast<tActnRpt&>(action).Rpt();
+    if (!rpt) return ActnUnavailable(QStringLiteral("No report to poll: ") + action.DispTitle());
+    rpt->AutoReport = action.AutoReport;
+    rpt->AutoExport = action.AutoExport;
+    rpt->AppendExport = action.AppendExport;
+    rpt->ExportFile = action.ExportFile;
+    return PerformRptActn(*rpt);
+  }
+  LogLine(QStringLiteral("Action not implemented, [This should be an exceptions]"));
+  FailActn();
+}
 
 void TdmCommBase::PerformPrgActn(const tEcrPrg& actnPrg, bool send) {
   const tEcr* driver = Machine ? Machine->Ecr() : nullptr;
@@ -45,6 +69,10 @@ void TdmCommBase::PerformRptActn(const tEcrRpt& actnRpt) {
 
 void TdmCommBase::ActnUnavailable(const QString& line) {
   AddStatusLine(line, true);
+  FailActn();
+}
+
+void TdmCommBase::FailActn() {
   BeginTransfer();
   State = PollFailed;
   EndTransfer(MpmFailed);

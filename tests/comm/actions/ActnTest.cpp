@@ -1,6 +1,5 @@
 // Actions: their titles, targets, stream forms, and the machine a read action takes.
-#include "ActnDoubles.h"
-#include "model/ModelFixture.h"
+#include "ActnFixture.h"
 #include "model/StreamBytes.h"
 
 #include "comm/actions/ActnMachineId.h"
@@ -40,46 +39,7 @@ std::unique_ptr<tActn> Copy(const tActn& actn) {
   return std::unique_ptr<tActn>(static_cast<tActn*>(copy.release()));
 }
 
-// The target of any kind of action.
-tEcrFnct* Target(const tActn& actn) {
-  if (auto* prg = dynamic_cast<const tActnPrg*>(&actn)) return prg->Prg();
-  if (auto* rpt = dynamic_cast<const tActnRpt*>(&actn)) return rpt->Rpt();
-  return nullptr;
-}
-
-class ActnTest : public ModelFixture {
-protected:
-  ActnTest() {
-    CloseMachineFile();
-    ActnDoubles::StoreMachine(QStringLiteral("Front"));
-    ActnDoubles::StoreMachine(QStringLiteral("Back"));
-  }
-  ~ActnTest() override { CloseMachineFile(); }
-
-  // An action of the class for the machine "Front", its target the driver's object of
-  // that name with parameters set, and all four options set.
-  std::unique_ptr<tActn> MakeActn(const TClass& cls, const QString& target = QString()) {
-    std::unique_ptr<tActn> actn = tActn::New(cls, front.get(), driver.get());
-    if (auto* prg = dynamic_cast<tActnPrg*>(actn.get())) {
-      std::unique_ptr<tEcrPrg> source = driver->FindPrgByName(target.isEmpty() ? QStringLiteral("Alpha") : target);
-      source->SetIntParam(3, 7);
-      source->SetCompParam(9, 123456789012LL);
-      prg->SetPrg(source.get());
-    } else if (auto* rpt = dynamic_cast<tActnRpt*>(actn.get())) {
-      std::unique_ptr<tEcrRpt> source = driver->FindRptByName(target.isEmpty() ? QStringLiteral("Financial") : target);
-      source->SetIntParam(3, 7);
-      source->SetCompParam(9, 123456789012LL);
-      rpt->SetRpt(source.get());
-    }
-    actn->AutoReport = actn->AutoExport = actn->AppendExport = true;
-    actn->ExportFile = QStringLiteral("out.txt");
-    return actn;
-  }
-
-  TActnMachineScope noMachine{QString()};
-  std::unique_ptr<tEcr> driver = ActnDoubles::NewDriver();
-  std::unique_ptr<tMachine> front = ActnDoubles::NewMachine(QStringLiteral("Front"));
-};
+using ActnTest = ActnFixture;
 
 const TClass* const kKinds[] = {&tActnPrgSnd::StaticClass(), &tActnPrgRec::StaticClass(), &tActnRpt::StaticClass()};
 } // namespace

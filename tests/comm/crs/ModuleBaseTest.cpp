@@ -3,6 +3,9 @@
 #include "ProtoFixture.h"
 #include "ProtoStandIns.h"
 
+#include "comm/actions/tActnPrgRec.h"
+#include "comm/actions/tActnPrgSnd.h"
+#include "comm/actions/tActnRpt.h"
 #include "comm/crs/TCommWorkFile.h"
 #include "crs-sim/SimFault.h"
 #include "model/EInOutError.h"
@@ -126,6 +129,31 @@ TEST_F(ModuleBase, AProgramActionTransfersTheDriversOwnProgramWithTheActionsPara
   EXPECT_EQ(module->Prg, own);
   EXPECT_EQ(own->GetIntParam(2), 7);
   EXPECT_EQ(own->GetCompParamValue(9), 123456789012LL);
+}
+
+// Against the register: an action the module can perform talks to it; one it cannot
+// ends at once with nothing on the line.
+TEST_F(ModuleBase, ActionsByKindOnTheLine) {
+  struct Case {
+    const TClass* kind;
+    bool withTarget;
+    tMpMessage result;
+    QString firstFrame; // none: nothing on the line
+  };
+  const Case cases[] = {{&tActnPrgRec::StaticClass(), true, MpmSuccessfull, "> CMD E0 0E 0001 0124"},
+                        {&tActnPrgRec::StaticClass(), false, MpmFailed, {}},
+                        {&tActnPrgSnd::StaticClass(), false, MpmFailed, {}},
+                        {&tActnRpt::StaticClass(), false, MpmFailed, {}},
+                        {&tActn::StaticClass(), false, MpmFailed, {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind->ClassName().toStdString());
+    sim.ClearTranscript();
+    std::unique_ptr<tActn> action = tActn::New(*c.kind, nullptr, &Driver());
+    if (c.withTarget)
+      static_cast<tActnPrg&>(*action).AdoptPrg(tEcrFnct::New<tEcrPrgCrs3000MemAllocV302>(nullptr));
+    EXPECT_EQ(Run([&] { module->PerformActn(*action); }, c.result == MpmFailed ? 200 : 20000), c.result);
+    EXPECT_EQ(Wire().value(0), c.firstFrame);
+  }
 }
 
 TEST_F(ModuleBase, AFinishedTransferIgnoresLateEvents) {

@@ -4,6 +4,7 @@
 #include "WireTokens.h"
 #include "ProtoStandIns.h"
 
+#include "comm/actions/tActnRpt.h"
 #include "comm/link/TSclDataPacket.h"
 #include "crs-sim/SimFault.h"
 #include "model/tEcrRpt.h"
@@ -393,6 +394,26 @@ TEST_F(ReportReadEnds, AReportFromTheDriversListTakesTheActionsParameters) {
   EXPECT_EQ(driversOwn->GetIntParam(3), 3);
   EXPECT_EQ(driversOwn->GetIntParam(5), 1);
   EXPECT_TRUE(driversOwn->AppendExport);
+  EXPECT_EQ(driversOwn->ExportFile, "journal.txt");
+  EXPECT_EQ(Wire(), Read(96, 1, R312) + Clear(96, R312) + Status({6}, R312));
+}
+
+// A report-poll action: its report names the driver's report, whose poll carries the
+// action's range and the action's own four options.
+TEST_F(ReportReadEnds, AReportPollActionPollsTheDriversReportWithTheActionsOptions) {
+  auto own = NewRpt<JournalRpt>();
+  tEcrRpt* driversOwn = own.get();
+  Driver().Rpts()->Add(own.release());
+  auto action = tActn::New<tActnRpt>(nullptr, &Driver());
+  action->AdoptRpt(NewRpt<JournalRpt>(3, 12));
+  action->Rpt()->SetIntParam(5, 1); // the read clears
+  action->AppendExport = true; // without AutoExport nothing is written
+  action->ExportFile = QStringLiteral("journal.txt");
+  sim.SetReport(96, Blocks(1));
+  EXPECT_EQ(Run([&] { module->PerformActn(*action); }), MpmSuccessfull);
+  EXPECT_EQ(module->Rpt, driversOwn);
+  EXPECT_TRUE(driversOwn->AppendExport);
+  EXPECT_FALSE(driversOwn->AutoReport);
   EXPECT_EQ(driversOwn->ExportFile, "journal.txt");
   EXPECT_EQ(Wire(), Read(96, 1, R312) + Clear(96, R312) + Status({6}, R312));
 }

@@ -18,6 +18,20 @@ TEST(SessionEnums, ResultTexts) {
   EXPECT_EQ(MsgResultText(11), "");
 }
 
+// The values are stored with jobs and carried in session messages: they never move.
+TEST(SessionEnums, StoredValues) {
+  const std::pair<int, int> states[] = {{MpsInitial, 0}, {MpsLogon, 1}, {MpsLoggingOn, 2}, {MpsLoggedOn, 3},
+                                        {MpsPolling, 4}, {MpsDone, 5},  {MpsClosed, 6},    {MpsAbort, 7}};
+  for (const auto& [value, stored] : states) EXPECT_EQ(value, stored);
+  const std::pair<int, int> messages[] = {{MpmInitial, 0},     {MpmFailed, 1},        {MpmPollStart, 2},
+                                          {MpmSuccessfull, 3}, {MpmDone, 4},          {MpmCancelled, 5},
+                                          {MpmUserCancel, 6},  {MpmUserCancelAll, 7}, {MpmBusyTimeOut, 8},
+                                          {MpmTapiBusy, 9},    {MpmTapiClosed, 10}};
+  for (const auto& [value, stored] : messages) EXPECT_EQ(value, stored);
+  EXPECT_EQ(sizeof(tMpState), 1u);
+  EXPECT_EQ(sizeof(tMpMessage), 1u);
+}
+
 TEST(SessionEnums, CommTypeTexts) {
   const QStringList texts{"Initializing", "Get Single Prog", "Get Selected Progs", "Get All Progs", "Send Single Prog",
                           "Send Selected Progs", "Send All Progs", "Get Single Report", "Script"};
