@@ -86,6 +86,7 @@ public:
 
   // The menu operations: each asks for a machine and its work, queues the jobs and starts
   // the machine's port.
+  void QueuePrompted();
   void QueueSendAPrg();
   void QueueSaveAPrg();
   void QueueSendPrgs();

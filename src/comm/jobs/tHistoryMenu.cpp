@@ -37,6 +37,17 @@ std::unique_ptr<tMachine> ChooseMachine() {
 // Every menu job reports to nobody: the queue is its only reader.
 void tHistory::QueueJob(std::unique_ptr<tHistoryEvent> job) { QueueEvent(*job); }
 
+void tHistory::QueuePrompted() {
+  std::unique_ptr<tMachine> machine = ChooseMachine();
+  if (!machine) return;
+  std::unique_ptr<tActn> actn;
+  tActn::SelectActn(machine.get(), actn, *machine->Ecr());
+  if (!actn) return;
+  QueueJob(std::make_unique<tHistoryEvent>(nullptr, actn.get(), machine->CommPort, machine->MachineId,
+                                           QStringLiteral("Prompted"), User, false));
+  StartNext(machine->CommPort);
+}
+
 // The single-program operations start the port only when a program was chosen.
 void tHistory::QueueAPrg(int mode, const QString& name) {
   const auto prgMode = tEcr::PrgMode(mode);

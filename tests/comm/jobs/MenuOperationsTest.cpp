@@ -4,6 +4,8 @@
 #include "ActnDoubles.h"
 #include "comm/actions/tActnPrgRec.h"
 #include "comm/actions/tActnPrgSnd.h"
+#include "comm/actions/ActnForms.h"
+#include "comm/actions/tActnChoice.h"
 #include "comm/actions/tActnRpt.h"
 #include "model/EcrForms.h"
 #include "model/MachineList.h"
@@ -90,6 +92,43 @@ TEST_F(MenuOperationsTest, EachOperationQueuesItsJobsAndStartsThePort) {
       EXPECT_EQ(starter.Ids().first(), ids.first());
     }
     for (const QString& id : ids) history().RemovePending(*Pending(id));
+  }
+}
+
+TEST_F(MenuOperationsTest, APromptedJobCarriesTheChosenActionForTheChosenMachine) {
+  for (bool chosen : {true, false}) {
+    SCOPED_TRACE(chosen);
+    FreeTheHistory();
+    starter.started.clear();
+    ScopedForm<MachineListRequest> machines([&](MachineListRequest& r) {
+      r.selection.Chosen = FindMachine(Till);
+      return Ok;
+    });
+    ScopedForm<RptSelectRequest> rpts([&](RptSelectRequest& r) {
+      r.selection.Chosen = QStringList{QStringLiteral("PLU")};
+      return Ok;
+    });
+    ScopedForm<ActnSelectRequest> chooser([&](ActnSelectRequest& r) {
+      if (!chosen) return 0;
+      EXPECT_EQ(r.choice.Title(2), QStringLiteral("REPORT POLL"));
+      return r.choice.Choose(2) ? ActnForms::FormOk : 0;
+    });
+    history().QueuePrompted();
+    const QStringList ids = history().GetPendingList();
+    if (!chosen) {
+      EXPECT_TRUE(ids.isEmpty());
+      EXPECT_TRUE(starter.started.isEmpty());
+      continue;
+    }
+    ASSERT_EQ(ids.size(), 1);
+    std::unique_ptr<tHistoryEvent> job = Pending(ids.first());
+    EXPECT_EQ(job->ScriptId, QStringLiteral("Prompted"));
+    ASSERT_TRUE(job->GetActn());
+    EXPECT_EQ(job->GetActn()->DispTitle(), QStringLiteral("REPORT POLL - PLU"));
+    ASSERT_TRUE(job->GetActn()->Machine());
+    EXPECT_EQ(job->GetActn()->Machine()->MachineId, Till);
+    EXPECT_EQ(starter.Ids(), ids);
+    history().RemovePending(*job);
   }
 }
 
