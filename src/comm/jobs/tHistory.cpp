@@ -119,36 +119,20 @@ void tHistory::LoadPendingIds() {
     const auto& job = static_cast<const tHistoryEvent&>(file.GetCurrent());
     auto options = std::make_unique<tEventOptions>();
     options->Summarise(job);
-    pending_.push_back({job.EventId, std::move(options)});
+    pending_.Append(job.EventId, std::move(options));
     more = file.Next();
   }
 }
 
-QStringList tHistory::GetPendingList() const {
-  QStringList ids;
-  ids.reserve(qsizetype(pending_.size()));
-  for (const Entry& entry : pending_) ids << entry.id;
-  return ids;
-}
+QStringList tHistory::GetPendingList() const { return pending_.Ids(); }
 
 QString tHistory::StatusText(qint32 code) { return HisStatus::StatusText(code); }
 
-QString tHistory::NewPendingId() const { return NextId(pending_.empty() ? QString() : pending_.back().id, 1); }
-
-int tHistory::IndexOf(const QString& id) const {
-  for (size_t i = 0; i < pending_.size(); ++i)
-    if (pending_[i].id == id) return int(i);
-  return -1;
-}
-
-tEventOptions* tHistory::OptionsOf(const QString& id) const {
-  const int i = IndexOf(id);
-  return i < 0 ? nullptr : pending_[size_t(i)].options.get();
-}
+QString tHistory::NewPendingId() const { return NextId(pending_.LastId(), 1); }
 
 void tHistory::ApplyOptions(tHistoryEvent& job, const QString& id) const {
   job.PendingId = id;
-  const tEventOptions* options = OptionsOf(id);
+  const tEventOptions* options = pending_.Find(id);
   if (!options) return;
   job.EventCallBack = options->EventCallBack;
   job.LastTry = options->LastTry;
@@ -174,7 +158,7 @@ void tHistory::QueueEvent(tHistoryEvent& job) {
   file.Insert();
   file.SetCurrent(nullptr);
   job.PendingId = job.EventId;
-  pending_.push_back({job.EventId, std::move(options)});
+  pending_.Append(job.EventId, std::move(options));
 }
 
 void tHistory::StoreEvent(tHistoryEvent& job) {
@@ -187,16 +171,13 @@ void tHistory::StoreEvent(tHistoryEvent& job) {
   if (!file.FindId(job.EventId)) return;
   file.SetCurrent(&job);
   file.Update();
-  if (tEventOptions* options = OptionsOf(job.EventId)) {
-    options->Summarise(job);
-    options->LastTry = job.LastTry;
-  }
+  if (tEventOptions* options = pending_.Find(job.EventId)) options->LastTry = job.LastTry;
+  pending_.Summarise(job.EventId, job);
 }
 
 void tHistory::RemovePending(const tHistoryEvent& job) {
   PendingLock lock(*this);
-  const int i = IndexOf(job.EventId);
-  if (i >= 0) pending_.erase(pending_.begin() + i);
+  pending_.Remove(job.EventId);
   tPendingFile& file = PendingFile();
   if (file.FindId(job.EventId)) file.Delete();
 }
@@ -237,8 +218,7 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
         if (file.FindId(id)) file.Delete();
       } catch (const Exception&) {
       }
-      const int i = IndexOf(id);
-      if (i >= 0) pending_.erase(pending_.begin() + i);
+      pending_.Remove(id);
       return nullptr;
     }
   }

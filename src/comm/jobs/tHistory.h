@@ -11,6 +11,7 @@
 // never while they hold the flag.
 #include "comm/jobs/tEventOptions.h"
 #include "comm/jobs/tHisMaint.h"
+#include "comm/jobs/tPendingList.h"
 
 #include <QStringList>
 #include <functional>
@@ -107,16 +108,10 @@ public:
   tHistoryFile& HistoryFile();
 
 private:
-  struct Entry {
-    QString id;
-    std::unique_ptr<tEventOptions> options;
-  };
   class PendingLock;
   enum class Walk { Cancel, Fail };
 
   void LoadPendingIds();
-  int IndexOf(const QString& id) const;
-  tEventOptions* OptionsOf(const QString& id) const;
   void ApplyOptions(tHistoryEvent& job, const QString& id) const;
   // The port's next job by the level scan, loaded; nullptr when none.
   std::unique_ptr<tHistoryEvent> PickNext(const QString& port);
@@ -132,7 +127,7 @@ private:
   tHisMaint& EnsurePort(const QString& name);
   void DropPortIfIdle(const QString& name);
 
-  std::vector<Entry> pending_;
+  tPendingList pending_;
   std::vector<std::unique_ptr<tHisMaint>> ports_;
   qint32 initRetry_ = 1;
   qint32 defRetry_ = 1;

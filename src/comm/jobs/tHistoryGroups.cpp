@@ -13,7 +13,7 @@ void tHistory::WalkMachine(const QString& machineId, Walk walk) {
   const int count = int(ids.size());
   for (int n = 0; n < count; ++n) {
     const int index = cancel ? count - 1 - n : n;
-    const tEventOptions* options = OptionsOf(ids[index]);
+    const tEventOptions* options = pending_.Find(ids[index]);
     if (options && options->MachineId == machineId) {
       std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(ids[index]);
       if (job && job->MachineId == machineId && job->Status != HisStatus::Active)
@@ -29,12 +29,12 @@ void tHistory::CancelMachine(const QString& machineId) { WalkMachine(machineId, 
 void tHistory::FailList(const QString& machineId) { WalkMachine(machineId, Walk::Fail); }
 
 void tHistory::DeferMachine(const QString& machineId) {
-  if (pending_.empty()) return;
+  if (pending_.Empty()) return;
   JobProgress progress(QStringLiteral("History List to Retry Later"));
   const QStringList ids = GetPendingList();
   const int count = int(ids.size());
   for (int index = count - 1; index >= 0; --index) {
-    const tEventOptions* options = OptionsOf(ids[index]);
+    const tEventOptions* options = pending_.Find(ids[index]);
     if (options && options->MachineId == machineId) {
       std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(ids[index]);
       if (job && job->MachineId == machineId && job->Status != HisStatus::Active) {

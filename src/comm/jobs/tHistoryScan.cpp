@@ -7,32 +7,22 @@
 #include "model/MachineList.h"
 #include "model/tMachine.h"
 
-#include <climits>
 
-// One pass gives what the scan by deferral level gives (level -1, 0, 1, ... up to DefRetry,
-// the first of the port's jobs at the lowest level): the lowest level wins, queue order
-// breaks ties. DefRetry below 0 still scans the levels -1 and 0.
+// The scan by deferral level (-1, 0, 1, ... up to DefRetry; DefRetry below 0 still scans
+// -1 and 0) takes the first of the port's jobs at the lowest level: the port's queue in
+// the pending list is ordered that way.
 std::unique_ptr<tHistoryEvent> tHistory::PickNext(const QString& port) {
   const qint32 highest = qMax(defRetry_, 0);
   for (;;) {
-    QString best;
-    qint32 bestLevel = INT_MAX;
-    for (const Entry& entry : pending_) {
-      const tEventOptions& o = *entry.options;
-      const qint32 level = qMax(o.DefRetryCount, -1);
-      if (o.Mode != port || level > highest || level >= bestLevel) continue;
-      best = entry.id;
-      bestLevel = level;
-      if (level == -1) break;
-    }
-    if (best.isEmpty()) return nullptr;
-    if (std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(best)) return job;
+    const QString id = pending_.NextOfPort(port, highest);
+    if (id.isEmpty()) return nullptr;
+    if (std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(id)) return job;
     // An unreadable record has gone from the list; look again.
   }
 }
 
 void tHistory::StartNext(const QString& port) {
-  if (IsPortBusy(port) || pending_.empty()) return;
+  if (IsPortBusy(port) || pending_.Empty()) return;
   SetPortBusy(port, true);
   for (;;) {
     std::unique_ptr<tHistoryEvent> job = PickNext(port);
@@ -52,19 +42,19 @@ void tHistory::StartNext(const QString& port) {
 }
 
 bool tHistory::NextForMachine(std::unique_ptr<tHistoryEvent>& job) {
-  if (pending_.empty() || !job) return false;
+  if (pending_.Empty() || !job) return false;
   // The job's place in the queue is found by its pending id: once it has moved to
   // "History" its EventId is of the other sequence.
   const QString ownId = job->PendingId.isEmpty() ? job->EventId : job->PendingId;
-  const int own = IndexOf(ownId);
-  const size_t start = (own < 0 || own == int(pending_.size()) - 1) ? 0 : size_t(own + 1);
-  for (size_t i = start; i < pending_.size(); ++i) {
-    const tEventOptions& o = *pending_[i].options;
+  const int own = pending_.IndexOf(ownId);
+  const int start = (own < 0 || own == pending_.Count() - 1) ? 0 : own + 1;
+  for (int i = start; i < pending_.Count(); ++i) {
+    const tEventOptions& o = pending_.OptionsAt(i);
     // A deferred job is not run again at once by its own session: it waits its turn.
-    if (pending_[i].id == ownId) continue;
+    if (pending_.IdAt(i) == ownId) continue;
     if (o.MachineId != job->MachineId || o.DefRetryCount > job->DefRetryCount) continue;
     if (o.Mode != job->ComPort) return false;
-    const QString id = pending_[i].id;
+    const QString id = pending_.IdAt(i);
     std::unique_ptr<tHistoryEvent> next = LoadPendingEvent(id);
     if (!next) return false;
     SetPortEvent(job->ComPort, id);

@@ -91,6 +91,22 @@ TEST_F(StartNextTest, ABusyPortStartsNothingUntilItsSessionEnds) {
   EXPECT_EQ(starter.Ids(), (QStringList{first, second}));
 }
 
+TEST_F(StartNextTest, AJobDeferredByItsSessionGoesBehindTheFreshOnes) {
+  const QString first = Queue(QStringLiteral("A"), Com1);
+  const QString second = Queue(QStringLiteral("B"), Com1);
+  history().StartNext(Com1);
+  ASSERT_EQ(starter.Ids(), QStringList{first});
+  std::unique_ptr<tHistoryEvent> job = Pending(first);
+  job->Status = HisStatus::Retry;
+  job->DefRetryCount = 0;
+  history().StoreEvent(*job);
+  history().SetPortBusy(Com1, false);
+  history().StartNext(Com1);
+  EndSession(second);
+  history().StartNext(Com1);
+  EXPECT_EQ(starter.Ids(), (QStringList{first, second, first}));
+}
+
 TEST_F(StartNextTest, TheSessionGetsTheJobWithItsLastTry) {
   history().SetInitRetry(1);
   history().SetDefRetry(3);
