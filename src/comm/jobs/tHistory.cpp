@@ -9,11 +9,15 @@
 #include "store/odb/ObjectFileOpening.h"
 #include "store/odb/OdbErrors.h"
 #include "store/odb/StorageGlobals.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "store/settings/SettingsFile.h"
 #include "store/settings/SettingsKeys.h"
 #include "store/settings/TUtRegIni.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QThread>
 
 namespace {
 std::unique_ptr<tHistory>& Instance() {
@@ -32,7 +36,12 @@ std::unique_ptr<File> OpenJobFile() {
   TObjectDatabase* database = OpenObjectDatabase();
   if (!database) OdbError<EOdbDatabaseNotOpened>();
   auto file = std::make_unique<File>(*database);
-  OpenObjectFile(*file, TMissingTableRule::AnyEngineError);
+  try {
+    OpenObjectFile(*file, TMissingTableRule::AnyEngineError);
+  } catch (const Exception&) {
+    // Open reads the first record: one that cannot be read is met again by its lookup.
+    if (!file->IsOpen()) throw;
+  }
   AddObjectDatabaseUser();
   return file;
 }
@@ -55,7 +64,10 @@ void CloseJobFile(std::unique_ptr<File>& file) {
 class tHistory::PendingLock {
 public:
   explicit PendingLock(tHistory& history) : busy_(history.pendingBusy_) {
-    while (busy_) PumpDelay(1);
+    while (busy_) {
+      QThread::msleep(QRandomGenerator::global()->bounded(10));
+      PumpMessage();
+    }
     busy_ = true;
   }
   ~PendingLock() { busy_ = false; }
@@ -110,17 +122,21 @@ tHistoryFile& tHistory::HistoryFile() {
   return *historyFile_;
 }
 
-// Every record, in key order; a record that cannot be read is left for its lookup.
+// Every record, in key order. The ids come straight from the key column, so that a record
+// that cannot be read is met (and deleted) by its lookup, and the others still load.
 void tHistory::LoadPendingIds() {
-  tPendingFile& file = PendingFile();
-  file.SetIndexName(QStringLiteral("HisEvId"));
-  bool more = file.First();
-  while (more) {
-    const auto& job = static_cast<const tHistoryEvent&>(file.GetCurrent());
+  PendingFile();
+  QStringList ids;
+  {
+    TQuery query(TSession::Default().Database(GetDataAlias()));
+    query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"Pending\" ORDER BY \"HisEvId\""), {});
+    while (query.Next()) ids << query.Value(0).toString();
+  }
+  for (const QString& id : ids) {
     auto options = std::make_unique<tEventOptions>();
-    options->Summarise(job);
-    pending_.Append(job.EventId, std::move(options));
-    more = file.Next();
+    pending_.Append(id, std::move(options));
+    PumpMessage();
+    if (std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(id)) pending_.Summarise(id, *job);
   }
 }
 
@@ -214,10 +230,7 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
       job = CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
     } catch (const Exception&) {
       // Unreadable: the record goes, and its id with it.
-      try {
-        if (file.FindId(id)) file.Delete();
-      } catch (const Exception&) {
-      }
+      DeleteUnreadable(id);
       pending_.Remove(id);
       return nullptr;
     }
@@ -230,6 +243,16 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
   if (!file.FindId(id)) return nullptr;
   return CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+}
+
+// By its key, past the object file, which cannot position on a record it cannot read.
+void tHistory::DeleteUnreadable(const QString& id) {
+  try {
+    TQuery(TSession::Default().Database(GetDataAlias()))
+        .Exec(QStringLiteral("DELETE FROM \"Pending\" WHERE \"HisEvId\" = ?"), {id});
+  } catch (const Exception&) {
+    qWarning("Job %s could not be read or deleted", qUtf8Printable(id));
+  }
 }
 
 void tHistory::EndJob(tHistoryEvent& job, qint32 status) {

@@ -117,6 +117,7 @@ private:
   std::unique_ptr<tHistoryEvent> PickNext(const QString& port);
   void Notice(const QString& text) const;
   void EndJob(tHistoryEvent& job, qint32 status);
+  void DeleteUnreadable(const QString& id);
   void WalkMachine(const QString& machineId, Walk walk);
   void QueueJob(std::unique_ptr<tHistoryEvent> job);
   // mode: a tEcr::PrgMode.

@@ -5,6 +5,7 @@
 #include "model/EcrForms.h"
 #include "platform/sys/FormRegistry.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -124,5 +125,25 @@ TEST_F(GroupOperationsTest, WalksShowTheirProgressWithACaption) {
   captions.clear();
   history().DeferMachine(QStringLiteral("A"));
   EXPECT_EQ(captions.first(), QStringLiteral("History List to Retry Later"));
+}
+} // namespace
+
+namespace {
+// Between jobs a walk lets events run: a session may store, queue or end jobs meanwhile.
+TEST_F(GroupOperationsTest, AWalkCopesWithJobsChangedWhileItLetsEventsRun) {
+  const QString first = Queue(QStringLiteral("A"), Com1);
+  const QString second = Queue(QStringLiteral("A"), Com1);
+  const QString third = Queue(QStringLiteral("A"), Com1);
+  QString added;
+  QTimer::singleShot(0, [&] {
+    history().RemovePending(*Pending(second)); // ended by its session meanwhile
+    added = Queue(QStringLiteral("A"), Com1);  // queued meanwhile
+  });
+  history().FailList(QStringLiteral("A"));
+  EXPECT_FALSE(added.isEmpty());
+  EXPECT_EQ(history().GetPendingList(), QStringList{added});
+  EXPECT_EQ(callbacks[first], QList<int>{4});
+  EXPECT_EQ(callbacks[second], QList<int>{});
+  EXPECT_EQ(callbacks[third], QList<int>{4});
 }
 } // namespace

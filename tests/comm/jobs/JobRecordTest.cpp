@@ -3,6 +3,8 @@
 
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/JobIds.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "store/settings/SettingsFile.h"
 #include "store/settings/TUtRegIni.h"
 #include "store/streaming/TObjectStream.h"
@@ -142,6 +144,29 @@ TEST_F(JobRecordTest, StoreEventWritesOnlyAJobStillInPending) {
   history().StoreEvent(stray);
   EXPECT_EQ(Pending(QStringLiteral("000077")), nullptr);
   EXPECT_EQ(history().GetPendingList(), QStringList{id});
+}
+
+TEST_F(JobRecordTest, AnUnreadablePendingRecordIsDeletedWhenLookedUpAndThePortGoesOn) {
+  RecordingStarter& started = starter;
+  AddMachine(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  const QString broken = Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  const QString good = Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"Pending\" SET \"Object\" = ? WHERE \"HisEvId\" = ?"),
+            {QByteArray("TPF0garbage"), broken});
+  history().StartNext(QStringLiteral("Direct to COM1"));
+  EXPECT_EQ(started.Ids(), QStringList{good});
+  EXPECT_EQ(history().GetPendingList(), QStringList{good});
+  FreeTheHistory();
+  EXPECT_EQ(history().GetPendingList(), QStringList{good}); // gone from the file too
+
+  // One that breaks while the program is not running is dropped at the next start.
+  const QString later = Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  FreeTheHistory();
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"Pending\" SET \"Object\" = ? WHERE \"HisEvId\" = ?"),
+            {QByteArray("TPF0garbage"), good});
+  EXPECT_EQ(history().GetPendingList(), QStringList{later});
 }
 
 TEST_F(JobRecordTest, RequeueGivesANewPendingIdAndLeavesHistory) {
