@@ -1,7 +1,10 @@
 #include "comm/jobs/tHisEvFile.h"
 
 #include "comm/jobs/tHistoryEvent.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "store/odb/TOdbField.h"
+#include "store/settings/SettingsFile.h"
 
 // Not made blank by readers: a file is always opened over a database.
 TB_DEFINE_ABSTRACT_CLASS(tHisEvFile, TObjectFile)
@@ -43,7 +46,13 @@ bool tHisEvFile::FindId(const QString& eventId) {
 }
 
 QString tHisEvFile::LastId() {
-  SetIndexName(KeyName);
-  if (!Last()) return QString();
-  return static_cast<const tHistoryEvent&>(GetCurrent()).EventId;
+  TQuery query(TSession::Default().Database(GetDataAlias()));
+  query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"%1\" ORDER BY %2 LIMIT 1").arg(TableName(), NumericOrder(true)),
+             {});
+  return query.Next() ? query.Value(0).toString() : QString();
+}
+
+QString tHisEvFile::NumericOrder(bool descending) {
+  return QStringLiteral("LENGTH(\"HisEvId\") %1, \"HisEvId\" %1")
+      .arg(descending ? QStringLiteral("DESC") : QStringLiteral("ASC"));
 }

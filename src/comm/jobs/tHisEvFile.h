@@ -17,8 +17,11 @@ public:
 
   // Positions the file on the job with that id; false when there is none.
   bool FindId(const QString& eventId);
-  // The key of the last record, empty when the file is empty.
+  // The highest id by number, empty when the file is empty. (The key's text order stops
+  // following the numbers beyond "999999".)
   QString LastId();
+  // An SQL ordering of the key column by number.
+  static QString NumericOrder(bool descending);
 };
 
 class tPendingFile : public tHisEvFile {

@@ -129,7 +129,9 @@ void tHistory::LoadPendingIds() {
   QStringList ids;
   {
     TQuery query(TSession::Default().Database(GetDataAlias()));
-    query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"Pending\" ORDER BY \"HisEvId\""), {});
+    query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"Pending\" ORDER BY %1")
+                   .arg(tHisEvFile::NumericOrder(false)),
+               {});
     while (query.Next()) ids << query.Value(0).toString();
   }
   for (const QString& id : ids) {

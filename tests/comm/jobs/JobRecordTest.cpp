@@ -3,6 +3,7 @@
 
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/JobIds.h"
+#include "comm/jobs/tHisEvFile.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
 #include "store/settings/SettingsFile.h"
@@ -53,6 +54,37 @@ TEST_F(JobRecordTest, FirstPendingIdIsOneAndFirstHistoryIdIsZero) {
   EXPECT_TRUE(history().GetPendingList().isEmpty());
   // A new job after the queue emptied starts the pending sequence again.
   EXPECT_EQ(Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1")), QStringLiteral("000001"));
+}
+
+TEST_F(JobRecordTest, IdsGoOnPastSixDigitsInBothSequences) {
+  AddMachine(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  tHistory& h = history();
+  tHistoryEvent big(nullptr, nullptr, QStringLiteral("Direct to COM1"), QStringLiteral("M1"), QStringLiteral("Prompted"),
+                    QStringLiteral("User"), false);
+  big.EventId = QStringLiteral("999999");
+  h.QueueEvent(big);
+  const QString next = Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1"));
+  EXPECT_EQ(next, QStringLiteral("1000000"));
+  // The queue order survives a restart, though the key's text order puts "1000000" first.
+  FreeTheHistory();
+  EXPECT_EQ(history().GetPendingList(), (QStringList{QStringLiteral("999999"), QStringLiteral("1000000")}));
+  EXPECT_EQ(Queue(QStringLiteral("M1"), QStringLiteral("Direct to COM1")), QStringLiteral("1000001"));
+
+  // History: three moves past "999999" each get a new id.
+  tHistoryEvent old{TBlank{}};
+  old.EventId = QStringLiteral("999999");
+  old.Status = HisStatus::Successful;
+  tHistoryFile& file = history().HistoryFile();
+  file.SetCurrent(&old);
+  file.Insert();
+  QStringList moved;
+  for (const QString& id : history().GetPendingList()) {
+    std::unique_ptr<tHistoryEvent> job = Pending(id);
+    job->Status = HisStatus::Failed;
+    history().StoreEvent(*job);
+    moved << job->EventId;
+  }
+  EXPECT_EQ(moved, (QStringList{QStringLiteral("1000000"), QStringLiteral("1000001"), QStringLiteral("1000002")}));
 }
 
 TEST_F(JobRecordTest, StreamKeepsEveryStoredFieldAndDropsLastTryAndCallback) {
