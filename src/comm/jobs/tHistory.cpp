@@ -243,8 +243,23 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
 
 std::unique_ptr<tHistoryEvent> tHistory::LoadHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
-  if (!file.FindId(id)) return nullptr;
-  return CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+  try {
+    if (!file.FindId(id)) return nullptr;
+    return CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+  } catch (const Exception&) {
+    qWarning("Job %s of the history could not be read", qUtf8Printable(id));
+    return nullptr;
+  }
+}
+
+QStringList tHistory::HistoryIds() {
+  HistoryFile();
+  QStringList ids;
+  TQuery query(TSession::Default().Database(GetDataAlias()));
+  query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"History\" ORDER BY %1").arg(tHisEvFile::NumericOrder(false)),
+             {});
+  while (query.Next()) ids << query.Value(0).toString();
+  return ids;
 }
 
 // By its key, past the object file, which cannot position on a record it cannot read.

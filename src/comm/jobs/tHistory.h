@@ -65,7 +65,10 @@ public:
   // A copy of a pending job with its in-memory options, or nullptr. A record that cannot be
   // read is deleted.
   std::unique_ptr<tHistoryEvent> LoadPendingEvent(const QString& id);
+  // A copy of an ended job, or nullptr (also for a record that cannot be read).
   std::unique_ptr<tHistoryEvent> LoadHistoryEvent(const QString& id);
+  // The ids in "History", in the order they were given.
+  QStringList HistoryIds();
 
   // Starts the port's next job unless the port is busy: fresh jobs first, then by deferral
   // level up to DefRetry, in queue order within a level. A job whose machine no longer

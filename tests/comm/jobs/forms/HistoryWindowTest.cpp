@@ -14,7 +14,10 @@
 #include "model/MachineList.h"
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "platform/sys/FormRegistry.h"
+#include "store/settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QImage>
@@ -113,6 +116,17 @@ TEST_F(HistoryWindowTest, RowsShowTheirJobsInTheColourOfTheirOutcome) {
     EXPECT_EQ(image.pixelColor(cell.right() - 2, cell.bottom() - 1), cases[row].colour);
   }
   Shoot(form, "history.png");
+}
+
+TEST_F(HistoryWindowTest, AHistoryRecordThatCannotBeReadIsLeftOut) {
+  const QString broken = Ended(HisStatus::Failed);
+  const QString good = Ended(HisStatus::Successful);
+  FreeTheHistory();
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"History\" SET \"Object\" = ? WHERE \"HisEvId\" = ?"),
+            {QByteArray("TPF0garbage"), broken});
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  EXPECT_EQ(form.RowIds(), QStringList{good});
 }
 
 TEST_F(HistoryWindowTest, RetryRequeuesEndedJobsAndStartsEachPortOnceInOrderOfFirstAppearance) {
