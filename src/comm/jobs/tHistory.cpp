@@ -184,6 +184,8 @@ void tHistory::StoreEvent(tHistoryEvent& job) {
     MoveToHistory(job);
     return;
   }
+  // A job already in "History" has an id of the other sequence: it is not in "Pending".
+  if (job.InHistory) return;
   PendingLock lock(*this);
   tPendingFile& file = PendingFile();
   if (!file.FindId(job.EventId)) return;
@@ -201,18 +203,28 @@ void tHistory::RemovePending(const tHistoryEvent& job) {
 }
 
 void tHistory::MoveToHistory(tHistoryEvent& job) {
+  tHistoryFile& file = HistoryFile();
+  if (job.InHistory) {
+    // Stored again after it moved: its record is rewritten, and no pending job is touched.
+    if (file.FindId(job.EventId)) {
+      file.SetCurrent(&job);
+      file.Update();
+    }
+    return;
+  }
   RemovePending(job);
   if (job.PendingId.isEmpty()) job.PendingId = job.EventId;
-  tHistoryFile& file = HistoryFile();
   job.EventId = NextId(file.LastId(), 0);
   file.SetCurrent(&job);
   file.Insert();
   file.SetCurrent(nullptr);
+  job.InHistory = true;
 }
 
 void tHistory::Requeue(tHistoryEvent& job) {
   const QString historyId = job.EventId;
   job.EventId = NextId(PendingFile().LastId(), 0);
+  job.InHistory = false;
   QueueEvent(job);
   DeleteHistoryEvent(historyId);
 }
@@ -245,7 +257,9 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
   try {
     if (!file.FindId(id)) return nullptr;
-    return CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+    std::unique_ptr<tHistoryEvent> job = CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+    job->InHistory = true;
+    return job;
   } catch (const Exception&) {
     qWarning("Job %s of the history could not be read", qUtf8Printable(id));
     return nullptr;
