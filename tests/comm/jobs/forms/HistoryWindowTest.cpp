@@ -118,6 +118,20 @@ TEST_F(HistoryWindowTest, RowsShowTheirJobsInTheColourOfTheirOutcome) {
   Shoot(form, "history.png");
 }
 
+TEST_F(HistoryWindowTest, TheNavigationButtonsMoveTheCurrentRowWithinTheData) {
+  for (int i = 0; i < 3; ++i) Ended(HisStatus::Successful);
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  QTableWidget* grid = Grid(form);
+  const struct {
+    const char* button;
+    int row;
+  } steps[] = {{"btnLast", 2}, {"btnNext", 2}, {"btnPrior", 1}, {"btnFirst", 0}, {"btnPrior", 0}, {"btnNext", 1}};
+  for (const auto& step : steps) {
+    Click(form, step.button);
+    EXPECT_EQ(grid->currentRow(), step.row) << step.button;
+  }
+}
+
 TEST_F(HistoryWindowTest, AHistoryRecordThatCannotBeReadIsLeftOut) {
   const QString broken = Ended(HisStatus::Failed);
   const QString good = Ended(HisStatus::Successful);
