@@ -21,6 +21,7 @@
 class tHistoryEvent;
 class tHistoryFile;
 class tMachine;
+class tActn;
 class tPendingFile;
 class tSessionStarter;
 
@@ -122,7 +123,7 @@ private:
   void EndJob(tHistoryEvent& job, qint32 status);
   void DeleteUnreadable(const QString& id);
   void WalkMachine(const QString& machineId, Walk walk);
-  void QueueJob(std::unique_ptr<tHistoryEvent> job);
+  void QueueMenuJob(const tMachine& machine, const tActn& actn, const QString& name);
   // mode: a tEcr::PrgMode.
   void QueueAPrg(int mode, const QString& name);
   void QueuePrgs(int mode, const QString& name);
