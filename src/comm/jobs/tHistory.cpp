@@ -144,6 +144,12 @@ void tHistory::LoadPendingIds() {
 
 QStringList tHistory::GetPendingList() const { return pending_.Ids(); }
 
+qint32 tHistory::SecondsToDeferredRetry(const tHistoryEvent& job) const {
+  if (job.LastTry.IsZero()) return 0;
+  const qint64 elapsed = job.LastTry.ToQDateTime().secsTo(TDateTime::Now().ToQDateTime());
+  return elapsed < waitTime_ ? qint32(waitTime_ - qMax<qint64>(elapsed, 0)) : 0;
+}
+
 QString tHistory::StatusText(qint32 code) { return HisStatus::StatusText(code); }
 
 QString tHistory::NewPendingId() const { return NextId(pending_.LastId(), 1); }

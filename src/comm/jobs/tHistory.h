@@ -39,6 +39,9 @@ public:
   void SetInitRetry(qint32 value) { initRetry_ = value; }
   void SetDefRetry(qint32 value) { defRetry_ = value; }
   void SetWaitTime(qint32 value) { waitTime_ = value; }
+  // How many seconds a deferred job must still wait before its line is opened: WaitTime
+  // less the whole seconds since its LastTry, 0 when that has passed (or it never tried).
+  qint32 SecondsToDeferredRetry(const tHistoryEvent& job) const;
   // The pending ids in queue order.
   QStringList GetPendingList() const;
   static QString StatusText(qint32 code);
