@@ -1,0 +1,176 @@
+#include "comm/scripts/forms/TfmScrptSelct.h"
+
+#include "comm/scripts/ScrptForms.h"
+#include "comm/scripts/ScrptList.h"
+#include "comm/scripts/forms/ScrptListingPrinting.h"
+#include "comm/scripts/tScrpt.h"
+#include "platform/engine/EDBEngineError.h"
+#include "platform/sys/Clock.h"
+#include "platform/sys/EUserAbort.h"
+#include "platform/sys/Prompter.h"
+#include "store/odb/OdbErrors.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+void ShowPreview(QWidget* parent, const QList<ScrptListing::Page>& pages) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  QPrintPreviewDialog preview(&printer, parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* p) { ScrptListingPrinting::PrintListing(*p, pages); });
+  preview.exec();
+}
+
+void TellIdInUse() {
+  Prompter::Current().Ask(Prompter::Kind::Warning, QString(),
+                          QStringLiteral("Script ID Already In Use, Please Use A Different ID"), Prompter::Ok,
+                          Prompter::Ok);
+}
+} // namespace
+
+TfmScrptSelct::TfmScrptSelct(ScrptListRequest& request, QWidget* parent)
+    : QDialog(parent), request_(request), list_(new QListWidget(this)), preview_(ShowPreview) {
+  request_.chosen.reset();
+  setWindowTitle(QStringLiteral("Script List"));
+  list_->setObjectName(QStringLiteral("ScrptList"));
+  list_->setSortingEnabled(true);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(list_, 1);
+  auto* buttons = new QVBoxLayout;
+  layout->addLayout(buttons);
+  QPushButton* select = Button(QStringLiteral("btnSelect"), QStringLiteral("Select"),
+                               QStringLiteral("Select the highlighted Script"));
+  select->setEnabled(!request_.maintenanceOnly);
+  select->setDefault(!request_.maintenanceOnly);
+  connect(select, &QPushButton::clicked, this, &TfmScrptSelct::Select);
+  connect(Button(QStringLiteral("btnDup"), QStringLiteral("Duplicate"), QStringLiteral("Duplicate the highlighted script")),
+          &QPushButton::clicked, this, &TfmScrptSelct::Duplicate);
+  connect(Button(QStringLiteral("btnEdit"), QStringLiteral("Edit"), QStringLiteral("Edit the highlighted script")),
+          &QPushButton::clicked, this, &TfmScrptSelct::Edit);
+  connect(Button(QStringLiteral("btnAddScrpt"), QStringLiteral("Add Script"), QStringLiteral("Add a new script")),
+          &QPushButton::clicked, this, &TfmScrptSelct::AddNew);
+  connect(Button(QStringLiteral("btnListing"), QStringLiteral("Listing"), QStringLiteral("Print the listings")),
+          &QPushButton::clicked, this, &TfmScrptSelct::Listing);
+  connect(Button(QStringLiteral("btnDeleteScrpt"), QStringLiteral("Delete Script"),
+                 QStringLiteral("Delete the highlighted script")),
+          &QPushButton::clicked, this, &TfmScrptSelct::DeleteScrpt);
+  connect(Button(QStringLiteral("btnHelp"), QStringLiteral("Help"), QString()), &QPushButton::clicked, this,
+          &TfmScrptSelct::Help);
+  buttons->addStretch();
+  connect(Button(QStringLiteral("Button1"), QStringLiteral("Cancel"), QString()), &QPushButton::clicked, this,
+          &QDialog::reject);
+  connect(list_, &QListWidget::itemDoubleClicked, this, &TfmScrptSelct::Select);
+
+  QStringList ids;
+  ListScrpts(ids, request_.driver);
+  list_->addItems(ids);
+  if (list_->count() > 0) list_->setCurrentRow(0);
+  resize(460, 320);
+}
+
+QPushButton* TfmScrptSelct::Button(const QString& name, const QString& caption, const QString& hint) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setAutoDefault(false);
+  static_cast<QBoxLayout*>(layout()->itemAt(1)->layout())->addWidget(button);
+  return button;
+}
+
+QString TfmScrptSelct::SelectedId() const {
+  const QListWidgetItem* item = list_->currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+void TfmScrptSelct::AfterChange() {
+  list_->sortItems();
+  list_->clearSelection();
+  list_->setCurrentItem(nullptr);
+}
+
+void TfmScrptSelct::Select() {
+  if (request_.maintenanceOnly) return Edit();
+  const QString id = SelectedId();
+  if (id.isEmpty()) return;
+  request_.chosen = LoadScrpt(id);
+  if (request_.chosen) accept();
+}
+
+void TfmScrptSelct::AddNew() {
+  try {
+    tScrpt script(request_.driver);
+    AddScrpt(script);
+  } catch (const EUserAbort&) {
+    // the register type was not chosen: nothing to add
+  }
+}
+
+void TfmScrptSelct::AddScrpt(tScrpt& script) {
+  while (script.Maint(request_.machine)) {
+    try {
+      InsertScrpt(script);
+    } catch (const EDBEngineError&) {
+      TellIdInUse();
+      continue;
+    } catch (const EOdbKeyViolation&) {
+      TellIdInUse();
+      continue;
+    } catch (const EUserAbort&) {
+      return;
+    }
+    list_->addItem(script.ScrptID());
+    list_->sortItems();
+    return;
+  }
+}
+
+void TfmScrptSelct::Edit() {
+  QListWidgetItem* item = list_->currentItem();
+  const QString id = SelectedId();
+  if (id.isEmpty()) return;
+  std::unique_ptr<tScrpt> script = LoadScrpt(id);
+  if (!script) return;
+  if (script->Maint(request_.machine)) UpdateScrpt(id, *script);
+  item->setText(script->ScrptID());
+  AfterChange();
+}
+
+void TfmScrptSelct::DeleteScrpt() {
+  const QString id = SelectedId();
+  if (id.isEmpty()) return;
+  std::unique_ptr<tScrpt> script = LoadScrpt(id);
+  if (!script) return;
+  ::DeleteScrpt(id);
+  delete list_->takeItem(list_->currentRow());
+  AfterChange();
+}
+
+void TfmScrptSelct::Duplicate() {
+  const QString id = SelectedId();
+  if (id.isEmpty()) return;
+  std::unique_ptr<tScrpt> script = LoadScrpt(id);
+  if (!script) return;
+  script->SetScrptID(QString());
+  AddScrpt(*script);
+}
+
+void TfmScrptSelct::Listing() {
+  QStringList ids;
+  for (int i = 0; i < list_->count(); ++i) ids << list_->item(i)->text();
+  const QString printedAt = Clock::Current().Now().toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+  preview_(this, ScrptListing::Pages(ScrptListing::Records(ids), printedAt));
+}
+
+void TfmScrptSelct::Help() {
+  Prompter::ShowMessage(QStringLiteral(
+      "Select runs the highlighted script; Add Script, Duplicate and Edit open the script in Script Maintenance; "
+      "Delete Script removes it; Listing prints every listed script with its actions."));
+}
