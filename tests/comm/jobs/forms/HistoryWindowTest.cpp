@@ -14,7 +14,10 @@
 #include "model/MachineList.h"
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "platform/sys/FormRegistry.h"
+#include "store/settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QImage>
@@ -113,6 +116,31 @@ TEST_F(HistoryWindowTest, RowsShowTheirJobsInTheColourOfTheirOutcome) {
     EXPECT_EQ(image.pixelColor(cell.right() - 2, cell.bottom() - 1), cases[row].colour);
   }
   Shoot(form, "history.png");
+}
+
+TEST_F(HistoryWindowTest, TheNavigationButtonsMoveTheCurrentRowWithinTheData) {
+  for (int i = 0; i < 3; ++i) Ended(HisStatus::Successful);
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  QTableWidget* grid = Grid(form);
+  const struct {
+    const char* button;
+    int row;
+  } steps[] = {{"btnLast", 2}, {"btnNext", 2}, {"btnPrior", 1}, {"btnFirst", 0}, {"btnPrior", 0}, {"btnNext", 1}};
+  for (const auto& step : steps) {
+    Click(form, step.button);
+    EXPECT_EQ(grid->currentRow(), step.row) << step.button;
+  }
+}
+
+TEST_F(HistoryWindowTest, AHistoryRecordThatCannotBeReadIsLeftOut) {
+  const QString broken = Ended(HisStatus::Failed);
+  const QString good = Ended(HisStatus::Successful);
+  FreeTheHistory();
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"History\" SET \"Object\" = ? WHERE \"HisEvId\" = ?"),
+            {QByteArray("TPF0garbage"), broken});
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  EXPECT_EQ(form.RowIds(), QStringList{good});
 }
 
 TEST_F(HistoryWindowTest, RetryRequeuesEndedJobsAndStartsEachPortOnceInOrderOfFirstAppearance) {
