@@ -138,7 +138,17 @@ void TfmScrptSelct::Edit() {
   if (id.isEmpty()) return;
   std::unique_ptr<tScrpt> script = LoadScrpt(id);
   if (!script) return;
-  if (script->Maint(request_.machine)) UpdateScrpt(id, *script);
+  if (script->Maint(request_.machine)) {
+    try {
+      UpdateScrpt(id, *script);
+    } catch (const EDBEngineError&) {
+      TellIdInUse(); // stored by someone else meanwhile: the record keeps its id
+      script->SetScrptID(id);
+    } catch (const EOdbKeyViolation&) {
+      TellIdInUse();
+      script->SetScrptID(id);
+    }
+  }
   item->setText(script->ScrptID());
   AfterChange();
 }

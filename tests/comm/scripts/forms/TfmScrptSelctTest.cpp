@@ -127,6 +127,22 @@ TEST_F(TfmScrptSelctTest, RenamingThroughEditReplacesTheRecord) {
   EXPECT_EQ(Titles(*LoadScrpt(QStringLiteral("Evening"))), (QStringList{"REPORT POLL - Financial", "PROGRAM SEND - Alpha"}));
 }
 
+TEST_F(TfmScrptSelctTest, AnEditToAnIdStoredMeanwhileKeepsTheRecordAndSaysSo) {
+  MaintDoes([](tScrpt& s) {
+    s.SetScrptID(QStringLiteral("Morning")); // stored after the maintenance window read the ids
+    return true;
+  });
+  ScrptListRequest request = Request(false);
+  TfmScrptSelct form(request);
+  Pick(form, QStringLiteral("Nightly"));
+  Click(form, "btnEdit");
+  EXPECT_EQ(prompter.Texts(), QStringList{"Script ID Already In Use, Please Use A Different ID"});
+  EXPECT_EQ(Entries(form), (QStringList{"Morning", "Nightly"}));
+  EXPECT_EQ(Titles(*LoadScrpt(QStringLiteral("Morning"))), QStringList{"REPORT POLL - PLU"});
+  EXPECT_EQ(Titles(*LoadScrpt(QStringLiteral("Nightly"))), (QStringList{"REPORT POLL - Financial", "PROGRAM SEND - Alpha"}));
+  EXPECT_FALSE(ScrptFileBusy());
+}
+
 TEST_F(TfmScrptSelctTest, AnEditThatIsCancelledStoresNothing) {
   MaintDoes([](tScrpt& s) {
     s.SetScrptID(QStringLiteral("Evening"));
