@@ -5,6 +5,7 @@
 #include "comm/scripts/tScrptFile.h"
 #include "model/tEcr.h"
 #include "model/tMachine.h"
+#include "platform/sys/Exception.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/PumpDelay.h"
 #include "store/odb/ObjectFileOpening.h"
@@ -83,12 +84,18 @@ void ListScrpts(QStringList& list, const tEcr* driver) {
   tScrptFile* file = OpenScrptFile();
   if (!file) return;
   QStringList orphans;
-  for (bool more = file->First(); more; more = file->Next()) {
+  for (const QString& id : file->Ids()) {
     PumpMessage();
-    const tScrpt& script = Current(*file);
-    const TClass& cls = script.GetEcrClass();
-    if (&cls == &tEcr::StaticClass()) orphans << script.ScrptID();
-    else if (!driver || &driver->ClassType() == &cls) list << script.ScrptID();
+    const TClass* cls = nullptr;
+    try {
+      if (!file->FindId(id)) continue;
+      cls = &Current(*file).GetEcrClass();
+    } catch (const Exception&) {
+      qWarning("Script %s could not be read", qUtf8Printable(id)); // left as it is, not listed
+      continue;
+    }
+    if (cls == &tEcr::StaticClass()) orphans << id;
+    else if (!driver || &driver->ClassType() == cls) list << id;
   }
   for (const QString& id : orphans)
     if (file->FindId(id)) file->Delete();
@@ -100,7 +107,11 @@ std::unique_ptr<tScrpt> LoadScrpt(const QString& id) {
   tScrptFile* file = OpenScrptFile();
   if (!file) return nullptr;
   std::unique_ptr<tScrpt> result;
-  if (file->FindId(id)) result = CopyScrpt(Current(*file));
+  try {
+    if (file->FindId(id)) result = CopyScrpt(Current(*file));
+  } catch (const Exception&) {
+    qWarning("Script %s could not be read", qUtf8Printable(id));
+  }
   file->SetCurrent(nullptr);
   return result;
 }

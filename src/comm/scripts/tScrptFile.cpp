@@ -1,7 +1,10 @@
 #include "comm/scripts/tScrptFile.h"
 
 #include "comm/scripts/tScrpt.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "store/odb/TOdbField.h"
+#include "store/settings/SettingsFile.h"
 
 // Not made blank by readers: a file is always opened over a database.
 TB_DEFINE_ABSTRACT_CLASS(tScrptFile, TObjectFile)
@@ -38,4 +41,12 @@ bool tScrptFile::FindId(const QString& id) {
   key.SetScrptID(id);
   SetCurrent(&key);
   return Find();
+}
+
+QStringList tScrptFile::Ids() {
+  TQuery query(TSession::Default().Database(GetDataAlias()));
+  query.Exec(QStringLiteral("SELECT \"%1\" FROM \"%2\" ORDER BY \"%1\"").arg(KeyName, TableName()), {});
+  QStringList ids;
+  while (query.Next()) ids << query.Value(0).toString();
+  return ids;
 }

@@ -16,4 +16,7 @@ public:
 
   // Positions the file on the script with that id; false when there is none.
   bool FindId(const QString& id);
+  // The id of every record in key order, read from the key column alone, so a record
+  // whose object cannot be read is still named.
+  QStringList Ids();
 };

@@ -8,7 +8,13 @@
 #include "model/tMachine.h"
 #include "platform/sys/EUserAbort.h"
 #include "platform/sys/FormRegistry.h"
+#include "comm/scripts/tScrptFile.h"
 #include "platform/engine/EDBEngineError.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
+#include "store/settings/SettingsFile.h"
+
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -153,5 +159,30 @@ TEST_F(ScrptFileTest, ANewScriptWithoutDriverAsksForTheModelAndACancelAborts) {
   const tScrpt script(driver.get());
   EXPECT_EQ(&script.GetEcrClass(), &tActnTestEcr::StaticClass());
   EXPECT_EQ(script.ActnCount(), 0);
+}
+TEST_F(ScrptFileTest, ARecordThatCannotBeReadIsLeftOutAndKept) {
+  for (const char* id : {"A", "B", "C"}) InsertScrpt(*MakeScrpt(QString::fromLatin1(id), QStringLiteral("P")));
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"Scripts\" SET \"Object\" = ? WHERE \"ScrptId\" = ?"),
+            {QByteArray("not a script"), QStringLiteral("B")});
+  EXPECT_EQ(StoredIds(), (QStringList{"A", "C"}));
+  EXPECT_FALSE(LoadScrpt(QStringLiteral("B")));
+  EXPECT_TRUE(LoadScrpt(QStringLiteral("C")));
+  EXPECT_EQ(OpenScrptFile()->Ids(), (QStringList{"A", "B", "C"})) << "the damaged record is not deleted";
+  EXPECT_FALSE(ScrptFileBusy());
+}
+
+TEST_F(ScrptFileTest, AnOperationWaitsForTheBusyFlagLettingEventsRun) {
+  InsertScrpt(*MakeScrpt(QStringLiteral("Nightly"), QStringLiteral("P")));
+  auto holder = std::make_unique<TScrptFileLock>();
+  bool released = false;
+  QTimer::singleShot(0, [&] {
+    released = true;
+    holder.reset();
+  });
+  std::unique_ptr<tScrpt> loaded = LoadScrpt(QStringLiteral("Nightly"));
+  EXPECT_TRUE(released) << "the load waited for the holder";
+  EXPECT_TRUE(loaded);
+  EXPECT_FALSE(ScrptFileBusy());
 }
 } // namespace
