@@ -204,4 +204,29 @@ TEST_F(TfrmScrptMaintTest, Screenshot) {
   form.show();
   ASSERT_TRUE(form.grab().save(QDir::temp().filePath(QStringLiteral("TfrmScrptMaint.png"))));
 }
+TEST_F(TfrmScrptMaintTest, ACancelledChoiceAddsNothing) {
+  ReportsChosen({});
+  std::unique_ptr<tScrpt> script = MakeScrpt(QStringLiteral("Nightly"), QStringLiteral("S"));
+  TfrmScrptMaint form(*script, front.get());
+  Click(form, "btnAdd");
+  EXPECT_EQ(Entries(form), QStringList{"PROGRAM SEND - Alpha"});
+}
+
+TEST_F(TfrmScrptMaintTest, EditActionOpensTheSelectedActionsOptionsOnly) {
+  int opened = 0;
+  ScopedForm<RptOptsRequest> options([&](RptOptsRequest& r) {
+    ++opened;
+    EXPECT_EQ(r.report.GetRptName(), QStringLiteral("Financial"));
+    return EcrForms::FormOk;
+  }, ActnDoubles::kOptsForm);
+  std::unique_ptr<tScrpt> script = MakeScrpt(QStringLiteral("Nightly"), QStringLiteral("SP"));
+  TfrmScrptMaint form(*script, front.get());
+  List(form)->clearSelection();
+  Click(form, "btnEdtActn");
+  EXPECT_EQ(opened, 0) << "nothing selected";
+  List(form)->setCurrentRow(1);
+  Click(form, "btnEdtActn");
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(Entries(form), Titles(*script)) << "the entry's text stays";
+}
 } // namespace
