@@ -228,7 +228,7 @@ void TfmHistoryMaint::Delete() {
     }
     DeleteRow(rows[i]);
     ++done;
-    if (rows.size() > 1) progress.Step(int(done * 100 / (rows.size() - 1)));
+    progress.Step(int(done * 100 / rows.size()));
     PumpMessage();
   }
 }

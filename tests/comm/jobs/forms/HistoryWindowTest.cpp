@@ -11,6 +11,7 @@
 #include "comm/jobs/forms/JobsForms.h"
 #include "comm/jobs/forms/TfmHistoryEventMaint.h"
 #include "comm/jobs/forms/TfmHistoryMaint.h"
+#include "model/EcrForms.h"
 #include "model/MachineList.h"
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
@@ -130,6 +131,24 @@ TEST_F(HistoryWindowTest, TheNavigationButtonsMoveTheCurrentRowWithinTheData) {
     Click(form, step.button);
     EXPECT_EQ(grid->currentRow(), step.row) << step.button;
   }
+}
+
+TEST_F(HistoryWindowTest, LoadingAndDeletingShowTheirProgress) {
+  for (int i = 0; i < 4; ++i) Ended(HisStatus::Successful);
+  QStringList shown;
+  ScopedForm<SaveProgressRequest> progress([&](SaveProgressRequest& r) {
+    shown << QStringLiteral("%1 %2%3").arg(r.caption).arg(r.percent).arg(r.close ? QStringLiteral(" closed") : QString());
+    return 1;
+  });
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  EXPECT_EQ(shown, (QStringList{"Getting History List 0", "Getting History List 25", "Getting History List 50",
+                                "Getting History List 75", "Getting History List 100",
+                                "Getting History List 100 closed"}));
+  shown.clear();
+  SelectRows(Grid(form), 0, 2);
+  Click(form, "btnDelete");
+  EXPECT_EQ(shown, (QStringList{"Deleting Entries 0", "Deleting Entries 33", "Deleting Entries 66",
+                                "Deleting Entries 100", "Deleting Entries 100 closed"}));
 }
 
 TEST_F(HistoryWindowTest, AHistoryRecordThatCannotBeReadIsLeftOut) {
