@@ -46,27 +46,34 @@ TfmScrptSelct::TfmScrptSelct(ScrptListRequest& request, QWidget* parent)
   layout->addWidget(list_, 1);
   auto* buttons = new QVBoxLayout;
   layout->addLayout(buttons);
-  QPushButton* select = Button(QStringLiteral("btnSelect"), QStringLiteral("Select"),
-                               QStringLiteral("Select the highlighted Script"));
+  struct ButtonDef {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    void (TfmScrptSelct::*action)();
+  };
+  static const ButtonDef defs[] = {
+      {"btnSelect", "Select", "Select the highlighted Script", &TfmScrptSelct::Select},
+      {"btnDup", "Duplicate", "Duplicate the highlighted script", &TfmScrptSelct::Duplicate},
+      {"btnEdit", "Edit", "Edit the highlighted script", &TfmScrptSelct::Edit},
+      {"btnAddScrpt", "Add Script", "Add a new script", &TfmScrptSelct::AddNew},
+      {"btnListing", "Listing", "Print the listings", &TfmScrptSelct::Listing},
+      {"btnDeleteScrpt", "Delete Script", "Delete the highlighted script", &TfmScrptSelct::DeleteScrpt},
+      {"btnHelp", "Help", "", &TfmScrptSelct::Help},
+      {"Button1", "Cancel", "", &TfmScrptSelct::reject},
+  };
+  for (const ButtonDef& def : defs) {
+    if (def.action == &TfmScrptSelct::reject) buttons->addStretch();
+    auto* button = new QPushButton(QString::fromLatin1(def.caption), this);
+    button->setObjectName(QString::fromLatin1(def.name));
+    button->setToolTip(QString::fromLatin1(def.hint));
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+    connect(button, &QPushButton::clicked, this, def.action);
+  }
+  auto* select = findChild<QPushButton*>(QStringLiteral("btnSelect"));
   select->setEnabled(!request_.maintenanceOnly);
   select->setDefault(!request_.maintenanceOnly);
-  connect(select, &QPushButton::clicked, this, &TfmScrptSelct::Select);
-  connect(Button(QStringLiteral("btnDup"), QStringLiteral("Duplicate"), QStringLiteral("Duplicate the highlighted script")),
-          &QPushButton::clicked, this, &TfmScrptSelct::Duplicate);
-  connect(Button(QStringLiteral("btnEdit"), QStringLiteral("Edit"), QStringLiteral("Edit the highlighted script")),
-          &QPushButton::clicked, this, &TfmScrptSelct::Edit);
-  connect(Button(QStringLiteral("btnAddScrpt"), QStringLiteral("Add Script"), QStringLiteral("Add a new script")),
-          &QPushButton::clicked, this, &TfmScrptSelct::AddNew);
-  connect(Button(QStringLiteral("btnListing"), QStringLiteral("Listing"), QStringLiteral("Print the listings")),
-          &QPushButton::clicked, this, &TfmScrptSelct::Listing);
-  connect(Button(QStringLiteral("btnDeleteScrpt"), QStringLiteral("Delete Script"),
-                 QStringLiteral("Delete the highlighted script")),
-          &QPushButton::clicked, this, &TfmScrptSelct::DeleteScrpt);
-  connect(Button(QStringLiteral("btnHelp"), QStringLiteral("Help"), QString()), &QPushButton::clicked, this,
-          &TfmScrptSelct::Help);
-  buttons->addStretch();
-  connect(Button(QStringLiteral("Button1"), QStringLiteral("Cancel"), QString()), &QPushButton::clicked, this,
-          &QDialog::reject);
   connect(list_, &QListWidget::itemDoubleClicked, this, &TfmScrptSelct::Select);
 
   QStringList ids;
@@ -74,15 +81,6 @@ TfmScrptSelct::TfmScrptSelct(ScrptListRequest& request, QWidget* parent)
   list_->addItems(ids);
   if (list_->count() > 0) list_->setCurrentRow(0);
   resize(460, 320);
-}
-
-QPushButton* TfmScrptSelct::Button(const QString& name, const QString& caption, const QString& hint) {
-  auto* button = new QPushButton(caption, this);
-  button->setObjectName(name);
-  button->setToolTip(hint);
-  button->setAutoDefault(false);
-  static_cast<QBoxLayout*>(layout()->itemAt(1)->layout())->addWidget(button);
-  return button;
 }
 
 QString TfmScrptSelct::SelectedId() const {

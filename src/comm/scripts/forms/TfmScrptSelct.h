@@ -10,7 +10,6 @@
 #include <functional>
 
 class QListWidget;
-class QPushButton;
 class tScrpt;
 struct ScrptListRequest;
 
@@ -37,7 +36,6 @@ private:
   void Help();
   QString SelectedId() const;
   void AfterChange();
-  QPushButton* Button(const QString& name, const QString& caption, const QString& hint);
 
   ScrptListRequest& request_;
   QListWidget* list_;
