@@ -5,6 +5,7 @@
 #include "comm/actions/tActn.h"
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/JobActions.h"
+#include "comm/scripts/ScrptList.h"
 #include "model/EcrForms.h"
 #include "model/tMachine.h"
 #include "platform/sys/FormRegistry.h"
@@ -125,5 +126,19 @@ TEST_F(RunScrptTest, TheScriptsOwnCallbackMethodCountsToo) {
                    false, QString(), false, QStringLiteral("User"));
   script->ScrptCallBack(JobCallback::Failure);
   EXPECT_EQ(calls, (Calls{{4, 2}})) << "the count runs from the object's creation";
+}
+TEST_F(RunScrptTest, AScriptReadForOneMachineRunsItsJobsOnTheMachineItIsRunFor) {
+  InsertScrpt(*MakeScrpt(QStringLiteral("Nightly"), QStringLiteral("PS")));
+  SetScrptMachineId(QStringLiteral("Back")); // the script windows were last open for "Back"
+  std::unique_ptr<tScrpt> script = LoadScrpt(QStringLiteral("Nightly"));
+  const TActnMachineScope elsewhere(QStringLiteral("Back"));
+  script->RunScrpt(*front, false, nullptr, false, false, QString(), false, QStringLiteral("User"));
+  const auto jobs = Jobs();
+  ASSERT_EQ(jobs.size(), 2u);
+  for (const auto& job : jobs) {
+    EXPECT_EQ(job->MachineId, QStringLiteral("Front"));
+    ASSERT_TRUE(job->GetActn() && job->GetActn()->Machine());
+    EXPECT_EQ(job->GetActn()->Machine()->MachineId, QStringLiteral("Front"));
+  }
 }
 } // namespace
