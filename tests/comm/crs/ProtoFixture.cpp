@@ -27,7 +27,7 @@ namespace {
 #ifdef TB_SANITIZED
 constexpr int kAnswerMs = 1000;
 #else
-constexpr int kAnswerMs = 120;
+constexpr int kAnswerMs = 250;
 #endif
 constexpr double kPauseScale = 0.02;
 
