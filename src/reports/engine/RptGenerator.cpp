@@ -1,6 +1,7 @@
 #include "reports/engine/RptGenerator.h"
 
 #include "platform/sys/Clock.h"
+#include "platform/sys/ScopeGuard.h"
 #include "reports/engine/RptMemoryRows.h"
 #include "reports/engine/RptReport.h"
 
@@ -35,13 +36,8 @@ std::optional<RptPageModel> RptGenerator::Run() {
     // Pass the source explicitly: with no master the walk uses the local one-row source.
     RptRowSource* saved = report_.master_;
     report_.master_ = &rows;
-    try {
-      WalkRows();
-    } catch (...) {
-      report_.master_ = saved;
-      throw;
-    }
-    report_.master_ = saved;
+    auto restore = OnScopeExit([&] { report_.master_ = saved; });
+    WalkRows();
   }
   if (report_.AfterPrintHandler()) report_.AfterPrintHandler()(report_);
   if (model_.pages.isEmpty()) return std::nullopt;
