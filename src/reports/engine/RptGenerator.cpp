@@ -149,7 +149,10 @@ void RptGenerator::Draw(const RptBand& band, double topMm) {
 }
 
 QString RptGenerator::Text(const RptElement& element) const {
-  const RptFormatter& format = report_.Formatter();
+  // Null prints nothing, whatever the formatter would make of it.
+  const auto format = [this](const RptValue& value, const QString& mask) {
+    return value.IsNull() ? QString() : report_.Formatter()(value, mask);
+  };
   switch (element.Kind()) {
   case RptElementKind::Label:
     return element.Caption();
