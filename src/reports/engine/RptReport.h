@@ -20,7 +20,7 @@
 // and the detail band below it. A band taller than an empty page is placed and runs over.
 //
 // A small definition, positions in form pixels:
-//   RptReport report("TQrCouponRpt");
+//   RptReport report("Coupons");
 //   report.SetMaster(&rows);
 //   report.AddBand(RptBandKind::ColumnHeader, "Columns", 20).AddLabel("Cap", {0, 0, 96, 16}, "Coupon");
 //   RptBand& line = report.AddBand(RptBandKind::Detail, "Line", 18);
