@@ -3,6 +3,7 @@
 // value, and a value under a number picture. A null value prints as the empty text.
 #include "reports/engine/RptLocale.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 
