@@ -1,11 +1,13 @@
 #include "reports/engine/RptDecimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 RptDecimal::RptDecimal(double value, int significantDigits) {
   negative_ = std::signbit(value);
+  significantDigits = std::clamp(significantDigits, 1, 17);
   char buffer[64];
   // "d.ddddde+XX": the digits of the mantissa and the exponent of the first one.
   std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));

@@ -8,6 +8,7 @@
 class RptDecimal {
 public:
   // NaN and infinities are not numbers a report prints; callers test for them first.
+  // `significantDigits` is kept within 1 to 17.
   explicit RptDecimal(double value, int significantDigits = 15);
 
   bool Negative() const { return negative_; }

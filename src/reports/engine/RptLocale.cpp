@@ -29,7 +29,39 @@ int FormIndex(const QString& normalised, bool negative, int fallback) {
     if (RptCurrencyForms::Pattern(negative, form) == normalised) return form;
   return fallback;
 }
+void SetChar(const QHash<QString, QString>& values, const char* key, QChar& field) {
+  const QString value = values.value(QLatin1String(key));
+  if (!value.isEmpty()) field = value.at(0);
+}
+
+void SetText(const QHash<QString, QString>& values, const char* key, QString& field) {
+  const QString value = values.value(QLatin1String(key));
+  if (!value.isEmpty()) field = value;
+}
+
+void SetInt(const QHash<QString, QString>& values, const char* key, int low, int high, int& field) {
+  bool ok = false;
+  const int value = values.value(QLatin1String(key)).trimmed().toInt(&ok);
+  if (ok && value >= low && value <= high) field = value;
+}
 } // namespace
+
+RptLocale RptLocale::WithSettings(const QHash<QString, QString>& values) const {
+  RptLocale result = *this;
+  SetChar(values, "sDecimal", result.decimalSeparator);
+  SetChar(values, "sThousand", result.groupSeparator);
+  SetText(values, "sCurrency", result.currencySymbol);
+  SetInt(values, "iCurrency", 0, RptCurrencyForms::kPositiveCount - 1, result.currencyForm);
+  SetInt(values, "iNegCurr", 0, RptCurrencyForms::kNegativeCount - 1, result.negativeCurrencyForm);
+  SetInt(values, "iCurrDigits", 0, 9, result.currencyDecimals);
+  SetText(values, "sShortDate", result.shortDateFormat);
+  const QString time = values.value(QStringLiteral("sTimeFormat"));
+  if (!time.isEmpty()) result.twelveHourClock = time.contains(QLatin1Char('t'), Qt::CaseInsensitive);
+  SetChar(values, "sTime", result.timeSeparator);
+  SetText(values, "s1159", result.amText);
+  SetText(values, "s2359", result.pmText);
+  return result;
+}
 
 RptLocale RptLocale::UnitedStates() { return RptLocale(); }
 

@@ -4,6 +4,7 @@
 // A report is formatted with one pinned RptLocale; nothing here reads the process's locale
 // unless a caller asks for it with FromQLocale.
 #include <QChar>
+#include <QHash>
 #include <QLocale>
 #include <QString>
 
@@ -31,6 +32,12 @@ struct RptLocale {
   // Separators, currency, date, time and AM/PM texts of a Qt locale. A two-digit year is
   // widened to four digits; currency forms Qt has no equivalent for fall back to "-$1.1".
   static RptLocale FromQLocale(const QLocale& locale);
+
+  // This locale with the values an [intl] settings section names, in its keys: "sDecimal",
+  // "sThousand", "sCurrency", "iCurrency", "iNegCurr", "iCurrDigits", "sShortDate" (a date
+  // picture such as "M/d/yyyy"), "sTimeFormat" (twelve-hour when it holds "t"), "sTime",
+  // "s1159" and "s2359". A missing, empty or unreadable value leaves the field as it is.
+  RptLocale WithSettings(const QHash<QString, QString>& values) const;
 
   // The locale reports format with unless they are given one: UnitedStates() until the
   // program sets another, once, at start.

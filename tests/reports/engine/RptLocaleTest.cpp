@@ -65,3 +65,25 @@ TEST(RptLocale, SeededFromAnotherQtLocale) {
   EXPECT_EQ(format.LongTime(QTime(14, 5, 9)), QStringLiteral("14:05:09"));
 }
 } // namespace
+
+namespace {
+TEST(RptLocale, SettingsOverrideSingleFields) {
+  const QHash<QString, QString> settings{{QStringLiteral("iNegCurr"), QStringLiteral("1")},
+                                         {QStringLiteral("sCurrency"), QStringLiteral("US$")},
+                                         {QStringLiteral("sShortDate"), QStringLiteral("MM/dd/yyyy")},
+                                         {QStringLiteral("sTimeFormat"), QStringLiteral("HH:mm:ss")},
+                                         {QStringLiteral("sThousand"), QString()}};
+  const RptFormat format(RptLocale::UnitedStates().WithSettings(settings));
+  EXPECT_EQ(format.Currency(-1234.5), QStringLiteral("-US$1,234.50"));
+  EXPECT_EQ(format.ShortDate(QDate(2024, 1, 5)), QStringLiteral("01/05/2024"));
+  EXPECT_EQ(format.LongTime(QTime(14, 5, 9)), QStringLiteral("14:05:09"));
+}
+
+TEST(RptLocale, UnreadableSettingsLeaveTheFieldAlone) {
+  const QHash<QString, QString> settings{{QStringLiteral("iNegCurr"), QStringLiteral("16")},
+                                         {QStringLiteral("iCurrency"), QStringLiteral("x")},
+                                         {QStringLiteral("iCurrDigits"), QStringLiteral("-1")},
+                                         {QStringLiteral("sDecimal"), QString()}};
+  EXPECT_EQ(RptLocale::UnitedStates().WithSettings(settings), RptLocale::UnitedStates());
+}
+} // namespace
