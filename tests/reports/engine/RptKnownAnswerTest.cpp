@@ -40,7 +40,7 @@ const KnownAnswer kRows[] = {
     {"MoneyMask_FinancialAmount1234_5", [] { return Mask(kMoney, 1234.5); }, "$1,234.50"},
     {"MoneyMask_SalesLaborAverageSale", [] { return Mask(kMoney, 200.00 / 10); }, "$20.00"},
     {"MoneyMask_SalesLaborSalesPerHour", [] { return Mask(kMoney, 200.00 / 4); }, "$50.00"},
-    {"MoneyMask_MemoCountZeroTotalSet", [] { return Mask(kMoney, 0.0 / 1); }, "$.00"},
+    {"MoneyMask_AverageOverAZeroCount", [] { return Mask(kMoney, 0); }, "$.00"},
     // The literal percent sign of the percentage pictures (no scaling by 100).
     {"PercentMask_SalesLaborLaborShare25", [] { return Mask(QStringLiteral("####.0%"), 50.0 / 200 * 100); }, "25.0%"},
     {"PercentMask_SalesLaborZeroTotal", [] { return Mask(QStringLiteral("####.0%"), 0); }, ".0%"},
