@@ -25,6 +25,20 @@ RptDecimal::RptDecimal(double value, int significantDigits) {
   Normalise();
 }
 
+RptDecimal RptDecimal::FromUnits(int64_t units, int scale) {
+  RptDecimal number;
+  number.negative_ = units < 0;
+  // The magnitude as unsigned, so that the lowest int64 has one too.
+  const uint64_t magnitude = units < 0 ? 0 - uint64_t(units) : uint64_t(units);
+  QString digits = QString::number(magnitude);
+  scale = std::max(scale, 0);
+  if (digits.size() <= scale) digits.prepend(QString(scale - digits.size() + 1, u'0'));
+  number.whole_ = digits.left(digits.size() - scale);
+  number.fraction_ = digits.right(scale);
+  number.Normalise();
+  return number;
+}
+
 void RptDecimal::Normalise() {
   qsizetype lead = 0;
   while (lead < whole_.size() && whole_[lead] == u'0') ++lead;

@@ -10,6 +10,8 @@ public:
   // NaN and infinities are not numbers a report prints; callers test for them first.
   // `significantDigits` is kept within 1 to 17.
   explicit RptDecimal(double value, int significantDigits = 15);
+  // An exact value kept as whole units of 10^-scale (money in ten-thousandths: scale 4).
+  static RptDecimal FromUnits(int64_t units, int scale);
 
   bool Negative() const { return negative_; }
   bool IsZero() const { return whole_.isEmpty() && fraction_.isEmpty(); }
@@ -30,6 +32,7 @@ public:
   int64_t ToInt64() const;
 
 private:
+  RptDecimal() = default;
   void RoundAt(int decimals, bool up);
   void Normalise();
 

@@ -1,7 +1,6 @@
 #include "reports/engine/RptNumberText.h"
 
 #include "reports/engine/RptCurrencyForms.h"
-#include "reports/engine/RptDecimal.h"
 
 #include <cmath>
 
@@ -61,7 +60,10 @@ QString RptNumberText::Integer(int64_t value) { return QString::number(value); }
 
 QString RptNumberText::Currency(double value, const RptLocale& locale, int significantDigits) {
   if (!std::isfinite(value)) return NotFinite(value);
-  RptDecimal number(value, significantDigits);
+  return Currency(RptDecimal(value, significantDigits), locale);
+}
+
+QString RptNumberText::Currency(RptDecimal number, const RptLocale& locale) {
   number.RoundHalfAwayFromZero(locale.currencyDecimals);
   const QString body = Plain(number, locale.currencyDecimals, locale.groupSeparator, locale);
   const bool negative = number.Negative();

@@ -1,6 +1,7 @@
 #pragma once
 // Numbers as reports print them without a picture: the shortest form of a float, a fixed
 // number of decimals without grouping, whole numbers, and the currency text.
+#include "reports/engine/RptDecimal.h"
 #include "reports/engine/RptLocale.h"
 
 #include <QString>
@@ -17,4 +18,6 @@ QString Integer(int64_t value);
 // The currency text in the locale's form, with its decimals (two for the United States):
 // $0.00, $1,234.50, ($5.00). The value is first taken to `significantDigits` places.
 QString Currency(double value, const RptLocale& locale, int significantDigits = 15);
+// The currency text of an exact decimal, such as money kept in ten-thousandths.
+QString Currency(RptDecimal number, const RptLocale& locale);
 } // namespace RptNumberText

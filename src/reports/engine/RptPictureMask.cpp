@@ -1,6 +1,5 @@
 #include "reports/engine/RptPictureMask.h"
 
-#include "reports/engine/RptDecimal.h"
 #include "reports/engine/RptNumberText.h"
 
 #include <cmath>
@@ -42,7 +41,10 @@ QString RptPictureMask::WholeDigits(const QString& digits, int place, const RptL
 
 QString RptPictureMask::Format(double value, const RptLocale& locale) const {
   if (mask_.isEmpty() || !std::isfinite(value)) return RptNumberText::Shortest(value, locale);
-  RptDecimal number(value);
+  return Format(RptDecimal(value), locale);
+}
+
+QString RptPictureMask::Format(RptDecimal number, const RptLocale& locale) const {
   number.RoundHalfAwayFromZero(fractionPlaces_);
   QString fraction = number.Fraction();
   fraction += QString(std::max<qsizetype>(0, requiredFraction_ - fraction.size()), u'0');

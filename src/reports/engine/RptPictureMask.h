@@ -6,6 +6,7 @@
 // decimal place. Digits beyond the picture's places are all printed at its first digit
 // place. A negative value gets "-" in front of the whole text ("-$5.00"), unless it rounds
 // to zero. An empty picture prints the shortest form of the number.
+#include "reports/engine/RptDecimal.h"
 #include "reports/engine/RptLocale.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ public:
   explicit RptPictureMask(const QString& mask);
 
   QString Format(double value, const RptLocale& locale) const;
+  // An exact decimal, such as money kept in ten-thousandths.
+  QString Format(RptDecimal number, const RptLocale& locale) const;
   static QString Format(const QString& mask, double value, const RptLocale& locale);
 
 private:

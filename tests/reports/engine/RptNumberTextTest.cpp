@@ -76,3 +76,14 @@ TEST(RptNumberText, CurrencyDecimalsComeFromTheLocale) {
   EXPECT_EQ(RptNumberText::Currency(1234.5, yen), QStringLiteral("¥1,235"));
 }
 } // namespace
+
+namespace {
+TEST(RptNumberText, CurrencyOfExactMoney) {
+  EXPECT_EQ(RptNumberText::Currency(RptDecimal::FromUnits(123456789012345649, 4), kUs),
+            QStringLiteral("$12,345,678,901,234.56"));
+  EXPECT_EQ(RptNumberText::Currency(RptDecimal::FromUnits(-12345, 4), kUs), QStringLiteral("($1.23)"));
+  EXPECT_EQ(RptNumberText::Currency(RptDecimal::FromUnits(std::numeric_limits<int64_t>::min(), 4), kUs),
+            QStringLiteral("($922,337,203,685,477.58)"));
+  EXPECT_EQ(RptNumberText::Currency(RptDecimal::FromUnits(7, 0), kUs), QStringLiteral("$7.00"));
+}
+} // namespace

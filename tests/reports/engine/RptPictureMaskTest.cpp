@@ -102,3 +102,16 @@ TEST(RptPictureMask, EmptyPictureAndOddValues) {
   EXPECT_EQ(money.Format(12, us), QStringLiteral("$12.00"));
 }
 } // namespace
+
+namespace {
+TEST(RptPictureMask, ExactMoneyKeepsDigitsADoubleWouldLose) {
+  const RptLocale us = RptLocale::UnitedStates();
+  const RptPictureMask money(QStringLiteral("$###,###,###.00"));
+  // 12,345,678,901,234.5649 in ten-thousandths: 18 digits, beyond a double's 15.
+  EXPECT_EQ(money.Format(RptDecimal::FromUnits(123456789012345649, 4), us), QStringLiteral("$12,345,678,901,234.56"));
+  EXPECT_EQ(money.Format(RptDecimal::FromUnits(5000, 4), us), QStringLiteral("$.50"));
+  EXPECT_EQ(money.Format(RptDecimal::FromUnits(-50000, 4), us), QStringLiteral("-$5.00"));
+  EXPECT_EQ(money.Format(RptDecimal::FromUnits(-49, 4), us), QStringLiteral("$.00"));
+  EXPECT_EQ(money.Format(RptDecimal::FromUnits(0, 4), us), QStringLiteral("$.00"));
+}
+} // namespace
