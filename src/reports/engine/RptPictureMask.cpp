@@ -45,6 +45,11 @@ QString RptPictureMask::Format(double value, const RptLocale& locale) const {
 }
 
 QString RptPictureMask::Format(RptDecimal number, const RptLocale& locale) const {
+  if (mask_.isEmpty()) {
+    const QString whole = number.Whole().isEmpty() ? QStringLiteral("0") : number.Whole();
+    const QString sign = number.Negative() ? QStringLiteral("-") : QString();
+    return sign + whole + (number.Fraction().isEmpty() ? QString() : locale.decimalSeparator + number.Fraction());
+  }
   number.RoundHalfAwayFromZero(fractionPlaces_);
   QString fraction = number.Fraction();
   fraction += QString(std::max<qsizetype>(0, requiredFraction_ - fraction.size()), u'0');

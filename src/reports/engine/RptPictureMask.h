@@ -17,7 +17,8 @@ public:
   explicit RptPictureMask(const QString& mask);
 
   QString Format(double value, const RptLocale& locale) const;
-  // An exact decimal, such as money kept in ten-thousandths.
+  // An exact decimal, such as money kept in ten-thousandths; an empty picture prints all
+  // its digits.
   QString Format(RptDecimal number, const RptLocale& locale) const;
   static QString Format(const QString& mask, double value, const RptLocale& locale);
 

@@ -113,5 +113,10 @@ TEST(RptPictureMask, ExactMoneyKeepsDigitsADoubleWouldLose) {
   EXPECT_EQ(money.Format(RptDecimal::FromUnits(-50000, 4), us), QStringLiteral("-$5.00"));
   EXPECT_EQ(money.Format(RptDecimal::FromUnits(-49, 4), us), QStringLiteral("$.00"));
   EXPECT_EQ(money.Format(RptDecimal::FromUnits(0, 4), us), QStringLiteral("$.00"));
+  // Without a picture the exact value prints as it is.
+  const RptPictureMask none{QString()};
+  EXPECT_EQ(none.Format(RptDecimal::FromUnits(-12345, 4), us), QStringLiteral("-1.2345"));
+  EXPECT_EQ(none.Format(RptDecimal::FromUnits(20000, 4), us), QStringLiteral("2"));
+  EXPECT_EQ(none.Format(RptDecimal::FromUnits(0, 4), us), QStringLiteral("0"));
 }
 } // namespace
