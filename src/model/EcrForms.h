@@ -68,7 +68,6 @@ struct SaveProgressRequest {
   QString caption;
   int percent = 0;
   bool close = false;
-  QString caption;
 };
 
 // The forms below are chosen by the report or program class: each is registered and
