@@ -15,6 +15,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '[' << texts.join(u'|').toStdString() << ']'; }
+
 namespace rptopttest {
 
 inline const QString kNotInRange = QStringLiteral("Value is not within required range");
@@ -66,14 +70,21 @@ public:
   // button takes clicks on its indicator and text only).
   void Click(const char* name) {
     QWidget* control = Control(name);
+    if (!control) return;
     const bool indicator = control->inherits("QRadioButton") || control->inherits("QCheckBox");
     QTest::mouseClick(control, Qt::LeftButton, {}, indicator ? QPoint(6, control->height() / 2) : QPoint());
     RunQueued();
   }
-  // Tabs into the field (which selects its text) and types over it.
+  // Tabs into the field (which selects its text) and types over it; in the field already,
+  // rubs its digits out first.
   void Type(const char* field, const char* text) {
     auto* target = Control<TWdgNumericField>(field);
-    target->setFocus(Qt::TabFocusReason);
+    if (!target) return;
+    if (QApplication::focusWidget() == target) {
+      for (qsizetype i = target->text().size(); i > 0; --i) QTest::keyClick(target, Qt::Key_Backspace);
+    } else {
+      target->setFocus(Qt::TabFocusReason);
+    }
     RunQueued();
     QTest::keyClicks(target, QString::fromLatin1(text));
     RunQueued();
