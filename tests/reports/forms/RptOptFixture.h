@@ -63,7 +63,6 @@ public:
     EXPECT_NE(control, nullptr) << name;
     return control;
   }
-  bool Shown(const char* name) const { return Control(name)->isVisibleTo(dialog.get()); }
   bool Checked(const char* name) const { return Control<QAbstractButton>(name)->isChecked(); }
 
   // A click on the control; on a radio button or check box, on its indicator (a wide
