@@ -58,6 +58,20 @@ TEST_F(ReportsForms, EachDialogIsShownUnderItsFormClassWithTheCallersCaption) {
   }
 }
 
+// Every report class the program holds asks for a dialog that is there, or for none.
+TEST_F(ReportsForms, EveryReportClassNamesARegisteredDialog) {
+  int reports = 0;
+  for (const TClass* cls : TClass::AllClasses()) {
+    if (cls->IsAbstract() || !cls->InheritsFrom(tEcrRpt::StaticClass())) continue;
+    std::unique_ptr<TObject> blank(cls->NewBlank());
+    const QString form = static_cast<tEcrRpt&>(*blank).GetOptsFormClass();
+    ++reports;
+    EXPECT_TRUE(form == QLatin1String(kNoOptionsForm) || FormRegistry::Has<RptOptsRequest>(form))
+        << cls->ClassName().toStdString() << " asks for " << form.toStdString();
+  }
+  EXPECT_GE(reports, 10); // the CRS 3000 reports were walked
+}
+
 // The report's own options call: true after Accept, false after Cancel.
 TEST_F(ReportsForms, AReportsOptionsCallAnswersWhetherTheUserAccepted) {
   struct Row {
