@@ -52,6 +52,7 @@ void RptOptArrangement::Build(QWidget* parent, Built& group) {
       grid->addWidget(label, 0, column++);
       grid->addWidget(field, 0, column++);
       group.fields << field;
+      group.labels << label;
     }
     grid->setColumnStretch(column, 1);
     return;
@@ -78,11 +79,10 @@ QGroupBox* RptOptArrangement::Group(const QString& name) const {
 void RptOptArrangement::SetShown(const QString& name, bool shown) {
   if (QGroupBox* box = Group(name)) return box->setHidden(!shown);
   for (const Built& group : groups_)
-    for (TWdgNumericField* field : group.fields)
-      if (field->objectName() == name) {
-        field->setHidden(!shown);
-        if (QWidget* label = group.box->findChild<QLabel*>(group.spec.items[size_t(group.fields.indexOf(field))].label))
-          label->setHidden(!shown);
+    for (qsizetype i = 0; i < group.fields.size(); ++i)
+      if (group.fields[i]->objectName() == name) {
+        group.fields[i]->setHidden(!shown);
+        group.labels[i]->setHidden(!shown);
       }
 }
 

@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QVBoxLayout;
 class QWidget;
 class TWdgNumericField;
@@ -40,6 +41,7 @@ private:
     QButtonGroup* choice = nullptr;
     QList<QAbstractButton*> boxes;
     QList<TWdgNumericField*> fields;
+    QList<QLabel*> labels; // one a field
   };
   void Build(QWidget* parent, Built& group);
   static void LoadGroup(const Built& group, const tEcrFnct& report);

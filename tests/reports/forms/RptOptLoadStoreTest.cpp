@@ -2,7 +2,9 @@
 // in them.
 #include "RptOptFixture.h"
 
+#include <algorithm>
 #include <functional>
+#include <string_view>
 
 namespace rptopttest {
 namespace {
