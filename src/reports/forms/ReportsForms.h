@@ -1,0 +1,4 @@
+#pragma once
+// Registers the report windows with the form registry, each under its form class name: the
+// option dialogs of the CRS 3000 reports. The program and the GUI tests call it once at start.
+void RegisterReportsForms();
