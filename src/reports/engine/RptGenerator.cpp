@@ -16,7 +16,8 @@ QList<RptValue> Keys(const std::vector<RptBand*>& groups) {
 }
 } // namespace
 
-RptGenerator::RptGenerator(RptReport& report) : report_(report) {}
+RptGenerator::RptGenerator(RptReport& report)
+    : report_(report), detail_(report.BandOf(RptBandKind::Detail)) {}
 
 std::optional<RptPageModel> RptGenerator::Run() {
   bool print = true;
@@ -48,8 +49,7 @@ void RptGenerator::WalkRows() {
   RptRowSource& rows = *report_.Master();
   const std::vector<RptBand*>& groups = report_.Groups();
   const int groupCount = int(groups.size());
-  RptBand* detail = report_.BandOf(RptBandKind::Detail);
-  const double detailMm = detail && detail->Enabled() ? RptPxToMm(detail->HeightPx()) : 0;
+  const double detailMm = detail_ && detail_->Enabled() ? RptPxToMm(detail_->HeightPx()) : 0;
   QList<RptValue> keys;
   bool any = false;
   for (; !rows.AtEnd(); rows.Next()) {
@@ -66,9 +66,13 @@ void RptGenerator::WalkRows() {
     keys = rowKeys;
     for (int g = changed; g < groupCount; ++g) {
       ResetSums(groups[g]);
-      OfferChain(groups[g], Place::Body, detailMm);
+      // A group header stays with the inner headers and the detail band that follow it.
+      double keepMm = detailMm;
+      for (int inner = g + 1; inner < groupCount; ++inner)
+        if (groups[inner]->Enabled()) keepMm += RptPxToMm(groups[inner]->HeightPx());
+      OfferChain(groups[g], Place::Body, keepMm);
     }
-    OfferChain(detail, Place::Body);
+    OfferChain(detail_, Place::Body);
     any = true;
   }
   if (any) {
@@ -145,7 +149,10 @@ void RptGenerator::Draw(const RptBand& band, double topMm) {
 }
 
 QString RptGenerator::Text(const RptElement& element) const {
-  const RptFormatter& format = report_.Formatter();
+  // Null prints nothing, whatever the formatter would make of it.
+  const auto format = [this](const RptValue& value, const QString& mask) {
+    return value.IsNull() ? QString() : report_.Formatter()(value, mask);
+  };
   switch (element.Kind()) {
   case RptElementKind::Label:
     return element.Caption();
@@ -180,9 +187,8 @@ QString RptGenerator::Text(const RptElement& element) const {
 }
 
 void RptGenerator::FeedSums(const RptBand& band) {
-  const RptBand* detail = report_.BandOf(RptBandKind::Detail);
   for (const auto& sum : report_.Sums())
-    if ((sum->FedBy() ? sum->FedBy() : detail) == &band) sum->Feed();
+    if ((sum->FedBy() ? sum->FedBy() : detail_) == &band) sum->Feed();
 }
 
 void RptGenerator::ResetSums(const RptBand* group) {

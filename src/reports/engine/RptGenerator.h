@@ -31,6 +31,7 @@ private:
   void ResetSums(const RptBand* group);
 
   RptReport& report_;
+  RptBand* detail_;
   RptPageModel model_;
   double yMm_ = 0;           // top of the free space on the current page
   bool bodyOnPage_ = false;  // a band other than the page-top chains is on the page

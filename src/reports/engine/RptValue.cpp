@@ -99,6 +99,29 @@ QString RptValue::ToText() const {
   return {};
 }
 
+QVariant RptValue::ToVariant() const {
+  switch (Kind()) {
+  case RptValueKind::Null:
+    return {};
+  case RptValueKind::Integer:
+    return QVariant(qint64(std::get<int64_t>(data_)));
+  case RptValueKind::Money:
+  case RptValueKind::Float:
+    return QVariant(ToDouble());
+  case RptValueKind::Date:
+    return QVariant(std::get<QDate>(data_));
+  case RptValueKind::Time:
+    return QVariant(std::get<QTime>(data_));
+  case RptValueKind::DateTime:
+    return QVariant(std::get<QDateTime>(data_));
+  case RptValueKind::Boolean:
+    return QVariant(std::get<bool>(data_));
+  case RptValueKind::Text:
+    return QVariant(std::get<QString>(data_));
+  }
+  return {};
+}
+
 RptValue operator+(const RptValue& a, const RptValue& b) {
   if (a.IsNull()) return b.IsNull() ? RptValue() : b + RptValue::Integer(0);
   if (b.IsNull()) return a + RptValue::Integer(0);

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QTime>
+#include <QVariant>
 
 #include <cstdint>
 #include <variant>
@@ -48,6 +49,9 @@ public:
   QDateTime ToDateTime() const;
   bool ToBool() const;  // null and 0 are false
   QString ToText() const;  // the text; other kinds give a plain form for messages
+  // As a variant for formatters that take one: qint64, double (money too), QDate, QTime,
+  // QDateTime, bool or QString; null gives an invalid variant.
+  QVariant ToVariant() const;
 
   // The sum of two numbers, keeping the widest kind: integer < money < float. A null
   // operand counts as 0; two nulls give null.

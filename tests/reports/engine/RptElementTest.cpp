@@ -126,3 +126,16 @@ TEST(RptElementTest, SystemDataAndTheFormatter) {
   EXPECT_EQ(Lines(*model).first(), QString("Daily Report                   [0.5]"));
   EXPECT_TRUE(seen.contains("$#.00"));
 }
+
+TEST(RptElementTest, NullPrintsNothingWhateverTheFormatter) {
+  RptReport report;
+  report.SetFormatter([](const RptValue&, const QString&) { return QString("formatted"); });
+  RptBand& title = report.AddBand(RptBandKind::Title, "Title", 16);
+  title.AddDataText("Unbound", QRectF(0, 0, 96, 16), "Programs", "Descriptor", "$#.00");
+  title.AddComputed("NullComputed", QRectF(96, 0, 96, 16), [] { return RptValue(); });
+  title.AddComputed("Zero", QRectF(192, 0, 96, 16), [] { return RptValue::Integer(0); });
+  const auto model = report.Generate();
+  ASSERT_TRUE(model);
+  ASSERT_EQ(model->pages.first().items.size(), 1);
+  EXPECT_EQ(model->pages.first().items.first().element, "Zero");
+}

@@ -97,3 +97,30 @@ TEST(RptGroupTest, DefinitionErrors) {
   report.AddGroupFooter(group, "Footer", 16);
   EXPECT_THROW(report.AddGroupFooter(group, "Footer2", 16), ERptDefinition);
 }
+
+TEST(RptGroupTest, AnOuterHeaderStaysWithTheInnerHeaderAndFirstDetail) {
+  // Letter, 10 mm margins: 980.4 px a page. 60 rows of 16 px leave 20.4 px for the second
+  // outer group: its 4 px header would fit with the 16 px detail (20), but not with the inner
+  // 4 px header as well (24), so both headers move to page 2 together.
+  RptReport report;
+  report.PageSetup() = RptPageSetup::LetterPortrait().WithMargins(10, 10, 10, 10);
+  RptMemoryRows rows({"Outer", "Inner"});
+  for (int i = 0; i < 60; ++i) rows.Append({RptValue::Integer(1), RptValue::Integer(1)});
+  rows.Append({RptValue::Integer(2), RptValue::Integer(1)});
+  report.SetMaster(&rows);
+  RptBand& outer = report.AddGroup("Outer", 4, report.MasterField("Outer"));
+  RptBand& inner = report.AddGroup("Inner", 4, report.MasterField("Inner"));
+  report.AddBand(RptBandKind::Detail, "Detail", 16);
+  // Only the second outer group's headers print, so the first page holds 60 rows exactly.
+  const auto onlySecond = [&](RptBand&, bool& print) {
+    print = report.Source("").Field("Outer").ToInteger() == 2;
+  };
+  outer.OnBeforePrint(onlySecond);
+  inner.OnBeforePrint(onlySecond);
+  const auto model = report.Generate();
+  ASSERT_TRUE(model);
+  QStringList lastBands;
+  for (const RptTraceEntry& entry : model->trace)
+    if (entry.printed && entry.page == 2) lastBands << entry.band;
+  EXPECT_EQ(lastBands, (QStringList{"Outer", "Inner", "Detail"}));
+}
