@@ -43,5 +43,7 @@ QFont RptQFont(const RptFont& font, double zoom) {
   result.setPointSizeF(font.pointSize * zoom);
   result.setBold(font.bold);
   result.setUnderline(font.underline);
+  // No ligatures: "ff" stays two letters, so a PDF's text reads back as it was printed.
+  result.setStyleStrategy(QFont::PreferNoShaping);
   return result;
 }

@@ -141,6 +141,23 @@ TEST(PdfWriter, TextsAreAlignedInsideTheirRectangles) {
   }
 }
 
+TEST(PdfWriter, TextReadsBackLetterForLetterWithoutLigatures) {
+  SKIP_WITHOUT_TOOL("pdftotext");
+  RptPageModel model = PaintTest::Pages(RptPageSetup::LetterPortrait(), 0);
+  RptPage page;
+  const QString words = QStringLiteral("Coffee Muffin Waffle fl fi");
+  RptFont serif;
+  serif.family = QStringLiteral("Times New Roman");
+  page.items << PaintTest::Text(QRectF(20, 20, 150, 6), words)
+             << PaintTest::Text(QRectF(20, 30, 150, 6), words, RptAlign::Left, serif);
+  model.pages << page;
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("words.pdf"));
+  RptPdfWriter::Write(model, file);
+  const QString text = PaintTest::Run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+  EXPECT_EQ(text.count(words), 2) << text.toStdString();
+}
+
 TEST(PdfWriter, TheTitleIsTheDocumentTitle) {
   SKIP_WITHOUT_TOOL("pdfinfo");
   RptPageModel model = PaintTest::Pages(RptPageSetup::LetterPortrait(), 1);
