@@ -42,9 +42,9 @@ std::unique_ptr<SampleReport> MakeSampleReport(const RptPageSetup& setup, int ro
   const double descWidth = w - 56 - 160;
 
   RptBand& header = report.AddBand(RptBandKind::PageHeader, QStringLiteral("PageHeader"), 20);
-  header.AddSystemData(QStringLiteral("DatePrinted"), QRectF(0, 0, w / 2, 16), RptSystemData::DatePrinted,
+  header.AddSystemData(QStringLiteral("DatePrinted"), QRectF(0, 0, w - 70, 16), RptSystemData::DatePrinted,
                        QStringLiteral("Date Printed: "));
-  header.AddSystemData(QStringLiteral("PageNumber"), QRectF(w / 2, 0, w / 2, 16), RptSystemData::PageNumber,
+  header.AddSystemData(QStringLiteral("PageNumber"), QRectF(w - 70, 0, 70, 16), RptSystemData::PageNumber,
                        QStringLiteral("Page "))
       .SetAlign(RptAlign::Right);
 
