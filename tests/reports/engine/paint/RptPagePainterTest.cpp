@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 namespace {
 constexpr double kDpi = 96;
 
@@ -91,4 +93,29 @@ TEST(PagePainter, BoldAndLargerFontsPutMoreInkOnTheSameText) {
   const int plainInk = DarkPixels(image, Pixels(page.items[0].rectMm));
   EXPECT_GT(DarkPixels(image, Pixels(page.items[1].rectMm)), plainInk * 5 / 4);
   EXPECT_GT(DarkPixels(image, Pixels(page.items[2].rectMm)), plainInk * 2);
+}
+
+TEST(PagePainter, DrawingOnlyAnExposedStripGivesThePixelsOfTheWholePageThere) {
+  // A long roll page scrolled in a preview paints a strip at a time.
+  const RptPageModel model = PaintTest::Pages(RptPageSetup::Custom(101.6, 300).WithMargins(3.81, 10, 10, 10), 1);
+  RptPageModel lines = model;
+  for (int i = 0; i < 50; ++i)
+    lines.pages[0].items << PaintTest::Text(QRectF(3.81, 20 + i * 5, 80, 5), QStringLiteral("Line %1").arg(i));
+  const QImage whole = RptPagePainter::PageImage(lines, 0, kDpi);
+  const QRect strip(0, 400, whole.width(), 150);
+
+  QImage part(whole.size(), QImage::Format_RGB32);
+  part.setDotsPerMeterX(whole.dotsPerMeterX());
+  part.setDotsPerMeterY(whole.dotsPerMeterY());
+  part.fill(Qt::white);
+  QPainter painter(&part);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setClipRect(strip);
+  RptPagePainter::DrawPage(painter, lines.pages[0], 1.0, QRectF(strip));
+  painter.end();
+
+  EXPECT_GT(DarkPixels(part, strip), 100);
+  EXPECT_TRUE(part.copy(strip) == whole.copy(strip));
+  EXPECT_EQ(DarkPixels(part, part.rect()), DarkPixels(part, strip));
 }
