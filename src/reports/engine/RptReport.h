@@ -18,6 +18,18 @@
 // Bands never split. A band that does not fit below the last one starts a new page, which
 // gets the page header and column header chains first; a group header needs room for itself
 // and the detail band below it. A band taller than an empty page is placed and runs over.
+//
+// A small definition, positions in form pixels:
+//   RptReport report("Coupons");
+//   report.SetMaster(&rows);
+//   report.AddBand(RptBandKind::ColumnHeader, "Columns", 20).AddLabel("Cap", {0, 0, 96, 16}, "Coupon");
+//   RptBand& line = report.AddBand(RptBandKind::Detail, "Line", 18);
+//   line.AddDataText("Total", {400, 0, 120, 16}, "", "Coupon Total", "$###,##0.00");
+//   line.OnBeforePrint([&](RptBand&, bool& print) { print = !zeroSkip || rows.Field("Count").ToBool(); });
+//   report.AddFieldSum("AllTotals", "Coupon Total");
+//   report.AddBand(RptBandKind::Summary, "Totals", 18)
+//       .AddComputed("Sum", {400, 0, 120, 16}, [&] { return report.Sum("AllTotals"); });
+//   std::optional<RptPageModel> pages = report.Generate();
 #include "reports/engine/RptBand.h"
 #include "reports/engine/RptFormatter.h"
 #include "reports/engine/RptPageModel.h"

@@ -123,3 +123,31 @@ TEST(RptPaginationTest, RollPageHoldsAllLinesOnOnePage) {
   EXPECT_EQ(model->PrintedBands().size(), 158);
   EXPECT_EQ(model->setup.sizeMm, QSizeF(97.9, 6350));
 }
+
+TEST(RptPaginationTest, PageSizesAndMarginsSetHowManyRowsAPageHolds) {
+  struct Case {
+    const char* name;
+    RptPageSetup setup;
+    int rows;
+    QList<int> perPage;
+  };
+  // 16 px rows below 60 px of title and column header on page 1, 20 px after.
+  const Case cases[] = {
+      // 195.9 mm = 740.4 px: 680.4 -> 42 rows, then 720.4 -> 45.
+      {"Letter landscape", RptPageSetup::LetterLandscape().WithMargins(10, 10, 10, 10), 100, {42, 45, 13}},
+      // 1549.4 - 10 - 9.906 mm = 5780.76 px: 5720.76 -> 357 rows, then 5760.76 -> 360.
+      {"101.6 x 1549.4 roll", RptPageSetup::Custom(101.6, 1549.4).WithMargins(10, 10, 10, 9.906), 400,
+       {357, 43}},
+      // Larger margins leave less: 259.4 - 20 mm = 904.8 px: 844.8 -> 52 rows, then 884.8 -> 55.
+      {"Letter, 20 mm top and bottom", RptPageSetup::LetterPortrait().WithMargins(10, 20, 10, 20), 60,
+       {52, 8}},
+  };
+  for (const Case& c : cases) {
+    JournalReport f(c.rows, 16);
+    f.report.PageSetup() = c.setup;
+    const auto model = f.report.Generate();
+    ASSERT_TRUE(model) << c.name;
+    EXPECT_EQ(RowsPerPage(*model), c.perPage) << c.name;
+    EXPECT_EQ(model->setup, c.setup) << c.name;
+  }
+}
