@@ -27,6 +27,8 @@ const PaperCase kPapers[] = {
     {"Roll1016", RptPageSetup::Custom(101.6, 1549.4).WithMargins(3.81, 10, 10, 10), 288, 4392.3},
 };
 
+void PrintTo(const PaperCase& paper, std::ostream* os) { *os << paper.name; }
+
 class PdfPaper : public ::testing::TestWithParam<PaperCase> {
 protected:
   QTemporaryDir dir_;
