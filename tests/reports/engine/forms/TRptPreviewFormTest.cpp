@@ -264,3 +264,22 @@ TEST_F(PreviewFixture, ARequestWhoseReportIsCancelledOpensNoWindow) {
   EXPECT_FALSE(opened);
   FormRegistry::Unregister<RptPreviewRequest>();
 }
+
+TEST_F(PreviewFixture, ARequestWithPagesAlreadyGeneratedShowsThemWithoutANewRun) {
+  RegisterReportEngineForms();
+  RptPageModel model = *report_.Generate();
+  model.pages.removeLast();
+  generations_ = 0;
+  int pages = 0;
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<TRptPreviewForm*>(QApplication::activeModalWidget());
+    if (!form) return;
+    pages = form->PageCount();
+    form->reject();
+  });
+  RptPreviewRequest request{report_, model};
+  EXPECT_EQ(FormRegistry::Show(request), int(QDialog::Rejected));
+  EXPECT_EQ(pages, 2);
+  EXPECT_EQ(generations_, 0);
+  FormRegistry::Unregister<RptPreviewRequest>();
+}
