@@ -35,6 +35,7 @@ TRptPreviewForm::TRptPreviewForm(RptReport& report, RptPageModel model, QWidget*
   SetZoom(1.0);
   GoTo(0);
   resize(900, 700);
+  scroll_->setFocus();  // the arrow keys scroll the page
 }
 
 QToolButton* TRptPreviewForm::AddButton(const QString& name, const QString& text, const QKeySequence& key) {
