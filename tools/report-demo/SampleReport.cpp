@@ -1,5 +1,7 @@
 #include "SampleReport.h"
 
+#include "reports/engine/RptLocaleFormatter.h"
+
 #include <cmath>
 
 namespace {
@@ -38,6 +40,7 @@ std::unique_ptr<SampleReport> MakeSampleReport(const RptPageSetup& setup, int ro
   report.SetTitle(QStringLiteral("Sample PLU Report"));
   report.PageSetup() = setup;
   report.SetMaster(&sample->rows);
+  report.SetFormatter(RptLocaleFormatter());
   const double w = WidthPx(setup);
   const double descWidth = w - 56 - 160;
 
