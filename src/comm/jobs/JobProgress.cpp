@@ -19,6 +19,6 @@ void JobProgress::Step(int percent) { Show(percent, false); }
 
 void JobProgress::Show(int percent, bool close) {
   if (!shown_) return;
-  SaveProgressRequest request{nullptr, qBound(0, percent, 100), close, caption_};
+  SaveProgressRequest request{.subject = nullptr, .caption = caption_, .percent = qBound(0, percent, 100), .close = close};
   FormRegistry::Show(request);
 }
