@@ -144,6 +144,12 @@ void tHistory::LoadPendingIds() {
 
 QStringList tHistory::GetPendingList() const { return pending_.Ids(); }
 
+qint32 tHistory::SecondsToDeferredRetry(const tHistoryEvent& job) const {
+  if (job.LastTry.IsZero()) return 0;
+  const qint64 elapsed = job.LastTry.ToQDateTime().secsTo(TDateTime::Now().ToQDateTime());
+  return elapsed < waitTime_ ? qint32(waitTime_ - qMax<qint64>(elapsed, 0)) : 0;
+}
+
 QString tHistory::StatusText(qint32 code) { return HisStatus::StatusText(code); }
 
 QString tHistory::NewPendingId() const { return NextId(pending_.LastId(), 1); }
@@ -184,6 +190,8 @@ void tHistory::StoreEvent(tHistoryEvent& job) {
     MoveToHistory(job);
     return;
   }
+  // A job already in "History" has an id of the other sequence: it is not in "Pending".
+  if (job.InHistory) return;
   PendingLock lock(*this);
   tPendingFile& file = PendingFile();
   if (!file.FindId(job.EventId)) return;
@@ -201,18 +209,28 @@ void tHistory::RemovePending(const tHistoryEvent& job) {
 }
 
 void tHistory::MoveToHistory(tHistoryEvent& job) {
+  tHistoryFile& file = HistoryFile();
+  if (job.InHistory) {
+    // Stored again after it moved: its record is rewritten, and no pending job is touched.
+    if (file.FindId(job.EventId)) {
+      file.SetCurrent(&job);
+      file.Update();
+    }
+    return;
+  }
   RemovePending(job);
   if (job.PendingId.isEmpty()) job.PendingId = job.EventId;
-  tHistoryFile& file = HistoryFile();
   job.EventId = NextId(file.LastId(), 0);
   file.SetCurrent(&job);
   file.Insert();
   file.SetCurrent(nullptr);
+  job.InHistory = true;
 }
 
 void tHistory::Requeue(tHistoryEvent& job) {
   const QString historyId = job.EventId;
   job.EventId = NextId(PendingFile().LastId(), 0);
+  job.InHistory = false;
   QueueEvent(job);
   DeleteHistoryEvent(historyId);
 }
@@ -243,8 +261,25 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
 
 std::unique_ptr<tHistoryEvent> tHistory::LoadHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
-  if (!file.FindId(id)) return nullptr;
-  return CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+  try {
+    if (!file.FindId(id)) return nullptr;
+    std::unique_ptr<tHistoryEvent> job = CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+    job->InHistory = true;
+    return job;
+  } catch (const Exception&) {
+    qWarning("Job %s of the history could not be read", qUtf8Printable(id));
+    return nullptr;
+  }
+}
+
+QStringList tHistory::HistoryIds() {
+  HistoryFile();
+  QStringList ids;
+  TQuery query(TSession::Default().Database(GetDataAlias()));
+  query.Exec(QStringLiteral("SELECT \"HisEvId\" FROM \"History\" ORDER BY %1").arg(tHisEvFile::NumericOrder(false)),
+             {});
+  while (query.Next()) ids << query.Value(0).toString();
+  return ids;
 }
 
 // By its key, past the object file, which cannot position on a record it cannot read.

@@ -21,6 +21,7 @@
 class tHistoryEvent;
 class tHistoryFile;
 class tMachine;
+class tActn;
 class tPendingFile;
 class tSessionStarter;
 
@@ -38,6 +39,9 @@ public:
   void SetInitRetry(qint32 value) { initRetry_ = value; }
   void SetDefRetry(qint32 value) { defRetry_ = value; }
   void SetWaitTime(qint32 value) { waitTime_ = value; }
+  // How many seconds a deferred job must still wait before its line is opened: WaitTime
+  // less the whole seconds since its LastTry, 0 when that has passed (or it never tried).
+  qint32 SecondsToDeferredRetry(const tHistoryEvent& job) const;
   // The pending ids in queue order.
   QStringList GetPendingList() const;
   static QString StatusText(qint32 code);
@@ -65,7 +69,10 @@ public:
   // A copy of a pending job with its in-memory options, or nullptr. A record that cannot be
   // read is deleted.
   std::unique_ptr<tHistoryEvent> LoadPendingEvent(const QString& id);
+  // A copy of an ended job, or nullptr (also for a record that cannot be read).
   std::unique_ptr<tHistoryEvent> LoadHistoryEvent(const QString& id);
+  // The ids in "History", in the order they were given.
+  QStringList HistoryIds();
 
   // Starts the port's next job unless the port is busy: fresh jobs first, then by deferral
   // level up to DefRetry, in queue order within a level. A job whose machine no longer
@@ -119,7 +126,7 @@ private:
   void EndJob(tHistoryEvent& job, qint32 status);
   void DeleteUnreadable(const QString& id);
   void WalkMachine(const QString& machineId, Walk walk);
-  void QueueJob(std::unique_ptr<tHistoryEvent> job);
+  void QueueMenuJob(const tMachine& machine, const tActn& actn, const QString& name);
   // mode: a tEcr::PrgMode.
   void QueueAPrg(int mode, const QString& name);
   void QueuePrgs(int mode, const QString& name);

@@ -118,5 +118,6 @@ std::unique_ptr<tHistoryEvent> CopyEvent(const tHistoryEvent& job) {
   copy->LastTry = job.LastTry;
   copy->EventCallBack = job.EventCallBack;
   copy->PendingId = job.PendingId;
+  copy->InHistory = job.InHistory;
   return copy;
 }

@@ -49,6 +49,7 @@ public:
   TDateTime LastTry;            // when the last deferred retry was scheduled; 0 none
   TEventCallBack EventCallBack;
   QString PendingId;            // the id the job had in "Pending" (stays after it moves)
+  bool InHistory = false;       // stored in "History": EventId is a history id
 
   // The first action, or nullptr.
   tActn* GetActn() const;

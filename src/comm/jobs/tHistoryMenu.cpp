@@ -34,8 +34,11 @@ std::unique_ptr<tMachine> ChooseMachine() {
 }
 } // namespace
 
-// Every menu job reports to nobody: the queue is its only reader.
-void tHistory::QueueJob(std::unique_ptr<tHistoryEvent> job) { QueueEvent(*job); }
+// A menu job has no completion callback and comes from the user.
+void tHistory::QueueMenuJob(const tMachine& machine, const tActn& actn, const QString& name) {
+  tHistoryEvent job(nullptr, &actn, machine.CommPort, machine.MachineId, name, User, false);
+  QueueEvent(job);
+}
 
 void tHistory::QueuePrompted() {
   std::unique_ptr<tMachine> machine = ChooseMachine();
@@ -43,8 +46,7 @@ void tHistory::QueuePrompted() {
   std::unique_ptr<tActn> actn;
   tActn::SelectActn(machine.get(), actn, *machine->Ecr());
   if (!actn) return;
-  QueueJob(std::make_unique<tHistoryEvent>(nullptr, actn.get(), machine->CommPort, machine->MachineId,
-                                           QStringLiteral("Prompted"), User, false));
+  QueueMenuJob(*machine, *actn, QStringLiteral("Prompted"));
   StartNext(machine->CommPort);
 }
 
@@ -56,8 +58,7 @@ void tHistory::QueueAPrg(int mode, const QString& name) {
   std::unique_ptr<tEcrPrg> prg = machine->Ecr()->SelectAPrg(prgMode);
   if (!prg) return;
   std::unique_ptr<tActn> actn = PrgAction(prgMode, *machine, *prg);
-  QueueJob(std::make_unique<tHistoryEvent>(nullptr, actn.get(), machine->CommPort, machine->MachineId, name, User,
-                                           false));
+  QueueMenuJob(*machine, *actn, name);
   StartNext(machine->CommPort);
 }
 
@@ -78,8 +79,7 @@ void tHistory::QueuePrgs(int mode, const QString& name) {
   for (const tEcr::ChosenPrg& c : *chosen) {
     if (!c.Prg) continue;
     std::unique_ptr<tActn> actn = PrgAction(prgMode, *machine, *c.Prg);
-    QueueJob(std::make_unique<tHistoryEvent>(nullptr, actn.get(), machine->CommPort, machine->MachineId, name,
-                                             User, false));
+    QueueMenuJob(*machine, *actn, name);
   }
   StartNext(machine->CommPort);
 }
@@ -104,8 +104,7 @@ void tHistory::QueueAll(int mode, const QString& name) {
       PumpMessage();
       if (std::unique_ptr<tEcrPrg> prg = machine->Ecr()->FindPrgByName(names[i])) {
         std::unique_ptr<tActn> actn = PrgAction(prgMode, *machine, *prg);
-        QueueJob(std::make_unique<tHistoryEvent>(nullptr, actn.get(), machine->CommPort, machine->MachineId, name,
-                                                 User, false));
+        QueueMenuJob(*machine, *actn, name);
       }
       progress.Step(i * 100 / count);
     }

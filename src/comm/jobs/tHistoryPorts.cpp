@@ -51,7 +51,12 @@ void tHistory::ShowQueue(const QString& name) {
   tHisMaint& port = EnsurePort(name);
   if (port.Window) return;
   HistoryQueueRequest request{name, nullptr};
-  FormRegistry::Show(request);
+  try {
+    FormRegistry::Show(request);
+  } catch (...) {
+    DropPortIfIdle(name);
+    throw;
+  }
   // The port list may have changed while the window opened.
   tHisMaint& shown = EnsurePort(name);
   shown.Window = request.window;

@@ -50,6 +50,27 @@ TEST_F(NextForMachineTest, AFinishedJobIsFollowedByItsMachinesNextJobInQueueOrde
   EXPECT_FALSE(history().NextForMachine(job));
 }
 
+TEST_F(NextForMachineTest, AJobStoredAgainAfterItMovedLeavesThePendingJobOfTheSameIdAlone) {
+  FillHistory(2); // the next history id is "000002"
+  const QString first = Queue(QStringLiteral("A"), Com1);  // 000001
+  const QString second = Queue(QStringLiteral("B"), Com1); // 000002
+  std::unique_ptr<tHistoryEvent> job = Finish(first);
+  ASSERT_EQ(job->EventId, second); // the same text, the other sequence
+  job->Status = HisStatus::SuccessWithRetry;
+  history().StoreEvent(*job);
+  job->Status = HisStatus::Retry; // even a pending status does not reach "Pending"
+  history().StoreEvent(*job);
+
+  ASSERT_TRUE(Pending(second));
+  EXPECT_EQ(Pending(second)->MachineId, QStringLiteral("B"));
+  EXPECT_EQ(Pending(second)->Status, HisStatus::Pending);
+  EXPECT_EQ(history().GetPendingList(), QStringList{second});
+  const auto done = HistoryJobs();
+  ASSERT_EQ(done.size(), 3u);
+  EXPECT_EQ(done[2]->MachineId, QStringLiteral("A"));
+  EXPECT_EQ(done[2]->Status, HisStatus::SuccessWithRetry);
+}
+
 TEST_F(NextForMachineTest, ADeferredJobIsNotRunAgainAtOnceByItsOwnSession) {
   const QString only = Queue(QStringLiteral("A"), Com1);
   std::unique_ptr<tHistoryEvent> job = Pending(only);

@@ -25,6 +25,12 @@ TEST_F(PortListTest, AnEntryLivesWhileItsPortIsBusyOrShown) {
   EXPECT_EQ(h.PortEvent(QStringLiteral("COM3")), QStringLiteral("000004"));
 }
 
+TEST_F(PortListTest, AWindowThatCannotOpenLeavesNoEntry) {
+  FormRegistry::Unregister<HistoryQueueRequest>();
+  EXPECT_THROW(history().ShowQueue(QStringLiteral("History")), EFormNotRegistered);
+  EXPECT_EQ(history().PortIndex(QStringLiteral("History")), -1);
+}
+
 TEST_F(PortListTest, ShowQueueOpensOneWindowPerQueue) {
   QObject window;
   int opened = 0;

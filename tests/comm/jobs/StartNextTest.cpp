@@ -132,6 +132,26 @@ TEST_F(StartNextTest, TheSessionGetsTheJobWithItsLastTry) {
   EXPECT_EQ(starter.started[1].lastTry.ToQDateTime(), QDateTime(QDate(2026, 3, 4), QTime(11, 5)));
 }
 
+TEST_F(StartNextTest, ADeferredJobWaitsUntilWaitTimeHasPassedSinceItsLastTry) {
+  history().SetWaitTime(30);
+  const QDateTime now = clock.Now();
+  const struct {
+    const char* name;
+    QDateTime lastTry; // invalid: never tried
+    qint32 seconds;
+  } cases[] = {{"never tried", QDateTime(), 0},
+               {"tried 10 s ago", now.addSecs(-10), 20},
+               {"tried 10.6 s ago (whole seconds)", now.addMSecs(-10600), 20},
+               {"tried just now", now, 30},
+               {"tried 30 s ago", now.addSecs(-30), 0},
+               {"tried 25 hours ago", now.addSecs(-25 * 3600), 0}};
+  for (const auto& c : cases) {
+    tHistoryEvent job{TBlank{}};
+    if (c.lastTry.isValid()) job.LastTry = TDateTime::FromQDateTime(c.lastTry);
+    EXPECT_EQ(history().SecondsToDeferredRetry(job), c.seconds) << c.name;
+  }
+}
+
 TEST_F(StartNextTest, AJobOfADeletedMachineFailsIntoHistoryAndThePortGoesOn) {
   AddMachine(QStringLiteral("Gone"), Com1);
   const QString orphan = Queue(QStringLiteral("Gone"), Com1);

@@ -6,7 +6,6 @@
 #include "comm/jobs/forms/HistoryColours.h"
 #include "comm/jobs/forms/JobText.h"
 #include "comm/jobs/forms/TfmHistoryEventMaint.h"
-#include "comm/jobs/tHisEvFile.h"
 #include "comm/jobs/tHistory.h"
 #include "comm/jobs/tHistoryEvent.h"
 #include "platform/sys/Prompter.h"
@@ -117,14 +116,14 @@ void TfmHistoryMaint::Load() {
   tHistory& history = TheHistory();
   std::vector<std::unique_ptr<tHistoryEvent>> jobs;
   if (ShowsHistory()) {
-    tHistoryFile& file = history.HistoryFile();
-    file.SetIndexName(QStringLiteral("HisEvId"));
-    const qint32 count = file.RecordCount();
-    if (count > 0) {
+    const QStringList ids = history.HistoryIds();
+    if (!ids.isEmpty()) {
       JobProgress progress(QStringLiteral("Getting History List"));
-      for (bool more = file.First(); more; more = file.Next()) {
-        jobs.push_back(CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent())));
-        progress.Step(int(jobs.size() * 100 / size_t(count)));
+      for (qsizetype i = 0; i < ids.size(); ++i) {
+        PumpMessage();
+        // A record that cannot be read is left out.
+        if (std::unique_ptr<tHistoryEvent> job = history.LoadHistoryEvent(ids[i])) jobs.push_back(std::move(job));
+        progress.Step(int((i + 1) * 100 / ids.size()));
       }
     }
   } else {
@@ -229,7 +228,7 @@ void TfmHistoryMaint::Delete() {
     }
     DeleteRow(rows[i]);
     ++done;
-    if (rows.size() > 1) progress.Step(int(done * 100 / (rows.size() - 1)));
+    progress.Step(int(done * 100 / rows.size()));
     PumpMessage();
   }
 }

@@ -11,10 +11,14 @@
 #include "comm/jobs/forms/JobsForms.h"
 #include "comm/jobs/forms/TfmHistoryEventMaint.h"
 #include "comm/jobs/forms/TfmHistoryMaint.h"
+#include "model/EcrForms.h"
 #include "model/MachineList.h"
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "platform/sys/FormRegistry.h"
+#include "store/settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QImage>
@@ -113,6 +117,49 @@ TEST_F(HistoryWindowTest, RowsShowTheirJobsInTheColourOfTheirOutcome) {
     EXPECT_EQ(image.pixelColor(cell.right() - 2, cell.bottom() - 1), cases[row].colour);
   }
   Shoot(form, "history.png");
+}
+
+TEST_F(HistoryWindowTest, TheNavigationButtonsMoveTheCurrentRowWithinTheData) {
+  for (int i = 0; i < 3; ++i) Ended(HisStatus::Successful);
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  QTableWidget* grid = Grid(form);
+  const struct {
+    const char* button;
+    int row;
+  } steps[] = {{"btnLast", 2}, {"btnNext", 2}, {"btnPrior", 1}, {"btnFirst", 0}, {"btnPrior", 0}, {"btnNext", 1}};
+  for (const auto& step : steps) {
+    Click(form, step.button);
+    EXPECT_EQ(grid->currentRow(), step.row) << step.button;
+  }
+}
+
+TEST_F(HistoryWindowTest, LoadingAndDeletingShowTheirProgress) {
+  for (int i = 0; i < 4; ++i) Ended(HisStatus::Successful);
+  QStringList shown;
+  ScopedForm<SaveProgressRequest> progress([&](SaveProgressRequest& r) {
+    shown << QStringLiteral("%1 %2%3").arg(r.caption).arg(r.percent).arg(r.close ? QStringLiteral(" closed") : QString());
+    return 1;
+  });
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  EXPECT_EQ(shown, (QStringList{"Getting History List 0", "Getting History List 25", "Getting History List 50",
+                                "Getting History List 75", "Getting History List 100",
+                                "Getting History List 100 closed"}));
+  shown.clear();
+  SelectRows(Grid(form), 0, 2);
+  Click(form, "btnDelete");
+  EXPECT_EQ(shown, (QStringList{"Deleting Entries 0", "Deleting Entries 33", "Deleting Entries 66",
+                                "Deleting Entries 100", "Deleting Entries 100 closed"}));
+}
+
+TEST_F(HistoryWindowTest, AHistoryRecordThatCannotBeReadIsLeftOut) {
+  const QString broken = Ended(HisStatus::Failed);
+  const QString good = Ended(HisStatus::Successful);
+  FreeTheHistory();
+  TQuery(TSession::Default().Database(GetDataAlias()))
+      .Exec(QStringLiteral("UPDATE \"History\" SET \"Object\" = ? WHERE \"HisEvId\" = ?"),
+            {QByteArray("TPF0garbage"), broken});
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  EXPECT_EQ(form.RowIds(), QStringList{good});
 }
 
 TEST_F(HistoryWindowTest, RetryRequeuesEndedJobsAndStartsEachPortOnceInOrderOfFirstAppearance) {
