@@ -19,7 +19,6 @@
 #include "store/streaming/TObjectStream.h"
 
 #include <QDebug>
-#include <cmath>
 
 using namespace HisStatus;
 
@@ -305,12 +304,8 @@ void TPollSession::OpenLine() {
     window_ = request.window;
     windowObject_ = request.window->Object();
   }
-  const qint64 waitTime = TheHistory().GetWaitTime();
-  // Whole seconds since the last try, counted from the milliseconds the day numbers hold.
-  const qint64 elapsedMs = std::llround((TDateTime::Now().Days() - event_->LastTry.Days()) * 86400000.0);
-  const qint64 elapsed = event_->LastTry.Days() == 0 ? waitTime + 1 : elapsedMs / 1000;
-  if (elapsed >= 0 && elapsed < waitTime) {
-    const qint64 left = waitTime - elapsed;
+  const qint64 left = TheHistory().SecondsToDeferredRetry(*event_);
+  if (left > 0) {
     Line(QStringLiteral("Waiting for Deferred Retry in ") + QString::number(left) + QStringLiteral(" seconds"));
     Window()->StartBusyTimer(int(left * 1000));
     Window()->SetWatching(false);
