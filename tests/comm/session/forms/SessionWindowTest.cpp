@@ -1,0 +1,162 @@
+// The communication window in a session against the simulated register.
+#include "WindowFixture.h"
+
+#include "comm/crs/TProgressLines.h"
+#include "comm/jobs/HisStatus.h"
+#include "comm/jobs/tHisEvFile.h"
+#include "comm/jobs/tHistory.h"
+#include "comm/jobs/tHistoryEvent.h"
+#include "comm/session/CommLogTable.h"
+#include "comm/session/TPollSession.h"
+#include "comm/session/forms/TfrmCommunicate.h"
+#include "crs-sim/SimFault.h"
+#include "crs-synth/Synthesiser.h"
+#include "model/tEcrRpt.h"
+#include "platform/engine/EngineConfig.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TTable.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+class SessionWindow : public WindowFixture {
+protected:
+  void SetFinancial() {
+    SynthRequest request;
+    request.report = QStringLiteral("fncl303");
+    QList<QByteArray> bodies; // the register keeps its blocks without their frames
+    for (const QByteArray& frame : Synthesiser::Synthesise(request).blocks) bodies << frame.mid(2, frame.size() - 6);
+    sim.SetReport(33, bodies);
+  }
+  std::vector<std::unique_ptr<tHistoryEvent>> Ended() {
+    std::vector<std::unique_ptr<tHistoryEvent>> jobs;
+    tHistoryFile& file = TheHistory().HistoryFile();
+    file.SetIndexName(QStringLiteral("HisEvId"));
+    for (bool more = file.First(); more; more = file.Next())
+      jobs.push_back(CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent())));
+    return jobs;
+  }
+  struct LogRow {
+    QString result, duration, machine, entry;
+  };
+  QList<LogRow> LogRows() {
+    TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
+    query.Exec(QStringLiteral("SELECT Result, Duration, MachineID, LogEntry FROM CommLog ORDER BY ID"), {});
+    QList<LogRow> rows;
+    while (query.Next())
+      rows.append({query.Value(0).toString(), query.Value(1).toString(), query.Value(2).toString(),
+                   query.Value(3).toString()});
+    return rows;
+  }
+  static qint64 Polls() {
+    tEcrRpt::OpenAllPolls();
+    TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
+    query.Exec(QStringLiteral("SELECT COUNT(*) FROM \"AllPolls\""), {});
+    return query.Next() ? query.Value(0).toLongLong() : -1;
+  }
+};
+
+TEST_F(SessionWindow, APromptedFinancialPollRunsAsAJobAndEndsSuccessful) {
+  SetFinancial();
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(WaitFor([&] { return Window() != nullptr; }));
+  QPointer<TfrmCommunicate> window = Window();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Communicating with: Front"));
+  clock.Add(59600); // the session takes a minute, as the log sees it
+  ASSERT_TRUE(RunUntilIdle());
+
+  EXPECT_EQ(codes, QList<int>{2});
+  const auto jobs = Ended();
+  ASSERT_EQ(jobs.size(), 1u);
+  EXPECT_EQ(jobs[0]->Status, HisStatus::Successful);
+  EXPECT_EQ(jobs[0]->State, HisStatus::Polling);
+  EXPECT_TRUE(TheHistory().GetPendingList().isEmpty());
+  EXPECT_FALSE(TheHistory().IsPortBusy(Port));
+  EXPECT_EQ(Polls(), 6) << "the financial report's six tables under their polls";
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].result.toStdString(), "Successful") << rows[0].entry.toStdString();
+  EXPECT_EQ(rows[0].duration, QStringLiteral("0:01:00"));
+  EXPECT_EQ(rows[0].machine, QStringLiteral("Front"));
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Using Direct to COM7")));
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Terminating Communications")));
+  EXPECT_TRUE(window.isNull()) << "the window goes with its session";
+  EXPECT_EQ(ctrl.HighSlot(), 0);
+}
+
+TEST_F(SessionWindow, TwoMachinesOnOneLineRunInOrderEachInItsOwnSession) {
+  SetFinancial();
+  AddRegister(QStringLiteral("Front"));
+  AddRegister(QStringLiteral("Back"));
+  QueueFinancial(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Back"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(RunUntilIdle(40000));
+  EXPECT_EQ(codes, (QList<int>{2, 2}));
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[0].machine, QStringLiteral("Front"));
+  EXPECT_EQ(rows[1].machine, QStringLiteral("Back"));
+  EXPECT_EQ(Polls(), 12);
+}
+
+// A port name that names no port fails the logon at once, with the reason as a line, and
+// frees the port.
+TEST_F(SessionWindow, AConnectThatFailsEndsTheSessionAtOnce) {
+  AddRegister(QStringLiteral("Front"), QStringLiteral("Direct to COM"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(QStringLiteral("Direct to COM"));
+  ASSERT_TRUE(RunUntilIdle(2000));
+  EXPECT_EQ(codes, QList<int>{4});
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].result, QStringLiteral("Failed"));
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("is not a valid integer value"))) << rows[0].entry.toStdString();
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Logon Failed")));
+  EXPECT_FALSE(TheHistory().IsPortBusy(QStringLiteral("Direct to COM")));
+}
+
+// The user closes the window of a session whose register is silent: the session ends as
+// with Cancel All and frees the window, its slot and the port.
+TEST_F(SessionWindow, ClosingTheWindowGoesThroughTheSession) {
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0,forever")));
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(WaitFor([&] { return Window() != nullptr; }));
+  QPointer<TfrmCommunicate> window = Window();
+  EXPECT_FALSE(window->close()) << "the window stays until its session has ended";
+  ASSERT_TRUE(RunUntilIdle());
+  EXPECT_EQ(codes, QList<int>{4});
+  ASSERT_EQ(Ended().size(), 1u);
+  EXPECT_EQ(Ended()[0]->Status, HisStatus::UserCancel);
+  EXPECT_EQ(LogRows().value(0).result, QStringLiteral("User Cancel"));
+  EXPECT_TRUE(window.isNull());
+  EXPECT_FALSE(TheHistory().IsPortBusy(Port));
+  EXPECT_EQ(ctrl.HighSlot(), 0);
+}
+
+// The watchdog (scaled) ends a session whose register went silent: the logon fails, the
+// job fails and the session frees its port.
+TEST_F(SessionWindow, TheWatchdogEndsASilentSession) {
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 200);
+  profile.intervals.insert(QStringLiteral("crs.prgReceiveCmdMs"), 60000); // the protocol waits on
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0,forever")));
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(RunUntilIdle(5000));
+  EXPECT_EQ(codes, QList<int>{4});
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].result, QStringLiteral("Failed"));
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("No Activity. Closing")));
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Logon Failed")));
+  EXPECT_FALSE(TheHistory().IsPortBusy(Port));
+}
+} // namespace
