@@ -160,3 +160,41 @@ TEST_F(SessionWindow, TheWatchdogEndsASilentSession) {
   EXPECT_FALSE(TheHistory().IsPortBusy(Port));
 }
 } // namespace
+
+namespace {
+struct StallCase {
+  const char* name;
+  const char* fault;
+};
+
+class StalledProtocol : public SessionWindow, public ::testing::WithParamInterface<StallCase> {};
+
+// Waits the protocol leaves to the watchdog: with every protocol timer far away, the
+// (scaled) watchdog still ends the session within its bounds: two looks, two pauses.
+TEST_P(StalledProtocol, TheWatchdogEndsTheWaitWithinItsBounds) {
+  for (const char* name : {"crs.prgReceiveCmdMs", "crs.prgReceiveBlockMs", "crs.nakWaitMs", "crs.badCrcWaitMs"})
+    profile.intervals.insert(QString::fromLatin1(name), 60000);
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 200);
+  profile.intervals.insert(QStringLiteral("session.noActivityPauseMs"), 20);
+  sim.SetProgram(14, sim.Program(14) + sim.Program(14)); // a logon of several blocks
+  sim.AddFault(SimFault::Parse(QString::fromLatin1(GetParam().fault)));
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  const qint64 start = clock.MonotonicMs();
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(RunUntilIdle(5000));
+  EXPECT_LT(clock.MonotonicMs() - start, 3 * 200 + 2 * 20 + 1500);
+  EXPECT_EQ(codes, QList<int>{4});
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].result.toStdString(), "Failed") << rows[0].entry.toStdString();
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Logon Failed")));
+  EXPECT_FALSE(TheHistory().IsPortBusy(Port));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StalledProtocol,
+                         ::testing::Values(StallCase{"AnUnexpectedAckAnsweringTheLogon", "ack:cmd=E0"},
+                                           StallCase{"ANakBetweenProgramBlocks", "nak:cmd=E0,frame=2,forever"},
+                                           StallCase{"AnErrorBlockAnsweringTheLogon", "error:cmd=E0"}),
+                         [](const auto& p) { return std::string(p.param.name); });
+} // namespace
