@@ -198,3 +198,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, StalledProtocol,
                                            StallCase{"AnErrorBlockAnsweringTheLogon", "error:cmd=E0"}),
                          [](const auto& p) { return std::string(p.param.name); });
 } // namespace
+
+namespace {
+// Mid-poll the window shows the lines with their progress letters, the lamps under their
+// labels, and Cancel and Cancel All ready. With TB_SCREENSHOT_DIR set, the window is saved
+// there as "communicate.png".
+TEST_F(SessionWindow, MidPollTheWindowShowsProgressLettersLampsAndItsButtons) {
+  SetFinancial();
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  auto reading = [&] {
+    TfrmCommunicate* w = Window();
+    return w && w->Progress().Lines().filter(QStringLiteral("Reading Report Financial")).size() == 1;
+  };
+  ASSERT_TRUE(WaitFor(reading, 10000));
+  TfrmCommunicate* w = Window();
+  const QString memo = w->findChild<QPlainTextEdit*>(QStringLiteral("mmoProgress"))->toPlainText();
+  EXPECT_TRUE(memo.contains(QStringLiteral("P[1] E"))) << memo.toStdString();
+  EXPECT_TRUE(memo.contains(QStringLiteral("Consolidating Financial")));
+  for (const char* lamp : {"TXDLight", "RXDLight", "CTSLight", "DSRLight", "DCDLight", "ERRORLight"})
+    EXPECT_TRUE(w->findChild<QWidget*>(QString::fromLatin1(lamp))) << lamp;
+  EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("btnCancel"))->isEnabled());
+  EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("btnCancelAll"))->isEnabled());
+  const QByteArray dir = qgetenv("TB_SCREENSHOT_DIR");
+  if (!dir.isEmpty()) w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/communicate.png"));
+  ASSERT_TRUE(RunUntilIdle());
+  EXPECT_EQ(codes, QList<int>{2});
+}
+} // namespace
