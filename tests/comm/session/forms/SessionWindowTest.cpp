@@ -7,9 +7,11 @@
 #include "comm/jobs/tHistory.h"
 #include "comm/jobs/tHistoryEvent.h"
 #include "comm/session/CommLogTable.h"
+#include "comm/session/PortDiagnosticFiles.h"
 #include "comm/session/TPollSession.h"
 #include "comm/session/forms/TfrmCommunicate.h"
 #include "crs-sim/SimFault.h"
+#include "platform/serialdev/FakeSerialDevice.h"
 #include "crs-synth/Synthesiser.h"
 #include "model/tEcrRpt.h"
 #include "platform/engine/EngineConfig.h"
@@ -17,6 +19,7 @@
 #include "platform/engine/TTable.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -225,5 +228,30 @@ TEST_F(SessionWindow, MidPollTheWindowShowsProgressLettersLampsAndItsButtons) {
   if (!dir.isEmpty()) w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/communicate.png"));
   ASSERT_TRUE(RunUntilIdle());
   EXPECT_EQ(codes, QList<int>{2});
+}
+} // namespace
+
+namespace {
+// A line error on the session's port is a progress line, a mark in the port's dispatch log
+// and an event for the protocol step waiting for the register's answer.
+TEST_F(SessionWindow, ALineErrorIsShownAndReachesTheProtocol) {
+  ScopedFakeDevices devices;
+  profile.intervals.insert(QStringLiteral("crs.prgReceiveCmdMs"), 60000);
+  sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0,forever")));
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(WaitFor([&] { return Window() && devices.Last(); }));
+  ASSERT_TRUE(WaitFor([&] { return sim.Transcript().size() >= 1; }));
+  devices.Last()->InjectErrors(SerialDevice::ErrParity);
+  ASSERT_TRUE(WaitFor([&] { return Window()->Progress().Lines().contains(QStringLiteral("10:30:00 AM  <Comm. Error 3 parity> ")); }))
+      << Window()->Progress().Lines().join(QLatin1Char('|')).toStdString();
+  Window()->CancelAllClick();
+  ASSERT_TRUE(RunUntilIdle());
+  QFile log(DiagnosticFilesOf(Port).log);
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QByteArray text = log.readAll();
+  EXPECT_TRUE(text.contains("Error_3"));
+  EXPECT_TRUE(text.contains("GetPrg-PollSntCmnd-Msg_CommErr")) << text.toStdString();
 }
 } // namespace
