@@ -23,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 class SessionWindow : public WindowFixture {
@@ -253,5 +255,51 @@ TEST_F(SessionWindow, ALineErrorIsShownAndReachesTheProtocol) {
   const QByteArray text = log.readAll();
   EXPECT_TRUE(text.contains("Error_3"));
   EXPECT_TRUE(text.contains("GetPrg-PollSntCmnd-Msg_CommErr")) << text.toStdString();
+}
+} // namespace
+
+namespace {
+// Two lines at once: each port runs its machine's jobs in order in a session of its own,
+// and the two sessions stand side by side in slots 1 and 2.
+TEST_F(SessionWindow, TwoMachinesOnTwoLinesRunAtOnceEachInOrder) {
+  const QString port8 = QStringLiteral("Direct to COM8");
+  PtyPair pty8;
+  MapComPort(7, pty.SlavePath());
+  MapComPort(8, pty8.SlavePath());
+  const int held8 = ::open(pty8.SlavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  CrsSimConfig config;
+  config.lostAckResendMs = 30;
+  CrsSim sim8(config);
+  sim8.Start(pty8.Master());
+  SetFinancial();
+  QList<QByteArray> bodies;
+  SynthRequest request;
+  request.report = QStringLiteral("fncl303");
+  for (const QByteArray& frame : Synthesiser::Synthesise(request).blocks) bodies << frame.mid(2, frame.size() - 6);
+  sim8.SetReport(33, bodies);
+
+  AddRegister(QStringLiteral("Front"));
+  AddRegister(QStringLiteral("Back"), port8);
+  for (int i = 0; i < 2; ++i) {
+    QueueFinancial(QStringLiteral("Front"));
+    QueueFinancial(QStringLiteral("Back"));
+  }
+  TheHistory().StartNext(Port);
+  TheHistory().StartNext(port8);
+  EXPECT_EQ(ctrl.HighSlot(), 2);
+  ASSERT_TRUE(RunUntilIdle(40000));
+  EXPECT_EQ(codes, (QList<int>{2, 2, 2, 2}));
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 2) << "one session a line, each running both of its machine's jobs";
+  EXPECT_EQ(Polls(), 24);
+  auto reads = [](const CrsSim& s) {
+    int n = 0;
+    for (const SimTranscriptEntry& e : s.Transcript()) n += (!e.sent && e.kind == SimWireFrame::Data && e.body.startsWith(char(0xD0))) ? 1 : 0;
+    return n;
+  };
+  EXPECT_EQ(reads(sim), 2);
+  EXPECT_EQ(reads(sim8), 2);
+  sim8.Stop();
+  ::close(held8);
 }
 } // namespace
