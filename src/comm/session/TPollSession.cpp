@@ -89,8 +89,11 @@ bool TPollSession::Owns(const QObject* source) const {
 
 void TPollSession::Post(tMpMessage message) { PostSessionMsg(controller_, Slot, message, this); }
 
+// A poll being saved is not cut off: as with Cancel All, the close waits until the save
+// is over (the user, or the watchdog's next try, closes again).
 void TPollSession::CloseRequested() {
   if (Ending()) return;
+  if (TdmCommBase* module = Module(); module && module->State == PollGood) return;
   Post(MpmUserCancelAll);
 }
 
@@ -275,7 +278,8 @@ void TPollSession::HandlePolling() {
     Store();
     if (TdmCommBase* module = Module()) module->StopComm();
     CallBack(JobCallback::Failure);
-    return NextOfMachine(false);
+    // The line has gone: the machine's other jobs wait for a session with a line.
+    return End();
   default:
     return Unexpected(QStringLiteral("Unexpected Message: ") + MpMessageName(LastMsg) + QStringLiteral(" State: ") +
                       MpStateName(State));

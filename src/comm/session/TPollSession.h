@@ -52,7 +52,8 @@ public:
   // window or its protocol module.
   bool Owns(const QObject* source) const;
   // The window is being closed (by the user or the watchdog): a running session ends as
-  // when Cancel All was chosen. Nothing once the session is ending.
+  // when Cancel All was chosen. Nothing once the session is ending, or while a poll is
+  // being saved.
   void CloseRequested();
   bool Ending() const { return State == MpsDone || State == MpsClosed || ending_; }
 

@@ -322,3 +322,22 @@ TEST_F(PollSessionTest, TheRetryPauseLetsOtherSessionsGoOn) {
   ASSERT_TRUE(RunUntilIdle());
 }
 } // namespace
+
+namespace {
+// A line that closes under an action fails that job and ends the session; the machine's
+// next job gets a session of its own, with a line.
+TEST_F(PollSessionTest, AClosedLineFailsTheJobAndTheNextJobGetsANewSession) {
+  logons = {MpmSuccessfull, MpmSuccessfull};
+  actions = {MpmInitial, MpmSuccessfull};
+  const QString first = QueuePoll(A, Com1);
+  const QString second = QueuePoll(A, Com1);
+  history().StartNext(Com1);
+  ASSERT_TRUE(WaitFor([&] { return performed.size() == 1; }));
+  LastWindow()->Post(MpmTapiClosed);
+  ASSERT_TRUE(RunUntilIdle());
+  EXPECT_EQ(callbacks[first], QList<int>{4});
+  EXPECT_EQ(callbacks[second], QList<int>{2});
+  EXPECT_EQ(windows.size(), 2);
+  EXPECT_EQ(ends.first(), MpmTapiClosed);
+}
+} // namespace
