@@ -13,7 +13,9 @@
 #include "crs-sim/SimFault.h"
 #include "platform/serialdev/FakeSerialDevice.h"
 #include "crs-synth/Synthesiser.h"
+#include "model/MachineList.h"
 #include "model/tEcrRpt.h"
+#include "model/tMachine.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TTable.h"
@@ -301,5 +303,46 @@ TEST_F(SessionWindow, TwoMachinesOnTwoLinesRunAtOnceEachInOrder) {
   EXPECT_EQ(reads(sim8), 2);
   sim8.Stop();
   ::close(held8);
+}
+} // namespace
+
+namespace {
+// A machine behind a line-sharing switch: the switch command goes out on the line before
+// the logon, and the session polls as on a direct line.
+TEST_F(SessionWindow, TheSwitchCommandGoesOutBeforeTheLogon) {
+  struct Case {
+    const char* type;
+    int number;
+    QByteArray bytes;
+  };
+  const Case cases[] = {{"Distributed", 26, QByteArray::fromHex("13121204" "13314101")},
+                        {"4 Port", 2, QByteArray::fromHex("1B1404" "1B1442")},
+                        {"4 Port", 5, QByteArray()}};
+  SetFinancial();
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    const QString id = QStringLiteral("Till %1").arg(++n);
+    AddRegister(id);
+    {
+      std::unique_ptr<tMachine> machine = FindMachine(id);
+      machine->SwitchType = QString::fromLatin1(c.type);
+      machine->SwitchNumber = c.number;
+      machine->Update();
+    }
+    sim.ClearTranscript();
+    codes.clear();
+    QueueFinancial(id);
+    TheHistory().StartNext(Port);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(codes, QList<int>{2});
+    QByteArray before;
+    for (const SimTranscriptEntry& e : sim.Transcript()) {
+      if (e.sent) continue;
+      if (e.kind == SimWireFrame::Data) break;
+      before += e.wire;
+    }
+    EXPECT_EQ(before.toHex(' '), c.bytes.toHex(' '));
+  }
 }
 } // namespace
