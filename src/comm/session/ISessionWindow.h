@@ -6,8 +6,10 @@
 // the window never frees itself while its session runs: a close of the window asks the
 // session to end (TPollSession::CloseRequested).
 #include "comm/crs/SessionEnums.h"
+#include "comm/session/TSessionWindows.h"
 
 #include <QString>
+#include <functional>
 
 class QObject;
 class TdmCommBase;
@@ -30,6 +32,10 @@ public:
   virtual void Focus() = 0;
   // The protocol module, once the protocol has started; nullptr before.
   virtual TdmCommBase* Module() const = 0;
+  // Runs open, which shows a window of the session (a chooser of the next program or
+  // report), entered among the session's windows while it is open, so that the watchdog
+  // may dismiss it.
+  virtual void RunTracked(TSessionWindows::Kind kind, const QString& name, const std::function<void()>& open) = 0;
   // "Terminating Communications", the log row completed with the message's text, the line
   // closed.
   virtual void EndSession(tMpMessage last) = 0;

@@ -407,7 +407,13 @@ void TPollSession::CancelAll() {
 void TPollSession::ContinueAfterSuccess() {
   tHistory& history = TheHistory();
   if (history.NextForMachine(event_)) return Perform(true);
-  if (OffersFollowUp(event_->ScriptId) && history.FollowUp(event_, *machine_)) {
+  bool followUp = false;
+  if (OffersFollowUp(event_->ScriptId)) {
+    auto ask = [&] { followUp = history.FollowUp(event_, *machine_); };
+    if (Window()) Window()->RunTracked(TSessionWindows::Chooser, QStringLiteral("Next"), ask);
+    else ask();
+  }
+  if (followUp) {
     Job(Active, Polling);
     Store();
     Focus();

@@ -44,6 +44,7 @@ public:
   void Focus() override {}
   TdmCommBase* Module() const override { return module_; }
   void EndSession(tMpMessage last) override;
+  void RunTracked(TSessionWindows::Kind, const QString&, const std::function<void()>& open) override { open(); }
   // Posts a message as the window does (Cancel, Cancel All, the busy timer, the watchdog).
   void Post(tMpMessage message);
 

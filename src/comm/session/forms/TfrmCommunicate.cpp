@@ -22,7 +22,9 @@
 #include "platform/sys/Clock.h"
 #include "platform/sys/Exception.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -258,6 +260,15 @@ void TfrmCommunicate::EndSession(tMpMessage last) {
   if (module_) module_->StopComm();
   SclSLController1->SetWatching(false);
   if (SclComPort1->Open()) SclComPort1->SetOpen(false);
+}
+
+void TfrmCommunicate::RunTracked(TSessionWindows::Kind kind, const QString& name, const std::function<void()>& open) {
+  TSessionWindows::Entry entry(windows_, kind, name, [] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->reject();
+    else if (top) top->close();
+  });
+  open();
 }
 
 // The watchdog's second stage closes the window through the session.

@@ -41,6 +41,8 @@ public:
   void Focus() override;
   TdmCommBase* Module() const override { return module_; }
   void EndSession(tMpMessage last) override;
+  // The window open shows is dismissed as the modal window on top (rejected when a dialog).
+  void RunTracked(TSessionWindows::Kind kind, const QString& name, const std::function<void()>& open) override;
 
   void AddStatusLine(const QString& text, bool blankAfter) override;
   void ShowStatusMsg(const QString& text);

@@ -21,6 +21,7 @@
 #include "platform/engine/TTable.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -344,5 +345,38 @@ TEST_F(SessionWindow, TheSwitchCommandGoesOutBeforeTheLogon) {
     }
     EXPECT_EQ(before.toHex(' '), c.bytes.toHex(' '));
   }
+}
+} // namespace
+
+namespace {
+// After the poll the session offers the next report; nobody answers. The (scaled) watchdog
+// cancels that chooser, which the session opened, and nothing else: the program's other
+// window stays. The session then ends.
+TEST_F(SessionWindow, TheWatchdogCancelsTheSessionsChooserAndNoOtherWindow) {
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 150);
+  SetFinancial();
+  QWidget mainWindow;
+  mainWindow.setWindowTitle(QStringLiteral("tillbridge"));
+  mainWindow.show();
+  int shown = 0, result = -1;
+  ScopedForm<RptSelectRequest> chooser([&](RptSelectRequest&) {
+    ++shown;
+    QDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Select Report"));
+    result = dialog.exec();
+    return result == QDialog::Accepted ? 1 : 0;
+  });
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(RunUntilIdle(5000));
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(result, int(QDialog::Rejected));
+  EXPECT_EQ(codes, QList<int>{2});
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].result.toStdString(), "Successful");
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("No Activity. Closing"))) << rows[0].entry.toStdString();
+  EXPECT_TRUE(mainWindow.isVisible());
 }
 } // namespace
