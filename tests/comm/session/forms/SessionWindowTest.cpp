@@ -380,3 +380,25 @@ TEST_F(SessionWindow, TheWatchdogCancelsTheSessionsChooserAndNoOtherWindow) {
   EXPECT_TRUE(mainWindow.isVisible());
 }
 } // namespace
+
+namespace {
+// The register answers the first report read with an error block: the action fails, is
+// retried on the same line, and the poll is stored once; the job ends Success With Retry.
+TEST_F(SessionWindow, AFailedReadIsRetriedOnTheSameLineAndStoredOnce) {
+  TheHistory().SetInitRetry(2);
+  SetFinancial();
+  sim.AddFault(SimFault::Parse(QStringLiteral("error:cmd=D0")));
+  AddRegister(QStringLiteral("Front"));
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(RunUntilIdle());
+  EXPECT_EQ(codes, QList<int>{2});
+  const auto jobs = Ended();
+  ASSERT_EQ(jobs.size(), 1u);
+  EXPECT_EQ(jobs[0]->Status, HisStatus::SuccessWithRetry);
+  EXPECT_EQ(Polls(), 6);
+  const auto rows = LogRows();
+  ASSERT_EQ(rows.size(), 1) << "one session, one line";
+  EXPECT_TRUE(rows[0].entry.contains(QStringLiteral("Retry Number 1"))) << rows[0].entry.toStdString();
+}
+} // namespace
