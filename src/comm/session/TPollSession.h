@@ -56,6 +56,8 @@ public:
   // being saved.
   void CloseRequested();
   bool Ending() const { return State == MpsDone || State == MpsClosed || ending_; }
+  // A handling or a continuation of this session is running (on the stack).
+  bool Busy() const { return handling_; }
 
   // A message that does not fit the state: a line on the window and this notice (the log
   // unless set). Never a modal box.

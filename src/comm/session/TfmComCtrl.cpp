@@ -1,11 +1,17 @@
 #include "comm/session/TfmComCtrl.h"
 
 #include "comm/crs/TSessionMsgEvent.h"
+#include "comm/crs/TdmCommBase.h"
 #include "comm/session/TPollSession.h"
 
-TfmComCtrl::TfmComCtrl(QObject* parent) : QObject(parent) {}
+TfmComCtrl::TfmComCtrl(QObject* parent) : QObject(parent) {
+  reaper_.setSingleShot(true);
+  connect(&reaper_, &QTimer::timeout, this, &TfmComCtrl::Reap);
+}
 
 TfmComCtrl::~TfmComCtrl() {
+  for (TPollSession* session : released_) delete session;
+  released_.clear();
   for (TPollSession*& session : sessions_) {
     delete session;
     session = nullptr;
@@ -46,7 +52,20 @@ void TfmComCtrl::ReleaseSession(int slot) {
   if (slot == highSlot_)
     while (highSlot_ > 0 && !sessions_[size_t(highSlot_)]) --highSlot_;
   // The release comes from inside the session's own handling.
-  session->deleteLater();
+  released_.push_back(session);
+  reaper_.start(0);
+}
+
+void TfmComCtrl::Reap() {
+  if (TdmCommBase::StepsRunning() == 0) {
+    std::vector<TPollSession*> busy;
+    for (TPollSession* session : released_) {
+      if (session->Busy()) busy.push_back(session);
+      else delete session;
+    }
+    released_ = std::move(busy);
+  }
+  if (!released_.empty()) reaper_.start(10);
 }
 
 bool TfmComCtrl::event(QEvent* e) {

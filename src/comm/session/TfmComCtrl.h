@@ -11,7 +11,9 @@
 #include "comm/jobs/tSessionStarter.h"
 
 #include <QObject>
+#include <QTimer>
 #include <array>
+#include <vector>
 
 class TPollSession;
 
@@ -33,16 +35,23 @@ public:
   bool StartSession(const tMachine& machine, const tHistoryEvent& job) override {
     return StartNewSessionHistory(machine, job);
   }
-  // Empties the slot; its session (with its window and module) is freed once the events
-  // under way are over.
+  // Empties the slot; its session (with its window and module) is freed later, once no
+  // handling of it and no protocol step of any module is running: those may be waiting
+  // inside a pause further down the stack, and deferred deletion alone would free them as
+  // soon as the pause's own events are handled.
   void ReleaseSession(int slot);
+  // Sessions released and not yet freed.
+  int PendingRelease() const { return int(released_.size()); }
 
 protected:
   bool event(QEvent* e) override;
 
 private:
   int FreeSlot() const;
+  void Reap();
 
   std::array<TPollSession*, kMaxSlots + 1> sessions_{}; // [0] unused
   int highSlot_ = 0;
+  std::vector<TPollSession*> released_;
+  QTimer reaper_;
 };

@@ -93,3 +93,19 @@ TEST_F(ControllerTest, PastSlot128TheLowestFreeSlotIsTakenAndAFullControllerLeav
   EXPECT_EQ(ctrl.HighSlot(), 0);
 }
 } // namespace
+
+namespace {
+// A session that ends while its module's step waits in a pause is freed only once that
+// step has left the stack.
+TEST_F(ControllerTest, ASessionEndedDuringAProtocolPauseIsFreedAfterThePause) {
+  AddTill(QStringLiteral("Till 1"), QStringLiteral("Direct to COM1"));
+  QueuePoll(QStringLiteral("Till 1"), QStringLiteral("Direct to COM1"));
+  logons = {MpmSuccessfull};
+  cancelInsidePause = true;
+  history().StartNext(QStringLiteral("Direct to COM1"));
+  ASSERT_TRUE(RunUntilIdle());
+  EXPECT_EQ(performed.size(), 1);
+  EXPECT_FALSE(freedInsideAStep);
+  EXPECT_EQ(ctrl.HighSlot(), 0);
+}
+} // namespace

@@ -12,6 +12,9 @@
 #include "platform/sys/Exception.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 void FakeModule::Logon() {
   if (fixture_.logons.isEmpty()) return;
@@ -19,8 +22,33 @@ void FakeModule::Logon() {
   if (answer != MpmInitial) PostSessionMsg(CtrlWnd, Slot, answer, this);
 }
 
+FakeModule::~FakeModule() {
+  if (TdmCommBase::StepsRunning() > 0) fixture_.freedInsideAStep = true;
+}
+
+// The transfer's first step waits for an event from the line (a timer here); on it, the
+// step asks for Cancel All, lets the session end meanwhile, and then pauses in an event loop
+// of its own, as a save or a protocol wait does.
+void FakeModule::CancelInsideAPause() {
+  if (State == PollInit) {
+    State = PollSntCmnd;
+    QTimer::singleShot(0, this, [this] { DoPollMsg(GotBlock); });
+    return;
+  }
+  PostSessionMsg(CtrlWnd, Slot, MpmUserCancelAll, this);
+  QElapsedTimer spent;
+  spent.start();
+  while (fixture_.ctrl.SessionCount() > 0 && spent.elapsed() < 2000) QCoreApplication::processEvents();
+  QEventLoop pause;
+  QTimer::singleShot(30, &pause, &QEventLoop::quit);
+  pause.exec();
+  if (fixture_.freedInsideAStep) return; // freed: nothing of it may be touched
+  EndTransfer(MpmSuccessfull);
+}
+
 void FakeModule::PerformActn(tActn& action) {
   fixture_.performed << action.GetSubTitle();
+  if (fixture_.cancelInsidePause) return StartTransfer(static_cast<TStep>(&FakeModule::CancelInsideAPause));
   if (fixture_.actions.isEmpty()) return;
   const tMpMessage answer = fixture_.actions.takeFirst();
   if (answer != MpmInitial) PostSessionMsg(CtrlWnd, Slot, answer, this);
@@ -90,7 +118,7 @@ QString SessionFixture::QueuePoll(const QString& machineId, const QString& port)
 }
 
 bool SessionFixture::RunUntilIdle(int timeoutMs) {
-  const bool idle = WaitFor([this] { return ctrl.SessionCount() == 0; }, timeoutMs);
+  const bool idle = WaitFor([this] { return ctrl.SessionCount() == 0 && ctrl.PendingRelease() == 0; }, timeoutMs);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
   return idle;

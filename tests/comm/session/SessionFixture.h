@@ -20,6 +20,7 @@ class SessionFixture;
 class FakeModule : public TdmCommBase {
 public:
   FakeModule(SessionFixture& fixture, QObject* owner) : TdmCommBase(owner), fixture_(fixture) {}
+  ~FakeModule() override;
   void Logon() override;
   void LogonDone() override { ++logonsDone; }
   void PerformActn(tActn& action) override;
@@ -28,6 +29,8 @@ public:
   int stops = 0;
 
 private:
+  // A transfer whose step asks for Cancel All and then pauses, letting events run.
+  void CancelInsideAPause();
   SessionFixture& fixture_;
 };
 
@@ -79,6 +82,8 @@ public:
   QList<QPointer<FakeWindow>> windows;
   QList<int> slots;               // the slot of each window made
   int followUps = 0;              // the next program or report offered after a job
+  bool cancelInsidePause = false; // the action's step cancels all and pauses
+  bool freedInsideAStep = false;  // a module was freed while a protocol step was running
 
   // A stored machine with the actions' test driver on the port.
   void AddTill(const QString& id, const QString& port);

@@ -99,7 +99,7 @@ QString WindowFixture::QueueFinancial(const QString& machineId) {
 }
 
 bool WindowFixture::RunUntilIdle(int timeoutMs) {
-  const bool idle = WaitFor([this] { return ctrl.SessionCount() == 0; }, timeoutMs);
+  const bool idle = WaitFor([this] { return ctrl.SessionCount() == 0 && ctrl.PendingRelease() == 0; }, timeoutMs);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
   return idle;
