@@ -166,7 +166,21 @@ void TdmCommBase::TmrBlockTimer() {
   RunStep();
 }
 
+namespace {
+int stepsRunning = 0;
+
+struct StepRunning {
+  StepRunning() { ++stepsRunning; }
+  ~StepRunning() { --stepsRunning; }
+  StepRunning(const StepRunning&) = delete;
+  StepRunning& operator=(const StepRunning&) = delete;
+};
+} // namespace
+
+int TdmCommBase::StepsRunning() { return stepsRunning; }
+
 void TdmCommBase::RunStep() {
+  const StepRunning running;
   ++stepsRun_;
   if (!busy_) return;
   QString failure;

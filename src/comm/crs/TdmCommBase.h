@@ -97,6 +97,9 @@ public:
   void DoPollMsg(PollMsg msg);
   // True from the start of a transfer until its end report.
   bool Busy() const { return busy_; }
+  // How many protocol steps of all modules are running now (on the stack, maybe waiting
+  // inside one of their pauses): a module or its window may be freed only while none is.
+  static int StepsRunning();
   int BlkCount() const { return WorkFile.BlkCount(); }
 
   // Progress and trace.

@@ -96,8 +96,11 @@ void TdmCommCrs::Logon() {
   ReceivePrg(*MemAlloc);
 }
 
+// A register that allocated nothing leaves the machine's sizes as they were, and says so:
+// sizes of another session or another machine are never taken in their place.
 void TdmCommCrs::LogonDone() {
   if (!MemAlloc) return;
+  if (MemAlloc->Received().isEmpty()) AddStatusLine(QStringLiteral("Nothing allocated: the table sizes are kept"), false);
   MemAlloc->SetEcrSizes();
   MemAlloc.reset();
 }

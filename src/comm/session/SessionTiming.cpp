@@ -13,6 +13,8 @@ struct Named {
 constexpr Named kIntervals[] = {
     {"session.switchSettleMs", 1500},    {"session.noActivityMs", 60000},     {"session.noActivityCancelMs", 5000},
     {"session.noActivityPauseMs", 2000}, {"session.noActivityCloseMs", 30000},
+    {"session.logonRetryPauseMs", 1000}, {"session.actionRetryPauseMs", 3000}, {"session.cancelPauseMs", 2000},
+    {"session.endPauseMs", 1000},        {"session.deviceBusyWaitMs", 20000},
 };
 
 static_assert(std::size(kIntervals) == SessionTiming::IntervalCount);

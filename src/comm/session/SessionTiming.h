@@ -9,9 +9,16 @@ enum Interval {
   NoActivityCancel,  // the watchdog's look once the user cancelled (5000 ms)
   NoActivityPause,   // each of the two pauses before a stalled session is failed (2000 ms)
   NoActivityClose,   // from the failure to the closing of a stalled session's window (30000 ms)
+  LogonRetryPause,   // after a failed logon, before the retry is shown (1000 ms)
+  ActionRetryPause,  // after a failed action, before it runs again on the same line (3000 ms)
+  CancelPause,       // after a cancelled action, before the machine's next job (2000 ms)
+  EndPause,          // after a session's line is closed, before its port is free (1000 ms)
+  DeviceBusyWait,    // before a device in use by another session is tried again (20000 ms)
 };
 
-constexpr int IntervalCount = NoActivityClose + 1;
+constexpr int IntervalCount = DeviceBusyWait + 1;
+// Busy waits a session allows before its job fails.
+constexpr int MaxBusyWaits = 5;
 
 int Ms(Interval interval);
 const char* Name(Interval interval);

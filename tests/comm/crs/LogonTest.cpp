@@ -37,6 +37,22 @@ TEST_F(Logon, NothingAllocatedIsASuccessThatLeavesTheSizesAlone) {
   EXPECT_TRUE(Driver().EcrSizes.IsEmpty());
 }
 
+// The machine's sizes from its last logon stay when the next logon gets nothing, and the
+// progress says so.
+TEST_F(Logon, NothingAllocatedKeepsTheMachinesSizesAndSaysSo) {
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  module->LogonDone();
+  ASSERT_FALSE(Driver().EcrSizes.IsEmpty());
+  const int plus = Driver().EcrSizes.Count(QStringLiteral("PLU"));
+  progress.Clear();
+  sim.ClearTranscript();
+  sim.AddFault(SimFault::Parse(QStringLiteral("eot:cmd=E0")));
+  ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
+  module->LogonDone();
+  EXPECT_EQ(Driver().EcrSizes.Count(QStringLiteral("PLU")), plus);
+  EXPECT_EQ(Lines().last(), T + "Nothing allocated: the table sizes are kept");
+}
+
 TEST_F(Logon, TheWorkFileHoldsTheFramesAsReceivedWithoutTheirDoubling) {
   ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
   QByteArray body = sim.Program(14).first();
