@@ -4,6 +4,7 @@
 
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/JobProgress.h"
+#include "comm/jobs/JobRetry.h"
 #include "platform/sys/PumpDelay.h"
 
 void tHistory::WalkMachine(const QString& machineId, Walk walk) {
@@ -38,11 +39,11 @@ void tHistory::DeferMachine(const QString& machineId) {
     if (options && options->MachineId == machineId) {
       std::unique_ptr<tHistoryEvent> job = LoadPendingEvent(ids[index]);
       if (job && job->MachineId == machineId && job->Status != HisStatus::Active) {
-        if (job->InitRetryCount < initRetry_ - 1) {
+        if (RetryLeft(job->InitRetryCount, initRetry_)) {
           ++job->InitRetryCount;
           job->Status = HisStatus::Retry;
           StoreEvent(*job);
-        } else if (job->DefRetryCount < defRetry_ - 1) {
+        } else if (RetryLeft(job->DefRetryCount, defRetry_)) {
           job->LastTry = TDateTime::Now();
           job->InitRetryCount = -1;
           ++job->DefRetryCount;

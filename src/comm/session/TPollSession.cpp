@@ -1,6 +1,7 @@
 #include "comm/session/TPollSession.h"
 
 #include "comm/jobs/JobActions.h"
+#include "comm/jobs/JobRetry.h"
 #include "comm/actions/tActn.h"
 #include "comm/crs/TSessionMsgEvent.h"
 #include "comm/crs/TdmCommBase.h"
@@ -34,9 +35,6 @@ std::unique_ptr<tMachine> CopyMachine(const tMachine& machine) {
 }
 
 // The names of the jobs after which the user is offered the next one of the same kind.
-// A count of retries used is -1 before the first: a setting of n allows n - 1 retries, so
-// a setting of 1 allows none.
-bool RetryLeft(qint32 used, qint32 setting) { return used + 1 < setting - 1; }
 
 bool OffersFollowUp(const QString& scriptId) {
   return scriptId == QLatin1String("Send a Prog") || scriptId == QLatin1String("Save a Prog") ||

@@ -67,14 +67,14 @@ TEST_F(GroupOperationsTest, EachJobsNewStatusAndCallback) {
       {"CancelMachine", [](tHistory& h) { h.CancelMachine(QStringLiteral("A")); }, 1, 1, cancelled, cancelled},
       {"DeferMachine, no retries at all", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 0, 0, failed,
        failed},
-      {"DeferMachine, one immediate retry each cycle", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 1,
-       1, {HisStatus::Retry, 0, -1, false, {}}, failed},
+      {"DeferMachine, settings of 1 allow no retry", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 1,
+       1, failed, failed},
       {"DeferMachine, immediate retries left", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 3, 1,
        {HisStatus::Retry, 0, -1, false, {}}, {HisStatus::Retry, 1, 0, false, {}}},
       {"DeferMachine, deferred retries left", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 0, 3,
        {HisStatus::Retry, -1, 0, true, {}}, {HisStatus::Retry, -1, 1, true, {}}},
       {"DeferMachine, the deferred job's last cycle", [](tHistory& h) { h.DeferMachine(QStringLiteral("A")); }, 0,
-       1, {HisStatus::Retry, -1, 0, true, {}}, failed},
+       2, {HisStatus::Retry, -1, 0, true, {}}, failed},
   };
   for (const GroupCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -108,7 +108,7 @@ TEST_F(StartNextTest, AJobDeferredByItsSessionGoesBehindTheFreshOnes) {
 }
 
 TEST_F(StartNextTest, TheSessionGetsTheJobWithItsLastTry) {
-  history().SetInitRetry(1);
+  history().SetInitRetry(2);
   history().SetDefRetry(3);
   const QString id = Queue(QStringLiteral("A"), Com1);
   history().DeferMachine(QStringLiteral("A")); // counts its immediate retry
