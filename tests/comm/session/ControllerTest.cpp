@@ -6,6 +6,7 @@
 #include "comm/jobs/HisStatus.h"
 #include "comm/session/TPollSession.h"
 
+#include <QPointer>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -22,9 +23,12 @@ protected:
     history().StartNext(port);
     return LastWindow();
   }
+  // The session may free its window while ending, so the wait reads neither of them.
   void End(FakeWindow* window) {
+    const int slot = window->slot;
+    const TPollSession* session = window->session;
     window->Post(MpmUserCancelAll);
-    WaitFor([&] { return !window->session || ctrl.Session(window->slot) != window->session; }, 2000);
+    WaitFor([&] { return !session || ctrl.Session(slot) != session; }, 2000);
     QCoreApplication::processEvents();
   }
 };
@@ -73,7 +77,7 @@ TEST_F(ControllerTest, MessagesForAnEmptySlotOrAnotherSessionAreDropped) {
 }
 
 TEST_F(ControllerTest, PastSlot128TheLowestFreeSlotIsTakenAndAFullControllerLeavesTheJobQueued) {
-  QList<FakeWindow*> started;
+  QList<QPointer<FakeWindow>> started; // an ended session frees its window
   for (int n = 1; n <= TfmComCtrl::kMaxSlots; ++n) started << Start(n);
   ASSERT_EQ(ctrl.HighSlot(), 128);
   // Every slot taken: the job stays queued and its port free.
@@ -87,7 +91,7 @@ TEST_F(ControllerTest, PastSlot128TheLowestFreeSlotIsTakenAndAFullControllerLeav
   EXPECT_EQ(ctrl.HighSlot(), 128);
   history().StartNext(QStringLiteral("Direct to COM200"));
   EXPECT_EQ(slots.last(), 5);
-  for (FakeWindow* w : started)
+  for (const QPointer<FakeWindow>& w : started)
     if (w && ctrl.Session(w->slot) == w->session) End(w);
   End(LastWindow());
   EXPECT_EQ(ctrl.HighSlot(), 0);
