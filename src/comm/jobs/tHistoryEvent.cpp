@@ -67,6 +67,12 @@ void tHistoryEvent::SetAction(const tActn* action) {
   actions_->Add(copy.release());
 }
 
+void tHistoryEvent::CountDeferredRetry() {
+  LastTry = TDateTime::Now();
+  InitRetryCount = -1;
+  ++DefRetryCount;
+}
+
 void tHistoryEvent::CallBack(int code) const {
   if (EventCallBack) EventCallBack(code);
 }

@@ -58,6 +58,9 @@ public:
   TArray* Actions() const { return actions_.get(); }
   // Calls the callback when there is one.
   void CallBack(int code) const;
+  // Counts one deferred retry from now: a fresh cycle of immediate retries, waited for from
+  // LastTry. The status is the caller's.
+  void CountDeferredRetry();
 
   static void ReadEvent(TObject& obj, TObjectReader& reader);
   static void WriteEvent(const TObject& obj, TObjectWriter& writer);

@@ -44,9 +44,7 @@ void tHistory::DeferMachine(const QString& machineId) {
           job->Status = HisStatus::Retry;
           StoreEvent(*job);
         } else if (RetryLeft(job->DefRetryCount, defRetry_)) {
-          job->LastTry = TDateTime::Now();
-          job->InitRetryCount = -1;
-          ++job->DefRetryCount;
+          job->CountDeferredRetry();
           job->Status = HisStatus::Retry;
           StoreEvent(*job);
         } else {

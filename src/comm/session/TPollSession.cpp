@@ -166,16 +166,20 @@ void TPollSession::HandleLogon() {
     CancelAll();
     return End();
   case MpmBusyTimeOut:
-    if (Window()) Window()->SetWatching(true);
-    Job(Active, DeviceBusy);
-    Store();
-    if (Window()) Window()->StopBusyTimer();
+    EndBusyWait(DeviceBusy);
     State = MpsLoggingOn;
     Connect();
     return;
   default:
     return;
   }
+}
+
+void TPollSession::EndBusyWait(qint32 phase) {
+  if (Window()) Window()->SetWatching(true);
+  Job(Active, phase);
+  Store();
+  if (Window()) Window()->StopBusyTimer();
 }
 
 void TPollSession::HandleLoggingOn() {
@@ -194,10 +198,7 @@ void TPollSession::HandleLoggingOn() {
   case MpmBusyTimeOut:
     if (BusyCount < SessionTiming::MaxBusyWaits) {
       ++BusyCount;
-      if (Window()) Window()->SetWatching(true);
-      Job(Active, PhoneBusy);
-      Store();
-      if (Window()) Window()->StopBusyTimer();
+      EndBusyWait(PhoneBusy);
       return OpenLine();
     }
     Job(Failed, PhoneBusy);
@@ -209,10 +210,8 @@ void TPollSession::HandleLoggingOn() {
     tHistory& history = TheHistory();
     event_->State = DeviceBusy;
     if (RetryLeft(event_->DefRetryCount, history.GetDefRetry())) {
-      event_->LastTry = TDateTime::Now();
+      event_->CountDeferredRetry();
       event_->Status = Retry;
-      event_->InitRetryCount = -1;
-      ++event_->DefRetryCount;
       Store();
       history.DeferMachine(machine_->MachineId);
     } else {
@@ -349,10 +348,8 @@ void TPollSession::LogonRetry() {
   }
   if (RetryLeft(event_->DefRetryCount, history.GetDefRetry())) {
     history.DeferMachine(machine_->MachineId);
-    event_->LastTry = TDateTime::Now();
+    event_->CountDeferredRetry();
     Job(Retry, Logon);
-    event_->InitRetryCount = -1;
-    ++event_->DefRetryCount;
     Store();
   } else {
     history.FailList(machine_->MachineId);
@@ -377,10 +374,8 @@ void TPollSession::ActionRetry() {
     });
   }
   if (RetryLeft(event_->DefRetryCount, history.GetDefRetry())) {
-    event_->LastTry = TDateTime::Now();
+    event_->CountDeferredRetry();
     event_->Status = Retry;
-    event_->InitRetryCount = -1;
-    ++event_->DefRetryCount;
   } else {
     event_->Status = Failed;
     ToHistory();

@@ -72,6 +72,8 @@ private:
   void Unexpected(const QString& text);
 
   void OpenLine();
+  // The busy timer has run out: watching again, the job Active in the given phase.
+  void EndBusyWait(qint32 phase);
   void Connect();
   void LogonRetry();
   void ActionRetry();
