@@ -70,12 +70,18 @@ void TZorvExeAttachment::ExtractSession(const QString& name) {
   if (!target_) throw EZorvExtractError(QStringLiteral("No target stream on extract from ") + source);
   QFile file(source);
   if (!file.open(QIODevice::ReadOnly)) throw EZorvExtractError(QStringLiteral("Cannot open file ") + source);
-  const ZorvFormat::Trailer trailer = FindSession(file, name);
-  if (!Report(OnProgress, trailer.sessionName, 0, trailer.totalSize)) return;
-  ExtractItems(file, trailer);
+  ExtractSession(file, source, name);
 }
 
-ZorvFormat::Trailer TZorvExeAttachment::FindSession(QFile& file, const QString& name) const {
+void TZorvExeAttachment::ExtractSession(QIODevice& input, const QString& source, const QString& name) {
+  if (name.size() > ZorvFormat::kSessionNameMax) throw EZorvSessionNameTooLong(QStringLiteral("Session name too long"));
+  if (!target_) throw EZorvExtractError(QStringLiteral("No target stream on extract from ") + source);
+  const ZorvFormat::Trailer trailer = FindSession(input, source, name);
+  if (!Report(OnProgress, trailer.sessionName, 0, trailer.totalSize)) return;
+  ExtractItems(input, source, trailer);
+}
+
+ZorvFormat::Trailer TZorvExeAttachment::FindSession(QIODevice& file, const QString& source, const QString& name) const {
   qint64 end = file.size();
   for (;;) {
     const qint64 at = end - ZorvFormat::kTrailerSize;
@@ -83,23 +89,23 @@ ZorvFormat::Trailer TZorvExeAttachment::FindSession(QFile& file, const QString& 
     if (at >= 0 && file.seek(at)) trailer = ZorvFormat::ParseTrailer(file.read(ZorvFormat::kTrailerSize));
     // A first item after its own trailer cannot be: the walk would never end.
     if (!trailer || trailer->firstItem < 0 || trailer->firstItem > at)
-      throw EZorvSessionNotFound(QStringLiteral("Session not found on extract from ") + file.fileName());
+      throw EZorvSessionNotFound(QStringLiteral("Session not found on extract from ") + source);
     if (trailer->sessionName.compare(name, Qt::CaseInsensitive) == 0) return *trailer;
     end = trailer->firstItem;
   }
 }
 
-bool TZorvExeAttachment::ExtractItems(QFile& file, const ZorvFormat::Trailer& trailer) {
+bool TZorvExeAttachment::ExtractItems(QIODevice& file, const QString& source, const ZorvFormat::Trailer& trailer) {
   qint64 position = trailer.firstItem;
   qint64 done = 0;
   for (int32_t i = 0; i < trailer.itemCount; ++i) {
     std::optional<ItemHeader> header;
     if (file.seek(position)) header = ZorvFormat::ParseItemHeader(file.read(ZorvFormat::kItemHeaderSize));
     if (!header || header->size < 0 || header->storedSize < 0)
-      throw EZorvItemPrefixFormat(QStringLiteral("File prefix format error on extract from ") + file.fileName());
+      throw EZorvItemPrefixFormat(QStringLiteral("File prefix format error on extract from ") + source);
     if (header->level < 0 || header->level > 3)
       throw EZorvUnsupportedCompression(QStringLiteral("Unsupported compression error on extract from ") +
-                                        file.fileName());
+                                        source);
     const qint64 dataStart = position + ZorvFormat::kItemHeaderSize;
     bool skip = false;
     if (BeforeExtractItem) BeforeExtractItem(header->name, skip, *header);
@@ -115,7 +121,7 @@ bool TZorvExeAttachment::ExtractItems(QFile& file, const ZorvFormat::Trailer& tr
   return true;
 }
 
-bool TZorvExeAttachment::InflateItem(QFile& file, const ItemHeader& header) {
+bool TZorvExeAttachment::InflateItem(QIODevice& file, const ItemHeader& header) {
   const auto fail = [&header]() {
     return EZorvExtractError(QStringLiteral("Extract error on ") + MessageFolder(header.folder) + header.name);
   };

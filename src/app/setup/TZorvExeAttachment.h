@@ -15,7 +15,6 @@
 #include <QStringList>
 #include <functional>
 
-class QFile;
 class QIODevice;
 
 class TZorvExeAttachment {
@@ -62,13 +61,16 @@ public:
   // session, or no trailer at the end), EZorvItemPrefixFormat, EZorvUnsupportedCompression
   // and EZorvExtractError (damaged or short item data, no target stream).
   void ExtractSession(const QString& name);
+  // The same over an open, seekable device holding the program's bytes; `source` names it
+  // in the messages.
+  void ExtractSession(QIODevice& input, const QString& source, const QString& name);
 
 private:
   // The trailer of the wanted session, found from the end of the file.
-  ZorvFormat::Trailer FindSession(QFile& file, const QString& name) const;
+  ZorvFormat::Trailer FindSession(QIODevice& file, const QString& source, const QString& name) const;
   // False when the progress event asked to abort.
-  bool ExtractItems(QFile& file, const ZorvFormat::Trailer& trailer);
-  bool InflateItem(QFile& file, const ItemHeader& header);
+  bool ExtractItems(QIODevice& file, const QString& source, const ZorvFormat::Trailer& trailer);
+  bool InflateItem(QIODevice& file, const ItemHeader& header);
   bool Report(const ProgressEvent& event, const QString& name, qint64 done, qint64 total) const;
 
   QString exeFile_;
