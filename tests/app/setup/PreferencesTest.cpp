@@ -53,6 +53,12 @@ TEST_F(PreferencesTest, StoredValuesLoadBack) {
   EXPECT_EQ(p.waitTime, 45);
 }
 
+TEST_F(PreferencesTest, TheRetriesShownAreTheQueuesNotTheSettingsFiles) {
+  OpenSettingsFile(QStringLiteral("History"))->WriteInteger(QStringLiteral("WaitTime"), 45);
+  history().SetWaitTime(77); // changed in "Communications Setup" for this run
+  EXPECT_EQ(LoadPreferences().waitTime, 77);
+}
+
 TEST_F(PreferencesTest, StoringWritesTheKeysAndAnExportKeyOnlyWhenItChanged) {
   const QSet<QString> always = Set({"History/InitRetry=1", "History/DefRetry=1", "History/WaitTime=30",
                                     "ExportFormat/Format=0", "CalendarFiles/Active=FALSE",
