@@ -151,7 +151,11 @@ void TfmMachSelct::Edit() {
     delete list_->takeItem(list_->row(item));
     return;
   }
-  if (!machine->DoMaint(false, Entries())) return;
+  try {
+    if (!machine->DoMaint(false, Entries())) return;
+  } catch (const EUserAbort&) {
+    return; // a stored machine without a register model, and none was chosen
+  }
   if (!MachineEdits::ReplaceMachine(oldId, *machine)) {
     TellNotStored();
     delete list_->takeItem(list_->row(item));

@@ -227,3 +227,18 @@ TEST_F(TfmMachSelctTest, PrintListingPreviewsTheListedMachines) {
   EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Alpha ")));
   EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Zulu ")));
 }
+
+TEST_F(TfmMachSelctTest, AnEmptyListPreviewsNothing) {
+  ASSERT_TRUE(DeleteMachine(QStringLiteral("Alpha")));
+  ASSERT_TRUE(DeleteMachine(QStringLiteral("Zulu")));
+  int previews = 0;
+  ScopedForm<RptPreviewRequest> preview([&](RptPreviewRequest&) { return ++previews, 0; });
+  TfmMachSelct form(request);
+  EXPECT_TRUE(form.Entries().isEmpty());
+  Click(&form, "btnListing");
+  Click(&form, "btnEdit");   // nothing selected: nothing happens
+  Click(&form, "btnDup");
+  Click(&form, "btnDeleteMachine");
+  EXPECT_EQ(previews, 0);
+  EXPECT_TRUE(prompter.shown.isEmpty());
+}
