@@ -11,9 +11,9 @@ struct ColumnDef {
 };
 
 // Widths in form pixels across the printable width of a landscape letter page.
-const ColumnDef kColumns[] = {{"Id", 160},      {"Store", 45}, {"Machine", 55}, {"ROM ", 100},
+const ColumnDef kColumns[] = {{"Id", 160},      {"Store", 45}, {"Machine", 65}, {"ROM ", 100},
                               {"Prog Id", 100}, {"Mfg.", 70},  {"Model", 60},   {"Port", 150},
-                              {"Baud", 55},     {"Switch", 50}, {"Switch Type", 90}};
+                              {"Baud", 55},     {"Switch", 55}, {"Switch Type", 100}};
 
 RptFont Bold(double size = 10) {
   RptFont font;
