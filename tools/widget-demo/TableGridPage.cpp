@@ -1,85 +1,59 @@
-// The table grid as the Program-ID editor shows it: program names in the locked column, an
-// editable Program ID, and when each program was last sent and saved.
+// The table grid as the Program-ID editor shows it: the editor itself, over a driver of
+// demonstration programs with names, Program IDs and stamps of their own.
 #include "DemoPages.h"
-#include "widgets/TWdgTCColHead.h"
-#include "widgets/TWdgTCString.h"
-#include "widgets/TWdgTable.h"
+#include "model/forms/TfmEcrPrgOpts.h"
+#include "model/tEcr.h"
+#include "model/tEcrFnct.h"
+#include "model/tEcrPrg.h"
+#include "platform/sys/TDateTime.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
-#include <vector>
 
 namespace {
-struct DemoProgram {
-  QString name, id, sent, saved;
+class tDemoPrg final : public tEcrPrg {
+public:
+  explicit tDemoPrg(TBlank blank) : tEcrPrg(blank) {}
+  QString GetPrgName() const override { return name; }
+  QString name;
 };
 
-struct DemoPrograms {
-  std::vector<DemoProgram> programs{
-      {"PLU File", "Default", "Monday, March 2, 2026, 10:15 AM", "Monday, March 2, 2026, 10:20 AM"},
-      {"Department File", "Shop2", "Never", "Friday, February 27, 2026, 04:05 PM"},
-      {"Clerk File", "Default", "Never", "Never"},
-      {"Tax Table", "Default", "Tuesday, January 6, 2026, 09:00 AM", "Never"},
-      {"Function Key Descriptors", "Default", "Never", "Never"},
-  };
-  QString scratch;
+class tDemoEcr final : public tEcr {
+public:
+  tDemoEcr() : tEcr(TBlank{}) { Create(nullptr); }
+  void Add(const char* name, const char* programId, const QDateTime& sent, const QDateTime& saved) {
+    std::unique_ptr<tDemoPrg> prg = tEcrFnct::New<tDemoPrg>(this);
+    prg->name = QString::fromLatin1(name);
+    prg->SetProgramID(QString::fromLatin1(programId));
+    if (sent.isValid()) prg->SetLastSnt(TDateTime::FromQDateTime(sent));
+    if (saved.isValid()) prg->SetLastSvd(TDateTime::FromQDateTime(saved));
+    AddPrg(std::move(prg));
+  }
+};
+
+// Keeps the demonstration driver as long as the page.
+class DriverHolder : public QObject {
+public:
+  explicit DriverHolder(QObject* parent) : QObject(parent) {
+    const QDateTime never;
+    ecr.Add("PLU File", "", QDateTime(QDate(2026, 3, 2), QTime(10, 15)), QDateTime(QDate(2026, 3, 2), QTime(10, 20)));
+    ecr.Add("Department File", "Shop2", never, QDateTime(QDate(2026, 2, 27), QTime(16, 5)));
+    ecr.Add("Clerk File", "", never, never);
+    ecr.Add("Tax Table", "", QDateTime(QDate(2026, 1, 6), QTime(9, 0)), never);
+    ecr.Add("Function Key Descriptors", "", never, never);
+  }
+  tDemoEcr ecr;
 };
 } // namespace
 
 QWidget* TableGridPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(new QLabel(QStringLiteral("Edit Ecr - Program ID's"), page));
-  auto* table = new TWdgTable(page);
-  auto* head = new TWdgTCColHead(page);
-  head->SetHeadings({QStringLiteral("Program Name"), QStringLiteral("Program ID"),
-                     QStringLiteral("Last Sent"), QStringLiteral("Last Saved")});
-  head->SetShowLetters(false);
-  auto* cell = new TWdgTCString(page);
-  cell->SetMaxLength(20);
-  cell->SetUseWordWrap(true);
-  cell->SetAutoAdvanceLeftRight(true);
-  table->SetColCount(4);
-  const int widths[] = {144, 150, 220, 220};
-  for (int c = 0; c < 4; ++c) {
-    table->Columns().Column(c)->SetWidth(widths[c]);
-    table->SetColumnCell(c, cell);
-  }
-  table->SetLockedRowsCell(head);
-  auto data = std::make_shared<DemoPrograms>();
-  table->OnGetCellData = [data](TWdgTable*, int row, int col, QString*& text,
-                                TWdgCellDataPurpose purpose) {
-    if (row < 1 || row > int(data->programs.size())) return;
-    DemoProgram& p = data->programs[size_t(row - 1)];
-    if (col == 1) {
-      text = &p.id;
-    } else if (purpose != cdpSave) {
-      data->scratch = col == 0 ? p.name : col == 2 ? p.sent : p.saved;
-      text = &data->scratch;
-    }
-  };
-  table->SetRowLimit(int(data->programs.size()) + 1);
-  table->setMinimumSize(500, 240);
-  layout->addWidget(table);
-
-  auto* buttons = new QHBoxLayout;
-  auto* setDefault = new QPushButton(QStringLiteral("Set All Program ID's to Default"), page);
-  auto* exit = new QPushButton(QStringLiteral("Exit"), page);
-  buttons->addWidget(setDefault);
-  buttons->addStretch();
-  buttons->addWidget(exit);
-  layout->addLayout(buttons);
-  QObject::connect(setDefault, &QPushButton::clicked, table, [table, data] {
-    table->StopCellEdit(false);
-    table->EnableRedraw(false);
-    for (auto& p : data->programs) p.id = QStringLiteral("Default");
-    table->RepaintColumn(1);
-    table->EnableRedraw(true);
-  });
-  QObject::connect(exit, &QPushButton::clicked, table, [table] { table->StopCellEdit(true); });
-  table->setFocus();
+  auto* holder = new DriverHolder(page);
+  auto* editor = new TfmEcrPrgOpts(holder->ecr, QStringLiteral("Default"), page);
+  editor->setWindowFlags(Qt::Widget);
+  // Exit stores the rows into the programs and ends the editor; the page shows it again.
+  QObject::connect(editor, &QDialog::finished, editor, &QWidget::show);
+  layout->addWidget(editor);
   return page;
 }

@@ -1,6 +1,10 @@
 #include "model/forms/ModelForms.h"
 
 #include "model/EcrForms.h"
+#include "model/forms/TfmEcrGet.h"
+#include "model/forms/TfmEcrPrgOpts.h"
+#include "model/forms/TfmEcrPrgSlct.h"
+#include "model/forms/TfmEcrRptSlct.h"
 #include "model/forms/TfmSaveProgress.h"
 #include "platform/sys/FormRegistry.h"
 
@@ -23,6 +27,27 @@ int ShowSaveProgress(SaveProgressRequest& request) {
   window->SetPercent(request.percent);
   return 0;
 }
+
+int Answer(QDialog& form) { return form.exec() == QDialog::Accepted ? EcrForms::FormOk : 0; }
 } // namespace
 
-void RegisterModelForms() { FormRegistry::Register<SaveProgressRequest>(ShowSaveProgress); }
+void RegisterModelForms() {
+  FormRegistry::Register<SaveProgressRequest>(ShowSaveProgress);
+  FormRegistry::Register<ModelChoiceRequest>([](ModelChoiceRequest& request) {
+    TfmEcrGet form(request.choice, request.caption);
+    return Answer(form);
+  });
+  FormRegistry::Register<PrgSelectRequest>([](PrgSelectRequest& request) {
+    TfmEcrPrgSlct form(request.selection);
+    return Answer(form);
+  });
+  FormRegistry::Register<RptSelectRequest>([](RptSelectRequest& request) {
+    TfmEcrRptSlct form(request.selection);
+    return Answer(form);
+  });
+  FormRegistry::Register<PrgIdRequest>([](PrgIdRequest& request) {
+    TfmEcrPrgOpts form(request.ecr, request.defaultId);
+    form.exec();
+    return EcrForms::FormOk;
+  });
+}
