@@ -1,6 +1,10 @@
 #include "PollFixture.h"
 
+#include "model/EcrClassDef.h"
+#include "model/MachineList.h"
 #include "model/TdmAllPolls.h"
+#include "store/streaming/StreamRegistry.h"
+#include "platform/engine/EngineConfig.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
 #include "reports/RptPollRun.h"
@@ -8,8 +12,16 @@
 #include "reports/engine/RptReportRegistry.h"
 #include "reports/engine/RptTextRenderer.h"
 
-TB_DEFINE_CLASS(tPollTestRpt, tEcrRpt)
-TB_DEFINE_CLASS(tPollNamePrg, tEcrPrg)
+TB_DEFINE_RPT_CLASS(tPollTestRpt, tEcrRpt)
+TB_DEFINE_PRG_CLASS(tPollNamePrg, tEcrPrg)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000FinancialTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000SalesTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000RcptsTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000MemoTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000SysBalTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000TblSrvcTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000SalesLaborTest, tPollTestRpt)
+TB_DEFINE_RPT_CLASS(tEcrRptCrs3000DayShiftTest, tPollTestRpt)
 
 namespace {
 const RptReportRegistration kForm(QStringLiteral("TQrPollTest"), [] { return std::make_unique<TQrPollTest>(); });
@@ -55,7 +67,14 @@ PollFixture::PollFixture() {
   driver.Add(std::move(made));
 }
 
-PollFixture::~PollFixture() { TdmAllPolls::Create().tblAllPolls.Close(); }
+PollFixture::~PollFixture() {
+  CloseMachineFile();
+  TdmAllPolls::Create().tblAllPolls.Close();
+}
+
+qint64 PollFixture::ReportRows(const QString& reportClass, qint32 pollId) {
+  return Rows(QString::fromLatin1(EngineConfig::kDataAlias), reportClass, QStringLiteral("\"Poll Id\" = ?"), {pollId});
+}
 
 void PollFixture::AddProgram() {
   auto made = tEcrFnct::New<tPollNamePrg>(&driver);
@@ -68,9 +87,9 @@ qint32 PollFixture::StorePoll(const PollHeader& header, const QList<qint64>& val
   TTable& polls = dmAllPolls().tblAllPolls;
   polls.Append();
   auto field = [&polls](const char* name) -> TField& { return polls.FieldByName(QLatin1String(name)); };
-  field("EcrRptClass").SetAsString(QStringLiteral("tPollTestRpt"));
-  field("Report Name").SetAsString(QStringLiteral("Poll Test"));
-  field("EcrClass").SetAsString(QStringLiteral("tTestDriver"));
+  field("EcrRptClass").SetAsString(header.reportClass);
+  field("Report Name").SetAsString(header.reportName);
+  field("EcrClass").SetAsString(QStringLiteral("tEcr"));
   field("Poll Date").SetAsDateTime(TDateTime::FromQDateTime(QDateTime(QDate(2026, 3, 4), QTime(9, 15))));
   field("Ecr Date").SetAsDateTime(TDateTime::FromDate(QDate(2026, 3, 3)));
   field("Poll Type").SetAsString(QStringLiteral("Z"));
@@ -86,8 +105,14 @@ qint32 PollFixture::StorePoll(const PollHeader& header, const QList<qint64>& val
   field("Misc Data 1").SetAsString(Cp1252::Decode(header.status));
   polls.Post();
   const auto pollId = qint32(field("Poll Id").AsInteger());
+  std::unique_ptr<tEcrFnct> made;
+  tEcrRpt* of = report;
+  if (header.reportClass != report->ClassName()) {
+    made = tEcrFnct::CreateByClass(ClassByName(header.reportClass), &driver);
+    of = dynamic_cast<tEcrRpt*>(made.get());
+  }
   TTable rows;
-  report->OpenTable(rows);
+  of->OpenTable(rows);
   qint64 number = 0;
   for (qint64 value : values) {
     rows.Append();

@@ -32,6 +32,23 @@ public:
   std::optional<TTableDef> DescribeTable() const override;
 };
 
+// Report classes of stored polls whose names mark them as a financial head, its five
+// sections (in their order) and reports of their own; their rows are as the test report's.
+#define TB_POLL_TEST_CLASS_(Name)                                                 \
+  class Name : public tPollTestRpt {                                              \
+    TB_OBJECT(Name)                                                               \
+  public:                                                                         \
+    explicit Name(TBlank blank) : tPollTestRpt(blank) {}                          \
+  };
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000FinancialTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000SalesTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000RcptsTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000MemoTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000SysBalTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000TblSrvcTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000SalesLaborTest)
+TB_POLL_TEST_CLASS_(tEcrRptCrs3000DayShiftTest)
+
 // A line a row, "Value" under the caption "Line" that the program names by "Number".
 class TQrPollTest : public TQrEcrRpt3000 {
 public:
@@ -41,6 +58,8 @@ public:
 };
 
 struct PollHeader {
+  QString reportClass = QStringLiteral("tPollTestRpt");
+  QString reportName = QStringLiteral("Poll Test");
   QString machineId = QStringLiteral("STORE 1");
   qint64 store = 12, machine = 3, zCounter = 41;
   qint64 transaction = 5678, prePolled = 1;
@@ -53,13 +72,16 @@ protected:
   PollFixture();
   ~PollFixture() override;
 
-  // A stored poll of the test report with the values as rows; its "Poll Id".
+  // A stored poll of the header's report class with the values as rows; its "Poll Id".
   qint32 StorePoll(const PollHeader& header, const QList<qint64>& values);
   // The driver's program rows (number, descriptor), made when the driver has the program.
   void StoreNames(const QList<std::pair<int, QString>>& names);
   // The pages of the poll's generation as text, 20 characters an inch.
   QList<QStringList> Pages(qint32 pollId);
   static QString Line(const QStringList& page, const QString& start);
+
+  // The number of rows of a poll in its report table.
+  static qint64 ReportRows(const QString& reportClass, qint32 pollId);
 
   tTestDriver driver;
   tPollTestRpt* report = nullptr;
