@@ -35,6 +35,8 @@ const HeaderText kHeader[] = {
     {"QRDBText8", 600, 78, 140, "Polled Area", true},
 };
 constexpr double kTextHeight = 16;
+// The header's texts are small, so that each caption fits before its value.
+const RptFont kHeaderFont{QStringLiteral("Sans Serif"), 8, false, false};
 
 // A consolidated poll's header fields hold the ranges of the consolidation.
 const std::pair<const char*, const char*> kConsolidatedCaptions[] = {
@@ -65,6 +67,8 @@ TQrEcrRpt::TQrEcrRpt(const QString& name, RptBandKind headerKind, double headerH
     else
       title.AddLabel(QString::fromLatin1(text.name), rect, QString::fromLatin1(text.text));
   }
+  for (const auto& element : title.Elements())
+    if (element->Name() != QLatin1String("QRSysData1")) element->SetFont(kHeaderFont);
   title.OnBeforePrint([this](RptBand& band, bool& printBand) { TitleBand1BeforePrint(band, printBand); });
   columnHeader_ = &AddBand(RptBandKind::ColumnHeader, QStringLiteral("ColumnHeaderBand1"), 43);
   detail_ = &AddBand(RptBandKind::Detail, QStringLiteral("DetailBand1"), 50);

@@ -28,11 +28,14 @@ TQrEcrRpt3000::TQrEcrRpt3000(const QString& name) : TQrEcrRpt(name, RptBandKind:
     RptElement& element = *title.FindElement(QString::fromLatin1(value));
     element.MoveTo(360, element.RectPx().top());
   }
+  const RptFont font = title.FindElement(QStringLiteral("QRLabel1"))->Font();
   for (const AddedLabel& label : kAdded)
     title.AddLabel(QString::fromLatin1(label.name), {label.left, label.top, label.width, kTextHeight},
-                   QString::fromLatin1(label.caption));
+                   QString::fromLatin1(label.caption))
+        .SetFont(font);
   title.AddDataText(QStringLiteral("dbTransNum"), {128, 96, 150, kTextHeight}, QString::fromLatin1(kPollSource),
-                    QStringLiteral("Misc Info 1"));
+                    QStringLiteral("Misc Info 1"))
+      .SetFont(font);
   for (int i = 0; i < 3; ++i)
     title.AddLabel(QString::fromLatin1(kRegisterLines[i]), {368, kRegisterTops[i], 372, kTextHeight}, QString())
         .SetFont(kRegisterFont);

@@ -1,6 +1,9 @@
 #include "reports/forms/AllPollsFilter.h"
 
 #include "reports/RptPollKinds.h"
+#include "reports/engine/RptLocaleFormatter.h"
+
+#include <QDateTime>
 
 AllPollsFilter::AllPollsFilter(QObject* parent) : QSortFilterProxyModel(parent) { setDynamicSortFilter(false); }
 
@@ -55,4 +58,11 @@ int AllPollsFilter::RowOf(qint32 pollId) {
   for (int row = 0; row < rowCount(); ++row)
     if (PollId(row) == pollId) return row;
   return -1;
+}
+
+QVariant AllPollsFilter::data(const QModelIndex& index, int role) const {
+  const QVariant value = QSortFilterProxyModel::data(index, role);
+  if (role != Qt::DisplayRole || value.typeId() != QMetaType::QDateTime) return value;
+  static const RptFormatter format = RptLocaleFormatter();
+  return format(RptValue::DateTime(value.toDateTime()), QString());
 }

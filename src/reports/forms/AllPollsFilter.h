@@ -24,6 +24,9 @@ public:
   int RowOf(qint32 pollId);
   void FetchAll();
 
+  // Date-times show as the reports print them (short date, long time).
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
 protected:
   bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
   bool filterAcceptsColumn(int sourceColumn, const QModelIndex& sourceParent) const override;

@@ -80,7 +80,11 @@ TfrmAllPolls::TfrmAllPolls(QWidget* parent)
     for (int logical = 0; logical < filter_->columnCount(); ++logical)
       if (filter_->headerData(logical, Qt::Horizontal).toString() == QLatin1String(columns[place].field)) {
         header->moveSection(header->visualIndex(logical), place);
-        if (columns[place].width > 0) header->resizeSection(logical, columns[place].width);
+        // The design's widths, at least as wide as the heading in this font.
+        const QString field = QString::fromLatin1(columns[place].field);
+        const QString widest = field.endsWith(QLatin1String("Date")) ? QStringLiteral("12/31/2026 12:00:00 PM") : field;
+        const int heading = header->fontMetrics().horizontalAdvance(widest) + 16;
+        if (columns[place].width > 0) header->resizeSection(logical, std::max(columns[place].width, heading));
       }
   header->setSectionsClickable(true);
 
