@@ -14,6 +14,7 @@
 #include "store/settings/SettingsFile.h"
 #include "store/settings/TUtRegIni.h"
 
+#include <QHeaderView>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -220,4 +221,28 @@ TEST_F(AllPollsBrowser, APreviewOfAPollWhoseMachineIsGoneShowsItsForm) {
   EXPECT_TRUE(texts.contains(QStringLiteral("$1.00"))) << texts.join(QLatin1Char('|')).toStdString();
   EXPECT_TRUE(prompter.shown.isEmpty());
   FormRegistry::Unregister<RptPresentRequest>(QStringLiteral("TQrPollTest"));
+}
+
+TEST_F(AllPollsBrowser, ATitleClickSortsByTheColumnsIndexOrByPollId) {
+  const qint32 zulu = Store("tPollTestRpt", "Zulu");
+  const qint32 alpha = Store("tPollTestRpt", "Alpha");
+  const qint32 mike = Store("tPollTestRpt", "Mike");
+  TfrmAllPolls form;
+  form.show();
+  QHeaderView& header = *Grid(form).horizontalHeader();
+  auto clickTitle = [&](const char* field) {
+    for (int logical = 0; logical < header.count(); ++logical)
+      if (Grid(form).model()->headerData(logical, Qt::Horizontal).toString() == QLatin1String(field)) {
+        const QPoint at(header.sectionViewportPosition(logical) + header.sectionSize(logical) / 2, header.height() / 2);
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+        return;
+      }
+    FAIL() << field;
+  };
+  clickTitle("Report Name");
+  EXPECT_EQ(Shown(form), (QList<qint32>{alpha, mike, zulu}));
+  clickTitle("Poll Type");  // no index of its own: the order stays
+  EXPECT_EQ(Shown(form), (QList<qint32>{alpha, mike, zulu}));
+  clickTitle("Machine Id");
+  EXPECT_EQ(Shown(form), (QList<qint32>{zulu, alpha, mike}));
 }
