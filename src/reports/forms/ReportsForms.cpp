@@ -3,6 +3,9 @@
 #include "model/EcrForms.h"
 #include "reports/forms/RptOptCrs3000Variant.h"
 #include "reports/forms/TfmEcrRptOptCrs3000.h"
+#include "reports/forms/TfrmAllPolls.h"
+#include "reports/RptForms.h"
+#include "reports/RptPollPresenter.h"
 #include "platform/sys/FormRegistry.h"
 
 void RegisterReportsForms() {
@@ -14,4 +17,12 @@ void RegisterReportsForms() {
           return form.exec() == QDialog::Accepted ? EcrForms::FormOk : 0;
         },
         variant.formClass);
+  FormRegistry::Register<AllPollsRequest>([](AllPollsRequest&) {
+    TfrmAllPolls form;
+    form.exec();
+    return EcrForms::FormOk;
+  });
+  // The presentations of stored polls need no window; a program without windows calls
+  // RegisterReportPresentations itself.
+  RegisterReportPresentations();
 }
