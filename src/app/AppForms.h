@@ -1,0 +1,23 @@
+#pragma once
+// The windows of the application shell that the dispatcher and the start-up open through
+// the form registry.
+#include <QString>
+#include <functional>
+
+// The "Setup Menu", modal.
+struct SetupMenuRequest {
+  static constexpr const char* kForm = "TfmSetup";
+};
+
+// The "Communications Menu", modal.
+struct CommMenuRequest {
+  static constexpr const char* kForm = "TfrmCommMenu";
+};
+
+// The wait window, shown (not modal) with the text and painted once. The form fills in
+// how to close it; the caller closes it when its work has ended.
+struct WaitMessageRequest {
+  static constexpr const char* kForm = "TfrmWaitMessage";
+  QString text;
+  std::function<void()> close;
+};
