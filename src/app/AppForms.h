@@ -4,14 +4,18 @@
 #include <QString>
 #include <functional>
 
-// The "Setup Menu", modal.
+class TdmEffector;
+
+// The "Setup Menu", modal; its buttons call the dispatcher's operations.
 struct SetupMenuRequest {
   static constexpr const char* kForm = "TfmSetup";
+  TdmEffector& effector;
 };
 
-// The "Communications Menu", modal.
+// The "Communications Menu", modal; its buttons call the dispatcher's operations.
 struct CommMenuRequest {
   static constexpr const char* kForm = "TfrmCommMenu";
+  TdmEffector& effector;
 };
 
 // The wait window, shown (not modal) with the text and painted once. The form fills in
