@@ -7,6 +7,10 @@
 
 #include <QCoreApplication>
 
+TMainActivation::~TMainActivation() {
+  if (starter_ && HistoryExists()) TheHistory().SetSessionStarter(nullptr);
+}
+
 void TMainActivation::Activate() {
   if (TerminationRequested() || QCoreApplication::closingDown()) return;
   if (firstActivation_) {

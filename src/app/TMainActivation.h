@@ -14,6 +14,12 @@ public:
   static constexpr const char* kNotice = "VoderodAzuOpen";
   static constexpr const char* kWaitText = "Initializing Variables... Please Wait";
 
+  TMainActivation() = default;
+  // The job queue outlives the start-up objects: it forgets the starter it was given.
+  ~TMainActivation();
+  TMainActivation(const TMainActivation&) = delete;
+  TMainActivation& operator=(const TMainActivation&) = delete;
+
   // The job queue's session starter (not owned), set on the queue when it is made.
   void SetSessionStarter(tSessionStarter* starter) { starter_ = starter; }
   // Who hears the activation notice (the local query server's clients); by default no one.
