@@ -31,7 +31,7 @@ TfmSetup::TfmSetup(TdmEffector& effector, QWidget* parent) : QDialog(parent) {
   AddGlyphButtons(*this, *layout,
                   {{"btnSched", "Schedules", QStyle::SP_FileDialogDetailedView, Disabling([e] { e->DoSchedMaint(); })},
                    {"btnCal", "Calendar", QStyle::SP_FileDialogContentsView, Disabling([e] { e->EditCalendar(); })},
-                   {"btnMachMaint", "Machines", QStyle::SP_ComputerIcon, Plain([e] { e->DoMachineMaint(); })},
+                   {"btnMachMaint", "Machines", QStyle::SP_DirIcon, Plain([e] { e->DoMachineMaint(); })},
                    {"btnFlNames", "Preferences", QStyle::SP_FileDialogInfoView, Plain([e] { e->DoFileNames(); })},
                    {"BtnScrpt", "Scripts", QStyle::SP_FileIcon, Plain([e] { e->ScriptMaint(); })},
                    {"btnExprts", "Exports", QStyle::SP_DialogSaveButton, Plain([e] { e->DoExports(); })}},

@@ -54,13 +54,13 @@ void TfrmMainMenu::BuildButtons() {
   auto* layout = new QGridLayout(central);
   TdmEffector* e = &effector_;
   AddGlyphButtons(*central, *layout,
-                  {{"bbtnComm", "Co&mmunicate", QStyle::SP_DriveNetIcon, [this](QToolButton&) { OpenCommMenu(); },
+                  {{"bbtnComm", "Co&mmunicate", QStyle::SP_BrowserReload, [this](QToolButton&) { OpenCommMenu(); },
                     "Send and Save Information "},
                    {"bbtnData", "&Data", QStyle::SP_FileDialogContentsView, [e](QToolButton&) { e->DoReports(); },
                     "Display and Print Polled Reports"},
                    {"bbtnMaint", "Maintai&n", QStyle::SP_FileDialogDetailedView, [e](QToolButton&) { e->TestFm(); },
                     "Maintain ECR Programs"},
-                   {"bbtnSetup", "&Setup", QStyle::SP_ComputerIcon, [this](QToolButton&) { OpenSetupMenu(); }},
+                   {"bbtnSetup", "&Setup", QStyle::SP_FileDialogListView, [this](QToolButton&) { OpenSetupMenu(); }},
                    {"bbtnHelp", "&Help", QStyle::SP_DialogHelpButton, [e](QToolButton&) { e->ShowHelp(); }},
                    {"BBtnClose", "E&xit", QStyle::SP_DialogCloseButton, [this](QToolButton&) { close(); }}},
                   6);
