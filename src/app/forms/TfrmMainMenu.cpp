@@ -25,13 +25,18 @@ struct MenuEntry {
   std::function<void()> command;
 };
 
-void AddMenu(QMenuBar& bar, const char* caption, const QList<MenuEntry>& entries) {
-  QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
+void AddEntries(QMenu& menu, const QList<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
-    QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+    QAction* action = menu.addAction(QString::fromUtf8(entry.caption));
     action->setObjectName(QLatin1String(entry.name));
     QObject::connect(action, &QAction::triggered, action, [command = entry.command] { RunGuarded(command); });
   }
+}
+
+QMenu& AddMenu(QMenuBar& bar, const char* caption, const QList<MenuEntry>& entries) {
+  QMenu& menu = *bar.addMenu(QString::fromUtf8(caption));
+  AddEntries(menu, entries);
+  return menu;
 }
 } // namespace
 
@@ -70,28 +75,18 @@ void TfrmMainMenu::BuildButtons() {
 void TfrmMainMenu::BuildMenus() {
   TdmEffector* e = &effector_;
   QMenuBar& bar = *menuBar();
-  AddMenu(bar, "Co&mmunicate",
-          {{"Prompted", "mnuPrompted", [e] { e->PromptedPoll(); }},
-           {"Scripted", "mnuScripted", [e] { e->PollAScript(); }},
-           {"Scheduled", "mnuScheduled", [e] { e->PollASchedule(); }}});
-  QMenu* communicate = bar.actions().constLast()->menu();
-  QMenu* save = communicate->addMenu(QStringLiteral("Save Programs"));
-  QMenu* send = communicate->addMenu(QStringLiteral("Send Programs"));
-  const auto addTo = [](QMenu* menu, const char* prefix, const QList<MenuEntry>& entries) {
-    for (const MenuEntry& entry : entries) {
-      QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
-      action->setObjectName(QLatin1String(prefix) + QLatin1String(entry.name));
-      QObject::connect(action, &QAction::triggered, action, [command = entry.command] { RunGuarded(command); });
-    }
-  };
-  addTo(save, "mnuSave",
-        {{"A Program", "APrg", [e] { e->SaveAPrg(); }},
-         {"Programs", "Prgs", [e] { e->SaveSelectedPrgs(); }},
-         {"All Programs", "All", [e] { e->SaveAllPrg(); }}});
-  addTo(send, "mnuSend",
-        {{"A Program", "APrg", [e] { e->SendAPrg(); }},
-         {"Programs", "Prgs", [e] { e->SendSelectedPrgs(); }},
-         {"All Programs", "All", [e] { e->SendAllPrg(); }}});
+  QMenu& communicate = AddMenu(bar, "Co&mmunicate",
+                               {{"Prompted", "mnuPrompted", [e] { e->PromptedPoll(); }},
+                                {"Scripted", "mnuScripted", [e] { e->PollAScript(); }},
+                                {"Scheduled", "mnuScheduled", [e] { e->PollASchedule(); }}});
+  AddEntries(*communicate.addMenu(QStringLiteral("Save Programs")),
+             {{"A Program", "mnuSaveAPrg", [e] { e->SaveAPrg(); }},
+              {"Programs", "mnuSavePrgs", [e] { e->SaveSelectedPrgs(); }},
+              {"All Programs", "mnuSaveAll", [e] { e->SaveAllPrg(); }}});
+  AddEntries(*communicate.addMenu(QStringLiteral("Send Programs")),
+             {{"A Program", "mnuSendAPrg", [e] { e->SendAPrg(); }},
+              {"Programs", "mnuSendPrgs", [e] { e->SendSelectedPrgs(); }},
+              {"All Programs", "mnuSendAll", [e] { e->SendAllPrg(); }}});
   AddMenu(bar, "&Data",
           {{"Polled Data", "mnuPolledData", [e] { e->DoReports(); }},
            {"Polling Logs", "mnuPollingLogs", [e] { e->ShowLog(); }},
