@@ -24,6 +24,10 @@ constexpr double kOverdueShift = 4 * kMinute;
 
 double TimeOfDay(double dateTime) { return dateTime - std::floor(dateTime); }
 
+// Times of day are compared to the millisecond: the start time comes back from its text in
+// the settings file, and an event "at the start time" must compare equal to it.
+double ToMs(double timeOfDay) { return std::round(timeOfDay * 86400000.0) / 86400000.0; }
+
 double Now() { return TDateTime::FromQDateTime(Clock::Current().Now()).Days(); }
 
 int FirstTickMs() { return TimingMs("MainTimerFirstTick", 1000); }
@@ -62,7 +66,7 @@ TMainTimer::Calendar TMainTimer::ReadCalendarSettings() {
   const std::unique_ptr<TUtRegIni> ini = OpenSettingsFile(QString::fromLatin1(Keys::Section));
   Calendar calendar;
   calendar.active = ini->ReadBoolean(QString::fromLatin1(Keys::Active.Key), Keys::Active.Default);
-  calendar.startTime = TimeOfDay(ini->ReadFloat(QString::fromLatin1(Keys::StartTime.Key), Keys::StartTime.Default));
+  calendar.startTime = ToMs(TimeOfDay(ini->ReadFloat(QString::fromLatin1(Keys::StartTime.Key), Keys::StartTime.Default)));
   calendar.lastTimeRan = ini->ReadFloat(QString::fromLatin1(Keys::LastTimeRan.Key), Keys::LastTimeRan.Default);
   return calendar;
 }
@@ -113,7 +117,7 @@ bool TMainTimer::FirstRun(IScheduleService& service, const QString& id, double b
   for (int i = 0; i < schedule->EventCount(); ++i) {
     double run = 0.0;
     try {
-      const double time = schedule->EventTime(i);
+      const double time = ToMs(schedule->EventTime(i));
       // An event at the start time or before belongs to the next day's plan.
       run = time > startTime ? baseDay + time : baseDay + 1 + time;
     } catch (const std::exception&) {
