@@ -8,6 +8,8 @@
 #include "app/forms/TApplication.h"
 #include "app/forms/TBoxPrompter.h"
 #include "app/forms/TfrmMainMenu.h"
+#include "app/machines/forms/MachinesForms.h"
+#include "app/setup/forms/SetupForms.h"
 #include "comm/actions/forms/ActionsForms.h"
 #include "comm/jobs/forms/JobsForms.h"
 #include "comm/link/forms/LinkForms.h"
@@ -29,6 +31,8 @@ void RegisterForms() {
   RegisterJobsForms();
   RegisterScriptsForms();
   RegisterSessionForms();
+  RegisterMachinesForms();
+  RegisterSetupForms();
   RegisterAppForms();
 }
 } // namespace
