@@ -45,8 +45,10 @@ qint32 QueryFixture::SaveFinancialPoll(const QString& machineId) {
   tEcrRpt* head = machine->Ecr()->FindRptByClass(QStringLiteral("tEcrRptCrs3000Financial"));
   EXPECT_NE(head, nullptr);
   const QByteArray header = Framed(Hex("00 58 01 03 04 26 00 0C 12 34 07 42") + QByteArray(24, '\0'), 1);
-  // The first totaliser of the sales section: -12.34, counted 56 times.
-  const QByteArray record = Hex("00 00 00 01 23 4D  00 00 00 05 6C") + QByteArray(1296 - 11, '\0');
+  // The first totaliser of the sales section: -12.34, counted 56 times; the first of the
+  // receipts section (at 409): 123.45.
+  QByteArray record = Hex("00 00 00 01 23 4D  00 00 00 05 6C") + QByteArray(1296 - 11, '\0');
+  record.replace(409, 6, Hex("00 00 00 12 34 5C"));
   QFile file(WorkFile(QStringLiteral("fncl.blk"), {header, Framed(record, 2)}));
   head->ReadBlockFile(file);
   return head->PollId;

@@ -16,7 +16,8 @@ protected:
 
   // Stores a machine of a CRS 3000 "3.02" register.
   static void AddCrsMachine(const QString& id);
-  // Saves a financial poll of the machine, its first total -12.34 and the rest zero; the
+  // Saves a financial poll of the machine, its first sales total -12.34, its first receipts
+  // total 123.45 and the rest zero; the
   // head poll's id.
   qint32 SaveFinancialPoll(const QString& machineId);
   // Adds PLU rows (code, descriptor, price) to the machine's PLU program.
