@@ -5,6 +5,12 @@
 #include <QStringList>
 
 namespace QueryAnswerFile {
-// Creates or replaces the file. EFCreateError when it cannot be created or written.
+// Creates the file empty, or empties it. EFCreateError when it cannot.
+void Create(const QString& path);
+// Writes the lines over the file, which ends where they end. EFCreateError when it cannot.
+//
+// The file is written in place rather than truncated and written again: on some file
+// systems closing a file that was cut to nothing and refilled forces its data to disk at
+// once, which would cost every request a disk write.
 void Write(const QString& path, const QStringList& lines);
 } // namespace QueryAnswerFile

@@ -20,10 +20,10 @@ QByteArray Refuse(const QueryRequest& request, const QString& reason) {
 QStringList Answer(const QueryRequest& request, bool overlong) {
   if (overlong) {
     // The answer file's path came whole: it gets its empty answer all the same.
-    if (request.tabs == 3) QueryAnswerFile::Write(request.outputFile, {});
+    if (request.tabs == 3) QueryAnswerFile::Create(request.outputFile);
     throw EQueryRequest(QStringLiteral("The request is longer than %1 bytes").arg(QueryService::kRequestLimit));
   }
-  QueryAnswerFile::Write(request.outputFile, {});
+  QueryAnswerFile::Create(request.outputFile);
   return QueryCommands::Answer(request);
 }
 } // namespace
