@@ -4,6 +4,7 @@
 #include "platform/localsrv/LocalSrvErrors.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QLocalSocket>
 
 namespace {
@@ -14,6 +15,7 @@ namespace LocalLineClient {
 QByteArray Ask(const QString& path, const QByteArray& line, int timeoutMs, qsizetype replyLimit) {
   if (line.contains('\n')) throw ELocalClient(QStringLiteral("A request is one line"));
   const QDeadlineTimer deadline(timeoutMs);
+  if (!QFileInfo::exists(path)) throw ELocalClient(QStringLiteral("No server is running at ") + path);
   QLocalSocket socket;
   socket.connectToServer(path);
   if (!socket.waitForConnected(Remaining(deadline)))
