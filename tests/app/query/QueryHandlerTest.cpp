@@ -161,3 +161,9 @@ TEST_F(QueryHandlerTest, AnAnswerFileThatCannotBeMadeIsRefused) {
   EXPECT_FALSE(QFile::exists(Answer()));
   EXPECT_EQ(Logged().size(), 2);
 }
+
+TEST_F(QueryHandlerTest, APollListBeforeAnyPollWasStoredIsZero) {
+  AddCrsMachine(QStringLiteral("Front"));
+  EXPECT_EQ(Ask(QStringLiteral("PollList"), QStringLiteral("Front"), QStringLiteral("3")), "OK");
+  EXPECT_EQ(Lines(Answer()), QStringList{"0"});
+}

@@ -86,3 +86,22 @@ TEST_F(QueryServerTest, AConnectingClientIsAnnounced) {
   client.connectToServer(server.Path());
   EXPECT_TRUE(PumpUntil([&] { return connected == 1; }));
 }
+
+TEST_F(QueryServerTest, TheProgramsStartGoesOnWithoutAServerWhenTheSocketIsTaken) {
+  qputenv("TILLBRIDGE_QUERY_SOCKET", server.Path().toUtf8());
+  QueryServer* second = QueryServer::Start();
+  EXPECT_EQ(second, nullptr);
+  ASSERT_EQ(Logged().size(), 1);
+  EXPECT_TRUE(Logged()[0].contains(QStringLiteral("did not start"))) << Logged()[0].toStdString();
+
+  const QString own = Path(QStringLiteral("own.sock"));
+  qputenv("TILLBRIDGE_QUERY_SOCKET", own.toUtf8());
+  int connected = 0;
+  std::unique_ptr<QueryServer> started(QueryServer::Start([&] { ++connected; }));
+  qunsetenv("TILLBRIDGE_QUERY_SOCKET");
+  ASSERT_NE(started, nullptr);
+  EXPECT_EQ(started->Path(), own);
+  QLocalSocket client;
+  client.connectToServer(own);
+  EXPECT_TRUE(PumpUntil([&] { return connected == 1; }));
+}
