@@ -26,11 +26,14 @@ void LocalLineConnection::Read() {
   const QByteArray bytes = socket_->readAll();
   if (bytes.isEmpty()) return;
   idle_->start();
+  const QPointer<LocalLineConnection> self(this);
+  const LineHandler handler = handler_; // outlives this connection, should it go
   for (const LineFramer::Line& line : framer_.Feed(bytes)) {
     ++awaiting_;
-    // The handler may run a nested event loop; this object stays alive meanwhile, since
-    // a disconnection only schedules its deletion.
-    handler_(*this, line);
+    // The handler may let events in, and a client that went away meanwhile may have
+    // taken this connection with it.
+    handler(*this, line);
+    if (!self) return;
   }
 }
 
