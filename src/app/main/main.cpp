@@ -9,6 +9,7 @@
 #include "app/forms/TBoxPrompter.h"
 #include "app/forms/TfrmMainMenu.h"
 #include "app/machines/forms/MachinesForms.h"
+#include "app/query/QueryServer.h"
 #include "app/setup/forms/SetupForms.h"
 #include "comm/actions/forms/ActionsForms.h"
 #include "comm/jobs/forms/JobsForms.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   TdmEffector effector;
   TfrmMainMenu window(effector, activation);
   window.show();
+  QueryServer::Start([&window] { window.showMinimized(); });
   ApplyStartOptions(options, window);
   return app.exec();
 }

@@ -1,0 +1,48 @@
+#include "app/query/QueryKind.h"
+
+#include "app/query/QueryErrors.h"
+#include "model/EcrFieldMaps.h"
+#include "model/tEcr.h"
+#include "store/text/NumberText.h"
+
+namespace QueryKind {
+qint32 ParseInt(const QString& text, const char* what) {
+  int code = 0;
+  const qint32 value = NumberText::ValLongint(text, code);
+  if (code != 0 || text.trimmed().isEmpty())
+    throw EQueryRequest(QStringLiteral("The %1 '%2' is not a valid integer value").arg(QLatin1String(what), text));
+  return value;
+}
+
+Kind Parse(const QString& text) {
+  const qint32 kind = ParseInt(text, "kind");
+  if (kind < Plu || kind > TimeKeeping) throw EQueryRequest(QStringLiteral("Unknown kind %1").arg(kind));
+  return Kind(kind);
+}
+
+QString ReportClass(const tEcr& ecr, Kind kind) {
+  switch (kind) {
+  case Plu: {
+    TEcrPLURptFields map;
+    ecr.GetPLURptFields(map);
+    return map.RptClass;
+  }
+  case Financial: {
+    TEcrFnclRptFields map;
+    ecr.GetFnclRptFields(map);
+    return map.RptClass;
+  }
+  case Group: {
+    TEcrGroupRptFields map;
+    ecr.GetGroupRptFields(map);
+    return map.RptClass;
+  }
+  case TimeKeeping: {
+    TEcrEmplRptFields map;
+    ecr.GetEmplRptFields(map);
+    return map.RptClass;
+  }
+  }
+  return QString();
+}
+} // namespace QueryKind

@@ -1,0 +1,41 @@
+#include "app/query/QueryPollList.h"
+
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
+#include "platform/sys/TDateTime.h"
+#include "store/settings/SettingsFile.h"
+
+namespace QueryPollList {
+QString DateTimeText(double days) {
+  const TDateTime value(days);
+  const QDate date = value.Date();
+  const QTime time = value.Time();
+  QString text = date.toString(QStringLiteral("M/d/yyyy"));
+  if (time == QTime(0, 0)) return text;
+  const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+  return text + QStringLiteral(" %1:%2:%3 %4")
+                    .arg(hour)
+                    .arg(time.minute(), 2, 10, QLatin1Char('0'))
+                    .arg(time.second(), 2, 10, QLatin1Char('0'))
+                    .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+QStringList Lines(const QString& reportClass, const QString& machineId) {
+  QStringList lines;
+  TDatabase& database = TSession::Default().Database(GetDataAlias());
+  // No poll was ever stored: none of this class either.
+  if (!database.TableExists(QStringLiteral("AllPolls"))) return {QStringLiteral("0")};
+  TQuery query(database);
+  query.Exec(QStringLiteral("SELECT \"Poll Id\", \"Poll Date\", \"Poll Type\", \"Polled Area\" FROM \"AllPolls\" "
+                            "WHERE \"EcrRptClass\" = ? AND \"Machine Id\" = ? ORDER BY \"Poll Id\""),
+             {reportClass, machineId});
+  while (query.Next()) {
+    lines << QString::number(query.Value(0).toLongLong()) << DateTimeText(query.Value(1).toDouble())
+          << query.Value(2).toString() << query.Value(3).toString();
+  }
+  query.Close();
+  lines.prepend(QString::number(lines.size() / 4));
+  return lines;
+}
+} // namespace QueryPollList
