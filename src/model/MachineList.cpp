@@ -20,6 +20,7 @@ namespace {
 struct MachineListState {
   std::unique_ptr<tMachineFile> file;
   std::unique_ptr<tMachine> cachedMachine;
+  std::shared_ptr<const tMachine> sharedCopy; // a copy of the cache for readers; dropped with it
   bool busy = false;
   bool closeRegistered = false;
 };
@@ -27,6 +28,15 @@ struct MachineListState {
 MachineListState& State() {
   static MachineListState state;
   return state;
+}
+
+// Every change of the cached machine goes through here, so that no reader is handed the
+// copy of a machine that was replaced, edited or deleted since.
+tMachine* SetCache(std::unique_ptr<tMachine> machine) {
+  MachineListState& s = State();
+  s.sharedCopy.reset();
+  s.cachedMachine = std::move(machine);
+  return s.cachedMachine.get();
 }
 
 const QString KeyIndex = QStringLiteral("MachineId");
@@ -89,7 +99,7 @@ tMachineFile* InitMachineFile() { return OpenMachineFile(); }
 
 void CloseMachineFile() {
   MachineListState& s = State();
-  s.cachedMachine.reset();
+  SetCache(nullptr);
   if (!s.file) return;
   std::unique_ptr<tMachineFile> file = std::move(s.file);
   try {
@@ -102,16 +112,34 @@ void CloseMachineFile() {
   CloseObjectDatabase();
 }
 
-std::unique_ptr<tMachine> FindMachine(const QString& machineId) {
-  TMachineFileLock lock;
+namespace {
+// The cached machine of that id, read from the file when the cache holds another; nullptr
+// when none is stored. The caller holds the machine file's lock.
+tMachine* CachedMachine(const QString& machineId) {
   MachineListState& s = State();
-  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) return Copy(*s.cachedMachine);
-  s.cachedMachine.reset();
+  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) return s.cachedMachine.get();
+  SetCache(nullptr);
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return nullptr;
-  s.cachedMachine = Copy(file->GetCurrent());
-  ApplyProgramID(*s.cachedMachine);
-  return Copy(*s.cachedMachine);
+  tMachine* machine = SetCache(Copy(file->GetCurrent()));
+  ApplyProgramID(*machine);
+  return machine;
+}
+} // namespace
+
+std::unique_ptr<tMachine> FindMachine(const QString& machineId) {
+  TMachineFileLock lock;
+  const tMachine* machine = CachedMachine(machineId);
+  return machine ? Copy(*machine) : nullptr;
+}
+
+std::shared_ptr<const tMachine> ReadMachine(const QString& machineId) {
+  TMachineFileLock lock;
+  const tMachine* machine = CachedMachine(machineId);
+  if (!machine) return nullptr;
+  MachineListState& s = State();
+  if (!s.sharedCopy) s.sharedCopy = Copy(*machine);
+  return s.sharedCopy;
 }
 
 void ListMachines(QStringList& list) {
@@ -138,8 +166,7 @@ std::unique_ptr<tMachine> SelectMachine(bool maintenance) {
 tMachine* CurrentMachine(tMachineFile& file) {
   TMachineFileLock lock;
   file.Update();
-  State().cachedMachine = Copy(file.GetCurrent());
-  return State().cachedMachine.get();
+  return SetCache(Copy(file.GetCurrent()));
 }
 
 void UpdateMachine(const tMachine& machine) {
@@ -148,7 +175,7 @@ void UpdateMachine(const tMachine& machine) {
   if (!file || !FindStored(*file, machine.MachineId)) return;
   file->SetCurrent(&machine);
   file->Update();
-  State().cachedMachine = Copy(machine);
+  SetCache(Copy(machine));
 }
 
 void AddMachine(const tMachine& machine) {
@@ -162,7 +189,7 @@ void AddMachine(const tMachine& machine) {
 bool DeleteMachine(const QString& machineId) {
   TMachineFileLock lock;
   MachineListState& s = State();
-  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) s.cachedMachine.reset();
+  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) SetCache(nullptr);
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return false;
   file->Delete();

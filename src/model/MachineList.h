@@ -31,6 +31,10 @@ void CloseMachineFile();
 // of its driver whose Program ID is "Default" carry the machine's ProgramID in the copy;
 // the stored record is not changed.
 std::unique_ptr<tMachine> FindMachine(const QString& machineId);
+// The same machine for reading only, without a copy each time: one copy is shared by every
+// reader until the cached machine changes (read from the file, edited, stored, deleted);
+// a reader keeps the machine as it was when read.
+std::shared_ptr<const tMachine> ReadMachine(const QString& machineId);
 // Adds the MachineId of every stored machine, each once.
 void ListMachines(QStringList& list);
 // The "Machine List" window: a copy of the machine the user picks, or nullptr. With the

@@ -206,6 +206,38 @@ TEST_F(MachineListTest, ListUpdateAndDelete) {
   EXPECT_TRUE(Stored(QStringLiteral("Back")));
 }
 
+TEST_F(MachineListTest, ReadersShareOneCopyUntilTheMachineChanges) {
+  AddMachine(*NewMachine(QStringLiteral("Front")));
+  AddMachine(*NewMachine(QStringLiteral("Back")));
+  const std::shared_ptr<const tMachine> first = ReadMachine(QStringLiteral("Front"));
+  ASSERT_TRUE(first);
+  EXPECT_EQ(ReadMachine(QStringLiteral("Front")), first); // no copy for a second reader
+  EXPECT_EQ(ReadMachine(QStringLiteral("front")), nullptr);
+
+  // Stored anew: later readers see the change, an earlier one keeps what it read.
+  std::unique_ptr<tMachine> edited = FindMachine(QStringLiteral("Front"));
+  edited->StoreNumber = 77;
+  edited->Update();
+  const std::shared_ptr<const tMachine> after = ReadMachine(QStringLiteral("Front"));
+  EXPECT_NE(after, first);
+  EXPECT_EQ(after->StoreNumber, 77);
+  EXPECT_NE(first->StoreNumber, 77);
+
+  // Another machine read in between, then a rename through the file's cursor.
+  EXPECT_EQ(ReadMachine(QStringLiteral("Back"))->MachineId, "Back");
+  EXPECT_NE(ReadMachine(QStringLiteral("Front")), after);
+  tMachineFile* file = OpenMachineFile();
+  ASSERT_TRUE(Stored(QStringLiteral("Front")));
+  std::unique_ptr<tMachine> renamed = NewMachine(QStringLiteral("Renamed"));
+  file->SetCurrent(renamed.get());
+  CurrentMachine(*file);
+  EXPECT_EQ(ReadMachine(QStringLiteral("Front")), nullptr);
+  EXPECT_EQ(ReadMachine(QStringLiteral("Renamed"))->MachineId, "Renamed");
+
+  EXPECT_TRUE(DeleteMachine(QStringLiteral("Renamed")));
+  EXPECT_EQ(ReadMachine(QStringLiteral("Renamed")), nullptr);
+}
+
 TEST_F(MachineListTest, CurrentMachineRewritesTheRecordAndBecomesTheCache) {
   AddMachine(*NewMachine(QStringLiteral("Front")));
   tMachineFile* file = OpenMachineFile();

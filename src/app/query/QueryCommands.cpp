@@ -68,7 +68,7 @@ QStringList MachineLines() {
   ListMachines(ids);
   QStringList lines;
   for (const QString& id : ids) {
-    const std::unique_ptr<tMachine> machine = FindMachine(id);
+    const std::shared_ptr<const tMachine> machine = ReadMachine(id);
     const tEcr* ecr = machine ? machine->Ecr() : nullptr;
     lines << (ecr ? QStringList{id, ecr->GetMfgName(), ecr->GetModelName(), ecr->GetRomName()}
                   : QStringList{id, QString(), QString(), QString()})
@@ -89,7 +89,7 @@ QStringList Answer(const QueryRequest& request) {
   for (const Command& c : kCommands) {
     if (request.command != QLatin1String(c.name)) continue;
     if (!c.answer) return MachineLines();
-    const std::unique_ptr<tMachine> machine = FindMachine(request.machineId);
+    const std::shared_ptr<const tMachine> machine = ReadMachine(request.machineId);
     if (!machine || !machine->Ecr()) throw EQueryRequest(QStringLiteral("Machine not found"));
     return c.answer(*machine->Ecr(), request);
   }
