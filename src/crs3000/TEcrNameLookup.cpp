@@ -41,3 +41,15 @@ QString TEcrNameLookup::Find(const tEcrFnct& report, const QString& programClass
   if (table->FindKey({key})) return table->FieldByName(nameColumn).AsString();
   return QStringLiteral("Undefined");
 }
+
+QVariantList TEcrNameLookup::FindFields(const tEcrFnct& report, const QString& programClass, const QVariant& key,
+                                        const QStringList& columns) {
+  if (!NamePrg)
+    if (const auto* driver = dynamic_cast<const tEcr*>(report.Owner())) NamePrg = driver->FindPrgByClass(programClass);
+  if (!NamePrg) return {};
+  TTable* table = NameTable();
+  if (!table->FindKey({key})) return {};
+  QVariantList values;
+  for (const QString& column : columns) values.append(table->FieldByName(column).Value());
+  return values;
+}

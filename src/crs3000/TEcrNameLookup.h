@@ -8,6 +8,7 @@
 // table may be open in a maintenance window with a row half edited, and moving it would
 // post that row. NamePrg belongs to the driver; the look-up never frees it.
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -28,6 +29,10 @@ public:
   // The text of column nameColumn in the row whose key is the key, for a report owned
   // by a register driver; "Undefined" when there is none.
   QString Find(const tEcrFnct& report, const QString& programClass, const QVariant& key, const QString& nameColumn);
+  // The values of several columns of that row, in the order asked; an empty list when the
+  // driver has no such program or the program no such row.
+  QVariantList FindFields(const tEcrFnct& report, const QString& programClass, const QVariant& key,
+                          const QStringList& columns);
 
 private:
   TTable* NameTable();
