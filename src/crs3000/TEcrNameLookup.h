@@ -8,6 +8,7 @@
 // table may be open in a maintenance window with a row half edited, and moving it would
 // post that row. NamePrg belongs to the driver; the look-up never frees it.
 #include <QString>
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 
@@ -34,8 +35,22 @@ public:
   QVariantList FindFields(const tEcrFnct& report, const QString& programClass, const QVariant& key,
                           const QStringList& columns);
 
+  // As FindFields, for a report's record numbers (from 1, blockSize to a block): the rows
+  // of the whole block of the key are read in one query when the block's first number is
+  // asked for (a block is decoded from its first record) or a number of another block,
+  // so a block of records costs one read of the program and sees it as it is then.
+  QVariantList FindFieldsInBlock(const tEcrFnct& report, const QString& programClass, int key, int blockSize,
+                                 const QStringList& columns);
+
 private:
   TTable* NameTable();
+  bool HasProgram(const tEcrFnct& report, const QString& programClass);
+  void ReadRun(int first, int span, const QStringList& columns); // the table has a one-field primary key
 
   std::unique_ptr<TTable> table_;
+  // The rows of the keys runFirst_ .. runFirst_ + runSpan_ - 1 that the program holds.
+  QHash<int, QVariantList> run_;
+  int runFirst_ = 0;
+  int runSpan_ = 0;
+  QStringList runColumns_;
 };

@@ -56,7 +56,7 @@ std::optional<TTableDef> tEcrRptCrs3000Invt::DescribeTable() const {
 void tEcrRptCrs3000Invt::FillLookUps(TTable& table, int recordNumber) {
   QStringList columns;
   for (const Attribute& a : Attributes()) columns << QString::fromLatin1(a.name);
-  const QVariantList found = items_.FindFields(*this, QStringLiteral("tEcrPrgCrs3000InvtItm"), recordNumber, columns);
+  const QVariantList found = items_.FindFieldsInBlock(*this, QStringLiteral("tEcrPrgCrs3000InvtItm"), recordNumber, GetRecsInBlk(), columns);
   for (int i = 0; i < columns.size(); ++i)
     table.FieldByName(columns[i]).SetValue(found.isEmpty() ? Attributes()[i].absent : found[i]);
 }

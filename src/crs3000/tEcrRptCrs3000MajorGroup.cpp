@@ -55,7 +55,7 @@ void tEcrRptCrs3000MajorGroup::DecodeBlock(TTable& table, const TEcrBlock& buffe
 void tEcrRptCrs3000MajorGroup::FillLookUps(TTable& table, int recordNumber) {
   QStringList columns{QStringLiteral("Descriptor")};
   if (percentMode_) columns << kPercent;
-  const QVariantList found = names_.FindFields(*this, QStringLiteral("tEcrPrgCrs3000MajGrp"), recordNumber, columns);
+  const QVariantList found = names_.FindFieldsInBlock(*this, QStringLiteral("tEcrPrgCrs3000MajGrp"), recordNumber, GetRecsInBlk(), columns);
   if (percentMode_) table.FieldByName(kPercent).SetAsFloat(found.isEmpty() ? 0.0 : found[1].toDouble());
   table.FieldByName(kName).SetAsString(found.isEmpty() ? QStringLiteral("Undefined") : found[0].toString());
 }

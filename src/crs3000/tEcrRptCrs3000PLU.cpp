@@ -36,7 +36,7 @@ QList<TFieldDef> tEcrRptCrs3000PLU::LookUpFields() const {
 }
 
 void tEcrRptCrs3000PLU::FillLookUps(TTable& table, int recordNumber) {
-  const QVariantList found = plus_.FindFields(*this, QStringLiteral("tEcrPrgCrs3000PLU"), recordNumber,
+  const QVariantList found = plus_.FindFieldsInBlock(*this, QStringLiteral("tEcrPrgCrs3000PLU"), recordNumber, GetRecsInBlk(),
                                               {kPluCode, QStringLiteral("Descriptor")});
   table.FieldByName(kPluCode).SetAsInteger(found.isEmpty() ? 0 : found[0].toLongLong());
   table.FieldByName(kName).SetAsString(found.isEmpty() ? QStringLiteral("Undefined") : found[1].toString());

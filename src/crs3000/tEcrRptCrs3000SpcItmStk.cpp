@@ -24,7 +24,8 @@ QList<TFieldDef> tEcrRptCrs3000SpcItmStk::LookUpFields() const {
 
 void tEcrRptCrs3000SpcItmStk::FillLookUps(TTable& table, int recordNumber) {
   const QVariantList item =
-      stock_.FindFields(*this, QStringLiteral("tEcrPrgCrs3000SpItmStk"), recordNumber, {QStringLiteral("PLU Code")});
+      stock_.FindFieldsInBlock(*this, QStringLiteral("tEcrPrgCrs3000SpItmStk"), recordNumber, GetRecsInBlk(),
+                                              {QStringLiteral("PLU Code")});
   const qint64 plu = item.isEmpty() ? 0 : item[0].toLongLong();
   table.FieldByName(kPluNumber).SetAsInteger(plu);
   table.FieldByName(kDescriptor)

@@ -23,6 +23,7 @@ QList<TFieldDef> tEcrRptCrs3000SubGroup::LookUpFields() const {
 }
 
 void tEcrRptCrs3000SubGroup::FillLookUps(TTable& table, int recordNumber) {
-  table.FieldByName(QStringLiteral("Name"))
-      .SetAsString(names_.Find(*this, QStringLiteral("tEcrPrgCrs3000SubGrp"), recordNumber, QStringLiteral("Descriptor")));
+  const QVariantList found = names_.FindFieldsInBlock(*this, QStringLiteral("tEcrPrgCrs3000SubGrp"), recordNumber,
+                                                      GetRecsInBlk(), {QStringLiteral("Descriptor")});
+  table.FieldByName(QStringLiteral("Name")).SetAsString(found.isEmpty() ? QStringLiteral("Undefined") : found[0].toString());
 }
