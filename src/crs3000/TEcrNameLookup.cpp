@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 TEcrNameLookup::TEcrNameLookup() = default;
 TEcrNameLookup::~TEcrNameLookup() = default;
 
@@ -65,9 +67,11 @@ QVariantList TEcrNameLookup::FindFieldsInBlock(const tEcrFnct& report, const QSt
   if (!HasProgram(report, programClass)) return {};
   const TIndexDef* primary = NameTable()->Structure().PrimaryIndex();
   if (!primary || primary->fields.size() != 1) return FindFields(report, programClass, key, columns);
-  const int first = key >= 1 ? (key - 1) / blockSize * blockSize + 1 : key;
-  if (key == first || first != runFirst_ || blockSize != runSpan_ || columns != runColumns_)
-    ReadRun(first, blockSize, columns);
+  if (key == 1 || key < runFirst_ || key >= runFirst_ + runSpan_ || columns != runColumns_) {
+    constexpr int kRunRows = 1000; // about, in whole blocks
+    const int first = key >= 1 ? (key - 1) / blockSize * blockSize + 1 : key;
+    ReadRun(first, blockSize * std::max(1, kRunRows / blockSize), columns);
+  }
   return run_.value(key);
 }
 

@@ -35,10 +35,10 @@ public:
   QVariantList FindFields(const tEcrFnct& report, const QString& programClass, const QVariant& key,
                           const QStringList& columns);
 
-  // As FindFields, for a report's record numbers (from 1, blockSize to a block): the rows
-  // of the whole block of the key are read in one query when the block's first number is
-  // asked for (a block is decoded from its first record) or a number of another block,
-  // so a block of records costs one read of the program and sees it as it is then.
+  // As FindFields, for a report's record numbers (from 1, blockSize to a block, asked in
+  // rising order): the rows of a run of whole blocks from the key's block are read in one
+  // query, when number 1 is asked for (a poll starts there, so every poll sees the program
+  // as it is then) or a number outside the run; a poll costs a read every few blocks.
   QVariantList FindFieldsInBlock(const tEcrFnct& report, const QString& programClass, int key, int blockSize,
                                  const QStringList& columns);
 
