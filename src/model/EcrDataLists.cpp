@@ -90,7 +90,7 @@ void AddJobHours(QStringList& list, const EcrPollQuery& q, const TEcrEmplRptFiel
 // The rows of the poll in the table of the report class; nullptr without that report.
 std::unique_ptr<EcrPollQuery> PollRows(const tEcr& ecr, const QString& rptClass, qint64 pollId) {
   tEcrRpt* rpt = ecr.FindRptByClass(rptClass);
-  if (!rpt) return nullptr;
+  if (!rpt || !EcrPollQuery::TableStored(rpt->GetDataBaseName(), rpt->GetTableName())) return nullptr;
   return std::make_unique<EcrPollQuery>(rpt->GetDataBaseName(), rpt->GetTableName(), pollId);
 }
 

@@ -2,7 +2,9 @@
 
 #include "model/EConvertError.h"
 #include "platform/engine/SqlText.h"
+#include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/TSession.h"
 #include "store/text/NumberText.h"
 
 namespace {
@@ -17,6 +19,10 @@ qint32 EcrPollQuery::ParsePollId(const QString& text) {
   const qint32 value = NumberText::ValLongint(text, code);
   if (code != 0) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
   return value;
+}
+
+bool EcrPollQuery::TableStored(const QString& databaseName, const QString& tableName) {
+  return TSession::Default().Database(databaseName).TableExists(BareTableName(tableName));
 }
 
 EcrPollQuery::EcrPollQuery(const QString& databaseName, const QString& tableName, qint64 pollId)

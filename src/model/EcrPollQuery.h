@@ -14,6 +14,10 @@ public:
   // hexadecimal digits). EConvertError "'<text>' is not a valid integer value" otherwise.
   static qint32 ParsePollId(const QString& text);
 
+  // Whether the report's table is in the database: a report never polled has none, and
+  // its polls read as none at all.
+  static bool TableStored(const QString& databaseName, const QString& tableName);
+
   // Selects the rows of the table whose "Poll Id" is the id. The table name may carry the
   // file extension ".db" in any case.
   EcrPollQuery(const QString& databaseName, const QString& tableName, qint64 pollId);
