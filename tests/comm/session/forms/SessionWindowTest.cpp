@@ -30,42 +30,7 @@
 #include <unistd.h>
 
 namespace {
-class SessionWindow : public WindowFixture {
-protected:
-  void SetFinancial() {
-    SynthRequest request;
-    request.report = QStringLiteral("fncl303");
-    QList<QByteArray> bodies; // the register keeps its blocks without their frames
-    for (const QByteArray& frame : Synthesiser::Synthesise(request).blocks) bodies << frame.mid(2, frame.size() - 6);
-    sim.SetReport(33, bodies);
-  }
-  std::vector<std::unique_ptr<tHistoryEvent>> Ended() {
-    std::vector<std::unique_ptr<tHistoryEvent>> jobs;
-    tHistoryFile& file = TheHistory().HistoryFile();
-    file.SetIndexName(QStringLiteral("HisEvId"));
-    for (bool more = file.First(); more; more = file.Next())
-      jobs.push_back(CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent())));
-    return jobs;
-  }
-  struct LogRow {
-    QString result, duration, machine, entry;
-  };
-  QList<LogRow> LogRows() {
-    TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
-    query.Exec(QStringLiteral("SELECT Result, Duration, MachineID, LogEntry FROM CommLog ORDER BY ID"), {});
-    QList<LogRow> rows;
-    while (query.Next())
-      rows.append({query.Value(0).toString(), query.Value(1).toString(), query.Value(2).toString(),
-                   query.Value(3).toString()});
-    return rows;
-  }
-  static qint64 Polls() {
-    tEcrRpt::OpenAllPolls();
-    TQuery query(QString::fromLatin1(EngineConfig::kDataAlias));
-    query.Exec(QStringLiteral("SELECT COUNT(*) FROM \"AllPolls\""), {});
-    return query.Next() ? query.Value(0).toLongLong() : -1;
-  }
-};
+using SessionWindow = WindowFixture;
 
 TEST_F(SessionWindow, APromptedFinancialPollRunsAsAJobAndEndsSuccessful) {
   SetFinancial();
@@ -265,21 +230,11 @@ namespace {
 // Two lines at once: each port runs its machine's jobs in order in a session of its own,
 // and the two sessions stand side by side in slots 1 and 2.
 TEST_F(SessionWindow, TwoMachinesOnTwoLinesRunAtOnceEachInOrder) {
-  const QString port8 = QStringLiteral("Direct to COM8");
-  PtyPair pty8;
-  MapComPort(7, pty.SlavePath());
-  MapComPort(8, pty8.SlavePath());
-  const int held8 = ::open(pty8.SlavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-  CrsSimConfig config;
-  config.lostAckResendMs = 30;
-  CrsSim sim8(config);
-  sim8.Start(pty8.Master());
+  SimLineOnPort line8(8);
+  const QString port8 = line8.port;
+  CrsSim& sim8 = line8.sim;
   SetFinancial();
-  QList<QByteArray> bodies;
-  SynthRequest request;
-  request.report = QStringLiteral("fncl303");
-  for (const QByteArray& frame : Synthesiser::Synthesise(request).blocks) bodies << frame.mid(2, frame.size() - 6);
-  sim8.SetReport(33, bodies);
+  SetReport(sim8, 33, QStringLiteral("fncl303"));
 
   AddRegister(QStringLiteral("Front"));
   AddRegister(QStringLiteral("Back"), port8);
@@ -302,8 +257,6 @@ TEST_F(SessionWindow, TwoMachinesOnTwoLinesRunAtOnceEachInOrder) {
   };
   EXPECT_EQ(reads(sim), 2);
   EXPECT_EQ(reads(sim8), 2);
-  sim8.Stop();
-  ::close(held8);
 }
 } // namespace
 
