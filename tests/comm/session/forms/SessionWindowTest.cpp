@@ -207,6 +207,7 @@ namespace {
 TEST_F(SessionWindow, ALineErrorIsShownAndReachesTheProtocol) {
   ScopedFakeDevices devices;
   profile.intervals.insert(QStringLiteral("crs.prgReceiveCmdMs"), 60000);
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 60000); // the session waits for the error
   sim.AddFault(SimFault::Parse(QStringLiteral("silence:cmd=E0,forever")));
   AddRegister(QStringLiteral("Front"));
   QueueFinancial(QStringLiteral("Front"));
@@ -214,8 +215,9 @@ TEST_F(SessionWindow, ALineErrorIsShownAndReachesTheProtocol) {
   ASSERT_TRUE(WaitFor([&] { return Window() && devices.Last(); }));
   ASSERT_TRUE(WaitFor([&] { return sim.Transcript().size() >= 1; }));
   devices.Last()->InjectErrors(SerialDevice::ErrParity);
-  ASSERT_TRUE(WaitFor([&] { return Window()->Progress().Lines().contains(QStringLiteral("10:30:00 AM  <Comm. Error 3 parity> ")); }))
-      << Window()->Progress().Lines().join(QLatin1Char('|')).toStdString();
+  const QString errorLine = QStringLiteral("10:30:00 AM  <Comm. Error 3 parity> ");
+  ASSERT_TRUE(WaitFor([&] { return Window() && Window()->Progress().Lines().contains(errorLine); }))
+      << (Window() ? Window()->Progress().Lines().join(QLatin1Char('|')).toStdString() : "the session has ended");
   Window()->CancelAllClick();
   ASSERT_TRUE(RunUntilIdle());
   QFile log(DiagnosticFilesOf(Port).log);
@@ -306,7 +308,8 @@ namespace {
 // cancels that chooser, which the session opened, and nothing else: the program's other
 // window stays. The session then ends.
 TEST_F(SessionWindow, TheWatchdogCancelsTheSessionsChooserAndNoOtherWindow) {
-  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 150);
+  // Long enough for the poll to run on a busy machine; the chooser then waits out the watchdog.
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 400);
   SetFinancial();
   QWidget mainWindow;
   mainWindow.setWindowTitle(QStringLiteral("tillbridge"));
