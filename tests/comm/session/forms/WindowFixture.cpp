@@ -55,13 +55,16 @@ WindowFixture::WindowFixture() : sim(SimConfig()) {
   for (int i = 0; i < CrsTiming::IntervalCount; ++i) {
     const auto interval = CrsTiming::Interval(i);
     profile.intervals.insert(QString::fromLatin1(CrsTiming::Name(interval)),
-                             WaitsForAnAnswer(interval) ? 300 : std::max(1, CrsTiming::DefaultMs(interval) / 50));
+                             WaitsForAnAnswer(interval) ? 1000 : std::max(1, CrsTiming::DefaultMs(interval) / 50));
   }
   for (int i = 0; i < SessionTiming::IntervalCount; ++i) {
     const auto interval = SessionTiming::Interval(i);
     profile.intervals.insert(QString::fromLatin1(SessionTiming::Name(interval)),
                              std::max(1, SessionTiming::DefaultMs(interval) / 100));
   }
+  // The watchdog stays out of a poll whose save takes long on a busy machine; tests of the
+  // watchdog set their own.
+  profile.intervals.insert(QStringLiteral("session.noActivityMs"), 10000);
   profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(profile);
   scopedClock_ = std::make_unique<ScopedClock>(clock);
