@@ -7,7 +7,7 @@
 #include "model/tMachineFile.h"
 #include "model/tMachineSelection.h"
 #include "platform/sys/FormRegistry.h"
-#include "store/odb/ObjectFileOpening.h"
+#include "store/odb/OwnedObjectFile.h"
 #include "platform/sys/PumpDelay.h"
 #include "store/odb/StorageGlobals.h"
 #include "store/streaming/TObjectStream.h"
@@ -22,7 +22,6 @@ struct MachineListState {
   std::unique_ptr<tMachine> cachedMachine;
   std::shared_ptr<const tMachine> sharedCopy; // a copy of the cache for readers; dropped with it
   bool busy = false;
-  bool closeRegistered = false;
 };
 
 MachineListState& State() {
@@ -82,16 +81,8 @@ bool MachineFileBusy() { return State().busy; }
 tMachineFile* OpenMachineFile() {
   MachineListState& s = State();
   if (s.file) return s.file.get();
-  TObjectDatabase* database = OpenObjectDatabase();
-  if (!database) return nullptr;
-  auto file = std::make_unique<tMachineFile>(*database);
-  OpenObjectFile(*file, TMissingTableRule::MissingCodesOnly);
-  AddObjectDatabaseUser();
-  s.file = std::move(file);
-  if (!s.closeRegistered) {
-    qAddPostRoutine(&CloseAtExit); // runs before the engine closes its databases
-    s.closeRegistered = true;
-  }
+  s.file = OpenOwnedObjectFile<tMachineFile>(TMissingTableRule::MissingCodesOnly);
+  if (s.file) OwnedObjectFile::CloseAtExit(&CloseAtExit);
   return s.file.get();
 }
 
@@ -101,14 +92,7 @@ void CloseMachineFile() {
   MachineListState& s = State();
   SetCache(nullptr);
   if (!s.file) return;
-  std::unique_ptr<tMachineFile> file = std::move(s.file);
-  try {
-    file->Close();
-  } catch (...) {
-    // the file goes away either way
-  }
-  file.reset();
-  RemoveObjectDatabaseUser();
+  CloseOwnedObjectFile(s.file);
   CloseObjectDatabase();
 }
 

@@ -6,7 +6,7 @@
 #include "comm/jobs/tHistoryEvent.h"
 #include "platform/sys/Exception.h"
 #include "platform/sys/PumpDelay.h"
-#include "store/odb/ObjectFileOpening.h"
+#include "store/odb/OwnedObjectFile.h"
 #include "store/odb/OdbErrors.h"
 #include "store/odb/StorageGlobals.h"
 #include "platform/engine/TQuery.h"
@@ -33,28 +33,10 @@ qint32 ReadSetting(TUtRegIni& ini, const SettingsKeys::IntegerKey& key) {
 
 template <class File>
 std::unique_ptr<File> OpenJobFile() {
-  TObjectDatabase* database = OpenObjectDatabase();
-  if (!database) OdbError<EOdbDatabaseNotOpened>();
-  auto file = std::make_unique<File>(*database);
-  try {
-    OpenObjectFile(*file, TMissingTableRule::AnyEngineError);
-  } catch (const Exception&) {
-    // Open reads the first record: one that cannot be read is met again by its lookup.
-    if (!file->IsOpen()) throw;
-  }
-  AddObjectDatabaseUser();
+  // Open reads the first record: one that cannot be read is met again by its lookup.
+  std::unique_ptr<File> file = OpenOwnedObjectFile<File>(TMissingTableRule::AnyEngineError, TFirstRecordRule::MayBeUnread);
+  if (!file) OdbError<EOdbDatabaseNotOpened>();
   return file;
-}
-
-template <class File>
-void CloseJobFile(std::unique_ptr<File>& file) {
-  if (!file) return;
-  try {
-    file->Close();
-  } catch (...) {
-  }
-  file.reset();
-  RemoveObjectDatabaseUser();
 }
 } // namespace
 
@@ -82,11 +64,7 @@ tHistory& TheHistory() {
   std::unique_ptr<tHistory>& history = Instance();
   if (!history) {
     history = std::make_unique<tHistory>();
-    static bool registered = false;
-    if (!registered) {
-      qAddPostRoutine(&FreeAtExit); // before the engine closes its databases
-      registered = true;
-    }
+    OwnedObjectFile::CloseAtExit(&FreeAtExit);
   }
   return *history;
 }
@@ -108,8 +86,8 @@ tHistory::tHistory() {
 }
 
 tHistory::~tHistory() {
-  CloseJobFile(pendingFile_);
-  CloseJobFile(historyFile_);
+  CloseOwnedObjectFile(pendingFile_);
+  CloseOwnedObjectFile(historyFile_);
 }
 
 tPendingFile& tHistory::PendingFile() {

@@ -8,7 +8,7 @@
 #include "platform/sys/Exception.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/PumpDelay.h"
-#include "store/odb/ObjectFileOpening.h"
+#include "store/odb/OwnedObjectFile.h"
 #include "store/odb/StorageGlobals.h"
 
 #include <QCoreApplication>
@@ -20,7 +20,6 @@ struct ScrptListState {
   std::unique_ptr<tScrptFile> file;
   QString machineId;
   bool busy = false;
-  bool closeRegistered = false;
 };
 
 ScrptListState& State() {
@@ -51,16 +50,8 @@ void SetScrptMachineId(const QString& machineId) { State().machineId = machineId
 tScrptFile* OpenScrptFile() {
   ScrptListState& s = State();
   if (s.file) return s.file.get();
-  TObjectDatabase* database = OpenObjectDatabase();
-  if (!database) return nullptr;
-  auto file = std::make_unique<tScrptFile>(*database);
-  OpenObjectFile(*file, TMissingTableRule::AnyEngineError);
-  AddObjectDatabaseUser();
-  s.file = std::move(file);
-  if (!s.closeRegistered) {
-    qAddPostRoutine(&CloseAtExit); // runs before the engine closes its databases
-    s.closeRegistered = true;
-  }
+  s.file = OpenOwnedObjectFile<tScrptFile>(TMissingTableRule::AnyEngineError);
+  if (s.file) OwnedObjectFile::CloseAtExit(&CloseAtExit);
   return s.file.get();
 }
 
@@ -68,14 +59,7 @@ void CloseScrptFile() {
   ScrptListState& s = State();
   s.machineId.clear();
   if (!s.file) return;
-  std::unique_ptr<tScrptFile> file = std::move(s.file);
-  try {
-    file->Close();
-  } catch (...) {
-    // the file goes away either way
-  }
-  file.reset();
-  RemoveObjectDatabaseUser();
+  CloseOwnedObjectFile(s.file);
   CloseObjectDatabase();
 }
 

@@ -4,11 +4,6 @@
 #include "comm/scripts/ScrptList.h"
 #include "comm/scripts/tScrpt.h"
 
-namespace {
-// A page's room below its header.
-constexpr int kBodyHeight = ScrptListing::kReportHeight - ScrptListing::kHeaderHeight;
-} // namespace
-
 QString ScrptListing::MoreText() { return QStringLiteral("More Events Not Listed."); }
 
 ScrptListing::Record ScrptListing::MakeRecord(const tScrpt& script) {
@@ -31,19 +26,4 @@ QList<ScrptListing::Record> ScrptListing::Records(const QStringList& ids) {
   for (const QString& id : ids)
     if (std::unique_ptr<tScrpt> script = LoadScrpt(id)) records << MakeRecord(*script);
   return records;
-}
-
-QList<ScrptListing::Page> ScrptListing::Pages(const QList<Record>& records, const QString& printedAt) {
-  QList<Page> pages;
-  int used = 0;
-  for (const Record& record : records) {
-    if (pages.isEmpty() || (used > 0 && used + record.height > kBodyHeight)) {
-      pages << Page{QStringLiteral("Script Listing"), printedAt, int(pages.size()) + 1,
-                    {QStringLiteral("Script Id"), QStringLiteral("Actions")}, {}};
-      used = 0;
-    }
-    pages.last().records << record;
-    used += record.height;
-  }
-  return pages;
 }

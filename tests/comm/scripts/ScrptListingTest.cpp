@@ -4,6 +4,8 @@
 
 #include "comm/scripts/ScrptList.h"
 #include "comm/scripts/ScrptListing.h"
+#include "comm/scripts/ScrptListingReport.h"
+#include "reports/engine/RptTextRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +54,39 @@ TEST_F(ScrptListingTest, RecordsFollowTheListAndLeaveOutScriptsNoLongerStored) {
   EXPECT_EQ(records[1].lines, QStringList{"REPORT POLL - PLU"});
 }
 
-TEST_F(ScrptListingTest, AnEmptyListPrintsNothing) { EXPECT_TRUE(Pages({}, QStringLiteral("now")).isEmpty()); }
+// The listing as the engine lays it out, a page a list of lines.
+QList<QStringList> Rendered(const QList<Record>& records, const QString& printedAt = QStringLiteral("03/04/2026 10:30")) {
+  TScrptListingReport report(records, printedAt);
+  const std::optional<RptPageModel> model = report.Generate();
+  QList<QStringList> pages;
+  if (model)
+    for (const RptPage& page : model->pages) pages << RptTextRenderer::PageLines(page, model->setup);
+  return pages;
+}
+
+// The record ids a page shows: the lines below the page header with text in the id column.
+QStringList IdsOn(const QStringList& page) {
+  QStringList ids;
+  for (const QString& line : page.mid(2))
+    if (!line.left(26).trimmed().isEmpty()) ids << line.left(26).trimmed();
+  return ids;
+}
+
+TEST_F(ScrptListingTest, AnEmptyListPrintsNothing) { EXPECT_TRUE(Rendered({}).isEmpty()); }
+
+TEST_F(ScrptListingTest, APageShowsItsHeaderThenEachRecordsIdBesideItsLines) {
+  const QList<QStringList> pages = Rendered({{QStringLiteral("Nightly"), {"REPORT POLL - Financial", "PROGRAM SEND - Alpha"}, 49},
+                                             {QStringLiteral("Morning"), {"REPORT POLL - PLU"}, 32}});
+  ASSERT_EQ(pages.size(), 1);
+  const QStringList expected{
+      "     03/04/2026 10:30              Script Listing                         Page 1",
+      "     Script Id             Actions",
+      "     Nightly               REPORT POLL - Financial",
+      "                           PROGRAM SEND - Alpha",
+      "     Morning               REPORT POLL - PLU",
+  };
+  EXPECT_EQ(pages[0].join(QLatin1Char('\n')).toStdString(), expected.join(QLatin1Char('\n')).toStdString());
+}
 
 TEST_F(ScrptListingTest, ARecordThatNoLongerFitsStartsTheNextPage) {
   auto record = [](const QString& id, int height) { return Record{id, {id}, height}; };
@@ -62,7 +96,7 @@ TEST_F(ScrptListingTest, ARecordThatNoLongerFitsStartsTheNextPage) {
     QList<int> perPage;
   };
   QList<Record> twenty;
-  for (int i = 0; i < 20; ++i) twenty << record(QString::number(i), 66);
+  for (int i = 0; i < 20; ++i) twenty << record(QStringLiteral("S%1").arg(i), 66);
   const QList<Case> cases = {
       {"15 records of 3 lines fill a page", twenty, {15, 5}},
       {"a capped record fills a page of its own", {record("a", 1001), record("b", 32)}, {1, 1}},
@@ -72,16 +106,17 @@ TEST_F(ScrptListingTest, ARecordThatNoLongerFitsStartsTheNextPage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const QList<Page> pages = Pages(c.records, QStringLiteral("03/04/2026 10:30"));
+    const QList<QStringList> pages = Rendered(c.records);
     QList<int> perPage;
     QStringList ids;
     for (int i = 0; i < pages.size(); ++i) {
-      EXPECT_EQ(pages[i].number, i + 1);
-      EXPECT_EQ(pages[i].title, QStringLiteral("Script Listing"));
-      EXPECT_EQ(pages[i].headings, (QStringList{"Script Id", "Actions"}));
-      EXPECT_EQ(pages[i].printedAt, QStringLiteral("03/04/2026 10:30"));
-      perPage << int(pages[i].records.size());
-      for (const Record& r : pages[i].records) ids << r.scriptId;
+      ASSERT_GE(pages[i].size(), 2);
+      EXPECT_TRUE(pages[i][0].contains(QStringLiteral("Script Listing")));
+      EXPECT_TRUE(pages[i][0].startsWith(QStringLiteral("     03/04/2026 10:30")));
+      EXPECT_TRUE(pages[i][0].endsWith(QStringLiteral("Page %1").arg(i + 1)));
+      EXPECT_EQ(pages[i][1].simplified(), QStringLiteral("Script Id Actions"));
+      perPage << int(IdsOn(pages[i]).size());
+      ids << IdsOn(pages[i]);
     }
     EXPECT_EQ(perPage, c.perPage);
     QStringList expectedIds;

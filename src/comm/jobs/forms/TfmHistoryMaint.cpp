@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const QString HistoryQueue = QStringLiteral("History");
@@ -60,8 +62,19 @@ void TfmHistoryMaint::BuildGrid() {
   grid_->setItemDelegate(new HistoryCellDelegate(ColourColumn, grid_));
   grid_->setColumnWidth(0, 12);
   grid_->setColumnWidth(7, 65);
+  grid_->setColumnWidth(StatusColumn, StatusColumnWidth());
   grid_->setColumnHidden(ColourColumn, true);
   connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] { Properties(); });
+}
+
+// Wide enough for the longest status text ("Success With Retry") with the cell's margins,
+// and for the heading.
+int TfmHistoryMaint::StatusColumnWidth() const {
+  const int margins = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1);
+  int widest = grid_->horizontalHeader()->sectionSizeHint(StatusColumn);
+  for (qint32 code = 0; code <= HisStatus::SuccessWithRetry; ++code)
+    widest = std::max(widest, grid_->fontMetrics().horizontalAdvance(HisStatus::StatusText(code)) + margins);
+  return widest + 4;
 }
 
 QWidget* TfmHistoryMaint::BuildLegend() {

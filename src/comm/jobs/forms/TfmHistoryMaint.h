@@ -11,6 +11,7 @@ class tHistoryEvent;
 class TfmHistoryMaint : public QWidget {
   Q_OBJECT
 public:
+  static constexpr int StatusColumn = 5;
   static constexpr int ColourColumn = 8;
 
   TfmHistoryMaint(QWidget* parent, const QString& queueName);
@@ -28,6 +29,7 @@ protected:
 
 private:
   void BuildGrid();
+  int StatusColumnWidth() const;
   QWidget* BuildLegend();
   QWidget* BuildButtons();
   void Load();

@@ -2,33 +2,23 @@
 
 #include "comm/scripts/ScrptForms.h"
 #include "comm/scripts/ScrptList.h"
-#include "comm/scripts/forms/ScrptListingPrinting.h"
+#include "comm/scripts/ScrptListingReport.h"
 #include "comm/scripts/tScrpt.h"
 #include "platform/engine/EDBEngineError.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/EUserAbort.h"
+#include "platform/sys/FormRegistry.h"
 #include "platform/sys/Prompter.h"
+#include "reports/engine/RptPreviewRequest.h"
 #include "store/odb/OdbErrors.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-void ShowPreview(QWidget* parent, const QList<ScrptListing::Page>& pages) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  QPrintPreviewDialog preview(&printer, parent);
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&](QPrinter* p) { ScrptListingPrinting::PrintListing(*p, pages); });
-  preview.exec();
-}
-
 void TellIdInUse() {
   Prompter::Current().Ask(Prompter::Kind::Warning, QString(),
                           QStringLiteral("Script ID Already In Use, Please Use A Different ID"), Prompter::Ok,
@@ -37,7 +27,7 @@ void TellIdInUse() {
 } // namespace
 
 TfmScrptSelct::TfmScrptSelct(ScrptListRequest& request, QWidget* parent)
-    : QDialog(parent), request_(request), list_(new QListWidget(this)), preview_(ShowPreview) {
+    : QDialog(parent), request_(request), list_(new QListWidget(this)) {
   request_.chosen.reset();
   setWindowTitle(QStringLiteral("Script List"));
   list_->setObjectName(QStringLiteral("ScrptList"));
@@ -174,7 +164,11 @@ void TfmScrptSelct::Listing() {
   QStringList ids;
   for (int i = 0; i < list_->count(); ++i) ids << list_->item(i)->text();
   const QString printedAt = Clock::Current().Now().toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
-  preview_(this, ScrptListing::Pages(ScrptListing::Records(ids), printedAt));
+  QList<ScrptListing::Record> records = ScrptListing::Records(ids);
+  if (records.isEmpty()) return; // nothing to print
+  TScrptListingReport report(std::move(records), printedAt);
+  RptPreviewRequest preview{report, std::nullopt};
+  FormRegistry::Show(preview);
 }
 
 void TfmScrptSelct::Help() {

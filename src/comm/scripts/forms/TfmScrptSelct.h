@@ -22,9 +22,6 @@ public:
   // is in use the user is told and the window opens again with the edits.
   void AddScrpt(tScrpt& script);
 
-  // Shows the pages of the listing (a print preview by default; tests replace it).
-  using Preview = std::function<void(QWidget* parent, const QList<ScrptListing::Page>& pages)>;
-  void SetPreview(Preview preview) { preview_ = std::move(preview); }
 
 private:
   void Select();
@@ -39,5 +36,4 @@ private:
 
   ScrptListRequest& request_;
   QListWidget* list_;
-  Preview preview_;
 };

@@ -2,13 +2,16 @@
 
 #include "comm/session/CommLogEntry.h"
 #include "comm/session/CommLogListing.h"
+#include "comm/session/CommLogListingReport.h"
 #include "comm/session/CommLogTable.h"
 #include "comm/session/forms/CommLogPrinting.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/Exception.h"
+#include "platform/sys/FormRegistry.h"
 #include "platform/sys/Prompter.h"
 #include "platform/tablemodel/TEngineTableModel.h"
+#include "reports/engine/RptPreviewRequest.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +19,6 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
@@ -47,12 +49,6 @@ QString AskExportFile(QWidget* parent) {
 
 std::unique_ptr<QPrinter> DefaultPrinter() { return std::make_unique<QPrinter>(QPrinter::HighResolution); }
 
-void ShowPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
-  QPrintPreviewDialog preview(&printer, parent);
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) { paint(*p); });
-  preview.exec();
-}
-
 const QString kNoPrinter = QStringLiteral("There is no printer to print on.");
 } // namespace
 
@@ -61,7 +57,7 @@ TfrmViewComLog::TfrmViewComLog(QWidget* parent)
       entry_(new QPlainTextEdit(this)), printLog_(new QPushButton(QStringLiteral("Print Log"), this)),
       printTable_(new QPushButton(QStringLiteral("Print Table"), this)),
       export_(new QPushButton(QStringLiteral("Export :Log"), this)), chooseExportFile_(AskExportFile),
-      makePrinter_(DefaultPrinter), preview_(ShowPreview) {
+      makePrinter_(DefaultPrinter) {
   setObjectName(QStringLiteral("frmViewComLog"));
   setWindowTitle(QStringLiteral("View Comm Log"));
   resize(900, 520);
@@ -181,24 +177,22 @@ void TfrmViewComLog::PrintLog() {
 
 void TfrmViewComLog::PrintTable() {
   if (!model_) return;
-  QList<CommLogListing::Page> pages;
+  QList<QStringList> rows;
+  QString now;
   try {
     // A cursor of its own: the grid's model moves the grid's cursor.
     TTable table;
     CommLogTable::Locate(table);
     table.Open();
-    const QString now = QLocale::c().toString(Clock::Current().Now(), QStringLiteral("M/d/yyyy h:mm:ss AP"));
-    pages = CommLogListing::Pages(CommLogListing::Rows(table), now);
+    now = QLocale::c().toString(Clock::Current().Now(), QStringLiteral("M/d/yyyy h:mm:ss AP"));
+    rows = CommLogListing::Rows(table);
   } catch (const std::exception& e) {
     Prompter::ShowMessage(ExceptionMessage(e), Prompter::Kind::Error);
     return;
   }
-  const std::unique_ptr<QPrinter> printer = makePrinter_();
-  printer->setPageSize(QPageSize(QPageSize::Letter));
-  printer->setPageOrientation(QPageLayout::Portrait);
-  preview_(this, *printer, [this, &pages](QPrinter& p) {
-    if (!CommLogPrinting::PrintListing(p, pages)) Prompter::ShowMessage(kNoPrinter, Prompter::Kind::Error);
-  });
+  TCommLogListingReport report(rows, now);
+  RptPreviewRequest preview{report, std::nullopt};
+  FormRegistry::Show(preview);
 }
 
 void TfrmViewComLog::ExportLog() {

@@ -26,9 +26,6 @@ public:
 
   // The printer of "Print Log" and "Print Table": the default printer unless set.
   void SetPrinterFactory(std::function<std::unique_ptr<QPrinter>()> make) { makePrinter_ = std::move(make); }
-  // Shows a preview that paints through the function; a print preview dialog unless set.
-  using Preview = std::function<void(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint)>;
-  void SetPreview(Preview preview) { preview_ = std::move(preview); }
 
   QTableView* Grid() const { return grid_; }
   // The current row's "LogEntry"; empty without a row.
@@ -53,5 +50,4 @@ private:
   QPushButton* export_;
   std::function<QString(QWidget*)> chooseExportFile_;
   std::function<std::unique_ptr<QPrinter>()> makePrinter_;
-  Preview preview_;
 };

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -117,6 +118,24 @@ TEST_F(HistoryWindowTest, RowsShowTheirJobsInTheColourOfTheirOutcome) {
     EXPECT_EQ(image.pixelColor(cell.right() - 2, cell.bottom() - 1), cases[row].colour);
   }
   Shoot(form, "history.png");
+}
+
+// Every outcome's text fits its column, the longest ("Success With Retry") too.
+TEST_F(HistoryWindowTest, TheStatusColumnShowsEveryStatusTextWhole) {
+  const qint32 codes[] = {HisStatus::SuccessWithRetry, HisStatus::LogonSuccessful, HisStatus::UserCancel,
+                          HisStatus::Successful};
+  for (qint32 code : codes) Ended(code);
+  TfmHistoryMaint form(nullptr, QStringLiteral("History"));
+  form.show();
+  QTableWidget* grid = Grid(form);
+  ASSERT_EQ(grid->rowCount(), int(std::size(codes)));
+  for (int row = 0; row < grid->rowCount(); ++row) {
+    const QModelIndex index = grid->model()->index(row, 5);
+    QStyleOptionViewItem option;
+    option.initFrom(grid->viewport());
+    const int needed = grid->itemDelegate()->sizeHint(option, index).width();
+    EXPECT_GE(grid->columnWidth(5), needed) << index.data().toString().toStdString();
+  }
 }
 
 TEST_F(HistoryWindowTest, TheNavigationButtonsMoveTheCurrentRowWithinTheData) {

@@ -4,13 +4,16 @@
 
 #include "comm/scripts/ScrptForms.h"
 #include "comm/scripts/ScrptList.h"
+#include "comm/actions/tActn.h"
 #include "comm/scripts/forms/ScriptsForms.h"
-#include "comm/scripts/forms/ScrptListingPrinting.h"
 #include "comm/scripts/forms/TfmScrptSelct.h"
 #include "model/EcrForms.h"
-#include "comm/actions/tActn.h"
 #include "model/tMachine.h"
 #include "platform/sys/FormRegistry.h"
+#include "reports/engine/RptPreviewRequest.h"
+#include "reports/engine/RptReport.h"
+#include "reports/engine/RptTextRenderer.h"
+#include "reports/engine/forms/TRptPreviewForm.h"
 
 #include <QDir>
 #include <QImage>
@@ -250,29 +253,37 @@ TEST_F(TfmScrptSelctTest, SelectScrptShowsTheListForTheMachine) {
   EXPECT_EQ(ScrptMachineId(), QStringLiteral("Front"));
 }
 
-TEST_F(TfmScrptSelctTest, ListingPreviewsTheListedScriptsAndPaints) {
+// Listing previews the listed scripts through the report engine's preview. With
+// TB_SCREENSHOT_DIR set, the preview's first page is saved there as "script-listing.png".
+TEST_F(TfmScrptSelctTest, ListingPreviewsTheListedScriptsOnTheEnginesPages) {
   InsertScrpt(*MakeScrpt(QStringLiteral("Big"), QString(60, QLatin1Char('P'))));
   ScrptListRequest request = Request(false);
   TfmScrptSelct form(request);
-  QList<ScrptListing::Page> shown;
-  form.SetPreview([&](QWidget*, const QList<ScrptListing::Page>& pages) { shown = pages; });
+  QList<QStringList> pages;
+  int shown = 0;
+  ScopedForm<RptPreviewRequest> preview([&](RptPreviewRequest& r) {
+    ++shown;
+    std::optional<RptPageModel> model = r.model ? r.model : r.report.Generate();
+    if (!model) return 0;
+    for (const RptPage& page : model->pages) pages << RptTextRenderer::PageLines(page, model->setup);
+    const QByteArray dir = qgetenv("TB_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+      TRptPreviewForm window(r.report, *model);
+      window.resize(700, 800);
+      window.show();
+      window.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/script-listing.png"));
+    }
+    return 1;
+  });
   Click(form, "btnListing");
-  ASSERT_EQ(shown.size(), 2);
-  ASSERT_EQ(shown[0].records.size(), 1);
-  EXPECT_EQ(shown[0].records[0].scriptId, QStringLiteral("Big"));
-  EXPECT_EQ(shown[0].records[0].lines.size(), 58);
-  EXPECT_EQ(shown[0].printedAt, QStringLiteral("03/04/2026 10:30:00 AM"));
-  ASSERT_EQ(shown[1].records.size(), 2);
-  EXPECT_EQ(shown[1].records[0].scriptId, QStringLiteral("Morning"));
-
-  for (int i = 0; i < shown.size(); ++i) {
-    QImage page(816, 1056, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    ScrptListingPrinting::PaintPage(painter, shown[i], QRectF(0, 0, 816, 1056));
-    painter.end();
-    ASSERT_TRUE(page.save(QDir::temp().filePath(QStringLiteral("ScriptListing%1.png").arg(i + 1))));
-  }
+  EXPECT_EQ(shown, 1);
+  ASSERT_EQ(pages.size(), 2) << "the capped record of 58 lines fills the first page";
+  EXPECT_TRUE(pages[0][0].startsWith(QStringLiteral("     03/04/2026 10:30:00 AM"))) << pages[0][0].toStdString();
+  ASSERT_EQ(pages[0].size(), 2 + 58);
+  EXPECT_TRUE(pages[0][2].startsWith(QStringLiteral("     Big                   REPORT POLL - Financial")));
+  EXPECT_EQ(pages[0].last().trimmed(), QStringLiteral("More Events Not Listed."));
+  EXPECT_TRUE(pages[1][0].endsWith(QStringLiteral("Page 2")));
+  EXPECT_TRUE(pages[1][2].startsWith(QStringLiteral("     Morning"))) << pages[1][2].toStdString();
 }
 
 TEST_F(TfmScrptSelctTest, Screenshot) {

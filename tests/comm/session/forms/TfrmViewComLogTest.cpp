@@ -3,6 +3,10 @@
 #include "comm/session/CommLogListing.h"
 #include "comm/session/CommLogTable.h"
 #include "comm/session/forms/CommLogPrinting.h"
+#include "reports/engine/RptPreviewRequest.h"
+#include "reports/engine/RptReport.h"
+#include "reports/engine/RptTextRenderer.h"
+#include "reports/engine/forms/TRptPreviewForm.h"
 #include "platform/engine/TTable.h"
 #include "comm/session/TCommLogRow.h"
 #include "comm/session/forms/SessionForms.h"
@@ -179,33 +183,30 @@ TEST_F(ViewCommLog, PrintLogPrintsTheCurrentRowsLinesOnAsManyPagesAsTheyNeed) {
   EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
+// With TB_SCREENSHOTS set, the preview's first page is saved there as "LogTable.png".
 TEST_F(ViewCommLog, PrintTablePreviewsTheListingOnLetterPages) {
   for (int i = 0; i < CommLogListing::kRowsPerPage + 1; ++i)
     Session(QStringLiteral("Till %1").arg(i), 1000, MpmSuccessfull, {});
   TfrmViewComLog form;
-  const QString path = dir.filePath(QStringLiteral("table.pdf"));
-  form.SetPrinterFactory(PdfPrinter(path));
-  QPageSize::PageSizeId size = QPageSize::A4;
-  form.SetPreview([&](QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
-    size = printer.pageLayout().pageSize().id();
-    paint(printer);
+  std::optional<RptPageModel> model;
+  ScopedForm<RptPreviewRequest> preview([&](RptPreviewRequest& r) {
+    model = r.model ? r.model : r.report.Generate();
+    const QString folder = qEnvironmentVariable("TB_SCREENSHOTS");
+    if (model && !folder.isEmpty()) {
+      TRptPreviewForm window(r.report, *model);
+      window.resize(800, 900);
+      window.show();
+      window.grab().save(folder + QStringLiteral("/LogTable.png"));
+    }
+    return 1;
   });
   QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("btnPrintTable")), Qt::LeftButton);
-  EXPECT_EQ(size, QPageSize::Letter);
-  EXPECT_EQ(PdfPages(path), 2);
-  const QString folder = qEnvironmentVariable("TB_SCREENSHOTS");
-  if (!folder.isEmpty()) {
-    TTable table;
-    CommLogTable::Locate(table);
-    table.Open();
-    const auto pages = CommLogListing::Pages(CommLogListing::Rows(table), QStringLiteral("3/4/2026 11:00:00 AM"));
-    QImage image(850, 1100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CommLogPrinting::PaintListingPage(painter, pages.first(), QRectF(40, 40, 770, 1020));
-    painter.end();
-    image.save(folder + QStringLiteral("/LogTable.png"));
-  }
+  ASSERT_TRUE(model);
+  EXPECT_EQ(model->setup, RptPageSetup::LetterPortrait().WithMargins(10, 10, 10, 10));
+  ASSERT_EQ(model->pages.size(), 2);
+  const QStringList last = RptTextRenderer::PageLines(model->pages[1], model->setup);
+  ASSERT_EQ(last.size(), 4) << "the title, the time, the headings and the last row";
+  EXPECT_TRUE(last[3].contains(QStringLiteral("Till 54"))) << last[3].toStdString();
   // The grid's current row stays where it was.
   EXPECT_EQ(form.Grid()->currentIndex().row(), 0);
 }

@@ -17,6 +17,11 @@
 #include <gtest/gtest.h>
 #include <atomic>
 #include <memory>
+#include <vector>
+
+class tActnRpt;
+class tHistoryEvent;
+class tMachine;
 
 // Real milliseconds; the wall time starts at a fixed time and moves with them, plus any
 // time the test adds.
@@ -34,6 +39,20 @@ private:
   std::atomic<qint64> extra_{0};
 };
 
+// Another line: "Direct to COMn" on a pseudo-terminal of its own, with its own simulated
+// register.
+struct SimLineOnPort {
+  explicit SimLineOnPort(int com);
+  ~SimLineOnPort();
+  SimLineOnPort(const SimLineOnPort&) = delete;
+  SimLineOnPort& operator=(const SimLineOnPort&) = delete;
+
+  QString port;
+  PtyPair pty;
+  int held = -1;
+  CrsSim sim;
+};
+
 class WindowFixture : public ::testing::Test {
 protected:
   static inline const QString Port = QStringLiteral("Direct to COM7");
@@ -42,11 +61,26 @@ protected:
 
   // A stored CRS 3000 machine on the port.
   void AddRegister(const QString& id, const QString& port = Port);
+  // A poll of the machine's report of that name.
+  static std::unique_ptr<tActnRpt> ReportPoll(const tMachine& machine, const QString& reportName);
   // Queues a "Prompted" poll of the machine's financial report; its callback codes go to codes.
   QString QueueFinancial(const QString& machineId);
   bool RunUntilIdle(int timeoutMs = 20000);
   // The controller's session in slot 1's window.
   class TfrmCommunicate* Window(int slot = 1) const;
+
+  // The register answers a read of the report code with crs-synth's answer for the report
+  // kind (its default records, seed 1).
+  static void SetReport(CrsSim& register_, int code, const QString& kind);
+  void SetFinancial() { SetReport(sim, 33, QStringLiteral("fncl303")); }
+  // The ended jobs ("History") in the order they ended.
+  static std::vector<std::unique_ptr<tHistoryEvent>> Ended();
+  struct LogRow {
+    QString result, duration, machine, entry;
+  };
+  static QList<LogRow> LogRows();
+  // How many polls AllPolls holds (of the machine, when given).
+  static qint64 Polls(const QString& machineId = QString());
 
   TimingProfile profile;
   MovableWallClock clock;
