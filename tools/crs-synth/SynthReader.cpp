@@ -5,6 +5,7 @@
 #include "crs-synth/SynthFamilies.h"
 #include "crs-synth/SynthFrame.h"
 #include "crs-synth/SynthJournal.h"
+#include "crs-synth/SynthPeriodShapes.h"
 
 namespace SynthReader {
 
@@ -66,6 +67,30 @@ QStringList JournalRows(const QList<QByteArray>& data) {
   return rows;
 }
 
+// Product mix blocks say their records in the record count byte; the size gives the periods.
+const SynthRecordShape& RecordShape(const SynthReportKind& kind, const QByteArray& frame, int block) {
+  if (kind.family != SynthReportKind::Family::ProductMix) return *kind.shape;
+  const qsizetype data = SynthFrame::Data(frame).size();
+  const int records = quint8(frame[3]);
+  for (const int periods : {12, 24, 36, 48})
+    if (records && data == qsizetype(records) * (3 + 12 * periods)) return SynthPeriodShapes::ProductMix(periods);
+  throw SynthFileError(QStringLiteral("Block %1 holds %2 data bytes, not %3 product mix records").arg(block).arg(data).arg(records));
+}
+
+QStringList RecordRows(const SynthReportKind& kind, const QList<QByteArray>& frames, const QMap<int, QString>& names,
+                       const QMap<int, QString>& jobNames) {
+  QStringList rows;
+  for (int b = 0; b < frames.size(); ++b) {
+    const SynthRecordShape& shape = RecordShape(kind, frames[b], b + 2);
+    const QByteArray data = SynthFrame::Data(frames[b]);
+    const int n = WholeRecords(data, shape.RecordSize(), shape.PerBlock(), b + 2);
+    for (int i = 0; i < n; ++i)
+      for (const SynthRow& row : shape.Rows(shape.Decode(data, qsizetype(i) * shape.RecordSize()), shape.PerBlock() * b + i + 1, names, jobNames))
+        rows << QStringLiteral("row\t") + row.Format();
+  }
+  return rows;
+}
+
 QStringList FinancialTables(const SynthReportKind& kind, const QList<QByteArray>& data) {
   const QList<SynthFinancialSection> sections = SynthFinancialLayouts::Sections(kind.variant);
   int size = 0;
@@ -90,7 +115,12 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   const SynthReportKind& kind = SynthReportKinds::Find(report);
   if (blocks.isEmpty()) throw SynthFileError(QStringLiteral("The answer has no poll header"));
   const SynthPollHeader header = SynthPollHeader::Decode(SynthFrame::Data(blocks[0]));
-  const SynthRow headerRow = kind.family == SynthReportKind::Family::Journal ? SynthJournal::HeaderRow() : header.Row();
+  SynthRow headerRow = kind.family == SynthReportKind::Family::Journal ? SynthJournal::HeaderRow() : header.Row();
+  if (kind.shape && kind.shape->PollTypeFromReset()) {
+    SynthPollHeader stored = header;
+    stored.pollType = QStringLiteral("X"); // a work file does not say whether the poll reset
+    headerRow = stored.Row();
+  }
   QStringList lines{QStringLiteral("header\t") + headerRow.Format()};
   QList<QByteArray> data;
   for (qsizetype b = 1; b < blocks.size(); ++b) data << SynthFrame::Data(blocks[b]);
@@ -105,6 +135,11 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   }
   case SynthReportKind::Family::Journal: {
     const QStringList rows = JournalRows(data);
+    return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
+  }
+  case SynthReportKind::Family::Records:
+  case SynthReportKind::Family::ProductMix: {
+    const QStringList rows = RecordRows(kind, blocks.mid(1), names, jobNames);
     return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
   }
   case SynthReportKind::Family::Financial:

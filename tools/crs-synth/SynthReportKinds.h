@@ -2,12 +2,13 @@
 // The reports the synthesiser answers, one row each: the name it is asked by, the report
 // code, the decoder class and table the rows go to, and the shape of the answer.
 #include "crs-synth/SynthFinancialLayouts.h"
+#include "crs-synth/SynthRecordShape.h"
 
 #include <QString>
 #include <QStringList>
 
 struct SynthReportKind {
-  enum class Family { List, ClockPunches, Financial, Journal };
+  enum class Family { List, ClockPunches, Financial, Journal, Records, ProductMix };
   QString name;
   int code = 0;
   QString className;
@@ -18,6 +19,7 @@ struct SynthReportKind {
   QString keyColumn; // list reports: the record number's column
   const SynthTotaliserLayout* layout = nullptr; // list reports
   SynthFinancialLayout variant = SynthFinancialLayout::Financial; // financial reports
+  const SynthRecordShape* shape = nullptr; // record reports (product mix: by its periods)
 };
 
 namespace SynthReportKinds {

@@ -24,6 +24,9 @@ SynthAnswer Answer(const SynthReportKind& kind, const SynthRequest& request) {
     return SynthFamilies::ClockPunches(kind, request, random, header);
   case SynthReportKind::Family::Journal:
     return SynthFamilies::Journal(kind, request, random, header);
+  case SynthReportKind::Family::Records:
+  case SynthReportKind::Family::ProductMix:
+    return SynthFamilies::Records(kind, request, random, header);
   case SynthReportKind::Family::Financial:
     break;
   }
