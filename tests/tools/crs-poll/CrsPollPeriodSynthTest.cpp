@@ -2,7 +2,8 @@
 // all its sub-reports, and time keeping with and without its clock punches. The simulated
 // register answers each read with the blocks the synthesiser made, crs-poll reads and
 // saves them into a data folder, and every poll's rows equal the synthesiser's
-// expectations, each poll under its own Poll Id in the order of the reads.
+// expectations, each poll under its own Poll Id in the order of the reads. Product mix in
+// blocks of mixed record sizes and a weekday's projection go the same way.
 #include "CrsPollFixture.h"
 
 #include "SynthCheck.h"
@@ -22,6 +23,7 @@ struct Read {
   const char* report; // the synthesiser's name
   int code;
   int records;
+  QList<int> periods = {}; // product mix: periods a record, by block
 };
 
 struct Case {
@@ -41,6 +43,7 @@ TEST_P(CrsPollPeriodSynth, EveryReportOfThePollIsStoredAsTheRegisterSentIt) {
     SynthRequest request;
     request.report = QLatin1String(read.report);
     request.records = read.records;
+    request.periods = read.periods;
     request.seed = seed++;
     request.header = {{QStringLiteral("Polled Area"), QStringLiteral("1")}};
     answers << Synthesiser::Synthesise(request);
@@ -70,6 +73,8 @@ const Case kCases[] = {
     {"time keeping with its clock punches", "3.04", {"--report", "81", "--sub", "1"},
      {{"timekeeping", 81, 45}, {"clkpnchs", 80, 330}}},
     {"time keeping without punches", "3.02", {"--report", "81"}, {{"timekeeping", 81, 41}}},
+    {"product mix of mixed record sizes", "3.02", {"--report", "43"}, {{"prodmix", 43, 16, {48, 36, 24, 12}}}},
+    {"a weekday's product projection", "4.02", {"--report", "52"}, {{"prdprjwed", 52, 11}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Polls, CrsPollPeriodSynth, testing::ValuesIn(kCases),
