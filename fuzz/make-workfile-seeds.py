@@ -28,6 +28,10 @@ def signed_bcd(value, width):
     return bytes.fromhex(digits)
 
 
+def counted(data, number, count):
+    return b"\x10\x02" + bytes([number, count]) + data + b"\x10\x03\xab\xcd"
+
+
 def records(first, count, size=11):
     """Records of 11 bytes (a 6-byte total and a 5-byte count), padded to size."""
     out = b""
@@ -42,6 +46,11 @@ SEEDS = {
     "two-blocks.bin": work_file([framed(HEADER, 1), framed(records(1, 180), 2), framed(records(181, 2), 3)]),
     "empty-blocks.bin": work_file([framed(HEADER, 1), framed(b"", 2), framed(b"", 3)]),
     "end-marker.bin": work_file([framed(HEADER, 1), framed(bytes([3, 0x41, 0x42, 0x43, 0xFF, 0, 0]), 2)]),
+    # Time period records (customers, total), product mix blocks that give their record
+    # count (24 and 48 periods), and time keeping records (tips and four job entries).
+    "period-records.bin": work_file([framed(HEADER, 1), framed(records(1, 3, 9)[:27], 2)]),
+    "product-mix.bin": work_file([framed(HEADER, 1), counted(records(1, 2, 291), 2, 2), counted(records(3, 1, 579), 3, 1)]),
+    "time-keeping.bin": work_file([framed(HEADER, 1), framed(records(1, 2, 49), 2)]),
 }
 
 os.makedirs(OUT, exist_ok=True)

@@ -31,12 +31,6 @@ const QStringList& Names() {
        "tEcrPrgCrs3000TrnsCtrl221", "tEcrPrgCrs3000TrnsCtrl304", "tEcrPrgCrs3000TrnsCtrl402",
        "tEcrPrgCrs3000XMode",
       // Reports.
-       "tEcrRptCrs3000PrdPrjFri", "tEcrRptCrs3000PrdPrjMon",
-       "tEcrRptCrs3000PrdPrjSat", "tEcrRptCrs3000PrdPrjSun", "tEcrRptCrs3000PrdPrjThu",
-       "tEcrRptCrs3000PrdPrjTue", "tEcrRptCrs3000PrdPrjWed", "tEcrRptCrs3000ProductMix",
-       "tEcrRptCrs3000SalesLabor",
-       "tEcrRptCrs3000TimeKeeping", "tEcrRptCrs3000TimeKeepingZ2", "tEcrRptCrs3000TimeKeepingZ3",
-       "tEcrRptCrs3000TimePeriod",
   };
   return names;
 }

@@ -17,6 +17,11 @@ SynthAnswer OpenOrders(const SynthReportKind& kind, const SynthRequest& request,
                        const SynthPollHeader& header);
 SynthAnswer Journal(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
                     const SynthPollHeader& header);
+// The record reports of SynthPeriodShapes (product mix included).
+SynthAnswer Records(const SynthReportKind& kind, const SynthRequest& request, SynthRandom& random,
+                    const SynthPollHeader& header);
+// The shape of data block b (0-based) of a record report.
+const SynthRecordShape& ShapeOf(const SynthReportKind& kind, const QList<int>& periods, int block);
 
 // Shared by the record families.
 int RecordCount(const SynthReportKind& kind, const SynthRequest& request);

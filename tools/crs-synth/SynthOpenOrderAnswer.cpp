@@ -9,8 +9,8 @@ SynthAnswer OpenOrders(const SynthReportKind& kind, const SynthRequest& request,
   const int count = RecordCount(kind, request);
   const int perBlock = PerBlock(kind, request);
   QList<SynthOpenOrder> orders;
-  for (int i = 0; i < count; ++i) orders << SynthOpenOrder::Generate(random, kind.shape);
-  for (const SynthOverride& o : request.overrides) orders[Place(o, count)].Set(o.column, o.value, kind.shape);
+  for (int i = 0; i < count; ++i) orders << SynthOpenOrder::Generate(random, kind.orderShape);
+  for (const SynthOverride& o : request.overrides) orders[Place(o, count)].Set(o.column, o.value, kind.orderShape);
 
   SynthAnswerBuilder builder(kind.code, header);
   QList<SynthRow> rows;
@@ -18,8 +18,8 @@ SynthAnswer OpenOrders(const SynthReportKind& kind, const SynthRequest& request,
     QByteArray data;
     const int inBlock = std::min(perBlock, count - first);
     for (int i = 0; i < inBlock; ++i) {
-      data += orders[first + i].Encode(kind.shape);
-      rows << orders[first + i].Row(kind.shape, kind.track, kind.perBlock * block + i + 1);
+      data += orders[first + i].Encode(kind.orderShape);
+      rows << orders[first + i].Row(kind.orderShape, kind.track, kind.perBlock * block + i + 1);
     }
     builder.AddBlock(data, inBlock);
   }

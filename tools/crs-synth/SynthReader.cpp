@@ -6,6 +6,7 @@
 #include "crs-synth/SynthFrame.h"
 #include "crs-synth/SynthJournal.h"
 #include "crs-synth/SynthOpenOrder.h"
+#include "crs-synth/SynthPeriodShapes.h"
 
 namespace SynthReader {
 
@@ -59,13 +60,13 @@ QStringList PunchRows(const SynthReportKind& kind, const QList<QByteArray>& data
 }
 
 QStringList OrderRows(const SynthReportKind& kind, const QList<QByteArray>& data) {
-  const int size = SynthOpenOrder::Size(kind.shape);
+  const int size = SynthOpenOrder::Size(kind.orderShape);
   QStringList rows;
   for (int b = 0; b < data.size(); ++b) {
     const int n = WholeRecords(data[b], size, kind.perBlock, b + 2);
     for (int i = 0; i < n; ++i)
-      rows << QStringLiteral("row\t") + SynthOpenOrder::Decode(data[b], qsizetype(i) * size, kind.shape)
-                                            .Row(kind.shape, kind.track, kind.perBlock * b + i + 1)
+      rows << QStringLiteral("row\t") + SynthOpenOrder::Decode(data[b], qsizetype(i) * size, kind.orderShape)
+                                            .Row(kind.orderShape, kind.track, kind.perBlock * b + i + 1)
                                             .Format();
   }
   return rows;
@@ -76,6 +77,30 @@ QStringList JournalRows(const QList<QByteArray>& data) {
   qint64 number = 0;
   for (const QByteArray& text : SynthJournal::Read(data))
     if (SynthJournal::Stored(text)) rows << QStringLiteral("row\t") + SynthJournal::Row(++number, text).Format();
+  return rows;
+}
+
+// Product mix blocks say their records in the record count byte; the size gives the periods.
+const SynthRecordShape& RecordShape(const SynthReportKind& kind, const QByteArray& frame, int block) {
+  if (kind.family != SynthReportKind::Family::ProductMix) return *kind.shape;
+  const qsizetype data = SynthFrame::Data(frame).size();
+  const int records = quint8(frame[3]);
+  for (const int periods : {12, 24, 36, 48})
+    if (records && data == qsizetype(records) * (3 + 12 * periods)) return SynthPeriodShapes::ProductMix(periods);
+  throw SynthFileError(QStringLiteral("Block %1 holds %2 data bytes, not %3 product mix records").arg(block).arg(data).arg(records));
+}
+
+QStringList RecordRows(const SynthReportKind& kind, const QList<QByteArray>& frames, const QMap<int, QString>& names,
+                       const QMap<int, QString>& jobNames) {
+  QStringList rows;
+  for (int b = 0; b < frames.size(); ++b) {
+    const SynthRecordShape& shape = RecordShape(kind, frames[b], b + 2);
+    const QByteArray data = SynthFrame::Data(frames[b]);
+    const int n = WholeRecords(data, shape.RecordSize(), shape.PerBlock(), b + 2);
+    for (int i = 0; i < n; ++i)
+      for (const SynthRow& row : shape.Rows(shape.Decode(data, qsizetype(i) * shape.RecordSize()), shape.PerBlock() * b + i + 1, names, jobNames))
+        rows << QStringLiteral("row\t") + row.Format();
+  }
   return rows;
 }
 
@@ -103,7 +128,12 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   const SynthReportKind& kind = SynthReportKinds::Find(report);
   if (blocks.isEmpty()) throw SynthFileError(QStringLiteral("The answer has no poll header"));
   const SynthPollHeader header = SynthPollHeader::Decode(SynthFrame::Data(blocks[0]));
-  const SynthRow headerRow = kind.family == SynthReportKind::Family::Journal ? SynthJournal::HeaderRow() : header.Row();
+  SynthRow headerRow = kind.family == SynthReportKind::Family::Journal ? SynthJournal::HeaderRow() : header.Row();
+  if (kind.shape && kind.shape->PollTypeFromReset()) {
+    SynthPollHeader stored = header;
+    stored.pollType = QStringLiteral("X"); // a work file does not say whether the poll reset
+    headerRow = stored.Row();
+  }
   QStringList lines{QStringLiteral("header\t") + headerRow.Format()};
   QList<QByteArray> data;
   for (qsizetype b = 1; b < blocks.size(); ++b) data << SynthFrame::Data(blocks[b]);
@@ -122,6 +152,11 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   }
   case SynthReportKind::Family::Journal: {
     const QStringList rows = JournalRows(data);
+    return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
+  }
+  case SynthReportKind::Family::Records:
+  case SynthReportKind::Family::ProductMix: {
+    const QStringList rows = RecordRows(kind, blocks.mid(1), names, jobNames);
     return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
   }
   case SynthReportKind::Family::Financial:

@@ -2,6 +2,7 @@
 
 #include "crs-synth/SynthErrors.h"
 #include "crs-synth/SynthLayouts.h"
+#include "crs-synth/SynthPeriodShapes.h"
 
 namespace SynthReportKinds {
 
@@ -30,8 +31,15 @@ SynthReportKind Items(const char* name, int code, const char* className, const c
 SynthReportKind Orders(const char* name, int code, const char* className, const char* table, const char* report,
                        S shape, int track) {
   SynthReportKind kind = Kind(name, code, className, table, report, 60, F::OpenOrders, kMemory);
-  kind.shape = shape;
+  kind.orderShape = shape;
   kind.track = track;
+  return kind;
+}
+
+SynthReportKind Records(const char* name, int code, const char* className, const char* table, const char* report,
+                        const SynthRecordShape* shape, F family = F::Records) {
+  SynthReportKind kind = Kind(name, code, className, table, report, shape ? shape->PerBlock() : 12, family);
+  kind.shape = shape;
   return kind;
 }
 } // namespace
@@ -73,6 +81,25 @@ const QList<SynthReportKind>& All() {
       Orders("opnordtrk2v4", 65, "tEcrRptCrs3000OpnOrdTrk2V4", "tEcrRptCrs3000Lane12", "Open Orders Track 2",
              S::Track12V4, 2),
       Orders("opnordtrk3", 66, "tEcrRptCrs3000OpnOrdTrk3", "tEcrRptCrs3000OpnOrd3", "Open Orders Track 3", S::Track3, 3),
+      Records("timeperiod", 35, "tEcrRptCrs3000TimePeriod", "tEcrRptCrs3000TimePer", "Time Period", &SynthPeriodShapes::TimePeriod()),
+      Records("tpeatin", 56, "tEcrRptCrs3000TpEatIn", "tEcrRptCrs3000TimePer", "Time Period Eat In", &SynthPeriodShapes::TimePeriod()),
+      Records("tptakeout", 57, "tEcrRptCrs3000TpTakeOut", "tEcrRptCrs3000TimePer", "Time Period Take Out", &SynthPeriodShapes::TimePeriod()),
+      Records("tptrack1", 58, "tEcrRptCrs3000TpTrack1", "tEcrRptCrs3000TimePer", "Time Period Track 1", &SynthPeriodShapes::TimePeriod()),
+      Records("tptrack2", 59, "tEcrRptCrs3000TpTrack2", "tEcrRptCrs3000TimePer", "Time Period Track 2", &SynthPeriodShapes::TimePeriod()),
+      Records("tpgrp", 36, "tEcrRptCrs3000TpGrp", "tEcrRptCrs3000TpGrp", "Time Period Group", &SynthPeriodShapes::TimePeriodByGroup()),
+      Records("saleslabor", 45, "tEcrRptCrs3000SalesLabor", "tEcrRptCrs3000SalesLab", "Sales And Labor", &SynthPeriodShapes::SalesLabour()),
+      Records("prdprjsun", 49, "tEcrRptCrs3000PrdPrjSun", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Sun", &SynthPeriodShapes::Projection(1)),
+      Records("prdprjmon", 50, "tEcrRptCrs3000PrdPrjMon", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Mon", &SynthPeriodShapes::Projection(2)),
+      Records("prdprjtue", 51, "tEcrRptCrs3000PrdPrjTue", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Tue", &SynthPeriodShapes::Projection(3)),
+      Records("prdprjwed", 52, "tEcrRptCrs3000PrdPrjWed", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Wed", &SynthPeriodShapes::Projection(4)),
+      Records("prdprjthu", 53, "tEcrRptCrs3000PrdPrjThu", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Thu", &SynthPeriodShapes::Projection(5)),
+      Records("prdprjfri", 54, "tEcrRptCrs3000PrdPrjFri", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Fri", &SynthPeriodShapes::Projection(6)),
+      Records("prdprjsat", 55, "tEcrRptCrs3000PrdPrjSat", "tEcrRptCrs3000ProdPrj", "Prod. Prjctn Sat", &SynthPeriodShapes::Projection(7)),
+      // The records a block follow from the periods of its records (--periods).
+      Records("prodmix", 43, "tEcrRptCrs3000ProductMix", "tEcrRptCrs3000ProdMix", "Product Mix", nullptr, F::ProductMix),
+      Records("timekeeping", 81, "tEcrRptCrs3000TimeKeeping", "tEcrRptCrs3000TimeKeep", "Time Keeping", &SynthPeriodShapes::TimeKeeping()),
+      Records("timekeepingz2", 82, "tEcrRptCrs3000TimeKeepingZ2", "tEcrRptCrs3000TimeKeep", "Time Keeping Z2", &SynthPeriodShapes::TimeKeeping()),
+      Records("timekeepingz3", 83, "tEcrRptCrs3000TimeKeepingZ3", "tEcrRptCrs3000TimeKeep", "Time Keeping Z3", &SynthPeriodShapes::TimeKeeping()),
   };
   return kinds;
 }

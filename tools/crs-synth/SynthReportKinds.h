@@ -3,14 +3,15 @@
 // code, the decoder class and table the rows go to, and the shape of the answer.
 #include "crs-synth/SynthFinancialLayouts.h"
 #include "crs-synth/SynthOpenOrder.h"
+#include "crs-synth/SynthRecordShape.h"
 
 #include <QString>
 #include <QStringList>
 
 struct SynthReportKind {
-  enum class Family { List, ClockPunches, Financial, Journal, OpenOrders };
   // The columns of a list report's row that a program gives, by the record's number.
   enum class LookUps { Name, Plu, Inventory, Stock };
+  enum class Family { List, ClockPunches, Financial, Journal, OpenOrders, Records, ProductMix };
   QString name;
   int code = 0;
   QString className;
@@ -22,8 +23,9 @@ struct SynthReportKind {
   const SynthTotaliserLayout* layout = nullptr; // list reports
   SynthFinancialLayout variant = SynthFinancialLayout::Financial; // financial reports
   LookUps lookUps = LookUps::Name; // list reports
-  SynthOpenOrder::Shape shape = SynthOpenOrder::Shape::Track12; // open orders
+  SynthOpenOrder::Shape orderShape = SynthOpenOrder::Shape::Track12; // open orders
   int track = 0; // open orders
+  const SynthRecordShape* shape = nullptr; // record reports (product mix: by its periods)
 };
 
 namespace SynthReportKinds {

@@ -44,4 +44,6 @@ struct SynthRequest {
   QMap<int, qint64> codes;
   QList<SynthPatch> patches;
   SynthJournal::Cutting cutting; // the electronic journal: where its blocks end
+  QList<int> periods; // product mix: periods a record, by data block (the last repeats; none: 24)
+  bool reset = false; // the reset option of time keeping and product projection: poll type "Z"
 };

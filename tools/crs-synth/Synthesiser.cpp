@@ -26,6 +26,9 @@ SynthAnswer Answer(const SynthReportKind& kind, const SynthRequest& request) {
     return SynthFamilies::Journal(kind, request, random, header);
   case SynthReportKind::Family::OpenOrders:
     return SynthFamilies::OpenOrders(kind, request, random, header);
+  case SynthReportKind::Family::Records:
+  case SynthReportKind::Family::ProductMix:
+    return SynthFamilies::Records(kind, request, random, header);
   case SynthReportKind::Family::Financial:
     break;
   }

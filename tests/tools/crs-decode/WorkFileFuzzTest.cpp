@@ -39,6 +39,17 @@ TEST_F(WorkFileFuzzEntry, TheClassesAreTheProgramsCrs3000ReportDecoders) {
   EXPECT_LE(names.size(), 256) << "one input byte chooses among them";
 }
 
+TEST_F(WorkFileFuzzEntry, ThePeriodAndTimeKeepingDecodersAreAmongTheClasses) {
+  QStringList names;
+  for (const TClass* cls : WorkFileFuzz::ReportClasses()) names << cls->ClassName();
+  for (const char* name : {"tEcrRptCrs3000ProductMix", "tEcrRptCrs3000PrdPrjSun", "tEcrRptCrs3000PrdPrjSat",
+                           "tEcrRptCrs3000TimePeriod", "tEcrRptCrs3000TpEatIn", "tEcrRptCrs3000TpTakeOut",
+                           "tEcrRptCrs3000TpTrack1", "tEcrRptCrs3000TpTrack2", "tEcrRptCrs3000TpGrp",
+                           "tEcrRptCrs3000SalesLabor", "tEcrRptCrs3000TimeKeeping", "tEcrRptCrs3000TimeKeepingZ2",
+                           "tEcrRptCrs3000TimeKeepingZ3"})
+    EXPECT_TRUE(names.contains(QLatin1String(name))) << name;
+}
+
 TEST_F(WorkFileFuzzEntry, AWholePollIsStoredAndItsRowsCounted) {
   const WorkFileFuzz::Outcome outcome = Run(Input(QStringLiteral("tEcrRptCrs3000Coupon"), CouponWork::File(CouponWork::Poll(200))));
   EXPECT_TRUE(outcome.saved) << outcome.error.toStdString();

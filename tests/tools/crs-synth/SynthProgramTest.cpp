@@ -77,6 +77,25 @@ TEST(SynthProgram, BadOptionsEndWithAMessage) {
   }
 }
 
+TEST(SynthProgram, PeriodsAndResetReachTheAnswer) {
+  const Outcome run = Synth({"--report", "prodmix", "--records", "10", "--periods", "48,24,12", "--seed", "4"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  SynthRequest request = SynthTestSupport::Request(QStringLiteral("prodmix"), 10, {}, 4);
+  request.periods = {48, 24, 12};
+  EXPECT_EQ(run.out, SynthTestSupport::Make(request).ExpectationText());
+
+  const Outcome reset = Synth({"--report", "timekeeping", "--records", "1", "--reset"});
+  ASSERT_EQ(reset.status, 0) << reset.err.toStdString();
+  EXPECT_TRUE(reset.out.startsWith(QLatin1String("header\t"))) << reset.out.toStdString();
+  EXPECT_TRUE(reset.out.section(QLatin1Char('\n'), 0, 0).contains(QLatin1String("Poll Type=Z")));
+
+  for (const char* periods : {"20", "24,x"}) {
+    const Outcome bad = Synth({"--report", "prodmix", "--periods", periods});
+    EXPECT_EQ(bad.status, 1) << periods;
+    EXPECT_TRUE(bad.err.startsWith(QLatin1String("crs-synth: "))) << bad.err.toStdString();
+  }
+}
+
 TEST(SynthProgram, ReadsAWorkFileBackToItsRows) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

@@ -64,6 +64,8 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("cut-at"), QStringLiteral("Journal: the stream offsets where data blocks end, e.g. 37,120 (in place of --cut)."), QStringLiteral("offsets")},
       {QStringLiteral("markers"), QStringLiteral("Journal: end markers after the last block's items (last, the default), after every block that ends between items (boundaries), or none."), QStringLiteral("where")},
       {QStringLiteral("marker-pad"), QStringLiteral("Journal: filler bytes after each end marker (0 to 16, default 2)."), QStringLiteral("n")},
+      {QStringLiteral("periods"), QStringLiteral("Product mix: periods a record (12, 24, 36 or 48), by data block, e.g. 48,24 (the last repeats; default 24)."), QStringLiteral("list")},
+      {QStringLiteral("reset"), QStringLiteral("Time keeping, product projection: the poll resets the report (poll type Z, else X).")},
       {QStringLiteral("work"), QStringLiteral("Write the answer as a work file."), QStringLiteral("file")},
       {QStringLiteral("fixture"), QStringLiteral("Write the answer into a crs-sim fixture folder (reports/<code>.ecr)."), QStringLiteral("folder")},
       {QStringLiteral("expect"), QStringLiteral("Write the expected rows here (default: standard output)."), QStringLiteral("file")},
@@ -95,6 +97,10 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
   for (auto [number, value] : Names(QStringLiteral("code"), parser.values(QStringLiteral("code"))).asKeyValueRange())
     request.codes.insert(number, Number(QStringLiteral("code"), value, 0));
   Cutting(parser, request.cutting);
+  if (parser.isSet(QStringLiteral("periods")))
+    for (const QString& item : parser.value(QStringLiteral("periods")).split(QLatin1Char(',')))
+      request.periods << int(Number(QStringLiteral("periods"), item, 12));
+  request.reset = parser.isSet(QStringLiteral("reset"));
   options.workFile = parser.value(QStringLiteral("work"));
   options.fixtureDir = parser.value(QStringLiteral("fixture"));
   options.expectFile = parser.value(QStringLiteral("expect"));
