@@ -31,12 +31,10 @@ const QStringList& Names() {
        "tEcrPrgCrs3000TrnsCtrl221", "tEcrPrgCrs3000TrnsCtrl304", "tEcrPrgCrs3000TrnsCtrl402",
        "tEcrPrgCrs3000XMode",
       // Reports.
-       "tEcrRptCrs3000Invt", "tEcrRptCrs3000MajorGroup", "tEcrRptCrs3000OpnOrdTrk1",
-       "tEcrRptCrs3000OpnOrdTrk1V4", "tEcrRptCrs3000OpnOrdTrk2", "tEcrRptCrs3000OpnOrdTrk2V4",
-       "tEcrRptCrs3000OpnOrdTrk3", "tEcrRptCrs3000PLU", "tEcrRptCrs3000PrdPrjFri", "tEcrRptCrs3000PrdPrjMon",
+       "tEcrRptCrs3000PrdPrjFri", "tEcrRptCrs3000PrdPrjMon",
        "tEcrRptCrs3000PrdPrjSat", "tEcrRptCrs3000PrdPrjSun", "tEcrRptCrs3000PrdPrjThu",
        "tEcrRptCrs3000PrdPrjTue", "tEcrRptCrs3000PrdPrjWed", "tEcrRptCrs3000ProductMix",
-       "tEcrRptCrs3000SalesLabor", "tEcrRptCrs3000SpcItmStk", "tEcrRptCrs3000SubGroup",
+       "tEcrRptCrs3000SalesLabor",
        "tEcrRptCrs3000TimeKeeping", "tEcrRptCrs3000TimeKeepingZ2", "tEcrRptCrs3000TimeKeepingZ3",
        "tEcrRptCrs3000TimePeriod",
   };

@@ -8,6 +8,8 @@
 // table may be open in a maintenance window with a row half edited, and moving it would
 // post that row. NamePrg belongs to the driver; the look-up never frees it.
 #include <QString>
+#include <QHash>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -28,9 +30,27 @@ public:
   // The text of column nameColumn in the row whose key is the key, for a report owned
   // by a register driver; "Undefined" when there is none.
   QString Find(const tEcrFnct& report, const QString& programClass, const QVariant& key, const QString& nameColumn);
+  // The values of several columns of that row, in the order asked; an empty list when the
+  // driver has no such program or the program no such row.
+  QVariantList FindFields(const tEcrFnct& report, const QString& programClass, const QVariant& key,
+                          const QStringList& columns);
+
+  // As FindFields, for a report's record numbers (from 1, blockSize to a block, asked in
+  // rising order): the rows of a run of whole blocks from the key's block are read in one
+  // query, when number 1 is asked for (a poll starts there, so every poll sees the program
+  // as it is then) or a number outside the run; a poll costs a read every few blocks.
+  QVariantList FindFieldsInBlock(const tEcrFnct& report, const QString& programClass, int key, int blockSize,
+                                 const QStringList& columns);
 
 private:
   TTable* NameTable();
+  bool HasProgram(const tEcrFnct& report, const QString& programClass);
+  void ReadRun(int first, int span, const QStringList& columns); // the table has a one-field primary key
 
   std::unique_ptr<TTable> table_;
+  // The rows of the keys runFirst_ .. runFirst_ + runSpan_ - 1 that the program holds.
+  QHash<int, QVariantList> run_;
+  int runFirst_ = 0;
+  int runSpan_ = 0;
+  QStringList runColumns_;
 };

@@ -28,11 +28,17 @@ public:
   const TClass& ClassType() const override { return StaticClass(); }
   QString GetPrgName() const override { return QString::fromLatin1(ClassText).mid(14); }
   void EncodeRecord(TTable&, TEcrBlock&, int, int&) override {}
-  // The fields the PLU map of the CRS 3000 driver names.
-  void DefineTable(TTable& table) override { table.FieldDefs() = Fields(); }
-  std::optional<TTableDef> DescribeTable() const override { return TTableDef{LocalTableName(), Fields(), {}}; }
+  // The fields the PLU map of the CRS 3000 driver names, keyed by memory as the PLU
+  // report looks its names up.
+  void DefineTable(TTable& table) override {
+    table.FieldDefs() = Fields();
+    table.IndexDefs() = Key();
+  }
+  std::optional<TTableDef> DescribeTable() const override { return TTableDef{LocalTableName(), Fields(), Key()}; }
+  static QList<TIndexDef> Key() { return {{QString(), {QStringLiteral("Memory Number")}, true, true}}; }
   static QList<TFieldDef> Fields() {
-    return {{QStringLiteral("PluCode"), TFieldType::Long, 0},
+    return {{QStringLiteral("Memory Number"), TFieldType::Long, 0},
+            {QStringLiteral("PluCode"), TFieldType::Long, 0},
             {QStringLiteral("Descriptor"), TFieldType::Alpha, 20},
             {QStringLiteral("PriceHalo"), TFieldType::Money, 0}};
   }

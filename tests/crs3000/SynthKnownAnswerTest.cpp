@@ -5,6 +5,7 @@
 #include "model/ModelFixture.h"
 
 #include "NamePrograms.h"
+#include "RowPrograms.h"
 #include "SynthCheck.h"
 #include "crs-synth/Synthesiser.h"
 #include "platform/engine/TSession.h"
@@ -37,6 +38,17 @@ const Case kCases[] = {
     {"fncl224", "tEcrCrs3000V0225", "tEcrRptCrs3000Fncl224", 1, 0},
     {"fncl303", "tEcrCrs3000V0304", "tEcrRptCrs3000Fncl303", 1, 0},
     {"ej", "tEcrCrs3000V0302", "tEcrRptCrs3000Ej", 250, 0},
+    {"plu", "tEcrCrs3000V0302", "tEcrRptCrs3000PLU", 107, 0},
+    {"plu", "tEcrCrs3000V0402", "tEcrRptCrs3000PLU", 9, 4},
+    {"majgroup", "tEcrCrs3000V0226", "tEcrRptCrs3000MajorGroup", 45, 0},
+    {"subgroup", "tEcrCrs3000V0220", "tEcrRptCrs3000SubGroup", 200, 0},
+    {"invt", "tEcrCrs3000V0302", "tEcrRptCrs3000Invt", 101, 0},
+    {"spcitmstk", "tEcrCrs3000V0305", "tEcrRptCrs3000SpcItmStk", 300, 0},
+    {"opnordtrk1", "tEcrCrs3000V0302", "tEcrRptCrs3000OpnOrdTrk1", 130, 0},
+    {"opnordtrk2", "tEcrCrs3000V0226", "tEcrRptCrs3000OpnOrdTrk2", 7, 3},
+    {"opnordtrk1v4", "tEcrCrs3000V0402", "tEcrRptCrs3000OpnOrdTrk1V4", 61, 0},
+    {"opnordtrk2v4", "tEcrCrs3000V0403", "tEcrRptCrs3000OpnOrdTrk2V4", 120, 0},
+    {"opnordtrk3", "tEcrCrs3000V0304", "tEcrRptCrs3000OpnOrdTrk3", 125, 0},
 };
 
 class SynthKnownAnswer : public CrsFixture, public testing::WithParamInterface<Case> {};
@@ -107,6 +119,53 @@ TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndef
                   .toStdString(),
               "");
     EXPECT_TRUE(answer.ExpectationText().contains(QStringLiteral("Name=FREE SODA")));
+  }
+}
+
+// The item reports' names: a PLU memory's code and name from the PLU program, a group's
+// from its group program, a stock item's PLU from the stock program and that PLU's name
+// from the PLU program.
+TEST_F(SynthKnownAnswerNames, ItemNamesComeFromTheirPrograms) {
+  const QMap<int, QString> names{{1, QStringLiteral("COLA")}, {53, QStringLiteral("<FRIES>")},
+                                 {120, QStringLiteral("ROAST")}};
+  const QMap<int, qint64> codes{{1, 4711}, {53, 0}, {5, 120}, {6, 121}, {120, 77}};
+  QList<QVariantMap> plus, groups, stock;
+  for (auto it = names.cbegin(); it != names.cend(); ++it) {
+    plus << QVariantMap{{"Memory Number", it.key()}, {"PluCode", codes.value(it.key())}, {"Descriptor", it.value()}};
+    groups << QVariantMap{{"Number", it.key()}, {"Descriptor", it.value()}};
+  }
+  for (auto it = codes.cbegin(); it != codes.cend(); ++it) stock << QVariantMap{{"Number", it.key()}, {"PLU Code", it.value()}};
+  const struct {
+    const char* report;
+    const char* decoder;
+    int records;
+  } cases[] = {{"plu", "tEcrRptCrs3000PLU", 130}, {"majgroup", "tEcrRptCrs3000MajorGroup", 60},
+               {"subgroup", "tEcrRptCrs3000SubGroup", 130}, {"spcitmstk", "tEcrRptCrs3000SpcItmStk", 260}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.report);
+    SynthRequest request;
+    request.report = QLatin1String(c.report);
+    request.records = c.records;
+    request.names = names;
+    request.codes = codes;
+    const SynthAnswer answer = Synthesiser::Synthesise(request);
+    const QString path = dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report)));
+    Synthesiser::WriteWorkFile(answer, path);
+
+    tTestDriver driver;
+    tPluPrg::AddTo(driver, plus);
+    tMajGrpPrg::AddTo(driver, groups);
+    tSubGrpPrg::AddTo(driver, groups);
+    tSpItmStkPrg::AddTo(driver, stock);
+    auto report = std::unique_ptr<tEcrRpt>(
+        dynamic_cast<tEcrRpt*>(tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), &driver).release()));
+    ASSERT_NE(report, nullptr);
+    QFile file(path);
+    report->ReadBlockFile(file);
+    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, report->PollId)
+                  .join(QLatin1Char('\n'))
+                  .toStdString(),
+              "");
   }
 }
 

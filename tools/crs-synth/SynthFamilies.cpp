@@ -30,4 +30,37 @@ QString NameOf(const QMap<int, QString>& names, int number) {
   return names.value(number, QStringLiteral("Undefined"));
 }
 
+SynthRow ListRow(const SynthReportKind& kind, const QMap<int, QString>& names, const QMap<int, qint64>& codes,
+                 int number, const SynthTotaliserLayout::Record& record) {
+  using L = SynthReportKind::LookUps;
+  SynthRow row;
+  row.Add(kind.keyColumn, SynthValue::Integer(number));
+  switch (kind.lookUps) {
+  case L::Name: row.Add(QStringLiteral("Name"), SynthValue::Text(NameOf(names, number))); break;
+  case L::Plu:
+    // A memory the PLU program holds has a name; the others are code 0.
+    row.Add(QStringLiteral("PluCode"), SynthValue::Integer(names.contains(number) ? codes.value(number, 0) : 0));
+    row.Add(QStringLiteral("Name"), SynthValue::Text(NameOf(names, number)));
+    break;
+  case L::Stock: {
+    const qint64 plu = codes.value(number, 0);
+    row.Add(QStringLiteral("PLU Number"), SynthValue::Integer(plu));
+    row.Add(QStringLiteral("Descriptor"), SynthValue::Text(NameOf(names, int(plu))));
+    break;
+  }
+  case L::Inventory:
+    if (!names.isEmpty()) throw SynthValueError(QStringLiteral("The inventory answer takes no names"));
+    row.Add(QStringLiteral("Descriptor"), SynthValue::Text(QStringLiteral("Undefined")));
+    break;
+  }
+  kind.layout->AddTo(row, record);
+  if (kind.lookUps == L::Inventory) { // the attributes of an item the program lacks
+    row.Add(QStringLiteral("FCTR"), SynthValue::Integer(1));
+    row.Add(QStringLiteral("Unit Desc"), SynthValue::Text(QStringLiteral("UNDF")));
+    row.Add(QStringLiteral("Cost"), SynthValue::Cents(0));
+    row.Add(QStringLiteral("Recipe Unit"), SynthValue::Text(QStringLiteral("UNDF")));
+  }
+  return row;
+}
+
 } // namespace SynthFamilies

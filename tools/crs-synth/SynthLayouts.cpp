@@ -55,4 +55,28 @@ const SynthTotaliserLayout& Cashier303() {
   return layout;
 }
 
+const SynthTotaliserLayout& Plu() {
+  static const SynthTotaliserLayout layout({Bare("Total", 6, 0), Bare("Count", 0, 5), Bare("Promotion", 0, 5),
+                                            Bare("Waste", 0, 5), Bare("Weight", 0, 6), Bare("Promotion Weight", 0, 6),
+                                            Bare("Waste Weight", 0, 6)});
+  return layout;
+}
+
+const SynthTotaliserLayout& Group() {
+  static const SynthTotaliserLayout layout({Bare("Total", 6, 0), Bare("Count", 0, 5), Bare("Weight", 0, 6)});
+  return layout;
+}
+
+const SynthTotaliserLayout& Inventory() {
+  static const SynthTotaliserLayout layout({Bare("Begin", 0, 5), Bare("Actual", 0, 5), Bare("Receipt", 0, 5),
+                                            Bare("Trans In", 0, 5), Bare("Trans Out", 0, 5), Bare("Waste", 0, 5),
+                                            Bare("Total", 0, 5)});
+  return layout;
+}
+
+const SynthTotaliserLayout& Stock() {
+  static const SynthTotaliserLayout layout({Bare("Stock", 0, 3)});
+  return layout;
+}
+
 } // namespace SynthLayouts

@@ -7,4 +7,12 @@ namespace SynthLayouts {
 const SynthTotaliserLayout& Coupon();
 const SynthTotaliserLayout& Cashier();
 const SynthTotaliserLayout& Cashier303();
+// PLU: total, count, promotion, waste, weight, promotion weight, waste weight (39 bytes).
+const SynthTotaliserLayout& Plu();
+// Major and sub group: total, count, weight (17 bytes).
+const SynthTotaliserLayout& Group();
+// Inventory: seven quantities of 5 bytes.
+const SynthTotaliserLayout& Inventory();
+// Special item stock: the stock, 3 bytes.
+const SynthTotaliserLayout& Stock();
 } // namespace SynthLayouts

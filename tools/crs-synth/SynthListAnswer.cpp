@@ -1,5 +1,5 @@
-// Coupon, cashier and day/shift answers: numbered records of totalisers, each named from a
-// program table by its number.
+// The list answers (coupon, cashier, day/shift, PLU, groups, inventory, special item stock):
+// numbered records of totalisers, with what the programs give for each number.
 #include "crs-synth/SynthFamilies.h"
 #include "crs-synth/SynthRandom.h"
 
@@ -24,11 +24,7 @@ SynthAnswer List(const SynthReportKind& kind, const SynthRequest& request, Synth
       data += layout.Encode(record, random);
       // The decoder numbers records as if every block before this one were full.
       const int number = kind.perBlock * block + i + 1;
-      SynthRow row;
-      row.Add(kind.keyColumn, SynthValue::Integer(number));
-      row.Add(QStringLiteral("Name"), SynthValue::Text(NameOf(request.names, number)));
-      layout.AddTo(row, record);
-      rows << row;
+      rows << ListRow(kind, request.names, request.codes, number, record);
     }
     builder.AddBlock(data, inBlock);
   }

@@ -5,6 +5,7 @@
 #include "crs-synth/SynthFamilies.h"
 #include "crs-synth/SynthFrame.h"
 #include "crs-synth/SynthJournal.h"
+#include "crs-synth/SynthOpenOrder.h"
 
 namespace SynthReader {
 
@@ -20,17 +21,16 @@ int WholeRecords(const QByteArray& data, int size, int most, int block) {
   return int(data.size() / size);
 }
 
-QStringList ListRows(const SynthReportKind& kind, const QList<QByteArray>& data, const QMap<int, QString>& names) {
+QStringList ListRows(const SynthReportKind& kind, const QList<QByteArray>& data, const QMap<int, QString>& names,
+                     const QMap<int, qint64>& codes) {
   const SynthTotaliserLayout& layout = *kind.layout;
   QStringList rows;
   for (int b = 0; b < data.size(); ++b) {
     const int n = WholeRecords(data[b], layout.RecordSize(), kind.perBlock, b + 2);
     for (int i = 0; i < n; ++i) {
       const int number = kind.perBlock * b + i + 1;
-      SynthRow row;
-      row.Add(kind.keyColumn, SynthValue::Integer(number));
-      row.Add(QStringLiteral("Name"), SynthValue::Text(SynthFamilies::NameOf(names, number)));
-      layout.AddTo(row, layout.Decode(data[b], qsizetype(i) * layout.RecordSize()));
+      const SynthRow row = SynthFamilies::ListRow(kind, names, codes, number,
+                                                  layout.Decode(data[b], qsizetype(i) * layout.RecordSize()));
       rows << QStringLiteral("row\t") + row.Format();
     }
   }
@@ -54,6 +54,19 @@ QStringList PunchRows(const SynthReportKind& kind, const QList<QByteArray>& data
       punch.AddTimes(row);
       rows << QStringLiteral("row\t") + row.Format();
     }
+  }
+  return rows;
+}
+
+QStringList OrderRows(const SynthReportKind& kind, const QList<QByteArray>& data) {
+  const int size = SynthOpenOrder::Size(kind.shape);
+  QStringList rows;
+  for (int b = 0; b < data.size(); ++b) {
+    const int n = WholeRecords(data[b], size, kind.perBlock, b + 2);
+    for (int i = 0; i < n; ++i)
+      rows << QStringLiteral("row\t") + SynthOpenOrder::Decode(data[b], qsizetype(i) * size, kind.shape)
+                                            .Row(kind.shape, kind.track, kind.perBlock * b + i + 1)
+                                            .Format();
   }
   return rows;
 }
@@ -86,7 +99,7 @@ QStringList FinancialTables(const SynthReportKind& kind, const QList<QByteArray>
 } // namespace
 
 QStringList Expectations(const QString& report, const QList<QByteArray>& blocks, const QMap<int, QString>& names,
-                         const QMap<int, QString>& jobNames) {
+                         const QMap<int, QString>& jobNames, const QMap<int, qint64>& codes) {
   const SynthReportKind& kind = SynthReportKinds::Find(report);
   if (blocks.isEmpty()) throw SynthFileError(QStringLiteral("The answer has no poll header"));
   const SynthPollHeader header = SynthPollHeader::Decode(SynthFrame::Data(blocks[0]));
@@ -96,11 +109,15 @@ QStringList Expectations(const QString& report, const QList<QByteArray>& blocks,
   for (qsizetype b = 1; b < blocks.size(); ++b) data << SynthFrame::Data(blocks[b]);
   switch (kind.family) {
   case SynthReportKind::Family::List: {
-    const QStringList rows = ListRows(kind, data, names);
+    const QStringList rows = ListRows(kind, data, names, codes);
     return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
   }
   case SynthReportKind::Family::ClockPunches: {
     const QStringList rows = PunchRows(kind, data, names, jobNames);
+    return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
+  }
+  case SynthReportKind::Family::OpenOrders: {
+    const QStringList rows = OrderRows(kind, data);
     return lines << TableLine(kind.table, kind.className, kind.reportName, 0, rows.size()) << rows;
   }
   case SynthReportKind::Family::Journal: {

@@ -11,5 +11,5 @@ namespace SynthReader {
 // Throws SynthFileError for a block that is not a stored frame, a header that is too short,
 // or data that are not whole records of the report.
 QStringList Expectations(const QString& report, const QList<QByteArray>& blocks, const QMap<int, QString>& names = {},
-                         const QMap<int, QString>& jobNames = {});
+                         const QMap<int, QString>& jobNames = {}, const QMap<int, qint64>& codes = {});
 } // namespace SynthReader

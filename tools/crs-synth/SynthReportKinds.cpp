@@ -17,6 +17,23 @@ SynthReportKind Kind(const char* name, int code, const char* className, const ch
   return {QString::fromLatin1(name), code,     QString::fromLatin1(className), QString::fromLatin1(table),
           QString::fromLatin1(report), perBlock, family, key, layout, variant};
 }
+using L = SynthReportKind::LookUps;
+using S = SynthOpenOrder::Shape;
+
+SynthReportKind Items(const char* name, int code, const char* className, const char* table, const char* report,
+                      int perBlock, const SynthTotaliserLayout& layout, L lookUps) {
+  SynthReportKind kind = Kind(name, code, className, table, report, perBlock, F::List, kMemory, &layout);
+  kind.lookUps = lookUps;
+  return kind;
+}
+
+SynthReportKind Orders(const char* name, int code, const char* className, const char* table, const char* report,
+                       S shape, int track) {
+  SynthReportKind kind = Kind(name, code, className, table, report, 60, F::OpenOrders, kMemory);
+  kind.shape = shape;
+  kind.track = track;
+  return kind;
+}
 } // namespace
 
 const QList<SynthReportKind>& All() {
@@ -40,6 +57,22 @@ const QList<SynthReportKind>& All() {
            nullptr, V::Fncl303),
       // Nominally 6 records of 256 bytes a block; the journal's items run across blocks.
       Kind("ej", 96, "tEcrRptCrs3000Ej", "tEcrRptCrs3000Ej", "Electronic Journal", 6, F::Journal, kMemory),
+      Items("plu", 38, "tEcrRptCrs3000PLU", "tEcrRptCrs3000PLU", "PLU", 50, SynthLayouts::Plu(), L::Plu),
+      Items("majgroup", 42, "tEcrRptCrs3000MajorGroup", "tEcrRptCrs3000MajGroup", "Major Group", 20,
+            SynthLayouts::Group(), L::Name),
+      Items("subgroup", 41, "tEcrRptCrs3000SubGroup", "tEcrRptCrs3000SubGroup", "Sub Group Report", 99,
+            SynthLayouts::Group(), L::Name),
+      Items("invt", 47, "tEcrRptCrs3000Invt", "tEcrRptCrs3000Invt", "Inventory", 50, SynthLayouts::Inventory(),
+            L::Inventory),
+      Items("spcitmstk", 61, "tEcrRptCrs3000SpcItmStk", "tEcrRptCrs3000SpcItmStk", "Special Item Stock", 255,
+            SynthLayouts::Stock(), L::Stock),
+      Orders("opnordtrk1", 64, "tEcrRptCrs3000OpnOrdTrk1", "tEcrRptCrs3000Lane12", "Open Orders Track 1", S::Track12, 1),
+      Orders("opnordtrk1v4", 64, "tEcrRptCrs3000OpnOrdTrk1V4", "tEcrRptCrs3000Lane12", "Open Orders Track 1",
+             S::Track12V4, 1),
+      Orders("opnordtrk2", 65, "tEcrRptCrs3000OpnOrdTrk2", "tEcrRptCrs3000Lane12", "Open Orders Track 2", S::Track12, 2),
+      Orders("opnordtrk2v4", 65, "tEcrRptCrs3000OpnOrdTrk2V4", "tEcrRptCrs3000Lane12", "Open Orders Track 2",
+             S::Track12V4, 2),
+      Orders("opnordtrk3", 66, "tEcrRptCrs3000OpnOrdTrk3", "tEcrRptCrs3000OpnOrd3", "Open Orders Track 3", S::Track3, 3),
   };
   return kinds;
 }

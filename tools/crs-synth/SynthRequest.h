@@ -39,6 +39,9 @@ struct SynthRequest {
   QList<std::pair<QString, QString>> header; // AllPolls field, value
   QMap<int, QString> names; // by employee or coupon number; "Undefined" where none
   QMap<int, QString> jobNames; // by job code (clock punches)
+  // PLU: the code of a named PLU memory (0 when not given); special item stock: the PLU
+  // memory an item stands for (0 when not given), named by `names`.
+  QMap<int, qint64> codes;
   QList<SynthPatch> patches;
   SynthJournal::Cutting cutting; // the electronic journal: where its blocks end
 };

@@ -24,6 +24,8 @@ SynthAnswer Answer(const SynthReportKind& kind, const SynthRequest& request) {
     return SynthFamilies::ClockPunches(kind, request, random, header);
   case SynthReportKind::Family::Journal:
     return SynthFamilies::Journal(kind, request, random, header);
+  case SynthReportKind::Family::OpenOrders:
+    return SynthFamilies::OpenOrders(kind, request, random, header);
   case SynthReportKind::Family::Financial:
     break;
   }

@@ -30,10 +30,11 @@ QByteArray CanonicalBytes(const EcrColumn& column, int width) {
     for (int i = 0; i < width; ++i) bytes[i] = char(0x12 + 0x22 * (i % 4));
     if (column.coding != EcrCoding::Bcd) bytes[width - 1] = char((bytes[width - 1] & 0xF0) | 0x0C);
     break;
+  // A text stored into a number field (a check number, say) holds digits.
   case EcrCoding::Text:
-    for (int i = 0; i < width; ++i) bytes[i] = char('A' + i % 26);
+    for (int i = 0; i < width; ++i) bytes[i] = column.type == TFieldType::Alpha ? char('A' + i % 26) : char('0' + i % 10);
     break;
-  case EcrCoding::TermText: bytes[0] = 'Z'; break;
+  case EcrCoding::TermText: bytes[0] = column.type == TFieldType::Alpha ? 'Z' : '7'; break;
   case EcrCoding::Bit: bytes[0] = char(1 << column.bit); break;
   case EcrCoding::Byte: bytes[0] = char(0xA5); break;
   case EcrCoding::Date: bytes = QByteArray::fromHex("121212").left(width); break;

@@ -4,9 +4,11 @@
 #include "WorkFileFuzz.h"
 
 #include "TestSupport.h"
+#include "crs-synth/Synthesiser.h"
 #include "model/ModelFixture.h"
 #include "platform/sys/TObject.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,6 +44,43 @@ TEST_F(WorkFileFuzzEntry, AWholePollIsStoredAndItsRowsCounted) {
   EXPECT_TRUE(outcome.saved) << outcome.error.toStdString();
   EXPECT_EQ(outcome.newRows, 201) << "the AllPolls row and 200 coupons";
   EXPECT_EQ(outcome.violation, QString());
+}
+
+// The item and open-order decoders are among the entry's classes: a synthesised poll of
+// each is stored whole, and the same poll cut short stores nothing.
+TEST_F(WorkFileFuzzEntry, TheItemAndOpenOrderDecodersSaveWholePollsOrNothing) {
+  const struct {
+    const char* report;
+    const char* decoder;
+  } cases[] = {{"plu", "tEcrRptCrs3000PLU"},
+               {"majgroup", "tEcrRptCrs3000MajorGroup"},
+               {"subgroup", "tEcrRptCrs3000SubGroup"},
+               {"invt", "tEcrRptCrs3000Invt"},
+               {"spcitmstk", "tEcrRptCrs3000SpcItmStk"},
+               {"opnordtrk1", "tEcrRptCrs3000OpnOrdTrk1"},
+               {"opnordtrk1v4", "tEcrRptCrs3000OpnOrdTrk1V4"},
+               {"opnordtrk2", "tEcrRptCrs3000OpnOrdTrk2"},
+               {"opnordtrk2v4", "tEcrRptCrs3000OpnOrdTrk2V4"},
+               {"opnordtrk3", "tEcrRptCrs3000OpnOrdTrk3"}};
+  for (const auto& c : cases) {
+    SynthRequest request;
+    request.report = QLatin1String(c.report);
+    request.records = 70;
+    const SynthAnswer answer = Synthesiser::Synthesise(request);
+    const QString path = dir.filePath(QStringLiteral("synth.ecr"));
+    Synthesiser::WriteWorkFile(answer, path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray work = file.readAll();
+    const WorkFileFuzz::Outcome whole = Run(Input(QLatin1String(c.decoder), work));
+    EXPECT_TRUE(whole.saved) << c.report << ": " << whole.error.toStdString();
+    EXPECT_EQ(whole.newRows, 71) << c.report;
+    EXPECT_EQ(whole.violation, QString()) << c.report;
+    const WorkFileFuzz::Outcome cut = Run(Input(QLatin1String(c.decoder), work.chopped(5)));
+    EXPECT_FALSE(cut.saved) << c.report;
+    EXPECT_EQ(cut.newRows, 0) << c.report;
+    EXPECT_EQ(cut.violation, QString()) << c.report;
+  }
 }
 
 TEST_F(WorkFileFuzzEntry, DamagedFilesStoreNothingUnderEveryClass) {

@@ -46,6 +46,8 @@ const Case kCases[] = {
     {"coupon", "3.02", 44, 400},
     {"cashier303", "3.03", 34, 5},
     {"fncl303", "3.04", 33, 1},
+    {"plu", "3.02", 38, 107},
+    {"opnordtrk2v4", "4.02", 65, 75},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reports, CrsPollSynth, testing::ValuesIn(kCases),

@@ -25,14 +25,15 @@ TEST_P(SynthRoundTrip, WorkFileReadsBackToTheSameExpectations) {
   ASSERT_TRUE(dir.isValid());
   for (quint64 seed : {1u, 2u, 3u}) {
     SynthRequest request = Request(GetParam(), -1, {}, seed);
-    request.names.insert(1, QStringLiteral("FIRST"));
+    if (GetParam() != QLatin1String("invt")) request.names.insert(1, QStringLiteral("FIRST")); // it takes none
+    request.codes.insert(1, 120);
     request.jobNames.insert(3, QStringLiteral("BAR"));
     const SynthAnswer answer = Make(request);
     const QString path = dir.filePath(QStringLiteral("work.ecr"));
     Synthesiser::WriteWorkFile(answer, path);
     const QList<QByteArray> blocks = SynthBlockFile::Read(path);
     EXPECT_EQ(blocks, answer.blocks);
-    EXPECT_EQ(SynthReader::Expectations(GetParam(), blocks, request.names, request.jobNames), answer.expectations)
+    EXPECT_EQ(SynthReader::Expectations(GetParam(), blocks, request.names, request.jobNames, request.codes), answer.expectations)
         << "seed " << seed;
   }
 }

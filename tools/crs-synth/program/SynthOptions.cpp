@@ -57,6 +57,7 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
       {QStringLiteral("set"), QStringLiteral("Choose a value: [record:]column=value, e.g. 2:Total=-15.00 or Receipts:Gross Sales Total=1.00 (repeatable)."), QStringLiteral("value")},
       {QStringLiteral("header"), QStringLiteral("Choose a poll header value, e.g. \"Z Counter=65535\" (repeatable)."), QStringLiteral("value")},
       {QStringLiteral("name"), QStringLiteral("The name of a number (coupon, employee): N=TEXT (repeatable; others are Undefined)."), QStringLiteral("pair")},
+      {QStringLiteral("code"), QStringLiteral("PLU: the code of named PLU memory N; special item stock: the PLU memory of item N: N=VALUE (repeatable)."), QStringLiteral("pair")},
       {QStringLiteral("job-name"), QStringLiteral("The name of a job code: N=TEXT (repeatable)."), QStringLiteral("pair")},
       {QStringLiteral("patch"), QStringLiteral("Write bytes over a block's data, or past its end: block:offset=hex, e.g. 2:0=FF FF (block 1 is the poll header; repeatable)."), QStringLiteral("patch")},
       {QStringLiteral("cut"), QStringLiteral("Journal: stream bytes a data block (default 4080)."), QStringLiteral("bytes")},
@@ -91,6 +92,8 @@ SynthOptions SynthOptions::Parse(const QStringList& arguments) {
   for (const QString& text : parser.values(QStringLiteral("patch"))) request.patches << SynthPatch::Parse(text);
   request.names = Names(QStringLiteral("name"), parser.values(QStringLiteral("name")));
   request.jobNames = Names(QStringLiteral("job-name"), parser.values(QStringLiteral("job-name")));
+  for (auto [number, value] : Names(QStringLiteral("code"), parser.values(QStringLiteral("code"))).asKeyValueRange())
+    request.codes.insert(number, Number(QStringLiteral("code"), value, 0));
   Cutting(parser, request.cutting);
   options.workFile = parser.value(QStringLiteral("work"));
   options.fixtureDir = parser.value(QStringLiteral("fixture"));

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     } else {
       const SynthRequest& request = options.request;
       answer.expectations = SynthReader::Expectations(request.report, SynthBlockFile::Read(options.readFile),
-                                                      request.names, request.jobNames);
+                                                      request.names, request.jobNames, request.codes);
     }
     if (!options.workFile.isEmpty()) Synthesiser::WriteWorkFile(answer, options.workFile);
     if (!options.fixtureDir.isEmpty()) Synthesiser::WriteFixture(answer, options.fixtureDir);
