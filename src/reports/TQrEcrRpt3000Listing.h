@@ -1,8 +1,8 @@
 #pragma once
 // A CRS 3000 report form that prints the poll's rows as they are: bold captions over the
-// columns and a line a row with each column's field, under zero skip as without it. No
-// computed values and no totals line. The forms that are nothing else give their columns as
-// a table.
+// columns and a line a row with each column's field. No computed values and no totals line;
+// the listing itself holds back no line, under zero skip as without it (a form may add its
+// own line test). The forms give their columns as a table.
 #include "reports/TQrEcrRpt3000.h"
 
 #include <span>
