@@ -5,7 +5,19 @@
 #include "crs3000/tEcrRptCrs3000PLU.h"
 #include "reports/RptPollRun.h"
 
+#include <QFile>
+
 namespace {
+// A PLU record as the register sends it: signed packed BCD, the total in cents.
+QByteArray SignedBcd(qint64 value, int width) {
+  const QString digits = QString::number(qAbs(value)).rightJustified(2 * width - 1, QLatin1Char('0'));
+  return QByteArray::fromHex((digits + QLatin1Char(value < 0 ? 'D' : 'C')).toLatin1());
+}
+QByteArray PluRecord(qint64 cents, qint64 count, qint64 promotion, qint64 waste, qint64 weight) {
+  return SignedBcd(cents, 6) + SignedBcd(count, 5) + SignedBcd(promotion, 5) + SignedBcd(waste, 5) + SignedBcd(weight, 6) +
+         SignedBcd(0, 6) + SignedBcd(0, 6);
+}
+
 struct Plu {
   qint64 code;
   const char* name;
@@ -115,4 +127,18 @@ TEST_F(PluForm, ThePdfIsLandscapeLetterWithTheCaptionsLinesAndTotals) {
                            "1001 1 BURGER 3 $300.00 $100.00 75% 1 2 450", "1002 2 FRIES 1 $100.00 $100.00 25% 0 0 0",
                            "1003 3 REFUND 1 -$50.00 -$50.00 0% 0 0 0", "5 $350.00 $70.00 1 2 450"})
     EXPECT_TRUE(page.contains(QString::fromLatin1(line))) << line << "\n" << page.join(u'\n').toStdString();
+}
+
+TEST_F(PluForm, APollStoredFromTheRegistersBlocksPrintsUnderItsDecodedNames) {
+  const QByteArray header = Framed(QByteArray::fromHex("005801030426000C12340742") + QByteArray(24, '\0'), 1);
+  const QByteArray records = PluRecord(30000, 3, 0, 0, 0) + PluRecord(10000, 1, 2, 0, 125) + PluRecord(-5000, 1, 0, 0, 0) +
+                             PluRecord(0, 0, 4, 0, 9) + PluRecord(0, 0, 0, 2, 0);
+  QFile file(WorkFile(QStringLiteral("plu.blk"), {header, Framed(records, 2)}));
+  plu.ReadBlockFile(file);
+  const std::optional<RptPageModel> model = Generate(plu, plu.PollId, true);
+  ASSERT_TRUE(model);
+  EXPECT_EQ(LinesBelow(*model, QStringLiteral("PLU #")),
+            (QStringList{"0 1 Undefined 3 $300.00 $100.00 75% 0 0 0", "0 2 Undefined 1 $100.00 $100.00 25% 2 0 125",
+                         "0 3 Undefined 1 -$50.00 -$50.00 0% 0 0 0", "0 5 Undefined 0 $.00 $.00 0% 0 2 0",
+                         "5 $350.00 $70.00 2 2 125"}));
 }
