@@ -4,8 +4,15 @@
 
 #include "crs3000/tEcrRptCrs3000Invt.h"
 
+#include <QFile>
+
 namespace {
 const char* const kFigures[] = {"Actual", "Begin", "Receipt", "Total", "Trans In", "Trans Out", "Waste"};
+
+QByteArray SignedBcd(qint64 value, int width) {
+  const QString digits = QString::number(qAbs(value)).rightJustified(2 * width - 1, QLatin1Char('0'));
+  return QByteArray::fromHex((digits + QLatin1Char(value < 0 ? 'D' : 'C')).toLatin1());
+}
 
 struct Item {
   const char* name;
@@ -89,4 +96,21 @@ TEST_F(InventoryForm, ThePdfIsPortraitLetterWithTheItemBlocks) {
   EXPECT_TRUE(pdf.pages[0][0].contains(QLatin1String("Inventory"))) << pdf.pages[0][0].toStdString();
   for (const QString& line : Block(1, "FLOUR", "12", "2.00 -2.00 0.00 0.00 0.00 0.00 0.00", "3.00 -3.00 0.00 0.00 0.00 0.00 0.00"))
     EXPECT_TRUE(pdf.pages[0].contains(line)) << line.toStdString() << "\n" << pdf.pages[0].join(u'\n').toStdString();
+}
+
+// The register sends Begin, Actual, Receipt, Trans In, Trans Out, Waste, Total; an item the
+// inventory program lacks is stored with factor 1, so its figures print as cases.
+TEST_F(InventoryForm, AnItemMissingFromTheProgramPrintsItsFiguresAsCases) {
+  const QByteArray header = Framed(QByteArray::fromHex("005801030426000C12340742") + QByteArray(24, '\0'), 1);
+  QByteArray records;
+  for (qint64 figure : {5, 27, 0, 1, 2, 3, -4}) records += SignedBcd(figure, 5);
+  for (int i = 0; i < 7; ++i) records += SignedBcd(0, 5);
+  QFile file(WorkFile(QStringLiteral("invt.blk"), {header, Framed(records, 2)}));
+  invt.ReadBlockFile(file);
+  const std::optional<RptPageModel> model = Generate(invt, invt.PollId, true);
+  ASSERT_TRUE(model);
+  const QStringList lines = LinesBelow(*model, QStringLiteral("Polled Reg."));
+  EXPECT_EQ(lines, (QStringList{"Number 1 Actual Begin Receipt Total Trans In Trans Out Waste",
+                                "Descriptor Undefined 27.00 5.00 0.00 -4.00 1.00 2.00 3.00",
+                                "FCTR 1 0.00 0.00 0.00 0.00 0.00 0.00 0.00", "Recipe Unit UNDF", "Inv Unit UNDF"}));
 }
