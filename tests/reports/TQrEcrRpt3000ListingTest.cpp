@@ -7,6 +7,7 @@
 #include "crs3000/tEcrRptCrs3000Lane12.h"
 #include "crs3000/tEcrRptCrs3000OpnOrdTrk3.h"
 
+#include <QFile>
 #include <QTime>
 
 namespace {
@@ -26,6 +27,14 @@ protected:
   tEcrRptCrs3000Ej& ej = AddReport<tEcrRptCrs3000Ej>();
   tEcrRptCrs3000OpnOrdTrk3& track3 = AddReport<tEcrRptCrs3000OpnOrdTrk3>();
 };
+
+// A track 1 or 2 record as the register sends it (ROM version 4 when the tracking number
+// is 8 characters wide): tracking number, order, cashier, time HHMM, balance in cents.
+QByteArray TrackRecord(const QByteArray& tracking, int width, const char* order, const char* time, const char* balance) {
+  auto text = [](const QByteArray& t, int w) { return t + QByteArray(w - t.size(), '\0'); };
+  return text(tracking, width) + QByteArray::fromHex(order) + text("PAT", 12) + QByteArray::fromHex(time) +
+         QByteArray::fromHex(balance);
+}
 
 QVariantMap Order12(int memory, const char* tracking, int order, const char* cashier, QTime time, double balance) {
   return {{"Memory Number", memory}, {"Tracking Number", QString::fromLatin1(tracking)}, {"Order", order},
@@ -113,4 +122,25 @@ TEST_F(ListingForms, TheOpenOrderPdfsShowTheirCaptionsAndOrders) {
   EXPECT_TRUE(three.pages[0].contains(QStringLiteral("Memory Number Table # Check # Cashier Name Time Balance")))
       << three.pages[0].join(u'\n').toStdString();
   EXPECT_TRUE(three.pages[0].contains(QStringLiteral("4 3 77 ANN 8:00:00 AM $9.99"))) << three.pages[0].join(u'\n').toStdString();
+}
+
+TEST_F(ListingForms, OpenOrdersStoredFromTheRegistersBlocksPrintWithAZeroBalance) {
+  const QByteArray header = Framed(QByteArray::fromHex("005801030426000C12340742") + QByteArray(24, '\0'), 1);
+  struct Case {
+    tEcrRpt* report;
+    int width;
+  };
+  const Case cases[] = {{&AddReport<tEcrRptCrs3000OpnOrdTrk1>(), 7}, {&AddReport<tEcrRptCrs3000OpnOrdTrk2V4>(), 8}};
+  int file = 0;
+  for (const Case& c : cases) {
+    const QByteArray records = TrackRecord("A100", c.width, "0012", "1345", "00000000125C") +
+                               TrackRecord("B7", c.width, "0013", "0905", "00000000000C");
+    QFile blocks(WorkFile(QStringLiteral("track%1.blk").arg(++file), {header, Framed(records, 2)}));
+    c.report->ReadBlockFile(blocks);
+    const std::optional<RptPageModel> model = Generate(*c.report, c.report->PollId, true);
+    ASSERT_TRUE(model) << c.report->ClassName().toStdString();
+    EXPECT_EQ(LinesBelow(*model, QStringLiteral("Track Number")),
+              (QStringList{"A100 12 PAT 1:45:00 PM $1.25", "B7 13 PAT 9:05:00 AM $.00"}))
+        << c.report->ClassName().toStdString();
+  }
 }
