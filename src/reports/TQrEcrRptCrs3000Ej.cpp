@@ -6,8 +6,8 @@ namespace {
 const RptReportRegistration kRegistration(QStringLiteral("TQrEcrRptCrs3000Ej"),
                                           [] { return std::make_unique<TQrEcrRptCrs3000Ej>(); });
 
-const RptListingColumn kColumns[] = {{"Line Number", "Memory Number", 16, 90},
-                                     {"Journal Entry", "Entry", 130, 420}};
+const RptListingColumn kColumns[] = {{"Line Number", "Memory Number", 16, 110},
+                                     {"Journal Entry", "Entry", 136, 420}};
 // The register's print lines are laid out in characters.
 const RptFont kEntryFont{QStringLiteral("Monospace"), 9, false, false};
 } // namespace

@@ -6,11 +6,11 @@ namespace {
 const RptReportRegistration kRegistration(QStringLiteral("TQrEcrRptCrs3000Trk12"),
                                           [] { return std::make_unique<TQrEcrRptCrs3000Trk12>(); });
 
-const RptListingColumn kColumns[] = {{"Track Number", "Tracking Number", 16, 110},
-                                     {"Order Number", "Order", 136, 100},
-                                     {"Cashier Name", "Cashier", 246, 130},
-                                     {"Time", "Time", 386, 110},
-                                     {"Balance", "Balance", 506, 120, RptAlign::Right, "$###,###,###.00"}};
+const RptListingColumn kColumns[] = {{"Track Number", "Tracking Number", 16, 116},
+                                     {"Order Number", "Order", 140, 110},
+                                     {"Cashier Name", "Cashier", 260, 130},
+                                     {"Time", "Time", 400, 110},
+                                     {"Balance", "Balance", 520, 120, RptAlign::Right, "$###,###,###.00"}};
 } // namespace
 
 TQrEcrRptCrs3000Trk12::TQrEcrRptCrs3000Trk12()

@@ -3,9 +3,13 @@
 #include "model/ZeroSkip.h"
 #include "platform/engine/TTable.h"
 #include "reports/RptPollRun.h"
+#include "reports/engine/RptFontMap.h"
 #include "reports/engine/RptPdfWriter.h"
 #include "reports/engine/RptTextRenderer.h"
 
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
@@ -77,6 +81,26 @@ QStringList ReportFormFixture::LinesBelow(const RptPageModel& model, const QStri
     }
   }
   return lines;
+}
+
+std::string ReportFormFixture::Overflowing(const RptPageModel& model) {
+  // Measured on a PDF device, as the PDF writer draws them.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter device(&buffer);
+  device.setResolution(1200);
+  QStringList overflowing;
+  for (const RptPage& page : model.pages)
+    for (const RptItem& item : page.items) {
+      QString text = item.text;
+      while (text.endsWith(u' ')) text.chop(1);
+      if (text.isEmpty()) continue;
+      const double width = QFontMetricsF(RptQFont(item.font), &device).horizontalAdvance(text) * 72 / 1200;
+      const double room = item.rectMm.width() * 72 / kRptMmPerInch;
+      if (width > room) overflowing << QStringLiteral("%1: %2 > %3").arg(text).arg(width, 0, 'f', 1).arg(room, 0, 'f', 1);
+    }
+  overflowing.removeDuplicates();
+  return overflowing.join(u'\n').toStdString();
 }
 
 bool ReportFormFixture::HasPdfTools() {

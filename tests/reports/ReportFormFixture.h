@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include <optional>
+#include <string>
 
 class ReportFormFixture : public PollFixture {
 protected:
@@ -28,6 +29,11 @@ protected:
   static QStringList LinesBelow(const RptPageModel& model, const QString& caption);
   // The lines of each page, blanks squeezed.
   static QList<QStringList> PageLines(const RptPageModel& model);
+
+  // The texts of the model that are wider than their rectangles, so that a renderer that
+  // clips them would print them cut, a line each ("text: width > room", in points); trailing
+  // blanks are not counted.
+  static std::string Overflowing(const RptPageModel& model);
 
   struct Pdf {
     QString pageSize;       // as pdfinfo gives it, e.g. "792 x 612 pts (letter)"

@@ -96,6 +96,7 @@ TEST_F(ListingForms, TheJournalPdfIsPortraitLetterWithTheCaptionsOnEveryPage) {
   SKIP_WITHOUT_PDF_TOOLS();
   const std::optional<RptPageModel> model = Generate(ej, Journal(600), false);
   ASSERT_TRUE(model);
+  EXPECT_EQ(Overflowing(*model), "");
   const Pdf pdf = ReadBackPdf(*model);
   EXPECT_EQ(pdf.pageSize, QStringLiteral("612 x 792 pts (letter)"));
   ASSERT_EQ(pdf.pages.size(), model->PageCount());
@@ -110,14 +111,20 @@ TEST_F(ListingForms, TheJournalPdfIsPortraitLetterWithTheCaptionsOnEveryPage) {
 TEST_F(ListingForms, TheOpenOrderPdfsShowTheirCaptionsAndOrders) {
   SKIP_WITHOUT_PDF_TOOLS();
   tEcrRptCrs3000OpnOrdTrk1& track1 = AddReport<tEcrRptCrs3000OpnOrdTrk1>();
-  const Pdf one = ReadBackPdf(*Generate(track1, Store(track1, {Order12(1, "A100", 12, "MARY", QTime(14, 5, 9), 0)}), true));
+  const std::optional<RptPageModel> ones = Generate(track1, Store(track1, {Order12(1, "A100", 12, "MARY", QTime(14, 5, 9), 0)}), true);
+  ASSERT_TRUE(ones);
+  EXPECT_EQ(Overflowing(*ones), "");
+  const Pdf one = ReadBackPdf(*ones);
   EXPECT_EQ(one.pageSize, QStringLiteral("612 x 792 pts (letter)"));
   ASSERT_EQ(one.pages.size(), 1);
   EXPECT_TRUE(one.pages[0].contains(QStringLiteral("Track Number Order Number Cashier Name Time Balance")));
   EXPECT_TRUE(one.pages[0].contains(QStringLiteral("A100 12 MARY 2:05:09 PM $.00"))) << one.pages[0].join(u'\n').toStdString();
-  const Pdf three = ReadBackPdf(*Generate(
+  const std::optional<RptPageModel> threes = Generate(
       track3, Store(track3, {{{"Memory Number", 4}, {"Check", 77}, {"Table", 3}, {"Cashier", "ANN"}, {"Time", QTime(8, 0)}, {"Balance", 9.99}}}),
-      false));
+      false);
+  ASSERT_TRUE(threes);
+  EXPECT_EQ(Overflowing(*threes), "");
+  const Pdf three = ReadBackPdf(*threes);
   ASSERT_EQ(three.pages.size(), 1);
   EXPECT_TRUE(three.pages[0].contains(QStringLiteral("Memory Number Table # Check # Cashier Name Time Balance")))
       << three.pages[0].join(u'\n').toStdString();

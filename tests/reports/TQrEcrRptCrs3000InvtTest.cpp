@@ -90,6 +90,7 @@ TEST_F(InventoryForm, ThePdfIsPortraitLetterWithTheItemBlocks) {
                              {"Trans In", 0}, {"Trans Out", 0}, {"Waste", 0}}}),
                false);
   ASSERT_TRUE(model);
+  EXPECT_EQ(Overflowing(*model), "");
   const Pdf pdf = ReadBackPdf(*model);
   EXPECT_EQ(pdf.pageSize, QStringLiteral("612 x 792 pts (letter)"));
   ASSERT_EQ(pdf.pages.size(), 1);

@@ -116,6 +116,7 @@ TEST_F(PluForm, ThePdfIsLandscapeLetterWithTheCaptionsLinesAndTotals) {
   const std::optional<RptPageModel> model =
       Generate(plu, Store({{1001, "BURGER", 3, 300.0, 1, 2, 450}, {1002, "FRIES", 1, 100.0}, {1003, "REFUND", 1, -50.0}}), false);
   ASSERT_TRUE(model);
+  EXPECT_EQ(Overflowing(*model), "");
   const Pdf pdf = ReadBackPdf(*model);
   EXPECT_EQ(pdf.pageSize, QStringLiteral("792 x 612 pts (letter)"));
   ASSERT_EQ(pdf.pages.size(), 1);

@@ -52,6 +52,7 @@ TEST_F(SpecialItemStockForm, ThePdfIsPortraitLetterWithTheItems) {
   SKIP_WITHOUT_PDF_TOOLS();
   const std::optional<RptPageModel> model = Generate(stock, Store({12, -4}), true);
   ASSERT_TRUE(model);
+  EXPECT_EQ(Overflowing(*model), "");
   const Pdf pdf = ReadBackPdf(*model);
   EXPECT_EQ(pdf.pageSize, QStringLiteral("612 x 792 pts (letter)"));
   ASSERT_EQ(pdf.pages.size(), 1);
