@@ -17,12 +17,21 @@ protected:
     const std::optional<RptPageModel> model = Generate(rpt, Store(rpt, rows), zeroSkip);
     return model ? LinesBelow(*model, caption) : QStringList{QStringLiteral("(nothing generated)")};
   }
+  // A journal poll as the register sends it, stored by the journal's decoder: the entries
+  // run across blocks of 200 bytes, cut wherever a block ends.
   qint32 Journal(int entries) {
-    QList<QVariantMap> rows;
-    for (int i = 1; i <= entries; ++i)
-      rows << QVariantMap{{"Memory Number", i}, {"Entry", QStringLiteral("ENTRY %1 BURGER      2.50").arg(i, 3, 10, QLatin1Char('0'))}};
-    return Store(ej, rows);
+    QByteArray items;
+    for (int i = 1; i <= entries; ++i) {
+      const QByteArray text = QStringLiteral("ENTRY %1 BURGER      2.50").arg(i, 3, 10, QLatin1Char('0')).toLatin1();
+      items += char(text.size() + 2) + QByteArray(1, '\0') + text + QByteArray(2, '\0');
+    }
+    QList<QByteArray> blocks{Framed(QByteArray::fromHex("005801030426000C12340742") + QByteArray(24, '\0'), 1)};
+    for (int at = 0; at < items.size(); at += 200) blocks << Framed(items.mid(at, 200), int(blocks.size()) + 1);
+    QFile file(WorkFile(QStringLiteral("journal%1.blk").arg(++journals), blocks));
+    ej.ReadBlockFile(file);
+    return ej.PollId;
   }
+  int journals = 0;
 
   tEcrRptCrs3000Ej& ej = AddReport<tEcrRptCrs3000Ej>();
   tEcrRptCrs3000OpnOrdTrk3& track3 = AddReport<tEcrRptCrs3000OpnOrdTrk3>();
