@@ -4,6 +4,8 @@
 
 #include "crs3000/tEcrRptCrs3000SpcItmStk.h"
 
+#include <QFile>
+
 namespace {
 class SpecialItemStockForm : public ReportFormFixture {
 protected:
@@ -60,4 +62,15 @@ TEST_F(SpecialItemStockForm, ThePdfIsPortraitLetterWithTheItems) {
   EXPECT_TRUE(page[0].contains(QLatin1String("Special Item Stock"))) << page[0].toStdString();
   for (const char* line : {"Memory # PLU # Descriptor Stock", "1 4001 ITEM 1 12", "2 4002 ITEM 2 -4"})
     EXPECT_TRUE(page.contains(QString::fromLatin1(line))) << line << "\n" << page.join(u'\n').toStdString();
+}
+
+// The register sends a stock a special item in signed packed BCD; without the stock and PLU
+// programs the decoder stores PLU 0 and "Undefined".
+TEST_F(SpecialItemStockForm, APollStoredFromTheRegistersBlocksPrintsItsStocks) {
+  const QByteArray header = Framed(QByteArray::fromHex("005801030426000C12340742") + QByteArray(24, '\0'), 1);
+  QFile file(WorkFile(QStringLiteral("stock.blk"), {header, Framed(QByteArray::fromHex("00012C00000C00004D"), 2)}));
+  stock.ReadBlockFile(file);
+  const std::optional<RptPageModel> model = Generate(stock, stock.PollId, true);
+  ASSERT_TRUE(model);
+  EXPECT_EQ(LinesBelow(*model, QStringLiteral("Memory # PLU # Descriptor Stock")), (QStringList{"1 0 Undefined 12", "3 0 Undefined -4"}));
 }
