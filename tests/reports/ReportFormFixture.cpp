@@ -1,0 +1,122 @@
+#include "ReportFormFixture.h"
+
+#include "model/ZeroSkip.h"
+#include "platform/engine/TTable.h"
+#include "reports/RptPollRun.h"
+#include "reports/engine/RptFontMap.h"
+#include "reports/engine/RptPdfWriter.h"
+#include "reports/engine/RptTextRenderer.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+constexpr double kCellMm = 1.27;
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  const bool ended = process.waitForFinished(30000);
+  EXPECT_TRUE(ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+      << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Squeezed(const QStringList& lines) {
+  QStringList squeezed;
+  for (const QString& line : lines)
+    if (!line.trimmed().isEmpty()) squeezed << line.simplified();
+  return squeezed;
+}
+} // namespace
+
+qint32 ReportFormFixture::Store(tEcrRpt& rpt, const QList<QVariantMap>& rows, const PollHeader& header) {
+  PollHeader of = header;
+  of.reportClass = rpt.ClassName();
+  of.reportName = rpt.GetRptName();
+  const qint32 poll = StorePoll(of, {});
+  TTable table;
+  rpt.OpenTable(table);
+  for (const QVariantMap& row : rows) {
+    table.Append();
+    table.FieldByName(QStringLiteral("Poll Id")).SetAsInteger(poll);
+    for (auto it = row.cbegin(); it != row.cend(); ++it) {
+      if (!it.value().isValid()) continue;
+      TField& field = table.FieldByName(it.key());
+      if (field.DataType() == TFieldType::Money)
+        field.SetAsFloat(it.value().toDouble());
+      else
+        field.SetValue(it.value());
+    }
+    table.Post();
+  }
+  return poll;
+}
+
+std::optional<RptPageModel> ReportFormFixture::Generate(tEcrRpt& rpt, qint32 poll, bool zeroSkip) {
+  const QScopedValueRollback skip(ZeroSkip, zeroSkip);
+  RptPollRun run(rpt, poll);
+  return run.Generate();
+}
+
+QList<QStringList> ReportFormFixture::PageLines(const RptPageModel& model) {
+  QList<QStringList> pages;
+  for (const RptPage& page : model.pages) pages << Squeezed(RptTextRenderer::PageLines(page, model.setup, kCellMm));
+  return pages;
+}
+
+QStringList ReportFormFixture::LinesBelow(const RptPageModel& model, const QString& caption) {
+  QStringList lines;
+  for (const QStringList& page : PageLines(model)) {
+    bool below = false;
+    for (const QString& line : page) {
+      if (below) lines << line;
+      below = below || line.contains(caption);
+    }
+  }
+  return lines;
+}
+
+std::string ReportFormFixture::Overflowing(const RptPageModel& model) {
+  // Measured on a PDF device, as the PDF writer draws them.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter device(&buffer);
+  device.setResolution(1200);
+  QStringList overflowing;
+  for (const RptPage& page : model.pages)
+    for (const RptItem& item : page.items) {
+      QString text = item.text;
+      while (text.endsWith(u' ')) text.chop(1);
+      if (text.isEmpty()) continue;
+      const double width = QFontMetricsF(RptQFont(item.font), &device).horizontalAdvance(text) * 72 / 1200;
+      const double room = item.rectMm.width() * 72 / kRptMmPerInch;
+      if (width > room) overflowing << QStringLiteral("%1: %2 > %3").arg(text).arg(width, 0, 'f', 1).arg(room, 0, 'f', 1);
+    }
+  overflowing.removeDuplicates();
+  return overflowing.join(u'\n').toStdString();
+}
+
+bool ReportFormFixture::HasPdfTools() {
+  return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
+         !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+ReportFormFixture::Pdf ReportFormFixture::ReadBackPdf(const RptPageModel& model) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("report.pdf"));
+  RptPdfWriter::Write(model, file);
+  Pdf pdf;
+  const QRegularExpression size(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption);
+  pdf.pageSize = size.match(RunTool(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();
+  QStringList pages = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}).split(u'\f');
+  if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+  for (const QString& page : pages) pdf.pages << Squeezed(page.split(u'\n'));
+  return pdf;
+}
