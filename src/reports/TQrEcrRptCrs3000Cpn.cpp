@@ -15,9 +15,9 @@ struct Column {
   double left, width;
   RptAlign align;
 };
-const Column kColumns[] = {{"Memory Number", 16, 100, RptAlign::Left}, {"Descriptor", 130, 150, RptAlign::Left},
-                           {"Count", 290, 80, RptAlign::Right},         {"Amount", 390, 120, RptAlign::Right},
-                           {"Average", 530, 120, RptAlign::Right}};
+const Column kColumns[] = {{"Memory Number", 16, 130, RptAlign::Left}, {"Descriptor", 156, 150, RptAlign::Left},
+                           {"Count", 316, 80, RptAlign::Right},         {"Amount", 406, 120, RptAlign::Right},
+                           {"Average", 540, 120, RptAlign::Right}};
 QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
 
 bool PresentNotZero(const RptValue& value) { return !value.IsNull() && value.ToDouble() != 0; }
@@ -55,7 +55,7 @@ TQrEcrRptCrs3000Cpn::TQrEcrRptCrs3000Cpn() : TQrEcrRpt3000(QStringLiteral("TQrEc
   AddFieldSum(QStringLiteral("CountSum"), QStringLiteral("Count"));
   AddFieldSum(QStringLiteral("TotalSum"), QStringLiteral("Total"));
   RptBand& totals = AddBand(RptBandKind::Summary, QStringLiteral("SummaryBand1"), 24);
-  totals.AddLabel(QStringLiteral("TotalCaption"), {130, 4, 150, kHeight}, QStringLiteral("Total:")).SetFont(bold);
+  totals.AddLabel(QStringLiteral("TotalCaption"), {156, 4, 150, kHeight}, QStringLiteral("Total:")).SetFont(bold);
   totals.AddComputed(QStringLiteral("CountTotal"), At(2, 4), [this] { return Sum(QStringLiteral("CountSum")); })
       .SetAlign(RptAlign::Right);
   totals.AddComputed(QStringLiteral("AmountTotal"), At(3, 4), [this] { return Sum(QStringLiteral("TotalSum")); }, kMoney)

@@ -1,6 +1,6 @@
 // The coupon report form on a stored coupon poll: the line test under zero skip, the
 // average, and the totals line of the printed lines that prints only when a line printed.
-#include "PollFixture.h"
+#include "ReportFormFixture.h"
 
 #include "crs3000/tEcrRptCrs3000Coupon.h"
 #include "model/ZeroSkip.h"
@@ -17,7 +17,7 @@ struct Coupon {
   QVariant total;  // in hundredths; invalid: empty
 };
 
-class CouponForm : public PollFixture {
+class CouponForm : public ReportFormFixture {
 protected:
   CouponForm() {
     auto made = tEcrFnct::New<tEcrRptCrs3000Coupon>(&driver);
@@ -96,4 +96,12 @@ TEST_F(CouponForm, ASecondGenerationStartsItsTotalsAfresh) {
   EXPECT_EQ(run.Generate()->PrintedBands().count(QStringLiteral("SummaryBand1")), 1);
   ZeroSkip = true;
   EXPECT_EQ(run.Generate()->PrintedBands().count(QStringLiteral("SummaryBand1")), 0);
+}
+
+TEST_F(CouponForm, EveryCaptionAndValueFitsItsColumn) {
+  const qint32 poll = Store({{"TWENTY PERCENT OFF", 123456, qlonglong(9876543210)}});
+  RptPollRun run(*coupon, poll);
+  const std::optional<RptPageModel> model = run.Generate();
+  ASSERT_TRUE(model);
+  EXPECT_EQ(Overflowing(*model), "");
 }
