@@ -11,6 +11,7 @@
 #include "platform/sys/Prompter.h"
 #include "reports/engine/RptPreviewRequest.h"
 #include "store/streaming/TObjectStream.h"
+#include "widgets/WdgButtonColumn.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -40,31 +41,15 @@ TfmMachSelct::TfmMachSelct(MachineListRequest& request, QWidget* parent)
   layout->addWidget(list_, 1);
   auto* buttons = new QVBoxLayout;
   layout->addLayout(buttons);
-  struct ButtonDef {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    void (TfmMachSelct::*action)();
-  };
-  static const ButtonDef defs[] = {
-      {"btnSelect", "Select", "Select the Highlighted Machine", &TfmMachSelct::Select},
-      {"btnEdit", "Edit", "Edit The highlighted Machine", &TfmMachSelct::Edit},
-      {"btnAddMachine", "Add Machine", "Add a new Machine ", &TfmMachSelct::AddMachine},
-      {"btnDup", "Duplicate", "Create a copy of the selected machine", &TfmMachSelct::Duplicate},
-      {"btnDeleteMachine", "Delete Machine", "Delete the highlighted Machine", &TfmMachSelct::DeleteMachine},
-      {"btnListing", "Print Listing", "", &TfmMachSelct::Listing},
-      {"btnHelp", "Help", "", &TfmMachSelct::Help},
-      {"btnCancel", "Cancel", "", &TfmMachSelct::Cancel},
-  };
-  for (const ButtonDef& def : defs) {
-    if (def.action == &TfmMachSelct::Cancel) buttons->addStretch();
-    auto* button = new QPushButton(QString::fromLatin1(def.caption), this);
-    button->setObjectName(QString::fromLatin1(def.name));
-    button->setToolTip(QString::fromLatin1(def.hint));
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-    connect(button, &QPushButton::clicked, this, def.action);
-  }
+  AddButtonColumn(*this, *buttons,
+                  {{"btnSelect", "Select", "Select the Highlighted Machine", [this] { Select(); }},
+                   {"btnEdit", "Edit", "Edit The highlighted Machine", [this] { Edit(); }},
+                   {"btnAddMachine", "Add Machine", "Add a new Machine ", [this] { AddMachine(); }},
+                   {"btnDup", "Duplicate", "Create a copy of the selected machine", [this] { Duplicate(); }},
+                   {"btnDeleteMachine", "Delete Machine", "Delete the highlighted Machine", [this] { DeleteMachine(); }},
+                   {"btnListing", "Print Listing", "", [this] { Listing(); }},
+                   {"btnHelp", "Help", "", [this] { Help(); }},
+                   {"btnCancel", "Cancel", "", [this] { Cancel(); }, true}});
   auto* select = findChild<QPushButton*>(QStringLiteral("btnSelect"));
   select->setEnabled(!request_.maintenance);
   select->setDefault(!request_.maintenance);

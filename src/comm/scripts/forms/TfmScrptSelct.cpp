@@ -11,6 +11,7 @@
 #include "platform/sys/Prompter.h"
 #include "reports/engine/RptPreviewRequest.h"
 #include "store/odb/OdbErrors.h"
+#include "widgets/WdgButtonColumn.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -36,31 +37,15 @@ TfmScrptSelct::TfmScrptSelct(ScrptListRequest& request, QWidget* parent)
   layout->addWidget(list_, 1);
   auto* buttons = new QVBoxLayout;
   layout->addLayout(buttons);
-  struct ButtonDef {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    void (TfmScrptSelct::*action)();
-  };
-  static const ButtonDef defs[] = {
-      {"btnSelect", "Select", "Select the highlighted Script", &TfmScrptSelct::Select},
-      {"btnDup", "Duplicate", "Duplicate the highlighted script", &TfmScrptSelct::Duplicate},
-      {"btnEdit", "Edit", "Edit the highlighted script", &TfmScrptSelct::Edit},
-      {"btnAddScrpt", "Add Script", "Add a new script", &TfmScrptSelct::AddNew},
-      {"btnListing", "Listing", "Print the listings", &TfmScrptSelct::Listing},
-      {"btnDeleteScrpt", "Delete Script", "Delete the highlighted script", &TfmScrptSelct::DeleteScrpt},
-      {"btnHelp", "Help", "", &TfmScrptSelct::Help},
-      {"Button1", "Cancel", "", &TfmScrptSelct::reject},
-  };
-  for (const ButtonDef& def : defs) {
-    if (def.action == &TfmScrptSelct::reject) buttons->addStretch();
-    auto* button = new QPushButton(QString::fromLatin1(def.caption), this);
-    button->setObjectName(QString::fromLatin1(def.name));
-    button->setToolTip(QString::fromLatin1(def.hint));
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-    connect(button, &QPushButton::clicked, this, def.action);
-  }
+  AddButtonColumn(*this, *buttons,
+                  {{"btnSelect", "Select", "Select the highlighted Script", [this] { Select(); }},
+                   {"btnDup", "Duplicate", "Duplicate the highlighted script", [this] { Duplicate(); }},
+                   {"btnEdit", "Edit", "Edit the highlighted script", [this] { Edit(); }},
+                   {"btnAddScrpt", "Add Script", "Add a new script", [this] { AddNew(); }},
+                   {"btnListing", "Listing", "Print the listings", [this] { Listing(); }},
+                   {"btnDeleteScrpt", "Delete Script", "Delete the highlighted script", [this] { DeleteScrpt(); }},
+                   {"btnHelp", "Help", "", [this] { Help(); }},
+                   {"Button1", "Cancel", "", [this] { reject(); }, true}});
   auto* select = findChild<QPushButton*>(QStringLiteral("btnSelect"));
   select->setEnabled(!request_.maintenanceOnly);
   select->setDefault(!request_.maintenanceOnly);
