@@ -27,3 +27,17 @@ std::optional<TTableDef> tEcrRptCrs3000Financial::DescribeTable() const {
 void tEcrRptCrs3000Financial::DecodeRecord(TTable& table, const TEcrBlock&, int, int&) {
   table.FieldByName(kPollId).SetAsInteger(PollId);
 }
+
+void tEcrRptCrs3000Financial::AddHeadRow(qint32 pollId) {
+  TTable table;
+  OpenTable(table);
+  if (!table.Active() || table.Locate({kPollId}, {pollId})) return;
+  table.Append();
+  table.FieldByName(kPollId).SetAsInteger(pollId);
+  table.Post();
+}
+
+void tEcrRptCrs3000Financial::Present(bool print, qint32 pollId) {
+  AddHeadRow(pollId);
+  tEcrRptCrs3000::Present(print, pollId);
+}

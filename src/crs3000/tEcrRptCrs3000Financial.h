@@ -15,6 +15,10 @@ public:
   int GetRptCode() const override { return 33; }
   QString GetRptName() const override { return QStringLiteral("Financial"); }
   QString GetTableName() const override { return QStringLiteral("tEcrRptCrs3000Financial"); }
+  QString ReportFormClass() const override { return QStringLiteral("TQrEcrRptCrs3000Financial"); }
+  // Gives the poll its row of the head table (the form prints from it), then presents it.
+  void Present(bool print, qint32 pollId) override;
+  void AddHeadRow(qint32 pollId);
   // The layout of the combined record that the register of this class sends (1296 bytes).
   int LayoutVariant() const override { return Crs3000FnclLayouts::kFinancial; }
   // The whole combined record: the head decodes none of it.
