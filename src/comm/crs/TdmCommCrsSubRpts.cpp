@@ -8,6 +8,7 @@
 
 #include "comm/crs/CrsRptCodes.h"
 #include "model/CrsRptParams.h"
+#include "model/PollAutoExport.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
 #include "platform/sys/PumpDelay.h"
@@ -81,6 +82,8 @@ void TdmCommCrs::SaveRpt() {
   const auto closed = qScopeGuard([this] { WorkFile.Close(); });
   AddStatusLine(QStringLiteral("Saving Report to Database "), false);
   WriteBlockCount();
+  // An export that fails after the save belongs in this session's log, not in a box.
+  const PollAutoExport::ScopedLog exportLog([this](const QString& line) { AddStatusLine(line, false); });
   Rpt->ReadBlockFile(WorkFile.File());
   savedRpts_.push_back(Rpt);
   AddStatusLine(QStringLiteral("Save Completed"), false);

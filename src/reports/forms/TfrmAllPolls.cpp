@@ -8,9 +8,11 @@
 #include "platform/sys/Prompter.h"
 #include "platform/tablemodel/TEngineTableModel.h"
 #include "reports/AllPollsDelete.h"
+#include "reports/AllPollsExport.h"
 #include "reports/RptPollReport.h"
 #include "reports/forms/AllPollsFilter.h"
 #include "reports/forms/AllPollsGrid.h"
+#include "reports/forms/PollExportFile.h"
 #include "store/settings/SettingsFile.h"
 #include "store/settings/SettingsKeys.h"
 #include "store/settings/TUtRegIni.h"
@@ -51,7 +53,8 @@ template <class F> void Guarded(F step) {
 TfrmAllPolls::TfrmAllPolls(QWidget* parent)
     : QDialog(parent), table_(std::make_unique<TTable>()), filter_(new AllPollsFilter(this)),
       grid_(new AllPollsGrid(this)), zeroSkip_(new QCheckBox(QStringLiteral("Zero Skip"), this)),
-      print_(new QPushButton(QStringLiteral("Print"), this)), preview_(new QPushButton(QStringLiteral("Preview"), this)) {
+      print_(new QPushButton(QStringLiteral("Print"), this)), preview_(new QPushButton(QStringLiteral("Preview"), this)),
+      export_(new QPushButton(QStringLiteral("Export"), this)), cons_(new QPushButton(QStringLiteral("Consolidate"), this)) {
   setObjectName(QStringLiteral("frmAllPolls"));
   setWindowTitle(QStringLiteral("All Polls"));
   resize(980, 520);
@@ -59,6 +62,8 @@ TfrmAllPolls::TfrmAllPolls(QWidget* parent)
   zeroSkip_->setObjectName(QStringLiteral("cbxZeroSkip"));
   print_->setObjectName(QStringLiteral("btnPrint"));
   preview_->setObjectName(QStringLiteral("BtnPreview"));
+  export_->setObjectName(QStringLiteral("btnExport"));
+  cons_->setObjectName(QStringLiteral("btnCons"));
 
   zeroSkip_->setChecked(ReadSetting(SettingsKeys::Reports::ZeroSkip));
   connect(zeroSkip_, &QCheckBox::toggled, this, [](bool on) {
@@ -93,6 +98,8 @@ TfrmAllPolls::TfrmAllPolls(QWidget* parent)
   connect(header, &QHeaderView::sectionClicked, this, &TfrmAllPolls::TitleClick);
   connect(print_, &QPushButton::clicked, this, &TfrmAllPolls::btnPrintClick);
   connect(preview_, &QPushButton::clicked, this, &TfrmAllPolls::BtnPreviewClick);
+  connect(export_, &QPushButton::clicked, this, &TfrmAllPolls::btnExportClick);
+  connect(cons_, &QPushButton::clicked, this, &TfrmAllPolls::btnConsClick);
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
@@ -102,6 +109,8 @@ TfrmAllPolls::TfrmAllPolls(QWidget* parent)
   top->addSpacing(16);
   top->addWidget(print_);
   top->addWidget(preview_);
+  top->addWidget(export_);
+  top->addWidget(cons_);
   top->addStretch(1);
   layout->addLayout(top);
   layout->addWidget(grid_, 1);

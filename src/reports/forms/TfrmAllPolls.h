@@ -34,6 +34,11 @@ public:
 
   void BtnPreviewClick();
   void btnPrintClick();
+  // Exports the selected polls (the current one when fewer than two are selected) to a
+  // file the user chooses.
+  void btnExportClick();
+  // Consolidates the polls of the current poll's type inside ranges the user gives.
+  void btnConsClick();
   // The navigator's delete.
   void DeleteClick();
 
@@ -45,6 +50,7 @@ private:
   void DoAReport(bool print);
   void Reload(qint32 keepPollId);
   void MoveTo(int row);
+  void Consolidate(qint32 pollId);
 
   std::unique_ptr<TTable> table_;
   std::unique_ptr<TEngineTableModel> model_;
@@ -53,6 +59,8 @@ private:
   QCheckBox* zeroSkip_;
   QPushButton* print_;
   QPushButton* preview_;
+  QPushButton* export_;
+  QPushButton* cons_;
   qint32 lastClicked_ = 0;
   bool previewOpen_ = false;
 };

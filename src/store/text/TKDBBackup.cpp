@@ -25,6 +25,11 @@ struct Piece {
 
 using Layout = QList<Piece>;
 
+// A poll export field: quoted only when it holds a comma, a quote or a line break, so that
+// every other line stays as the readers of the exports have always had it. An empty text
+// stays empty.
+QString PeerField(const QString& text) { return text.isEmpty() ? text : TableTextCodec::QuotedField(text); }
+
 const Layout kPollRows{{Piece::AllFields}};
 const Layout kByLocation{{Piece::StoreNumber}, {Piece::MachineNumber}, {Piece::EcrDate}, {Piece::ZCounter}, {Piece::Rest}};
 const Layout kByReportType{{Piece::ReportName}, {Piece::StoreNumber}, {Piece::MachineNumber},
@@ -53,7 +58,7 @@ public:
       return QString::number(bytes.size());
     }
     const QString text = TableTextRows::Text(field, values_[index]);
-    if (!quoted_) return text;
+    if (!quoted_) return PeerField(text);
     // An empty text that is a value, not a null, is kept apart from "no value".
     const bool null = !values_[index].isValid() || values_[index].isNull();
     return TableTextCodec::QuotedField(null ? QString() : text.isEmpty() ? QStringLiteral("") : text);
@@ -92,9 +97,9 @@ QStringList PieceTexts(const Piece& piece, RowLine& row, qint32 pollId, const TP
   case Piece::MachineNumber: return {QString::number(poll.machineNumber)};
   case Piece::EcrDate: return {ShortDate(poll.ecrDate)};
   case Piece::ZCounter: return {QString::number(poll.zCounter)};
-  case Piece::ReportName: return {poll.reportName};
-  case Piece::PollType: return {poll.pollType};
-  case Piece::PolledArea: return {poll.polledArea};
+  case Piece::ReportName: return {PeerField(poll.reportName)};
+  case Piece::PollType: return {PeerField(poll.pollType)};
+  case Piece::PolledArea: return {PeerField(poll.polledArea)};
   case Piece::PollId: return {QString::number(pollId)};
   case Piece::AllFields: return row.From(0);
   case Piece::Rest: return row.From(1);

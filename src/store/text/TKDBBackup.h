@@ -12,9 +12,9 @@
 // same to the text form (length 0) and come back as no value.
 //
 // The poll exports write the rows of one poll for other programs, in one of five
-// layouts, appended to an export file. Their lines keep the old unquoted form byte for
-// byte, because the programs that read them expect it: a text holding a comma shifts the
-// later fields of its line for those readers.
+// layouts, appended to an export file. A field holding a comma, a double quote or a line
+// break is quoted with its inner quotes doubled, so that it cannot shift the later fields
+// of its line; every other field is written as it stands, and an empty one stays empty.
 #include "platform/sys/TDateTime.h"
 
 #include <QString>

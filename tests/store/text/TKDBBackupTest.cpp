@@ -332,7 +332,7 @@ TEST_F(TKDBBackupTest, ASecondPollExportAppendsItsLinesAndItsBlobBytes) {
   backup_.ExportPollByLocation(QStringLiteral("PLU"), 7, Poll7(), exportFile);
   backup_.ExportPollByLocation(QStringLiteral("PLU"), 8, poll8, exportFile);
   const QByteArray golden7 = TestSupport::ReadFile(TestSupport::DataPath(QStringLiteral("store/poll-export/ExportPollByLocation.txt")));
-  EXPECT_EQ(TestSupport::ReadFile(exportFile), golden7 + QByteArray("12,3,12/9/2026,457,101,Cola, large,7,1,0,0,12/9/2026,1,3\r\n"));
+  EXPECT_EQ(TestSupport::ReadFile(exportFile), golden7 + QByteArray("12,3,12/9/2026,457,101,\"Cola, large\",7,1,0,0,12/9/2026,1,3\r\n"));
   const QByteArray mem7 = TestSupport::ReadFile(TestSupport::DataPath(QStringLiteral("store/poll-export/poll-7.mem")));
   EXPECT_EQ(TestSupport::ReadFile(WorkFile(QStringLiteral("PLU.mem"))), mem7 + QByteArray("xPNG"));
 
