@@ -134,6 +134,17 @@ void TdmCommBase::AbortTransfer(const QString& message) {
   EndTransfer(MpmFailed);
 }
 
+namespace {
+int stepsRunning = 0;
+
+struct StepRunning {
+  StepRunning() { ++stepsRunning; }
+  ~StepRunning() { --stepsRunning; }
+  StepRunning(const StepRunning&) = delete;
+  StepRunning& operator=(const StepRunning&) = delete;
+};
+} // namespace
+
 void TdmCommBase::PauseThen(int ms, std::function<void()> then) {
   pausedThen_ = std::move(then);
   pausedAt_ = Here();
@@ -168,43 +179,35 @@ void TdmCommBase::TmrBlockTimer() {
 }
 
 void TdmCommBase::Queue(PollMsg msg, std::optional<QByteArray> frame, bool timeOut) {
-  events_.push_back({msg, std::move(frame), timeOut, stepsRun_});
+  events_.push_back({msg, std::move(frame), timeOut, Here()});
   ArmEventTimer();
 }
 
 // A short pause of random length before each event, so that sessions on several lines
 // take turns.
 void TdmCommBase::ArmEventTimer() {
-  if (events_.empty() || eventTimer_->isActive()) return;
+  if (events_.empty() || handling_ || eventTimer_->isActive()) return;
   const int jitter = CrsTiming::Ms(CrsTiming::HandlerJitter);
   eventTimer_->start(jitter > 0 ? QRandomGenerator::global()->bounded(jitter + 1) : 0);
 }
 
 // The first event waiting: the events waiting now, then the step. The next event gets its
-// pause once this one is over.
+// pause once this one is over, so the steps take the events in the order they came.
 void TdmCommBase::NextEvent() {
   if (events_.empty()) return;
   Event event = std::move(events_.front());
   events_.pop_front();
+  const StepRunning running; // the events it lets run first must not free the module
+  handling_ = true;
   PumpMessage();
-  if (!event.timeOut || (stepsRun_ == event.stepsRun && !TmrBlock->isActive())) {
+  if (!event.timeOut || (event.queuedAt == Here() && !TmrBlock->isActive())) {
     if (event.frame) RxBuf = std::move(*event.frame);
     Msg = event.msg;
     RunStep();
   }
+  handling_ = false;
   ArmEventTimer();
 }
-
-namespace {
-int stepsRunning = 0;
-
-struct StepRunning {
-  StepRunning() { ++stepsRunning; }
-  ~StepRunning() { --stepsRunning; }
-  StepRunning(const StepRunning&) = delete;
-  StepRunning& operator=(const StepRunning&) = delete;
-};
-} // namespace
 
 int TdmCommBase::StepsRunning() { return stepsRunning; }
 

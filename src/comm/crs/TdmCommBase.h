@@ -16,9 +16,9 @@
 // A step never waits on the stack. Where the protocol wants a pause, the step arms a
 // continuation (PauseThen) on a single-shot timer of the module and is left at once; when
 // the time is up the continuation does the rest of the step, itself a step in every other
-// respect. It goes no further when StopComm or ResetStep came meanwhile, or when an event
-// reached the module or another step ran meanwhile: that step has taken the transfer on (or
-// ended it), so what the pause was leading to would be stale. StopComm and ResetStep drop
+// respect. It goes no further when StopComm or ResetStep came meanwhile, or when a packet's
+// event reached the module or another step ran meanwhile: that event or step takes the
+// transfer on (or has ended it), so what the pause was leading to would be stale. StopComm and ResetStep drop
 // a pending continuation, and it dies with the module, so it never runs on a freed one.
 #include "comm/crs/PollEnums.h"
 #include "comm/crs/SessionEnums.h"
@@ -138,11 +138,12 @@ protected:
   virtual void AbortTransfer(const QString& message);
   // Pauses the step: the step is left at once (nothing after this call runs) and `then`
   // does the rest of it after ms, from the module's pause timer, unless the transfer was
-  // stopped or reset, an event came or another step ran meanwhile. `then` ends the step as
+  // stopped or reset, a packet's event came or another step ran meanwhile. `then` ends the step as
   // the step itself would have, and may pause again.
   [[noreturn]] void PauseThen(int ms, std::function<void()> then);
-  // Runs the events waiting now. When the transfer was stopped or reset, or an event came
-  // or another step ran meanwhile, the step is left (nothing more is sent).
+  // Runs the events waiting now (nothing waits: a pause is PauseThen). When the transfer
+  // was stopped or reset, or a packet's event came or another step ran meanwhile, the step
+  // is left (nothing more is sent).
   void Pump();
   // A packet's event, with the frame it brought (which becomes RxBuf when the event reaches
   // the step): after a moment's pause, pending events, then the step with msg.
@@ -178,8 +179,8 @@ private:
   struct Event {
     PollMsg msg;
     std::optional<QByteArray> frame;
-    bool timeOut;      // the block timer's: dropped when a step ran after it was queued
-    quint64 stepsRun;  // steps run when it was queued
+    bool timeOut; // the block timer's: dropped when an event came or a step ran after it was queued
+    Mark queuedAt;
   };
 
   QTimer* eventTimer_;
@@ -188,6 +189,7 @@ private:
   std::function<void()> pausedThen_; // the continuation of a paused step
   Mark pausedAt_{};
   bool busy_ = false;
+  bool handling_ = false; // an event is being handled: the next waits until it is over
   quint64 stops_ = 0;    // StopComm and ResetStep calls so far
   quint64 stepsRun_ = 0; // steps and continuations run so far
   quint64 eventsIn_ = 0; // packet events come so far
