@@ -14,8 +14,6 @@
 
 #include <QRandomGenerator>
 #include <QTimer>
-#include <chrono>
-#include <thread>
 
 namespace {
 // The one model whose line runs with odd parity.
@@ -27,11 +25,16 @@ QString ProgressTime() { return Clock::Current().Now().time().toString(QStringLi
 
 TdmCommBase::TdmCommBase(QObject* owner)
     : QObject(owner), TmrBlock(new QTimer(this)), scpEot(new TSclDataPacket(this)), scpAck(new TSclDataPacket(this)),
-      scpNak(new TSclDataPacket(this)), Step(&TdmCommBase::IdleStep) {
+      scpNak(new TSclDataPacket(this)), Step(&TdmCommBase::IdleStep), eventTimer_(new QTimer(this)),
+      pauseTimer_(new QTimer(this)) {
   TmrBlock->setObjectName(QStringLiteral("TmrBlock"));
-  TmrBlock->setSingleShot(true);
-  TmrBlock->setTimerType(Qt::PreciseTimer);
+  for (QTimer* timer : {TmrBlock, eventTimer_, pauseTimer_}) {
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+  }
   connect(TmrBlock, &QTimer::timeout, this, &TdmCommBase::TmrBlockTimer);
+  connect(eventTimer_, &QTimer::timeout, this, &TdmCommBase::NextEvent);
+  connect(pauseTimer_, &QTimer::timeout, this, &TdmCommBase::PauseEnded);
   SetUpControlPacket(scpEot, "scpEot", char(CrsLink::EOT));
   SetUpControlPacket(scpAck, "scpAck", char(CrsLink::ACK));
   SetUpControlPacket(scpNak, "scpNak", char(CrsLink::NAK));
@@ -85,12 +88,21 @@ void TdmCommBase::StopComm() {
     packet->SetEnabled(false);
   }
   TmrBlock->stop();
+  DropPending();
 }
 
 void TdmCommBase::ResetStep() {
   ++stops_;
   Step = &TdmCommBase::IdleStep;
   busy_ = false;
+  DropPending();
+}
+
+void TdmCommBase::DropPending() {
+  events_.clear();
+  eventTimer_->stop();
+  pausedThen_ = nullptr;
+  pauseTimer_->stop();
 }
 
 void TdmCommBase::DoPollMsg(PollMsg msg) { Deliver(msg); }
@@ -122,50 +134,6 @@ void TdmCommBase::AbortTransfer(const QString& message) {
   EndTransfer(MpmFailed);
 }
 
-void TdmCommBase::Wait(int ms) {
-  const Mark before = Here();
-  PumpDelay(ms);
-  LeaveIfOvertaken(before);
-}
-
-void TdmCommBase::Pump() {
-  const Mark before = Here();
-  PumpMessage();
-  LeaveIfOvertaken(before);
-}
-
-void TdmCommBase::LeaveIfOvertaken(Mark before) const {
-  if (stops_ != before.stops || stepsRun_ != before.stepsRun) throw StepOvertaken{};
-}
-
-// What every event handler does before the step: a short pause of random length, so that
-// sessions on several lines take turns, then the events waiting now.
-void TdmCommBase::Settle() {
-  const int jitter = CrsTiming::Ms(CrsTiming::HandlerJitter);
-  if (jitter > 0) std::this_thread::sleep_for(std::chrono::milliseconds(QRandomGenerator::global()->bounded(jitter + 1)));
-  PumpMessage();
-}
-
-// A packet's event: a moment's pause, pending events, then the step.
-void TdmCommBase::Deliver(PollMsg msg) {
-  ++delivering_;
-  Settle();
-  Msg = msg;
-  RunStep();
-  --delivering_;
-}
-
-// The block timer's event. A frame that arrives together with the time-out decides: the
-// time-out waits until the frame's event is over, and is dropped when a step ran meanwhile.
-void TdmCommBase::TmrBlockTimer() {
-  if (delivering_ > 0) return TmrBlock->start();
-  const quint64 before = stepsRun_;
-  Settle();
-  if (stepsRun_ != before || TmrBlock->isActive()) return;
-  Msg = TimeOut;
-  RunStep();
-}
-
 namespace {
 int stepsRunning = 0;
 
@@ -177,17 +145,83 @@ struct StepRunning {
 };
 } // namespace
 
+void TdmCommBase::PauseThen(int ms, std::function<void()> then) {
+  pausedThen_ = std::move(then);
+  pausedAt_ = Here();
+  pauseTimer_->start(ms);
+  throw StepLeft{};
+}
+
+void TdmCommBase::PauseEnded() {
+  const std::function<void()> then = std::move(pausedThen_);
+  pausedThen_ = nullptr;
+  if (then && pausedAt_ == Here()) Run(then);
+}
+
+void TdmCommBase::Pump() {
+  const Mark before = Here();
+  PumpMessage();
+  if (!(before == Here())) throw StepLeft{};
+}
+
+// A packet's event counts at once: a paused step whose answer came meanwhile is stale,
+// and its frame is kept with it until the step takes it.
+void TdmCommBase::Deliver(PollMsg msg, std::optional<QByteArray> frame) {
+  ++eventsIn_;
+  Queue(msg, std::move(frame), false);
+}
+
+// The block timer's event. A frame that arrives together with the time-out decides: the
+// time-out waits until the frame's event is over, and is dropped when a step ran meanwhile.
+void TdmCommBase::TmrBlockTimer() {
+  if (!events_.empty()) return TmrBlock->start();
+  Queue(TimeOut, std::nullopt, true);
+}
+
+void TdmCommBase::Queue(PollMsg msg, std::optional<QByteArray> frame, bool timeOut) {
+  events_.push_back({msg, std::move(frame), timeOut, Here()});
+  ArmEventTimer();
+}
+
+// A short pause of random length before each event, so that sessions on several lines
+// take turns.
+void TdmCommBase::ArmEventTimer() {
+  if (events_.empty() || handling_ || eventTimer_->isActive()) return;
+  const int jitter = CrsTiming::Ms(CrsTiming::HandlerJitter);
+  eventTimer_->start(jitter > 0 ? QRandomGenerator::global()->bounded(jitter + 1) : 0);
+}
+
+// The first event waiting: the events waiting now, then the step. The next event gets its
+// pause once this one is over, so the steps take the events in the order they came.
+void TdmCommBase::NextEvent() {
+  if (events_.empty()) return;
+  Event event = std::move(events_.front());
+  events_.pop_front();
+  const StepRunning running; // the events it lets run first must not free the module
+  handling_ = true;
+  PumpMessage();
+  if (!event.timeOut || (event.queuedAt == Here() && !TmrBlock->isActive())) {
+    if (event.frame) RxBuf = std::move(*event.frame);
+    Msg = event.msg;
+    RunStep();
+  }
+  handling_ = false;
+  ArmEventTimer();
+}
+
 int TdmCommBase::StepsRunning() { return stepsRunning; }
 
-void TdmCommBase::RunStep() {
+void TdmCommBase::RunStep() { Run([this] { CallStep(); }); }
+
+void TdmCommBase::Run(const std::function<void()>& body) {
   const StepRunning running;
   ++stepsRun_;
   if (!busy_) return;
   QString failure;
   try {
-    CallStep();
+    body();
     return;
-  } catch (const StepOvertaken&) {
+  } catch (const StepLeft&) {
     return;
   } catch (const std::exception& e) {
     failure = ExceptionMessage(e);

@@ -7,13 +7,19 @@
 // posts to the communication controller as a session message.
 //
 // A step is a member routine called with the current event (Msg) that moves State. Events
-// come from the packets and the block timer, always on the GUI thread; each handler first
-// pauses a moment and lets pending events run, so other sessions and windows keep going.
+// come from the packets and the block timer, always on the GUI thread. Each event waits a
+// short random moment on a timer of its own module (so that sessions on several lines take
+// turns) and then reaches the step, in the order the events came; the thread is never held.
 // A transfer that has posted its end report ignores further events. An exception inside a
-// step ends the transfer as failed, with its message as a progress line. A step that is
-// waiting (its pauses let events run) goes no further when StopComm or ResetStep came
-// meanwhile, or when another event reached a step meanwhile: that step has taken the
-// transfer on (or ended it), so what the waiting one was about to send would be stale.
+// step ends the transfer as failed, with its message as a progress line.
+//
+// A step never waits on the stack. Where the protocol wants a pause, the step arms a
+// continuation (PauseThen) on a single-shot timer of the module and is left at once; when
+// the time is up the continuation does the rest of the step, itself a step in every other
+// respect. It goes no further when StopComm or ResetStep came meanwhile, or when a packet's
+// event reached the module or another step ran meanwhile: that event or step takes the
+// transfer on (or has ended it), so what the pause was leading to would be stale. StopComm and ResetStep drop
+// a pending continuation, and it dies with the module, so it never runs on a freed one.
 #include "comm/crs/PollEnums.h"
 #include "comm/crs/SessionEnums.h"
 #include "comm/crs/TCommWorkFile.h"
@@ -22,6 +28,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <deque>
+#include <functional>
+#include <optional>
 
 class QTimer;
 class TProgressLines;
@@ -97,8 +106,9 @@ public:
   void DoPollMsg(PollMsg msg);
   // True from the start of a transfer until its end report.
   bool Busy() const { return busy_; }
-  // How many protocol steps of all modules are running now (on the stack, maybe waiting
-  // inside one of their pauses): a module or its window may be freed only while none is.
+  // How many protocol steps of all modules are running now (on the stack): a module or its
+  // window may be freed only while none is. A paused step is not on the stack: its
+  // continuation belongs to the module and goes with it.
   static int StepsRunning();
   int BlkCount() const { return WorkFile.BlkCount(); }
 
@@ -126,35 +136,61 @@ protected:
   void EndTransfer(tMpMessage message);
   // A step raised: the message as a line, the transfer failed.
   virtual void AbortTransfer(const QString& message);
-  // Waits, letting events run meanwhile; Pump only runs the events waiting now. When the
-  // transfer was stopped or another step ran meanwhile, the step that waited is left
-  // (nothing more is sent).
-  void Wait(int ms);
+  // Pauses the step: the step is left at once (nothing after this call runs) and `then`
+  // does the rest of it after ms, from the module's pause timer, unless the transfer was
+  // stopped or reset, a packet's event came or another step ran meanwhile. `then` ends the step as
+  // the step itself would have, and may pause again.
+  [[noreturn]] void PauseThen(int ms, std::function<void()> then);
+  // Runs the events waiting now (nothing waits: a pause is PauseThen). When the transfer
+  // was stopped or reset, or a packet's event came or another step ran meanwhile, the step
+  // is left (nothing more is sent).
   void Pump();
-  // A packet's event: a moment's pause, pending events, then the step with msg.
-  void Deliver(PollMsg msg);
+  // A packet's event, with the frame it brought (which becomes RxBuf when the event reaches
+  // the step): after a moment's pause, pending events, then the step with msg.
+  void Deliver(PollMsg msg, std::optional<QByteArray> frame = std::nullopt);
 
 private:
   // Ends an action that cannot be performed as a failed transfer, at once.
   void FailActn();
   void SetUpControlPacket(TSclDataPacket* packet, const char* name, char code);
-  void Settle();
   void TmrBlockTimer();
+  // Queues an event and arms the event timer when it is not running.
+  void Queue(PollMsg msg, std::optional<QByteArray> frame, bool timeOut);
+  void ArmEventTimer();
+  void NextEvent();
+  void PauseEnded();
+  // Forgets queued events and a pending continuation.
+  void DropPending();
   void RunStep();
+  // Runs a step or a continuation: counted as a step, exceptions end the transfer.
+  void Run(const std::function<void()>& body);
 
-  // Thrown out of a wait after which the step has nothing left to do, and caught where the
-  // step was called; not an error, so no handler of the system's exceptions inside a step
-  // catches it.
-  struct StepOvertaken {};
+  // Thrown to leave a step that has nothing more to do now (it paused, or it was
+  // overtaken), and caught where the step was called; not an error, so no handler of the
+  // system's exceptions inside a step catches it.
+  struct StepLeft {};
   struct Mark {
     quint64 stops;
     quint64 stepsRun;
+    quint64 eventsIn;
+    bool operator==(const Mark&) const = default;
   };
-  Mark Here() const { return {stops_, stepsRun_}; }
-  void LeaveIfOvertaken(Mark before) const;
+  Mark Here() const { return {stops_, stepsRun_, eventsIn_}; }
+  struct Event {
+    PollMsg msg;
+    std::optional<QByteArray> frame;
+    bool timeOut; // the block timer's: dropped when an event came or a step ran after it was queued
+    Mark queuedAt;
+  };
 
+  QTimer* eventTimer_;
+  QTimer* pauseTimer_;
+  std::deque<Event> events_;     // events waiting for their moment's pause, in order
+  std::function<void()> pausedThen_; // the continuation of a paused step
+  Mark pausedAt_{};
   bool busy_ = false;
+  bool handling_ = false; // an event is being handled: the next waits until it is over
   quint64 stops_ = 0;    // StopComm and ResetStep calls so far
-  int delivering_ = 0;   // packet events in progress
-  quint64 stepsRun_ = 0; // events handed to a step so far
+  quint64 stepsRun_ = 0; // steps and continuations run so far
+  quint64 eventsIn_ = 0; // packet events come so far
 };

@@ -12,7 +12,6 @@
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
 #include "programming/framework/tEcrPrgCrs3000MemAlloc.h"
-#include "platform/sys/PumpDelay.h"
 
 #include <QTimer>
 
@@ -120,16 +119,16 @@ void TdmCommCrs::AbortTransfer(const QString& message) {
 void TdmCommCrs::scpBlkPacket(const char* data, int size) {
   if (!Busy()) return;
   const auto checked = CrsFrame::Check(reinterpret_cast<const std::uint8_t*>(data), size_t(size));
-  RxBuf = ToBytes(checked.frame);
+  QByteArray frame = ToBytes(checked.frame);
   switch (checked.kind) {
   case CrsFrame::Kind::Bad:
     ShowStatusMsg(QStringLiteral("C"));
-    return Deliver(BadCrc);
+    return Deliver(BadCrc, std::move(frame));
   case CrsFrame::Kind::Error:
     ShowStatusMsg(QLatin1Char('[') + QString::number(checked.errorCode) + QStringLiteral("] "));
-    return Deliver(GotErr);
+    return Deliver(GotErr, std::move(frame));
   case CrsFrame::Kind::Block:
-    return Deliver(GotBlock);
+    return Deliver(GotBlock, std::move(frame));
   }
 }
 
@@ -163,17 +162,22 @@ bool TdmCommCrs::SendNextBlk() {
   return true;
 }
 
+// The NAK after its pause, then the end of the step; nothing when the block has had its
+// retries (the transfer has failed, and the caller ends the step).
 void TdmCommCrs::SendNak() {
   if (++BlkRetries > CrsTiming::Times(CrsTiming::BlkRetries)) {
     State = PollFailed;
     return;
   }
-  Wait(CrsTiming::Ms(CrsTiming::NakWait));
-  scpBlk->DropHeld(); // the frame comes again from its start: what came of it so far is stale
-  if (!SendCtrl(char(CrsLink::NAK))) return;
-  TmrBlock->start();
-  Enable({scpEot, scpBlk, scpNak});
-  Msg = SentNak;
+  PauseThen(CrsTiming::Ms(CrsTiming::NakWait), [this] {
+    scpBlk->DropHeld(); // the frame comes again from its start: what came of it so far is stale
+    if (SendCtrl(char(CrsLink::NAK))) {
+      TmrBlock->start();
+      Enable({scpEot, scpBlk, scpNak});
+      Msg = SentNak;
+    }
+    EndIfEnded();
+  });
 }
 
 bool TdmCommCrs::Send(const QByteArray& bytes) {
@@ -190,11 +194,35 @@ bool TdmCommCrs::Send(const QByteArray& bytes) {
 
 bool TdmCommCrs::SendCtrl(char code) { return Send(QByteArray(1, char(CrsLink::DLE)) + code); }
 
-bool TdmCommCrs::AckBlock(int pauseMs) {
-  Wait(pauseMs);
-  if (!SendCtrl(char(CrsLink::ACK))) return false;
-  TmrBlock->start();
-  return true;
+void TdmCommCrs::AckBlock(int pauseMs, std::function<void()> acked) {
+  PauseThen(pauseMs, [this, acked = std::move(acked)] {
+    if (SendCtrl(char(CrsLink::ACK))) {
+      TmrBlock->start();
+      acked();
+    }
+    EndIfEnded();
+  });
+}
+
+void TdmCommCrs::CmndAfter(int pauseMs, quint8 command, const QByteArray& data) {
+  PauseThen(pauseMs, [this, command, data] {
+    SendCmnd(command, data);
+    EndIfEnded();
+  });
+}
+
+// The end of the current step when its transfer or sub-step is over, as each step ends.
+void TdmCommCrs::EndIfEnded() {
+  using Member = void (TdmCommCrs::*)();
+  static const struct {
+    Member step;
+    Member end;
+  } kEnds[] = {{&TdmCommCrs::ReadRptStep, &TdmCommCrs::EndReadRpt},     {&TdmCommCrs::GetPrgStep, &TdmCommCrs::EndGetPrg},
+               {&TdmCommCrs::SndPrgStep, &TdmCommCrs::EndSndPrg},       {&TdmCommCrs::ConsldtStep, &TdmCommCrs::EndConsldt},
+               {&TdmCommCrs::ClearRptFlgStep, &TdmCommCrs::EndClearRptFlg}, {&TdmCommCrs::GetStatusStep, &TdmCommCrs::EndGetStatus}};
+  if (!Ended()) return;
+  for (const auto& entry : kEnds)
+    if (IsStep(Step, entry.step)) return (this->*entry.end)();
 }
 
 void TdmCommCrs::Enable(std::initializer_list<TSclDataPacket*> packets) {

@@ -75,13 +75,20 @@ private:
   void SendCmnd(quint8 command, const QByteArray& data);
   // The next block of the work file as SendFrame; false at its end.
   bool SendNextBlk();
+  // The NAK after its pause (the step is left); returns only when the block has had its
+  // retries, with the transfer failed.
   void SendNak();
   // Sends; a failing send makes the state PollFailed and gives false.
   bool Send(const QByteArray& bytes);
   bool SendCtrl(char code);
-  // A block taken: the pause before the answer, ACK, the block timer on. False when the ACK
-  // could not be sent.
-  bool AckBlock(int pauseMs);
+  // A block taken: the pause before the answer (the step is left), ACK, the block timer on,
+  // then `acked`; then the end of the step. Nothing more when the ACK could not be sent.
+  [[noreturn]] void AckBlock(int pauseMs, std::function<void()> acked);
+  // The pause before a command (the step is left), the command, the end of the step.
+  [[noreturn]] void CmndAfter(int pauseMs, quint8 command, const QByteArray& data);
+  // Ends the current step (the transfer, or a sub-step back to its caller) when its State
+  // is PollDone or PollFailed.
+  void EndIfEnded();
   void Enable(std::initializer_list<TSclDataPacket*> packets);
   void Disable(std::initializer_list<TSclDataPacket*> packets);
   // The start of every step: pending events, the timer off, the trace mark. An event
@@ -110,12 +117,13 @@ private:
   bool SndPrgSntCmnd();
   bool SndPrgFrstBlk();
   bool SndPrgNxtBlk();
+  void SndPrgAfterAck();
   void EndSndPrg();
 
   // Report read.
   void ReadRptStep();
   bool ReadRptInit();
-  bool ReadRptSendCmnd();
+  [[noreturn]] void ReadRptSendCmnd();
   bool ReadRptSntCmnd();
   void ReadRptNextBlk();
   bool ReadRptGood();
@@ -145,11 +153,14 @@ private:
   // last go again from `from`); true when the step called itself.
   bool CmdAnswerRetry(PollState from);
   bool AnsweredThenStatus();
-  void ToStatusCheck();
+  [[noreturn]] void ToStatusCheck();
   // A sub-step called by its caller (State still the caller's `entry`) keeps the caller in
   // returnTo, becomes the step and starts in PollInit with InitMsg.
   void EnterSubStep(PollState entry, TStep& returnTo, void (TdmCommCrs::*self)());
   void EndSubStep(TStep returnTo, PollState returnState);
+  void EndConsldt() { EndSubStep(CnsldtReturn, PollCnsldt); }
+  void EndClearRptFlg() { EndSubStep(ClearReturn, PollClearing); }
+  void EndGetStatus() { EndSubStep(StatusReturn, PollGetStatus); }
   bool IsStep(TStep a, void (TdmCommCrs::*b)()) const { return a == static_cast<TStep>(b); }
   template <class F> void SetStep(F step) { Step = static_cast<TStep>(step); }
 

@@ -58,11 +58,11 @@ bool TdmCommCrs::GetPrgSntCmnd() {
     ShowStatusMsg(QLatin1Char('[') + QString::number(CurBlk + 1) + QStringLiteral("] "));
     BlkRetries = 0;
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgReceiveBlock));
-    if (!AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait))) break;
-    CreateWorkFile();
-    lastBlock_ = RxBuf;
-    State = PollNextBlk;
-    break;
+    AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait), [this] {
+      CreateWorkFile();
+      lastBlock_ = RxBuf;
+      State = PollNextBlk;
+    });
   case GotEot:
     ShowStatusMsg(QStringLiteral(" Nothing allocated"));
     State = PollDone;
@@ -109,8 +109,8 @@ void TdmCommCrs::GetPrgNextBlk() {
     AckProgramBlock(RxBuf != lastBlock_);
     break;
   case BadCrc:
-    SendNak();
     Enable({scpEot, scpBlk});
+    SendNak();
     break;
   case CommErr:
     TmrBlock->start();
@@ -143,10 +143,11 @@ void TdmCommCrs::AckProgramBlock(bool store) {
   if (!store) ShowStatusMsg(QStringLiteral("D"));
   BlkRetries = 0;
   Enable({scpEot, scpBlk});
-  if (!AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait))) return;
-  if (!store) return;
-  AppendBlock();
-  lastBlock_ = RxBuf;
+  AckBlock(CrsTiming::Ms(CrsTiming::PrgAckWait), [this, store] {
+    if (!store) return;
+    AppendBlock();
+    lastBlock_ = RxBuf;
+  });
 }
 
 void TdmCommCrs::GetPrgGood() {

@@ -9,7 +9,6 @@
 #include "comm/crs/CrsTiming.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
-#include "platform/sys/PumpDelay.h"
 
 #include <QTimer>
 
@@ -26,7 +25,7 @@ void TdmCommCrs::ReadRptStep() {
     }
     if (Msg == GotErr) State = PollFailed;
     break;
-  case PollSendCmnd: handedOver = ReadRptSendCmnd(); break;
+  case PollSendCmnd: ReadRptSendCmnd();
   case PollSntCmnd: handedOver = ReadRptSntCmnd(); break;
   case PollNextBlk:
     if (Msg == GotEot) {
@@ -73,7 +72,7 @@ bool TdmCommCrs::SetRangeFromRpt() {
   return true;
 }
 
-bool TdmCommCrs::ReadRptSendCmnd() {
+void TdmCommCrs::ReadRptSendCmnd() {
   if (Msg == InitMsg) {
     StartCmnd(CrsCmd::ReadRpt);
     AddStatusLine(QStringLiteral("Reading Report ") + Rpt->GetRptName(), true);
@@ -81,9 +80,7 @@ bool TdmCommCrs::ReadRptSendCmnd() {
   }
   TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::ReadRpt));
   Enable({scpEot});
-  Wait(CrsTiming::Ms(CrsTiming::BeforeCmd));
-  SendCmnd(CrsCmd::ReadRpt, QByteArray(1, char(Rpt->GetRptCode())));
-  return false;
+  CmndAfter(CrsTiming::Ms(CrsTiming::BeforeCmd), CrsCmd::ReadRpt, QByteArray(1, char(Rpt->GetRptCode())));
 }
 
 bool TdmCommCrs::ReadRptSntCmnd() {
@@ -95,9 +92,7 @@ bool TdmCommCrs::ReadRptSntCmnd() {
     FirstBlk = quint16(CrsFrame::BlockNumber(RxBuf) + 1);
     LastBlk = quint8(CrsFrame::BlockNumber(RxBuf));
     CreateWorkFile();
-    if (!AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait))) break;
-    State = PollNextBlk;
-    break;
+    AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait), [this] { State = PollNextBlk; });
   case GotErr:
     State = PollFailed;
     break;
@@ -132,9 +127,7 @@ void TdmCommCrs::ReadRptNextBlk() {
     }
     if (repeat) ShowStatusMsg(QStringLiteral("D"));
     else AppendBlock();
-    if (!AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait))) break;
-    LastBlk = CurBlk;
-    break;
+    AckBlock(CrsTiming::Ms(CrsTiming::RptAckWait), [this] { LastBlk = CurBlk; });
   }
   case TimeOut:
     ShowStatusMsg(QStringLiteral("T"));

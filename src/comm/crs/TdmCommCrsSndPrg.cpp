@@ -8,7 +8,6 @@
 #include "comm/link/TSclDataPacket.h"
 #include "model/TBlockFileReader.h"
 #include "model/tEcrPrg.h"
-#include "platform/sys/PumpDelay.h"
 
 #include <QTimer>
 
@@ -27,8 +26,10 @@ void TdmCommCrs::SndPrgStep() {
     if (SndPrgSntCmnd()) return;
     break;
   case PollSndFrstBlk:
-    if (SndPrgFrstBlk()) return;
-    break;
+    TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgSendBlock));
+    PauseThen(CrsTiming::Ms(CrsTiming::PrgAckWait), [this] {
+      if (!SndPrgFrstBlk()) EndIfEnded();
+    });
   case PollSndNxtBlk:
     if (SndPrgNxtBlk()) return;
     break;
@@ -93,9 +94,8 @@ bool TdmCommCrs::SndPrgSntCmnd() {
   return false;
 }
 
+// The first block, after the pause before it.
 bool TdmCommCrs::SndPrgFrstBlk() {
-  TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::PrgSendBlock));
-  Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
   if (!SendNextBlk()) { // the file holds fewer blocks than its count
     ShowStatusMsg(QStringLiteral("Unexpected EOF"));
     TraceMark(QStringLiteral("Unexpected_EOF"));
@@ -118,19 +118,7 @@ bool TdmCommCrs::SndPrgNxtBlk() {
   case GotAck:
     BlkRetries = 0;
     ShowStatusMsg(QStringLiteral("A"));
-    Wait(CrsTiming::Ms(CrsTiming::PrgAckWait));
-    if (!SendNextBlk()) {
-      Wait(CrsTiming::Ms(CrsTiming::EotWait));
-      if (!SendCtrl(char(CrsLink::EOT))) break;
-      Msg = InitMsg;
-      Wait(CrsTiming::Ms(CrsTiming::BeforeStatus));
-      State = PollGetStatus;
-      GetStatusStep(); // a sub-step: it keeps this step to hand back to
-      return true;
-    }
-    Enable({scpNak, scpAck});
-    if (Send(SendFrame)) TmrBlock->start();
-    break;
+    PauseThen(CrsTiming::Ms(CrsTiming::PrgAckWait), [this] { SndPrgAfterAck(); });
   case TimeOut:
   case GotNak:
     ShowStatusMsg(QLatin1String(Msg == TimeOut ? "T" : "N"));
@@ -146,6 +134,24 @@ bool TdmCommCrs::SndPrgNxtBlk() {
     Unexpected();
   }
   return false;
+}
+
+// After a block's ACK and the pause: the next block, or after the last DLE EOT and the
+// status check.
+void TdmCommCrs::SndPrgAfterAck() {
+  if (SendNextBlk()) {
+    Enable({scpNak, scpAck});
+    if (Send(SendFrame)) TmrBlock->start();
+    return EndIfEnded();
+  }
+  PauseThen(CrsTiming::Ms(CrsTiming::EotWait), [this] {
+    if (!SendCtrl(char(CrsLink::EOT))) return EndIfEnded();
+    Msg = InitMsg;
+    PauseThen(CrsTiming::Ms(CrsTiming::BeforeStatus), [this] {
+      State = PollGetStatus;
+      GetStatusStep(); // a sub-step: it keeps this step to hand back to
+    });
+  });
 }
 
 void TdmCommCrs::EndSndPrg() {

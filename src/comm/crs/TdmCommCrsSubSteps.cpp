@@ -32,9 +32,10 @@ bool TdmCommCrs::RetryCmnd(PollState from) {
 bool TdmCommCrs::CmdAnswerRetry(PollState from) {
   switch (Msg) {
   case BadCrc:
-    Wait(CrsTiming::Ms(CrsTiming::BadCrcWait));
-    SendNak();
-    return false;
+    PauseThen(CrsTiming::Ms(CrsTiming::BadCrcWait), [this] {
+      SendNak();
+      EndIfEnded();
+    });
   case CommErr:
     TmrBlock->start();
     Enable({scpEot, scpBlk, scpNak});
@@ -51,9 +52,10 @@ bool TdmCommCrs::CmdAnswerRetry(PollState from) {
 void TdmCommCrs::ToStatusCheck() {
   Enable({scpEot, scpBlk});
   BlkRetries = 0;
-  Wait(CrsTiming::Ms(CrsTiming::BeforeStatus));
-  State = PollGetStatus;
-  GetStatusStep();
+  PauseThen(CrsTiming::Ms(CrsTiming::BeforeStatus), [this] {
+    State = PollGetStatus;
+    GetStatusStep();
+  });
 }
 
 // The consolidation's and the clear's answer: an EOT (or a DLE ACK, taken the same way)
@@ -135,9 +137,7 @@ void TdmCommCrs::ClearRptFlgStep() {
     }
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::ClearFlag));
     Enable({scpEot, scpAck});
-    Wait(CrsTiming::Ms(CrsTiming::BeforeCmd));
-    SendCmnd(CrsCmd::ClearFlag, QByteArray(1, char(Rpt->GetRptCode())));
-    break;
+    CmndAfter(CrsTiming::Ms(CrsTiming::BeforeCmd), CrsCmd::ClearFlag, QByteArray(1, char(Rpt->GetRptCode())));
   default:
     if (AnsweredThenStatus()) return;
     break;
@@ -158,9 +158,7 @@ void TdmCommCrs::GetStatusStep() {
     }
     TmrBlock->setInterval(CrsTiming::Ms(CrsTiming::Status));
     Enable({scpEot});
-    Wait(CrsTiming::Ms(CrsTiming::StatusCmdWait));
-    SendCmnd(CrsCmd::Status, QByteArray(1, '\0'));
-    break;
+    CmndAfter(CrsTiming::Ms(CrsTiming::StatusCmdWait), CrsCmd::Status, QByteArray(1, '\0'));
   case PollSntCmnd:
     if (StatusSntCmnd()) return;
     break;

@@ -1,10 +1,34 @@
 #include "comm/session/LineSwitch.h"
 
 #include "comm/session/SessionTiming.h"
-#include "platform/sys/ScopeGuard.h"
+#include "platform/sys/Exception.h"
 
 namespace {
 QByteArray Bytes(std::initializer_list<char> bytes) { return QByteArray(bytes.begin(), qsizetype(bytes.size())); }
+
+struct Run {
+  ISwitchLine& line;
+  QList<SwitchStep> steps;
+  int dataBits;
+  TParity parity;
+  LineSwitch::Done done;
+};
+
+// The steps from `next` on; a pause hands the rest to the line's timer.
+void RunFrom(const std::shared_ptr<Run>& run, int next) {
+  QString failure;
+  try {
+    for (; next < run->steps.size(); ++next) {
+      const SwitchStep& step = run->steps[next];
+      if (step.send.isEmpty()) return run->line.After(step.pauseMs, [run, next] { RunFrom(run, next + 1); });
+      run->line.Send(step.send);
+    }
+  } catch (const std::exception& e) {
+    failure = ExceptionMessage(e);
+  }
+  run->line.SetFraming(run->dataBits, run->parity);
+  run->done(failure);
+}
 } // namespace
 
 QList<SwitchStep> LineSwitch::Steps(const QString& switchType, int switchNumber) {
@@ -18,17 +42,10 @@ QList<SwitchStep> LineSwitch::Steps(const QString& switchType, int switchNumber)
   return {};
 }
 
-void LineSwitch::Select(ISwitchLine& line, const QString& switchType, int switchNumber) {
-  const QList<SwitchStep> steps = Steps(switchType, switchNumber);
-  if (steps.isEmpty()) return;
-  const int dataBits = line.DataBits();
-  const TParity parity = line.Parity();
+void LineSwitch::Select(ISwitchLine& line, const QString& switchType, int switchNumber, Done done) {
+  QList<SwitchStep> steps = Steps(switchType, switchNumber);
+  if (steps.isEmpty()) return done(QString());
+  auto run = std::make_shared<Run>(Run{line, std::move(steps), line.DataBits(), line.Parity(), std::move(done)});
   line.SetFraming(8, pNone);
-  const auto restore = OnScopeExit([&] { line.SetFraming(dataBits, parity); });
-  for (const SwitchStep& step : steps) {
-    if (step.send.isEmpty())
-      line.Pause(step.pauseMs);
-    else
-      line.Send(step.send);
-  }
+  RunFrom(run, 0);
 }

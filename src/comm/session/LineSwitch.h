@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 struct SwitchStep {
   QByteArray send; // bytes to send; empty for a pause
@@ -27,15 +28,18 @@ public:
   virtual TParity Parity() const = 0;
   virtual void SetFraming(int dataBits, TParity parity) = 0;
   virtual void Send(const QByteArray& bytes) = 0;
-  // Pauses, letting other work go on meanwhile.
-  virtual void Pause(int ms) = 0;
+  // Runs `then` after ms; other work goes on meanwhile (nothing waits on the stack).
+  virtual void After(int ms, std::function<void()> then) = 0;
 };
 
 namespace LineSwitch {
 // The steps for the machine's switch type (exact text) and number; empty when none. The
 // pause is the timing profile's.
 QList<SwitchStep> Steps(const QString& switchType, int switchNumber);
-// Runs the steps on the line in 8N framing and restores the line's framing afterwards,
-// also when a step fails. Nothing at all happens on the line when there are no steps.
-void Select(ISwitchLine& line, const QString& switchType, int switchNumber);
+// Runs the steps on the line in 8N framing, a pause through the line's After, and restores
+// the line's framing afterwards, also when a step fails; then `done` with the failure's
+// message, empty when every step went out. Nothing at all happens on the line when there
+// are no steps, and `done` comes at once.
+using Done = std::function<void(const QString& failure)>;
+void Select(ISwitchLine& line, const QString& switchType, int switchNumber, Done done);
 } // namespace LineSwitch

@@ -1,7 +1,8 @@
 #include "comm/session/TComPortSwitchLine.h"
 
 #include "comm/link/TSclCustomComPort.h"
-#include "platform/sys/PumpDelay.h"
+
+#include <QTimer>
 
 int TComPortSwitchLine::DataBits() const { return port_.DataBits(); }
 TParity TComPortSwitchLine::Parity() const { return port_.Parity(); }
@@ -12,4 +13,6 @@ void TComPortSwitchLine::SetFraming(int dataBits, TParity parity) {
 }
 
 void TComPortSwitchLine::Send(const QByteArray& bytes) { port_.SendString(bytes); }
-void TComPortSwitchLine::Pause(int ms) { PumpDelay(ms); }
+void TComPortSwitchLine::After(int ms, std::function<void()> then) {
+  QTimer::singleShot(ms, Qt::PreciseTimer, context_, std::move(then));
+}

@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -226,4 +227,39 @@ TEST_F(ModuleBase, TheEndReportIsAlsoASignal) {
   QObject::connect(module.get(), &TdmCommBase::TransferEnded, [&](tMpMessage m) { ended.append(m); });
   ASSERT_EQ(Run([&] { module->Logon(); }), MpmSuccessfull);
   EXPECT_EQ(ended, QList<tMpMessage>{MpmSuccessfull});
+}
+
+// Modules on several lines pausing at the same time: each pause ends on its own time, not
+// when the pauses begun after it have ended. Each module pauses before its command and, with
+// no line, then fails at once, so its end report marks the end of its pause.
+TEST_F(ModuleBase, PausesOfSeveralModulesEndEachOnItsOwnTime) {
+  constexpr int kPauseMs = 300, kStaggerMs = 60, kModules = 4;
+  SetMs("crs.beforeCmdMs", kPauseMs);
+  std::vector<std::unique_ptr<TdmCommCrs>> modules;
+  std::vector<std::unique_ptr<tEcrRpt>> rpts;
+  std::vector<std::unique_ptr<TProgressLines>> lines;
+  QElapsedTimer elapsed;
+  QList<int> endOrder;
+  std::vector<qint64> lateBy(kModules, -1);
+  for (int i = 0; i < kModules; ++i) {
+    modules.push_back(std::make_unique<TdmCommCrs>());
+    rpts.push_back(NewRpt<ProtoStandIns::TimeKeepingRpt>());
+    lines.push_back(std::make_unique<TProgressLines>());
+    modules[i]->InitSession(&machine, nullptr, 10 + i, &receiver, lines[i].get());
+    QObject::connect(modules[i].get(), &TdmCommBase::TransferEnded, [&, i] {
+      endOrder.append(i);
+      lateBy[i] = elapsed.elapsed() - (i * kStaggerMs + kPauseMs);
+    });
+  }
+  elapsed.start();
+  for (int i = 1; i < kModules; ++i)
+    QTimer::singleShot(i * kStaggerMs, modules[i].get(), [&, i] { modules[i]->PollRpt(*rpts[i]); });
+  modules[0]->PollRpt(*rpts[0]);
+  ASSERT_TRUE(WaitFor([&] { return endOrder.size() == kModules; }, 5000));
+  EXPECT_EQ(endOrder, QList<int>({0, 1, 2, 3})) << "each pause ends in the order it began";
+  for (int i = 0; i < kModules; ++i) {
+    EXPECT_GE(lateBy[i], 0) << "module " << i << " paused its whole time";
+    EXPECT_LT(lateBy[i], kStaggerMs) << "module " << i << " was held past its own pause";
+  }
+  EXPECT_TRUE(Wire().isEmpty());
 }

@@ -28,7 +28,10 @@ public:
     if (failSends) throw Exception(QStringLiteral("line gone"));
     Record(QString::fromLatin1(bytes.toHex(' ').toUpper()));
   }
-  void Pause(int ms) override { clock_.Advance(ms); }
+  void After(int ms, std::function<void()> then) override {
+    clock_.Advance(ms);
+    then();
+  }
 
   int dataBits = 7;
   TParity parity = pOdd;
@@ -54,7 +57,10 @@ TEST_P(SwitchTest, SendsTheCommandInEightBitsWithoutParityAndRestoresTheLine) {
   FakeClock clock;
   ScopedClock use(clock);
   RecordingLine line(clock);
-  LineSwitch::Select(line, QString::fromLatin1(GetParam().type), GetParam().number);
+  QStringList failures;
+  LineSwitch::Select(line, QString::fromLatin1(GetParam().type), GetParam().number,
+                     [&](const QString& failure) { failures << failure; });
+  EXPECT_EQ(failures, QStringList{QString()}) << "done once, without a failure";
   EXPECT_EQ(line.events, GetParam().events);
   EXPECT_EQ(line.dataBits, 7);
   EXPECT_EQ(line.parity, pOdd);
@@ -95,7 +101,9 @@ TEST(LineSwitch, TheLineIsRestoredWhenSendingFails) {
   ScopedClock use(clock);
   RecordingLine line(clock);
   line.failSends = true;
-  EXPECT_THROW(LineSwitch::Select(line, QStringLiteral("Distributed"), 26), Exception);
+  QStringList failures;
+  LineSwitch::Select(line, QStringLiteral("Distributed"), 26, [&](const QString& failure) { failures << failure; });
+  EXPECT_EQ(failures, QStringList{QStringLiteral("line gone")});
   EXPECT_EQ(line.events, (QStringList{"0 8N", "0 7O"}));
 }
 
@@ -113,11 +121,15 @@ TEST(LineSwitch, TheCommandsReachTheWireAndTheComPortGetsItsFramingBack) {
   port.SetDataBits(7);
   port.SetParity(pOdd);
   port.SetOpen(true);
-  TComPortSwitchLine line(port);
+  QObject context;
+  TComPortSwitchLine line(port, &context);
   QElapsedTimer elapsed;
   elapsed.start();
-  LineSwitch::Select(line, QStringLiteral("Distributed"), 26);
-  EXPECT_GE(elapsed.elapsed(), 200);
+  qint64 doneAfter = -1;
+  LineSwitch::Select(line, QStringLiteral("Distributed"), 26, [&](const QString&) { doneAfter = elapsed.elapsed(); });
+  EXPECT_EQ(doneAfter, -1) << "the pause does not hold the caller";
+  ASSERT_TRUE(WaitFor([&] { return doneAfter >= 0; }, 3000));
+  EXPECT_GE(doneAfter, 200);
   EXPECT_EQ(pty.Read(8).toHex(' '), QByteArray("13 12 12 04 13 31 41 01"));
   EXPECT_EQ(port.DataBits(), 7);
   EXPECT_EQ(port.Parity(), pOdd);

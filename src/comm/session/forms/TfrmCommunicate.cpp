@@ -174,8 +174,22 @@ void TfrmCommunicate::Connect(const QString& portName, const QString& dialStr) {
 void TfrmCommunicate::StartProtocol() {
   SclSLController1->SetWatching(true);
   EnableCancel(false);
-  TComPortSwitchLine line(*SclComPort1);
-  LineSwitch::Select(line, machine_.SwitchType, machine_.SwitchNumber);
+  switchLine_ = std::make_unique<TComPortSwitchLine>(*SclComPort1, this);
+  LineSwitch::Select(*switchLine_, machine_.SwitchType, machine_.SwitchNumber,
+                     [this](const QString& failure) { SwitchSet(failure); });
+}
+
+void TfrmCommunicate::SwitchSet(const QString& failure) {
+  try {
+    if (!failure.isEmpty()) throw Exception(failure);
+    StartModule();
+  } catch (const std::exception& e) {
+    AddStatusLine(ExceptionMessage(e), false);
+    Post(MpmFailed);
+  }
+}
+
+void TfrmCommunicate::StartModule() {
   EnableCancel(true);
   if (!module_) {
     QObject* made = machine_.Ecr() ? machine_.Ecr()->CreateCommModule(this) : nullptr;

@@ -17,12 +17,14 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class QPlainTextEdit;
 class QPushButton;
 class TSclComPort;
 class TSclSLController;
 class TSclStatusLight;
+class TComPortSwitchLine;
 
 class TfrmCommunicate : public QWidget, public ISessionWindow, private IWatchdogHost {
   Q_OBJECT
@@ -63,6 +65,10 @@ protected:
 
 private:
   void StartProtocol();
+  // Once the switch has been set: the protocol module logs on. A failure of either is a
+  // line and a failed logon.
+  void SwitchSet(const QString& failure);
+  void StartModule();
   void LineError(int code, bool lineBreak);
   void Post(tMpMessage message);
   // The watchdog's side.
@@ -88,4 +94,5 @@ private:
   QPushButton* btnCancelAll;
   QPushButton* btnPrint;
   TdmCommBase* module_ = nullptr;
+  std::unique_ptr<TComPortSwitchLine> switchLine_; // lives while its pause may run
 };
