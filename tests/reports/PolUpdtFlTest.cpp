@@ -6,6 +6,7 @@
 #include "reports/EInvtFileValue.h"
 #include "reports/EPolUpdtFl.h"
 #include "reports/PolUpdtFl.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -296,4 +297,36 @@ TEST_F(InvtFile, AnAbandonedOrUnfinishedPollIsTakenBack) {
     writer.PutPollItem({2, 1000, 100});
   }
   EXPECT_EQ(Bytes(), before);
+}
+
+// tests/data/invfile/TwoPolls.DTA is a two-poll file for readers written apart from this
+// writer: records 0 header (store 12, machine 3, "REG1", 3/3/2026, 4/3/2026 10:30, Z 41,
+// previous 0, next 4), 1-3 items (PLU 1234: 2500, 12340; PLU 5: 1000, 1990; PLU -7: -1500,
+// -2500), 4 header (store 65535, machine 0, "FRONT CO", 31/12/2026, 1/1/2027 23:59, Z 0,
+// previous 0, next 6), 5 item (PLU 999999999999999: 1, 10), 6 end record (previous 4).
+// TB_UPDATE_FIXTURES=1 writes it afresh.
+TEST_F(InvtFile, TheTwoPollFixtureForOtherReadersIsWhatTheWriterWrites) {
+  PolUpdtFl writer(Path());
+  ASSERT_TRUE(writer.OpenPolUpdtFl());
+  writer.PutPollHeader(Header());
+  writer.PutPollItem({1234, 2500, 1234});
+  writer.PutPollItem({5, 1000, 199});
+  writer.PutPollItem({-7, -1500, -250});
+  writer.ClosePolUpdtFl();
+  InvtPollHeader second;
+  second.storeNumber = 65535;
+  second.machineId = QStringLiteral("FRONT COUNTER");
+  second.ecrDate = QDate(2026, 12, 31);
+  second.pollDate = QDate(2027, 1, 1);
+  second.pollTime = QTime(23, 59);
+  ASSERT_TRUE(writer.OpenPolUpdtFl());
+  writer.PutPollHeader(second);
+  writer.PutPollItem({999999999999999, 1, 1});
+  writer.ClosePolUpdtFl();
+
+  const QString fixture = TestSupport::DataPath(QStringLiteral("invfile/TwoPolls.DTA"));
+  if (qEnvironmentVariableIntValue("TB_UPDATE_FIXTURES") == 1) TestSupport::WriteFile(fixture, Bytes());
+  EXPECT_EQ(Bytes().toHex(' '), TestSupport::ReadFile(fixture).toHex(' '));
+  EXPECT_EQ(Bytes().size(), 7 * 60);
+  EXPECT_EQ(Le(Record(6), 38, 4), 4);
 }
