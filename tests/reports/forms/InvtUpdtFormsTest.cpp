@@ -112,15 +112,20 @@ TEST_F(InvtUpdtForms, TheNameDialogNeedsANameAndBrowsesForADtaFile) {
   EXPECT_TRUE(form.isVisible()) << "stays open";
   EXPECT_EQ(form.result(), QDialog::Rejected);
 
-  OnNextModal([this](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->objectName(), "dlgOutFile");
-    EXPECT_EQ(dialog->nameFilters().first(), "V5 Inventory Files (*.DTA)");
-    EXPECT_EQ(dialog->defaultSuffix(), "DTA");
-    dialog->selectFile(file);
-    QMetaObject::invokeMethod(dialog, "accept");
+  auto* dialog = form.findChild<QFileDialog*>(QStringLiteral("dlgOutFile"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->nameFilters().first(), "V5 Inventory Files (*.DTA)");
+  EXPECT_EQ(dialog->defaultSuffix(), "DTA");
+  auto* timer = new QTimer(&form);
+  QObject::connect(timer, &QTimer::timeout, [this, timer, dialog] {
+    if (!dialog->isVisible()) return;
+    timer->stop();
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(file);
+    QTest::keyClick(name, Qt::Key_Return);
   });
+  timer->start(5);
   Click(&form, "btnBrowse");
   EXPECT_EQ(form.FileName(), file);
   Click(&form, "btnOK");
