@@ -12,6 +12,7 @@
 #include "model/tEcrPrg.h"
 #include "model/tMachine.h"
 #include "platform/sys/FormRegistry.h"
+#include "reports/InvtUpdtForms.h"
 #include "reports/RptForms.h"
 
 namespace {
@@ -79,7 +80,7 @@ void TdmEffector::EditCalendar() {
 
 void TdmEffector::DoReports() { ShowForm<AllPollsRequest>(); }
 void TdmEffector::DoFileNames() { ShowForm<PreferencesRequest>(); }
-void TdmEffector::DoExports() { ShowNotYetAvailable(QStringLiteral("The inventory export")); }
+void TdmEffector::DoExports() { ShowForm<InvtUpdtRequest>(); }
 void TdmEffector::SetupCommPort() { ShowForm<CommSetupRequest>(); }
 void TdmEffector::ShowLog() { ShowForm<ViewCommLogRequest>(); }
 void TdmEffector::ShowHistory() { TheHistory().ShowQueue(QStringLiteral("History")); }

@@ -16,6 +16,7 @@
 #include "model/tMachine.h"
 #include "model/tMachineSelection.h"
 #include "platform/sys/FormRegistry.h"
+#include "reports/InvtUpdtForms.h"
 #include "reports/RptForms.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,9 @@ TEST_F(EffectorTest, WindowOperationsOpenTheirWindows) {
   const auto comm = Record<CommSetupRequest>();
   const auto about = Record<AboutRequest>();
   const auto log = Record<ViewCommLogRequest>();
+  const auto exports = Record<InvtUpdtRequest>();
   for (const Case& c : {Case{&TdmEffector::DoReports, "TfrmAllPolls"}, Case{&TdmEffector::DoFileNames, "TfrmFiles"},
+                        Case{&TdmEffector::DoExports, "TfrmInvtUpdt"},
                         Case{&TdmEffector::SetupCommPort, "TfmCommSetup"}, Case{&TdmEffector::ShowAbout, "TAboutBox"},
                         Case{&TdmEffector::ShowLog, "TfrmViewComLog"}}) {
     opened.clear();
@@ -82,14 +85,13 @@ TEST_F(EffectorTest, HistoryOpensTheQueueWindowOfEndedJobs) {
 }
 
 TEST_F(EffectorTest, EntriesOfLaterWindowsSayTheyAreNotAvailable) {
-  effector.DoExports();
   effector.ShowHelp();
   effector.PollASchedule();
   effector.DoSchedMaint();
   effector.EditCalendar();
-  ASSERT_EQ(prompter.shown.size(), 5);
+  ASSERT_EQ(prompter.shown.size(), 4);
   for (const auto& shown : prompter.shown) EXPECT_TRUE(shown.text.endsWith(" is not available in this version yet."));
-  EXPECT_EQ(prompter.shown[0].text, NotYetAvailableText("The inventory export"));
+  EXPECT_EQ(prompter.shown[0].text, NotYetAvailableText("Help"));
 }
 
 TEST_F(EffectorTest, ScheduleEntriesGoToTheScheduleService) {
