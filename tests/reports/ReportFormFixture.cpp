@@ -8,6 +8,8 @@
 #include "reports/engine/RptTextRenderer.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QProcess>
@@ -103,6 +105,19 @@ std::string ReportFormFixture::Overflowing(const RptPageModel& model) {
   return overflowing.join(u'\n').toStdString();
 }
 
+// TB_REPORT_PDF_DIR=folder keeps a copy of every PDF the tests read back, named after the
+// test, for looking at the pages themselves.
+void ReportFormFixture::KeepPdf(const QString& file) {
+  const QString folder = qEnvironmentVariable("TB_REPORT_PDF_DIR");
+  if (folder.isEmpty()) return;
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  const QString name = test ? QStringLiteral("%1.%2.pdf").arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))
+                            : QStringLiteral("report.pdf");
+  QDir().mkpath(folder);
+  QFile::remove(QDir(folder).filePath(name));
+  QFile::copy(file, QDir(folder).filePath(name));
+}
+
 bool ReportFormFixture::HasPdfTools() {
   return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
          !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
@@ -112,6 +127,7 @@ ReportFormFixture::Pdf ReportFormFixture::ReadBackPdf(const RptPageModel& model)
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("report.pdf"));
   RptPdfWriter::Write(model, file);
+  KeepPdf(file);
   Pdf pdf;
   const QRegularExpression size(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption);
   pdf.pageSize = size.match(RunTool(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();

@@ -42,6 +42,7 @@ protected:
   // The model written as a PDF and read back; skip the test when the tools are missing.
   static bool HasPdfTools();
   static Pdf ReadBackPdf(const RptPageModel& model);
+  static void KeepPdf(const QString& file);
 };
 
 #define SKIP_WITHOUT_PDF_TOOLS() \
