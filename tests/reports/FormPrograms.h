@@ -6,6 +6,8 @@
 #include "model/tEcrPrg.h"
 #include "platform/engine/TTable.h"
 
+#include <QMap>
+#include <QTime>
 #include <QVariantMap>
 
 template <const char* ClassText> class tFormPrg final : public tEcrPrg {
@@ -43,3 +45,21 @@ public:
 private:
   QList<TFieldDef> columns;
 };
+
+inline constexpr char kFormTimeRangeClass[] = "tEcrPrgCrs3000TimeRange";
+
+// The register's time range program on the driver: period p from its start to its end, the
+// periods not given unused (midnight to midnight).
+inline void AddTimeRanges(tTestDriver& driver, const QMap<int, std::pair<QTime, QTime>>& ranges) {
+  const auto two = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+  QList<TFieldDef> columns{{QStringLiteral("Number"), TFieldType::Short}};
+  QVariantMap row{{QStringLiteral("Number"), 1}};
+  for (int p = 1; p <= 48; ++p) {
+    columns << TFieldDef{QStringLiteral("Start Time ") + two(p), TFieldType::Time}
+            << TFieldDef{QStringLiteral("End Time ") + two(p), TFieldType::Time};
+    const std::pair<QTime, QTime> range = ranges.value(p, {QTime(0, 0), QTime(0, 0)});
+    row.insert(QStringLiteral("Start Time ") + two(p), range.first);
+    row.insert(QStringLiteral("End Time ") + two(p), range.second);
+  }
+  tFormPrg<kFormTimeRangeClass>::AddTo(driver, columns, {row});
+}

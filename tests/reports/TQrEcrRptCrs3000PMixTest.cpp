@@ -9,25 +9,16 @@
 #include <QTime>
 
 namespace {
-inline constexpr char kTimeRange[] = "tEcrPrgCrs3000TimeRange";
-using tTimeRangePrg = tFormPrg<kTimeRange>;
-
 QString Two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 class ProductMixForm : public SynthFormFixture {
 protected:
   // Period p runs from its start hour for an hour; periods without one are unused.
   void StoreTimeRange(const QMap<int, int>& startHours) {
-    QList<TFieldDef> columns{{QStringLiteral("Number"), TFieldType::Short}};
-    QVariantMap row{{QStringLiteral("Number"), 1}};
-    for (int p = 1; p <= 48; ++p) {
-      columns << TFieldDef{QStringLiteral("Start Time ") + Two(p), TFieldType::Time}
-              << TFieldDef{QStringLiteral("End Time ") + Two(p), TFieldType::Time};
-      const int hour = startHours.value(p, -1);
-      row.insert(QStringLiteral("Start Time ") + Two(p), hour < 0 ? QTime(0, 0) : QTime(hour, 0));
-      row.insert(QStringLiteral("End Time ") + Two(p), hour < 0 ? QTime(0, 0) : QTime((hour + 1) % 24, 0));
-    }
-    tTimeRangePrg::AddTo(driver, columns, {row});
+    QMap<int, std::pair<QTime, QTime>> ranges;
+    for (auto it = startHours.cbegin(); it != startHours.cend(); ++it)
+      ranges.insert(it.key(), {QTime(it.value(), 0), QTime((it.value() + 1) % 24, 0)});
+    AddTimeRanges(driver, ranges);
   }
 
   // One item of 24 periods: pieces and the given (count, total) by period, the others 0.
