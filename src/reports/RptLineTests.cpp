@@ -2,9 +2,16 @@
 
 #include "reports/engine/RptRowSource.h"
 
+bool RptPresentNotZero(const RptValue& value) { return !value.IsNull() && value.ToDouble() != 0; }
+
+bool RptAnyPresentNotZero(const RptRowSource& rows, const QStringList& fields) {
+  for (const QString& field : fields)
+    if (RptPresentNotZero(rows.Field(field))) return true;
+  return false;
+}
+
 bool RptLineTests::PresentNotZero(const RptRowSource& row, const QString& field) {
-  const RptValue value = row.Field(field);
-  return !value.IsNull() && value.ToDouble() != 0;
+  return RptPresentNotZero(row.Field(field));
 }
 
 namespace {

@@ -1,11 +1,16 @@
 #pragma once
-// Whether a line of a line-chain form prints, by its test (RptLineTest) on the current row of
-// its fields. An empty field counts as 0, except under the value test, where it prints.
+// Whether a report line prints under zero skip. A figure counts when it is there and not 0.
+// Line-chain forms test a line by its test kind (RptLineTest) on the current row of its
+// fields, where an empty field counts as 0 except under the value test, where it prints;
+// other forms print a line when any of its figures, tried in order, counts.
 #include "reports/RptLineSpec.h"
+#include "reports/engine/RptRowSource.h"
 
+#include <QStringList>
 #include <optional>
 
-class RptRowSource;
+bool RptPresentNotZero(const RptValue& value);
+bool RptAnyPresentNotZero(const RptRowSource& rows, const QStringList& fields);
 
 namespace RptLineTests {
 // A field there and not 0.

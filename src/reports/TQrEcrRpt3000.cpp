@@ -4,8 +4,9 @@
 
 namespace {
 constexpr double kTextHeight = 16;
-// 72 characters in the width left of the page: a small fixed-pitch font.
-const RptFont kRegisterFont{QStringLiteral("Monospace"), 6.5, false, false};
+// 72 characters in the width left of the page (372 px, 279 pt): a fixed-pitch font small
+// enough that a line of all 24 registers, 279.9 pt at 6.5 pt, fits.
+const RptFont kRegisterFont{QStringLiteral("Monospace"), 6.4, false, false};
 
 struct AddedLabel {
   const char* name;
