@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "comm/crs/TProgressLines.h"
+#include "comm/crs/TdmCommBase.h"
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/tHisEvFile.h"
 #include "comm/jobs/tHistory.h"
@@ -223,6 +224,8 @@ TEST_F(SessionWindow, ALineErrorIsShownAndReachesTheProtocol) {
   const QString errorLine = QStringLiteral("10:30:00 AM  <Comm. Error 3 parity> ");
   ASSERT_TRUE(WaitFor([&] { return Window() && Window()->Progress().Lines().contains(errorLine); }))
       << (Window() ? Window()->Progress().Lines().join(QLatin1Char('|')).toStdString() : "the session has ended");
+  // The protocol takes the error after its short pause before each event.
+  ASSERT_TRUE(WaitFor([&] { return Window() && Window()->Module() && Window()->Module()->Msg == CommErr; }));
   Window()->CancelAllClick();
   ASSERT_TRUE(RunUntilIdle());
   QFile log(DiagnosticFilesOf(Port).log);
