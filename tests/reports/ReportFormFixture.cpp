@@ -8,6 +8,7 @@
 #include "reports/engine/RptTextRenderer.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QProcess>
@@ -112,6 +113,10 @@ ReportFormFixture::Pdf ReportFormFixture::ReadBackPdf(const RptPageModel& model)
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("report.pdf"));
   RptPdfWriter::Write(model, file);
+  // To look at the pages: TB_REPORTS_PDF_DIR keeps a copy named after the test.
+  if (const QString keep = qEnvironmentVariable("TB_REPORTS_PDF_DIR"); !keep.isEmpty())
+    QFile::copy(file, keep + u'/' + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                          QStringLiteral(".pdf"));
   Pdf pdf;
   const QRegularExpression size(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption);
   pdf.pageSize = size.match(RunTool(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();
