@@ -2,6 +2,7 @@
 // LineSpec table printed in the columns of a text table copied by hand beside this test
 // (linetables/, notation in its README), row by row, so that a slip in a caption, a band, a
 // field name or a descriptor number shows as the one row that differs.
+#include "reports/RptCshrLines.h"
 #include "reports/RptFnclSectionLines.h"
 #include "reports/RptLineSpec.h"
 
@@ -137,6 +138,11 @@ TEST(RptLineTables, FinancialFormMatchesItsWrittenTables) {
   for (int section = 0; section < RptFnclSectionLines::kSectionCount; ++section)
     ExpectTable(QStringLiteral("financial-%1.txt").arg(QString::fromLatin1(kSectionFiles[section])),
                 RptFnclSectionLines::FinancialForm(section));
+}
+
+TEST(RptLineTables, CashierAndDayShiftFormsMatchTheirWrittenTables) {
+  ExpectTable(QStringLiteral("cashier.txt"), RptCshrLines::Cashier());
+  ExpectTable(QStringLiteral("dayshift.txt"), RptCshrLines::DayShift());
 }
 
 // The reader itself: a run expands by the one number that differs, zero filled.
