@@ -3,6 +3,9 @@
 #include "crs3000/Crs3000ClassDef.h"
 #include "crs3000/tEcrRptCrs3000FnclSection.h"
 #include "platform/engine/TTable.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/SettingsKeys.h"
+#include "store/settings/TUtRegIni.h"
 
 TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Financial, tEcrRptCrs3000)
 TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Fncl224, tEcrRptCrs3000Financial)
@@ -11,6 +14,12 @@ TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Fncl303, tEcrRptCrs3000Financial)
 namespace {
 const QString kPollId = QStringLiteral("Poll Id");
 } // namespace
+
+QString tEcrRptCrs3000Financial::ReportFormClass() const {
+  using SettingsKeys::Drommet::Value;
+  const bool roll = OpenSettingsFile(QString::fromLatin1(Value.Section))->ReadBoolean(QString::fromLatin1(Value.Key), Value.Default);
+  return roll ? QStringLiteral("TQrEcrRptCrs3000Financial2") : QStringLiteral("TQrEcrRptCrs3000Financial");
+}
 
 int tEcrRptCrs3000Financial::GetSkipBytes() const { return tEcrRptCrs3000FnclSection::CombinedSize(LayoutVariant()); }
 

@@ -15,7 +15,8 @@ public:
   int GetRptCode() const override { return 33; }
   QString GetRptName() const override { return QStringLiteral("Financial"); }
   QString GetTableName() const override { return QStringLiteral("tEcrRptCrs3000Financial"); }
-  QString ReportFormClass() const override { return QStringLiteral("TQrEcrRptCrs3000Financial"); }
+  // "TQrEcrRptCrs3000Financial", or the roll's "TQrEcrRptCrs3000Financial2" with "Drommet" on.
+  QString ReportFormClass() const override;
   // Gives the poll its row of the head table (the form prints from it), then presents it.
   void Present(bool print, qint32 pollId) override;
   void AddHeadRow(qint32 pollId);

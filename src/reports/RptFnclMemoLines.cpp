@@ -32,9 +32,10 @@ double PerCustomer(const RptRowSource& row) {
   return customers != 0 && !sales.IsNull() ? sales.ToDouble() / double(customers) : 0.0;
 }
 
-void FillTrack(RptReport& report, RptBand& band, const Track& track, const QString& source, bool padded) {
+void FillTrack(RptReport& report, RptBand& band, const Track& track, const QString& source, const RptMemoStyle& style) {
+  const bool padded = style.paddedTime;
   const QString seconds = QString::fromLatin1(track.seconds), orders = QString::fromLatin1(track.orders);
-  band.AddComputed(QString::fromLatin1(track.label), {250, 2, 150, 16}, [&report, source, seconds, orders, padded] {
+  band.AddComputed(QString::fromLatin1(track.label), style.timeRect, [&report, source, seconds, orders, padded] {
         const RptRowSource& row = report.Source(source);
         return RptValue::Text(RptTrackTime::Text(row.Field(seconds), row.Field(orders), padded));
       }).SetFont(kLineFont);
@@ -46,7 +47,7 @@ void FillTrack(RptReport& report, RptBand& band, const Track& track, const QStri
 
 void RptFnclMemoLines::Fill(RptReport& report, const RptLineChain& memo, const QString& source, const RptMemoStyle& style) {
   for (const Track& track : kTracks)
-    if (RptBand* band = BandCaptioned(memo, track.caption)) FillTrack(report, *band, track, source, style.paddedTime);
+    if (RptBand* band = BandCaptioned(memo, track.caption)) FillTrack(report, *band, track, source, style);
   RptBand* perCustomer = BandCaptioned(memo, "Avg $/Cust");
   if (!perCustomer) return;
   if (style.showPerCustomer)

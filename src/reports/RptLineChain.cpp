@@ -9,6 +9,9 @@
 namespace {
 const QString kDescriptor = QStringLiteral("Descriptor");
 const RptFont kLineFont{QStringLiteral("Sans Serif"), 10, false, false};
+const RptFont kHeadingFont{QStringLiteral("Sans Serif"), 10, true, false};
+// A block's rows: headings, caption and count, "Amount", the amount.
+constexpr double kBlockRow = 19;
 
 RptKeyedSource* ProgramOf(const RptLinePrograms& programs, RptCaptionSource source) {
   switch (source) {
@@ -25,11 +28,15 @@ RptLineChain::RptLineChain(RptReport& report, RptBand& parent, QList<RptLineSpec
                            const QString& source, Gate gate)
     : report_(report), lines_(std::move(lines)), layout_(layout), source_(source), gate_(std::move(gate)) {
   for (const RptLineSpec& line : lines_) {
+    const bool amountRows = !line.total.isEmpty() || layout_.amountHeadingAlso.contains(line.caption);
+    const double height = !layout_.blocks ? layout_.height : amountRows ? 4 * kBlockRow : 2 * kBlockRow;
     // A form whose first line is its detail band names that band in its table.
-    RptBand& band = line.band.compare(parent.Name(), Qt::CaseInsensitive) == 0
-                        ? parent.SetHeightPx(layout_.height)
-                        : report.AddChild(parent, line.band, layout_.height);
-    band.AddLabel(CaptionName(line.band), {layout_.captionLeft, 2, layout_.captionWidth, 16}, line.caption).SetFont(kLineFont);
+    RptBand& band = line.band.compare(parent.Name(), Qt::CaseInsensitive) == 0 ? parent.SetHeightPx(height)
+                                                                               : report.AddChild(parent, line.band, height);
+    band.AddLabel(CaptionName(line.band), {layout_.captionLeft, layout_.blocks ? kBlockRow : 2, layout_.captionWidth, 16},
+                  line.caption)
+        .SetFont(kLineFont);
+    if (layout_.blocks) AddBlockHeadings(band, line);
     if (line.test != RptLineTest::Custom) AddTexts(band, line);
     bands_.push_back(&band);
   }
@@ -37,18 +44,33 @@ RptLineChain::RptLineChain(RptReport& report, RptBand& parent, QList<RptLineSpec
 
 QString RptLineChain::CaptionName(const QString& band) { return QStringLiteral("lbl") + band; }
 
+QRectF RptLineChain::ValueRect(double left, int row) const {
+  return {left, layout_.blocks ? row * kBlockRow : 2, layout_.valueWidth, 16};
+}
+
+void RptLineChain::AddBlockHeadings(RptBand& band, const RptLineSpec& line) {
+  band.AddLabel(band.Name() + QStringLiteral("HeadDescription"), {layout_.captionLeft, 0, layout_.captionWidth, 16},
+                QStringLiteral("Description"))
+      .SetFont(kHeadingFont);
+  if (!line.count.isEmpty() || layout_.countHeadingAlso.contains(line.caption))
+    band.AddLabel(band.Name() + QStringLiteral("HeadCount"), ValueRect(layout_.countLeft, 0), QStringLiteral("Count"))
+        .SetFont(kHeadingFont).SetAlign(RptAlign::Right);
+  if (!line.total.isEmpty() || layout_.amountHeadingAlso.contains(line.caption))
+    band.AddLabel(band.Name() + QStringLiteral("HeadAmount"), ValueRect(layout_.amountLeft, 2), QStringLiteral("Amount"))
+        .SetFont(kHeadingFont).SetAlign(RptAlign::Right);
+}
+
 void RptLineChain::AddTexts(RptBand& band, const RptLineSpec& line) {
-  const double top = 2, width = layout_.valueWidth, height = 16;
   if (!line.count.isEmpty())
-    band.AddDataText(line.band + QStringLiteral("Count"), {layout_.countLeft, top, width, height}, source_, line.count)
+    band.AddDataText(line.band + QStringLiteral("Count"), ValueRect(layout_.countLeft, 1), source_, line.count)
         .SetAlign(RptAlign::Right).SetFont(kLineFont);
   if (!line.total.isEmpty())
-    band.AddDataText(line.band + QStringLiteral("Amount"), {layout_.amountLeft, top, width, height}, source_, line.total,
+    band.AddDataText(line.band + QStringLiteral("Amount"), ValueRect(layout_.amountLeft, 3), source_, line.total,
                      layout_.totalMask)
         .SetAlign(RptAlign::Right).SetFont(kLineFont);
-  if (line.average) {
+  if (line.average && !layout_.blocks) {
     band.AddComputed(
-            line.band + QStringLiteral("Average"), {layout_.averageLeft, top, width, height},
+            line.band + QStringLiteral("Average"), ValueRect(layout_.averageLeft, 0),
             [this, line] {
               const RptRowSource& row = report_.Source(source_);
               const qint64 count = row.Field(line.count).ToInteger();

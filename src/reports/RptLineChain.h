@@ -5,7 +5,9 @@
 // captions are set again at the start of every generation from the register's programs.
 #include "reports/RptLineSpec.h"
 
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -23,6 +25,11 @@ struct RptLineLayout {
   double countLeft = 250, amountLeft = 406, averageLeft = 562, valueWidth = 150;
   QString totalMask;    // empty: the money field's own display (currency text)
   QString averageMask;  // empty: currency text
+  // The roll: each line a block of rows, "Description" over the caption with "Count" over
+  // the count at the right, then "Amount" over the amount; no averages. The captions listed
+  // carry the heading without its field.
+  bool blocks = false;
+  QStringList countHeadingAlso, amountHeadingAlso;
 };
 
 // The programs whose rows name the lines; a null one reads as a program with no rows.
@@ -52,6 +59,8 @@ public:
 
 private:
   void AddTexts(RptBand& band, const RptLineSpec& line);
+  void AddBlockHeadings(RptBand& band, const RptLineSpec& line);
+  QRectF ValueRect(double left, int row) const;
 
   RptReport& report_;
   QList<RptLineSpec> lines_;

@@ -22,18 +22,33 @@ void AddHeading(RptBand& band, const char* text) {
 }
 } // namespace
 
-TQrEcrRptCrs3000Financial::TQrEcrRptCrs3000Financial() : TQrEcrRpt3000(QStringLiteral("TQrEcrRptCrs3000Financial")) {
+TQrEcrRptCrs3000Financial::TQrEcrRptCrs3000Financial()
+    : TQrEcrRptCrs3000Financial(QStringLiteral("TQrEcrRptCrs3000Financial"), false) {}
+
+RptLineLayout TQrEcrRptCrs3000Financial::LayoutOf(int section, bool roll) {
+  RptLineLayout layout;
+  // The memo's totals print in the money's own display; averages are currency text.
+  layout.totalMask = section == RptFnclSectionLines::kMemo ? QString() : kMoney;
+  if (!roll) return layout;
+  layout.blocks = true;
+  layout.captionLeft = 0;
+  layout.captionWidth = 200;
+  layout.countLeft = layout.amountLeft = 168;
+  layout.countHeadingAlso = {"Cash Declare", "Cash Over or Short", "Track 01 Total Time Count", "Track 02 Total Time Count"};
+  layout.amountHeadingAlso = {"Track 02 Total Time Count", "Price Change", "Average Time Total", "Period Edit Count"};
+  return layout;
+}
+
+TQrEcrRptCrs3000Financial::TQrEcrRptCrs3000Financial(const QString& name, bool roll) : TQrEcrRpt3000(name) {
   SetTitle(QStringLiteral("Financial"));
   PageSetup().WithMargins(9.906, 9.906, 9.906, 9.906);
-  ColumnHeaderBand1().SetHeightPx(24);
+  ColumnHeaderBand1().SetHeightPx(roll ? 4 : 24);
   ColumnHeaderBand1().SetFrame(RptFrameLeft | RptFrameRight | RptFrameBottom);
   RptBand& detail = DetailBand1();
   for (int section = 0; section < RptFnclSectionLines::kSectionCount; ++section) {
-    RptLineLayout layout;
-    // The memo's totals print in the money's own display; averages are currency text.
-    layout.totalMask = section == RptFnclSectionLines::kMemo ? QString() : kMoney;
+    const RptLineLayout layout = LayoutOf(section, roll);
     if (section == 0) {
-      RptLineColumns::Add(ColumnHeaderBand1(), layout, {"Description", "Count", "Amount", "Average"}, 4);
+      if (!roll) RptLineColumns::Add(ColumnHeaderBand1(), layout, {"Description", "Count", "Amount", "Average"}, 4);
       detail.SetHeightPx(28);
       AddHeading(detail, kHeadings[0]);
     } else {
@@ -43,7 +58,10 @@ TQrEcrRptCrs3000Financial::TQrEcrRptCrs3000Financial() : TQrEcrRpt3000(QStringLi
                                                       QString::fromLatin1(kSources[section]));
   }
   RptMemoStyle memo;
-  memo.perCustomerNotZero = true;
+  memo.perCustomerNotZero = !roll;
+  memo.showPerCustomer = !roll;
+  memo.paddedTime = !roll;
+  if (roll) memo.timeRect = {168, 19, 150, 16};
   RptFnclMemoLines::Fill(*this, *chains_[RptFnclSectionLines::kMemo], QString::fromLatin1(kSources[2]), memo);
   OnBeforePrint([this](RptReport&, bool&) {
     OpenSections();

@@ -18,7 +18,13 @@ public:
   TQrEcrRptCrs3000Financial();
   void BindPrograms(const tEcrRpt& report) override;
 
+protected:
+  // roll: the narrow roll's layout (TQrEcrRptCrs3000Financial2), each line a block.
+  TQrEcrRptCrs3000Financial(const QString& name, bool roll);
+
 private:
+  static RptLineLayout LayoutOf(int section, bool roll);
+
   void OpenSections();
 
   std::array<std::unique_ptr<RptLineChain>, 5> chains_;

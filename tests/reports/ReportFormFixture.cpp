@@ -105,10 +105,10 @@ std::string ReportFormFixture::Overflowing(const RptPageModel& model) {
   return overflowing.join(u'\n').toStdString();
 }
 
-// TB_REPORT_PDF_DIR=folder keeps a copy of every PDF the tests read back, named after the
+// TB_REPORTS_PDF_DIR=folder keeps a copy of every PDF the tests read back, named after the
 // test, for looking at the pages themselves.
 void ReportFormFixture::KeepPdf(const QString& file) {
-  const QString folder = qEnvironmentVariable("TB_REPORT_PDF_DIR");
+  const QString folder = qEnvironmentVariable("TB_REPORTS_PDF_DIR");
   if (folder.isEmpty()) return;
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
   const QString name = test ? QStringLiteral("%1.%2.pdf").arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))

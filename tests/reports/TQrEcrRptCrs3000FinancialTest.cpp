@@ -11,6 +11,8 @@
 #include "platform/engine/TTable.h"
 #include "reports/RptPollRun.h"
 #include "reports/TQrEcrRptCrs3000Financial.h"
+#include "store/settings/SettingsFile.h"
+#include "store/settings/TUtRegIni.h"
 
 #include <QFile>
 #include <QScopedValueRollback>
@@ -147,4 +149,40 @@ TEST_F(FinancialForm, ThePdfHoldsTheSectionsOnLetterPages) {
   for (const char* line : {"Description Count Amount Average", "Item Sales 7 $70.00 $10.00", "Memo", "Avg $/Cust $2.50",
                            "Track 01 Total Time Count 1:01:32", "Table Service"})
     EXPECT_TRUE(all.contains(QString::fromLatin1(line))) << line << "\n" << all.join(u'\n').toStdString();
+}
+
+// "Drommet" on: the roll, one long page of line blocks, each with its own headings; no
+// averages, the amount per customer a caption alone, the track times without leading zeros.
+TEST_F(FinancialForm, TheRollSettingPrintsLineBlocksOnOneLongPage) {
+  const qint32 poll = StoreFinancial(PollValues("7", "4", "3"), 5);
+  EXPECT_EQ(financial.ReportFormClass(), QStringLiteral("TQrEcrRptCrs3000Financial"));
+  OpenSettingsFile(QStringLiteral("Drommet"))->WriteBoolean(QStringLiteral("Value"), true);
+  ASSERT_EQ(financial.ReportFormClass(), QStringLiteral("TQrEcrRptCrs3000Financial2"));
+  const std::optional<RptPageModel> all = Generate(financial, poll, false);
+  ASSERT_TRUE(all);
+  EXPECT_EQ(all->pages.size(), 1);
+  EXPECT_EQ(Overflowing(*all), "");
+
+  const QStringList lines = Lines(poll, true);
+  const qsizetype item = lines.indexOf(QStringLiteral("Item Sales 7"));
+  ASSERT_GE(item, 1) << lines.join(u'\n').toStdString();
+  EXPECT_EQ(lines.mid(item - 1, 4), (QStringList{"Description Count", "Item Sales 7", "Amount", "$70.00"}));
+  const QStringList memo = Section(lines, QStringLiteral("Memo"), QStringLiteral("Sys Bal"));
+  EXPECT_TRUE(memo.contains(QStringLiteral("Track 01 Total Time Count 1:1:32"))) << memo.join(u'\n').toStdString();
+  EXPECT_TRUE(memo.contains(QStringLiteral("Avg $/Cust"))) << memo.join(u'\n').toStdString();
+  // No average of the item sales ($10.00).
+  EXPECT_FALSE(Section(lines, QStringLiteral("Sales"), QStringLiteral("Receipts")).join(u'\n').contains(QLatin1String("$10.00")));
+}
+
+TEST_F(FinancialForm, TheRollPdfIsOneNarrowLongPage) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  const qint32 poll = StoreFinancial(PollValues("7", "4", "3"), 5);
+  OpenSettingsFile(QStringLiteral("Drommet"))->WriteBoolean(QStringLiteral("Value"), true);
+  const std::optional<RptPageModel> model = Generate(financial, poll, true);
+  ASSERT_TRUE(model);
+  const Pdf pdf = ReadBackPdf(*model);
+  EXPECT_EQ(pdf.pageSize, QStringLiteral("278 x 18000 pts"));
+  ASSERT_EQ(pdf.pages.size(), 1);
+  for (const char* line : {"Financial", "Z Counter: 457", "Sales", "Item Sales 7", "$70.00", "Table Service"})
+    EXPECT_TRUE(pdf.pages[0].contains(QString::fromLatin1(line))) << line << "\n" << pdf.pages[0].join(u'\n').toStdString();
 }
