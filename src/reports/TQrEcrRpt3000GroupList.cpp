@@ -25,9 +25,11 @@ struct Column {
   double left, width;
   RptAlign align;
 };
-const Column kColumns[] = {{"", "Memory Number", 16, 100, RptAlign::Left},   {"Descriptor", "Name", 126, 150, RptAlign::Left},
-                           {"Count", "Count", 286, 80, RptAlign::Right},       {"Amount", "Total", 376, 120, RptAlign::Right},
-                           {"Average", "", 506, 110, RptAlign::Right},         {"Weight", "Weight", 626, 100, RptAlign::Right}};
+// Wide enough for "Group Number" and for the sums of a whole register's groups at their
+// largest (eleven-digit counts, "-$1,999,999,999.98").
+const Column kColumns[] = {{"", "Memory Number", 16, 112, RptAlign::Left},   {"Descriptor", "Name", 132, 128, RptAlign::Left},
+                           {"Count", "Count", 262, 96, RptAlign::Right},       {"Amount", "Total", 362, 140, RptAlign::Right},
+                           {"Average", "", 506, 110, RptAlign::Right},         {"Weight", "Weight", 620, 106, RptAlign::Right}};
 QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
 
 RptValue Average(const RptValue& total, const RptValue& count) {

@@ -76,6 +76,16 @@ TEST_F(GroupForms, LinesAndTheTotalsLineUnderZeroSkipAndWithout) {
   }
 }
 
+// The widest captions and the largest figures a register sends, summed over two groups.
+TEST_F(GroupForms, TheLargestFiguresAndTheirSumsFitTheirColumns) {
+  const QList<Group> widest = {{"-999999999", "-999999999.99", "-999999999"}, {"-999999999", "-999999999.99", "-999999999"}};
+  for (tEcrRpt* rpt : {static_cast<tEcrRpt*>(&major), static_cast<tEcrRpt*>(&sub)}) {
+    const std::optional<RptPageModel> model = Generate(*rpt, StoreGroups(*rpt, rpt == &major ? "majgroup" : "subgroup", widest), true);
+    ASSERT_TRUE(model);
+    EXPECT_EQ(Overflowing(*model), "") << rpt->GetRptName().toStdString();
+  }
+}
+
 TEST_F(GroupForms, ThePdfCarriesTitleCaptionsAndTotals) {
   SKIP_WITHOUT_PDF_TOOLS();
   const std::optional<RptPageModel> model = Generate(sub, StoreGroups(sub, "subgroup", {{"12", "1234.50", "7"}}), true);
