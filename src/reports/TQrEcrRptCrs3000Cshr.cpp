@@ -19,11 +19,12 @@ struct HeaderText {
   double left, top, width;
   const char* text;  // a label's caption, or a data text's field
   bool data;
+  RptAlign align = RptAlign::Left;
 };
 const HeaderText kCashierHeader[] = {
     {"lblCashierNum", 9, 3, 100, "Cashier Num", false}, {"lblCashierName", 113, 3, 150, "Cashier Name", false},
     {"lblCount", 330, 3, 60, "Count", false},           {"lblAmount", 450, 3, 70, "Amount", false},
-    {"lblAverage", 606, 3, 70, "Average", false},       {"dbMemoryNumber", 9, 31, 55, "Memory Number", true},
+    {"lblAverage", 606, 3, 70, "Average", false},       {"dbMemoryNumber", 9, 31, 55, "Memory Number", true, RptAlign::Right},
     {"dbName", 113, 31, 150, "Name", true},
 };
 const HeaderText kShiftHeader[] = {
@@ -86,7 +87,7 @@ void TQrEcrRptCrs3000Cshr::AddHeader(bool dayShift) {
     const QRectF rect(text.left, text.top, text.width, 16);
     RptElement& element = text.data ? header.AddDataText(QString::fromLatin1(text.name), rect, QString(), QString::fromLatin1(text.text))
                                     : header.AddLabel(QString::fromLatin1(text.name), rect, QString::fromLatin1(text.text));
-    element.SetFont(kBold);
+    element.SetFont(kBold).SetAlign(text.align);
     if (!text.data) element.SetFrame(RptFrameBottom);
   }
   header.OnBeforePrint([this](RptBand&, bool& print) { print = !ZeroSkip || AnyFigure(); });
