@@ -118,6 +118,12 @@ void ReportFormFixture::KeepPdf(const QString& file) {
   QFile::copy(file, QDir(folder).filePath(name));
 }
 
+QStringList ReportFormFixture::GeneratedLinesBelow(tEcrRpt& rpt, qint32 poll, bool zeroSkip, const QString& caption) {
+  const std::optional<RptPageModel> model = Generate(rpt, poll, zeroSkip);
+  EXPECT_TRUE(model) << "nothing was printed";
+  return model ? LinesBelow(*model, caption) : QStringList();
+}
+
 bool ReportFormFixture::HasPdfTools() {
   return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
          !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();

@@ -23,6 +23,9 @@ protected:
   // empty; a money field takes a double in currency units); its "Poll Id".
   qint32 Store(tEcrRpt& rpt, const QList<QVariantMap>& rows, const PollHeader& header = PollHeader());
   std::optional<RptPageModel> Generate(tEcrRpt& rpt, qint32 poll, bool zeroSkip);
+  // The lines below the first line reading `caption` of the report printed from the poll;
+  // none, with a test failure, when nothing was printed.
+  QStringList GeneratedLinesBelow(tEcrRpt& rpt, qint32 poll, bool zeroSkip, const QString& caption);
 
   // Every page's lines after the first line that holds the caption (its first occurrence on
   // each page), blanks squeezed, 20 characters an inch.

@@ -33,9 +33,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(punches, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Employee Job Code Break Start Stop Total Time")) : QStringList();
+    return GeneratedLinesBelow(punches, poll, zeroSkip, QStringLiteral("Employee Job Code Break Start Stop Total Time"));
   }
 
   tEcrRptCrs3000ClkPnchs& punches = AddReport<tEcrRptCrs3000ClkPnchs>();

@@ -37,9 +37,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(mix, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Memory Descriptor Count Amount Average")) : QStringList();
+    return GeneratedLinesBelow(mix, poll, zeroSkip, QStringLiteral("Memory Descriptor Count Amount Average"));
   }
 
   tEcrRptCrs3000ProductMix& mix = AddReport<tEcrRptCrs3000ProductMix>();

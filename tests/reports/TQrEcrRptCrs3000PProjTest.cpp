@@ -24,9 +24,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(projection, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Memory Week 1 Week 2 Week 3 Week 4")) : QStringList();
+    return GeneratedLinesBelow(projection, poll, zeroSkip, QStringLiteral("Memory Week 1 Week 2 Week 3 Week 4"));
   }
 
   tEcrRptCrs3000PrdPrjSun& projection = AddReport<tEcrRptCrs3000PrdPrjSun>();

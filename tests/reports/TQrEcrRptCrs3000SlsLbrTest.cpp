@@ -30,9 +30,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(labour, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Time Period Count Total Average")) : QStringList();
+    return GeneratedLinesBelow(labour, poll, zeroSkip, QStringLiteral("Time Period Count Total Average"));
   }
 
   tEcrRptCrs3000SalesLabor& labour = AddReport<tEcrRptCrs3000SalesLabor>();

@@ -57,9 +57,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(keeping, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Employee Job Code Tips Regular Over Time")) : QStringList();
+    return GeneratedLinesBelow(keeping, poll, zeroSkip, QStringLiteral("Employee Job Code Tips Regular Over Time"));
   }
 
   tEcrRptCrs3000TimeKeeping& keeping = AddReport<tEcrRptCrs3000TimeKeeping>();

@@ -45,9 +45,7 @@ protected:
   }
 
   QStringList Lines(qint32 poll, bool zeroSkip) {
-    const std::optional<RptPageModel> model = Generate(byGroup, poll, zeroSkip);
-    EXPECT_TRUE(model);
-    return model ? LinesBelow(*model, QStringLiteral("Polled Reg.")) : QStringList();
+    return GeneratedLinesBelow(byGroup, poll, zeroSkip, QStringLiteral("Polled Reg."));
   }
 
   tEcrRptCrs3000TpGrp& byGroup = AddReport<tEcrRptCrs3000TpGrp>();
