@@ -3,6 +3,7 @@
 #include "model/ZeroSkip.h"
 #include "reports/engine/RptLocale.h"
 #include "reports/engine/RptNumberText.h"
+#include "reports/RptColumns.h"
 #include "reports/engine/RptReportRegistry.h"
 
 namespace {
@@ -15,15 +16,10 @@ const QString kStop = QStringLiteral("Stop Time");
 constexpr double kHeight = 16;
 constexpr int kDay = 24 * 3600;
 
-struct Column {
-  const char* caption;
-  double left, width;
-  RptAlign align;
-};
-const Column kColumns[] = {{"Employee", 16, 180, RptAlign::Left},  {"Job Code", 200, 166, RptAlign::Left},
+const RptColumn kColumns[] = {{"Employee", 16, 180, RptAlign::Left},  {"Job Code", 200, 166, RptAlign::Left},
                            {"Break", 370, 70, RptAlign::Center},   {"Start", 450, 90, RptAlign::Right},
                            {"Stop", 550, 90, RptAlign::Right},     {"Total Time", 650, 86, RptAlign::Right}};
-QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
+QRectF At(int column, double top = 0) { return kColumns[column].At(top, kHeight); }
 
 QTime TimeOf(const RptValue& value) { return value.IsNull() ? QTime(0, 0) : value.ToTime(); }
 bool NotMidnight(const RptValue& value) { return !value.IsNull() && value.ToTime() != QTime(0, 0); }
@@ -42,13 +38,7 @@ QString TQrEcrRptCrs3000ClrkPnchs::Hours(qint64 seconds) {
 
 TQrEcrRptCrs3000ClrkPnchs::TQrEcrRptCrs3000ClrkPnchs() : TQrEcrRpt3000(QStringLiteral("TQrEcrRptCrs3000ClrkPnchs")) {
   SetTitle(QStringLiteral("Clock Punches"));
-  RptFont bold;
-  bold.bold = true;
-  for (int i = 0; i < int(std::size(kColumns)); ++i)
-    ColumnHeaderBand1()
-        .AddLabel(QStringLiteral("Caption%1").arg(i), At(i, 20), QString::fromLatin1(kColumns[i].caption))
-        .SetFont(bold)
-        .SetAlign(kColumns[i].align);
+  AddColumnCaptions(ColumnHeaderBand1(), kColumns, 20);
   RptFont underlined;
   underlined.underline = true;
   RptBand& header = AddGroup(QStringLiteral("QRGroup1"), 20, MasterField(kEmployeeNo));

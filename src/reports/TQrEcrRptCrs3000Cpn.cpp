@@ -1,6 +1,7 @@
 #include "reports/TQrEcrRptCrs3000Cpn.h"
 
 #include "model/ZeroSkip.h"
+#include "reports/RptColumns.h"
 #include "reports/engine/RptReportRegistry.h"
 
 namespace {
@@ -10,15 +11,10 @@ const RptReportRegistration kRegistration(QStringLiteral("TQrEcrRptCrs3000Cpn"),
 const QString kMoney = QStringLiteral("$###,###,###.00");
 constexpr double kHeight = 16;
 
-struct Column {
-  const char* caption;
-  double left, width;
-  RptAlign align;
-};
-const Column kColumns[] = {{"Memory Number", 16, 130, RptAlign::Left}, {"Descriptor", 156, 150, RptAlign::Left},
+const RptColumn kColumns[] = {{"Memory Number", 16, 130, RptAlign::Left}, {"Descriptor", 156, 150, RptAlign::Left},
                            {"Count", 316, 80, RptAlign::Right},         {"Amount", 406, 120, RptAlign::Right},
                            {"Average", 540, 120, RptAlign::Right}};
-QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
+QRectF At(int column, double top = 0) { return kColumns[column].At(top, kHeight); }
 
 bool PresentNotZero(const RptValue& value) { return !value.IsNull() && value.ToDouble() != 0; }
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/ZeroSkip.h"
 #include "reports/RptLineTests.h"
 #include "reports/RptPeriodRange.h"
+#include "reports/RptColumns.h"
 #include "reports/engine/RptReportRegistry.h"
 
 namespace {
@@ -13,15 +14,10 @@ const RptReportRegistration kRegistration(QStringLiteral("TQrEcrRptCrs3000PMix")
 const QString kMoney = QStringLiteral("$###,###,###.00");
 constexpr double kHeight = 16;
 
-struct Column {
-  const char* caption;
-  double left, width;
-  RptAlign align;
-};
-const Column kColumns[] = {{"Memory", 16, 90, RptAlign::Left},  {"Descriptor", 116, 200, RptAlign::Left},
+const RptColumn kColumns[] = {{"Memory", 16, 90, RptAlign::Left},  {"Descriptor", 116, 200, RptAlign::Left},
                            {"Count", 326, 90, RptAlign::Right}, {"Amount", 426, 130, RptAlign::Right},
                            {"Average", 566, 110, RptAlign::Right}};
-QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
+QRectF At(int column, double top = 0) { return kColumns[column].At(top, kHeight); }
 
 QString PeriodField(int period, const char* figure) {
   return QStringLiteral("Time Period %1 %2").arg(RptTwoDigits(period), QLatin1String(figure));
@@ -35,10 +31,7 @@ TQrEcrRptCrs3000PMix::TQrEcrRptCrs3000PMix() : TQrEcrRpt3000(QStringLiteral("TQr
   bold.bold = true;
   RptBand& heading = DetailBand1();
   heading.SetHeightPx(56);
-  for (int i = 0; i < 5; ++i)
-    heading.AddLabel(QStringLiteral("Caption%1").arg(i), At(i, 4), QString::fromLatin1(kColumns[i].caption))
-        .SetFont(bold)
-        .SetAlign(kColumns[i].align);
+  AddColumnCaptions(heading, kColumns, 4);
   heading.AddLabel(QStringLiteral("CaptionNumber"), At(0, 20), QStringLiteral("Number")).SetFont(bold);
   heading.AddDataText(QStringLiteral("MemoryNumber"), At(0, 38), QString(), QStringLiteral("Memory Number"));
   heading.AddDataText(QStringLiteral("Name"), At(1, 38), QString(), QStringLiteral("Name"));

@@ -5,6 +5,7 @@
 #include "reports/RptLineTests.h"
 #include "reports/engine/RptLocale.h"
 #include "reports/engine/RptNumberText.h"
+#include "reports/RptColumns.h"
 #include "reports/engine/RptReportRegistry.h"
 
 namespace {
@@ -20,15 +21,10 @@ const QString kNumber = QStringLiteral("Number");  // the key of the employee an
 constexpr int kJobSlots = 4;
 constexpr double kHeight = 16;
 
-struct Column {
-  const char* caption;
-  double left, width;
-  RptAlign align;
-};
-const Column kColumns[] = {{"Employee", 16, 180, RptAlign::Left},   {"Job Code", 200, 160, RptAlign::Left},
+const RptColumn kColumns[] = {{"Employee", 16, 180, RptAlign::Left},   {"Job Code", 200, 160, RptAlign::Left},
                            {"Tips", 370, 120, RptAlign::Center},    {"Regular", 500, 100, RptAlign::Right},
                            {"Over Time", 610, 110, RptAlign::Right}};
-QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
+QRectF At(int column, double top = 0) { return kColumns[column].At(top, kHeight); }
 
 QString Fixed(double value) { return RptNumberText::Fixed(value, 2, RptLocale::Report()); }
 } // namespace
@@ -37,13 +33,7 @@ TQrEcrRptCrs3000TimeKpng::TQrEcrRptCrs3000TimeKpng() : TQrEcrRpt3000(QStringLite
   SetTitle(QStringLiteral("Time Keeping"));
   // The transaction number reads no data set here: a source no one binds is empty.
   TitleBand1().FindElement(QStringLiteral("dbTransNum"))->SetField(QStringLiteral("(none)"), QString());
-  RptFont bold;
-  bold.bold = true;
-  for (int i = 0; i < 5; ++i)
-    ColumnHeaderBand1()
-        .AddLabel(QStringLiteral("Caption%1").arg(i), At(i, 20), QString::fromLatin1(kColumns[i].caption))
-        .SetFont(bold)
-        .SetAlign(kColumns[i].align);
+  AddColumnCaptions(ColumnHeaderBand1(), kColumns, 20);
   AddEmployeeBands();
   OnBeforePrint([this](RptReport&, bool&) {
     employeeHasFigures_.clear();

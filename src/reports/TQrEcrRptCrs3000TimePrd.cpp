@@ -4,6 +4,7 @@
 #include "model/ZeroSkip.h"
 #include "reports/RptLineTests.h"
 #include "reports/RptPeriodRange.h"
+#include "reports/RptColumns.h"
 #include "reports/engine/RptReportRegistry.h"
 
 namespace {
@@ -15,16 +16,11 @@ const QString kCustomer = QStringLiteral("Customer");
 const QString kTotal = QStringLiteral("Total");
 constexpr double kHeight = 16;
 
-struct Column {
-  const char* caption;
-  double left, width;
-  RptAlign align;
-};
-const Column kColumns[] = {{"Descriptor", 16, 240, RptAlign::Left},
+const RptColumn kColumns[] = {{"Descriptor", 16, 240, RptAlign::Left},
                            {"Customer", 266, 120, RptAlign::Right},
                            {"Amount", 396, 160, RptAlign::Right},
                            {"Average", 566, 170, RptAlign::Right}};
-QRectF At(int column, double top = 0) { return {kColumns[column].left, top, kColumns[column].width, kHeight}; }
+QRectF At(int column, double top = 0) { return kColumns[column].At(top, kHeight); }
 
 RptValue Average(const RptValue& total, const RptValue& customers) {
   return RptValue::Money(customers.ToDouble() != 0 ? total.ToDouble() / customers.ToDouble() : 0);
@@ -35,14 +31,8 @@ TQrEcrRptCrs3000TimePrd::TQrEcrRptCrs3000TimePrd() : TQrEcrRpt3000(QStringLitera
   SetTitle(QStringLiteral("Time Period"));
   // The transaction number reads no data set here: a source no one binds is empty.
   TitleBand1().FindElement(QStringLiteral("dbTransNum"))->SetField(QStringLiteral("(none)"), QString());
-  RptFont bold;
-  bold.bold = true;
   ColumnHeaderBand1().SetFrame(RptFrameBottom);
-  for (int i = 0; i < int(std::size(kColumns)); ++i)
-    ColumnHeaderBand1()
-        .AddLabel(QStringLiteral("Caption%1").arg(i), At(i, 20), QString::fromLatin1(kColumns[i].caption))
-        .SetFont(bold)
-        .SetAlign(kColumns[i].align);
+  AddColumnCaptions(ColumnHeaderBand1(), kColumns, 20);
 
   RptBand& line = DetailBand1();
   line.SetHeightPx(18);
