@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
   TdmEffector effector;
   TfrmMainMenu window(effector, activation);
   window.show();
-  QueryServer::Start([&window] { window.showMinimized(); });
+  if (QueryServer* server = QueryServer::Start([&window] { window.showMinimized(); }))
+    activation.SetNoticeSink([server](const QString& notice) { server->Notice(notice); });
   ApplyStartOptions(options, window);
   return app.exec();
 }

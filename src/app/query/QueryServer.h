@@ -24,6 +24,9 @@ public:
   ~QueryServer() override;
 
   QString Path() const { return server_->Path(); }
+  // Tells every connected client the text as a notice line (the main window's activation
+  // notice); a client waiting for its answer passes over it.
+  void Notice(const QString& text) { server_->Notify(text.toUtf8()); }
   int Answered() const { return answered_; }
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "platform/localsrv/LocalLineClient.h"
 
 #include "platform/localsrv/LineFramer.h"
+#include "platform/localsrv/LocalLineConnection.h"
 #include "platform/localsrv/LocalSrvErrors.h"
 
 #include <QDeadlineTimer>
@@ -32,11 +33,12 @@ QByteArray Ask(const QString& path, const QByteArray& line, int timeoutMs, qsize
       if (deadline.hasExpired()) throw ELocalClient(QStringLiteral("No answer within %1 ms").arg(timeoutMs));
       throw ELocalClient(QStringLiteral("The answer could not be read: ") + socket.errorString());
     }
-    const QList<LineFramer::Line> lines = framer.Feed(socket.readAll());
-    if (lines.isEmpty()) continue;
-    if (lines.first().overlong) throw ELocalClient(QStringLiteral("The answer is longer than %1 bytes").arg(replyLimit));
-    socket.disconnectFromServer();
-    return lines.first().text;
+    for (const LineFramer::Line& reply : framer.Feed(socket.readAll())) {
+      if (reply.text.startsWith(LocalLineConnection::kNoticeMark)) continue; // a notice, not the answer
+      if (reply.overlong) throw ELocalClient(QStringLiteral("The answer is longer than %1 bytes").arg(replyLimit));
+      socket.disconnectFromServer();
+      return reply.text;
+    }
   }
 }
 } // namespace LocalLineClient

@@ -1,6 +1,6 @@
 #pragma once
 // The client end: connects to a LocalLineServer, sends one request line and waits for the
-// reply line. Blocking, for command-line programs and tests that run no event loop of
+// reply line, passing over the server's notice lines. Blocking, for command-line programs and tests that run no event loop of
 // their own.
 #include <QByteArray>
 #include <QString>

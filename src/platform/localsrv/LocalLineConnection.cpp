@@ -39,8 +39,14 @@ void LocalLineConnection::Read() {
 
 void LocalLineConnection::Reply(const QByteArray& text) {
   if (awaiting_ > 0) --awaiting_;
+  Send(text.startsWith(kNoticeMark) ? ' ' + text : text);
+}
+
+void LocalLineConnection::Notice(const QByteArray& text) { Send(kNoticeMark + text); }
+
+void LocalLineConnection::Send(const QByteArray& line) {
   if (socket_->state() != QLocalSocket::ConnectedState) return;
-  socket_->write(text + '\n');
+  socket_->write(line + '\n');
   socket_->flush();
   idle_->start();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // One client's connection to a LocalLineServer: cuts what the client sends into lines,
-// hands each on, and sends replies as lines. A connection that stays silent past the
+// hands each on, and sends replies as lines. The server may also send notices, unasked: a
+// notice line begins with kNoticeMark, which no reply begins with, so a client waiting for
+// its answer passes over them. A connection that stays silent past the
 // idle time, with no request of its own waiting for an answer, is closed.
 #include "platform/localsrv/LineFramer.h"
 
@@ -20,8 +22,13 @@ public:
   LocalLineConnection(QLocalSocket* socket, qsizetype lineLimit, int idleMs, LineHandler handler, QObject* parent);
   ~LocalLineConnection() override;
 
-  // Sends the text and an LF; counts one awaited answer as given.
+  static constexpr char kNoticeMark = '!';
+
+  // Sends the text and an LF; counts one awaited answer as given. A reply that would begin
+  // with the notice mark gets a space in front.
   void Reply(const QByteArray& text);
+  // Sends kNoticeMark, the text and an LF; no answer is counted.
+  void Notice(const QByteArray& text);
   int Awaiting() const { return awaiting_; }
 
 Q_SIGNALS:
@@ -30,6 +37,7 @@ Q_SIGNALS:
 private:
   void Read();
   void Idle();
+  void Send(const QByteArray& line);
 
   QLocalSocket* socket_;
   LineFramer framer_;

@@ -48,6 +48,11 @@ void LocalLineServer::Close() {
   if (server_->isListening()) server_->close();
 }
 
+void LocalLineServer::Notify(const QByteArray& text) {
+  for (LocalLineConnection* connection : findChildren<LocalLineConnection*>(Qt::FindDirectChildrenOnly))
+    connection->Notice(text);
+}
+
 QString LocalLineServer::Path() const { return server_->fullServerName(); }
 
 void LocalLineServer::Accept() {

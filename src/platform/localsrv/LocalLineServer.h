@@ -31,6 +31,8 @@ public:
   // bound.
   void Listen(const QString& path);
   void Close();
+  // Sends the text as a notice line to every client connected now.
+  void Notify(const QByteArray& text);
   QString Path() const;
   int Connections() const { return connections_; }
   qsizetype LineLimit() const { return lineLimit_; }

@@ -173,3 +173,35 @@ TEST_F(LocalLineServerTest, TheClientSaysWhenNoServerIsThereOrNoAnswerComes) {
   EXPECT_THROW(Ask("no answer", 200), ELocalClient);
   EXPECT_THROW(LocalLineClient::Ask(Path(), "two\nlines", 200), ELocalClient);
 }
+
+// A notice goes to every client connected; a client waiting for its answer passes over the
+// notices that come before it.
+TEST_F(LocalLineServerTest, NoticesReachEveryClientAndAWaitingAskPassesOverThem) {
+  holdReplies = true;
+  Start();
+  QLocalSocket listener;
+  listener.connectToServer(Path());
+  ASSERT_TRUE(PumpUntil([&] { return server->Connections() == 1; }));
+  const QString path = Path();
+  auto answer = std::async(std::launch::async, [path] { return LocalLineClient::Ask(path, "question", 5000); });
+  ASSERT_TRUE(PumpUntil([&] { return seen.size() == 1; }));
+  server->Notify("VoderodAzuOpen");
+  server->Notify("VoderodAzuOpen");
+  seen[0].reply.Send("the answer");
+  ASSERT_TRUE(PumpUntil([&] { return answer.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; }));
+  EXPECT_EQ(answer.get(), "the answer");
+  ASSERT_TRUE(PumpUntil([&] { return listener.bytesAvailable() >= 2 * qint64(sizeof "!VoderodAzuOpen\n" - 1); }));
+  EXPECT_EQ(listener.readAll(), "!VoderodAzuOpen\n!VoderodAzuOpen\n");
+}
+
+// A reply that would read as a notice is set apart by a space, so the client still takes it.
+TEST_F(LocalLineServerTest, AReplyBeginningWithTheNoticeMarkIsNotTakenForANotice) {
+  Start();
+  holdReplies = true;
+  const QString path = Path();
+  auto answer = std::async(std::launch::async, [path] { return LocalLineClient::Ask(path, "x", 5000); });
+  ASSERT_TRUE(PumpUntil([&] { return seen.size() == 1; }));
+  seen[0].reply.Send("!x");
+  ASSERT_TRUE(PumpUntil([&] { return answer.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; }));
+  EXPECT_EQ(answer.get(), " !x");
+}
