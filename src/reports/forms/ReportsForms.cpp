@@ -12,6 +12,7 @@
 #include "reports/RptForms.h"
 #include "reports/RptPollPresenter.h"
 #include "platform/sys/FormRegistry.h"
+#include "widgets/WdgShowWindow.h"
 
 namespace {
 // The inventory export's windows.
@@ -22,7 +23,7 @@ void RegisterInvtUpdtForms() {
       delete form;
       return 0;
     }
-    form->show();
+    WdgShowWindow(*form);
     return EcrForms::FormOk;
   });
   FormRegistry::Register<ChangeInvtFileRequest>([](ChangeInvtFileRequest& request) {

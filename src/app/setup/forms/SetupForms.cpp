@@ -5,6 +5,7 @@
 #include "app/setup/forms/TfmCommSetup.h"
 #include "app/setup/forms/TfrmFiles.h"
 #include "platform/sys/FormRegistry.h"
+#include "widgets/WdgShowWindow.h"
 
 void RegisterSetupForms() {
   FormRegistry::Register<PreferencesRequest>([](PreferencesRequest&) {
@@ -14,7 +15,7 @@ void RegisterSetupForms() {
   FormRegistry::Register<CommSetupRequest>([](CommSetupRequest&) {
     auto* form = new TfmCommSetup();
     form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
+    WdgShowWindow(*form);
     return 1;
   });
   FormRegistry::Register<AboutRequest>([](AboutRequest&) {
