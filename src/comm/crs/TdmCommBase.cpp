@@ -13,6 +13,7 @@
 #include "platform/sys/PumpDelay.h"
 
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -114,6 +115,10 @@ void TdmCommBase::StartTransfer(TStep step) {
   State = PollInit;
   Msg = InitMsg;
   BeginTransfer();
+  // The first step is called by whoever starts the transfer (a session's handling, maybe
+  // one of many sessions started in a row): nothing of this transfer can be waiting yet,
+  // and running the other sessions' events here would make every start wait for them all.
+  const QScopedValueRollback starting(starting_, true);
   RunStep();
 }
 
@@ -159,6 +164,7 @@ void TdmCommBase::PauseEnded() {
 }
 
 void TdmCommBase::Pump() {
+  if (starting_) return;
   const Mark before = Here();
   PumpMessage();
   if (!(before == Here())) throw StepLeft{};

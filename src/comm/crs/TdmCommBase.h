@@ -143,7 +143,8 @@ protected:
   [[noreturn]] void PauseThen(int ms, std::function<void()> then);
   // Runs the events waiting now (nothing waits: a pause is PauseThen). When the transfer
   // was stopped or reset, or a packet's event came or another step ran meanwhile, the step
-  // is left (nothing more is sent).
+  // is left (nothing more is sent). Nothing during a transfer's first step, which runs
+  // inside its starter's call.
   void Pump();
   // A packet's event, with the frame it brought (which becomes RxBuf when the event reaches
   // the step): after a moment's pause, pending events, then the step with msg.
@@ -190,6 +191,7 @@ private:
   Mark pausedAt_{};
   bool busy_ = false;
   bool handling_ = false; // an event is being handled: the next waits until it is over
+  bool starting_ = false; // the first step of a transfer is running, called by its starter
   quint64 stops_ = 0;    // StopComm and ResetStep calls so far
   quint64 stepsRun_ = 0; // steps and continuations run so far
   quint64 eventsIn_ = 0; // packet events come so far

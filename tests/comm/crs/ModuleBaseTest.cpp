@@ -263,3 +263,21 @@ TEST_F(ModuleBase, PausesOfSeveralModulesEndEachOnItsOwnTime) {
   }
   EXPECT_TRUE(Wire().isEmpty());
 }
+
+// A transfer's first step runs inside its starter's call (a session's handling, one of many
+// sessions started in a row): another module's events that are due meanwhile wait for the
+// event loop, so a start never waits for the work of the other sessions.
+TEST_F(ModuleBase, AStartingTransferRunsNoOtherModulesEvents) {
+  SetMs("crs.beforeCmdMs", 0);
+  TdmCommCrs other;
+  TProgressLines otherLines;
+  other.InitSession(&machine, nullptr, 12, &receiver, &otherLines);
+  const std::unique_ptr<tEcrRpt> otherRpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  const std::unique_ptr<tEcrRpt> rpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  bool otherEnded = false;
+  QObject::connect(&other, &TdmCommBase::TransferEnded, [&] { otherEnded = true; });
+  other.PollRpt(*otherRpt); // its pause before the command is over at once
+  module->PollRpt(*rpt);
+  EXPECT_FALSE(otherEnded) << "the other module's pause ended inside this start";
+  EXPECT_TRUE(WaitFor([&] { return otherEnded; }, 2000));
+}
