@@ -11,7 +11,8 @@
 // 128 against one (target within 1.2), and the program's CPU time per session.
 //
 // TB_BENCH_TIMING=crs.handlerJitterMs=0,... sets protocol or session intervals for a run;
-// TB_BENCH_KEEP=1 keeps the run's folder (its databases, logs and work files) and names it.
+// TB_BENCH_KEEP=1 keeps the run's folder (its databases, logs and work files) and names it;
+// TB_BENCH_TIMELINE=1 prints when each session reached each stage, summed up over a run.
 #include "comm/actions/tActnRpt.h"
 #include "comm/crs/TCommWorkFile.h"
 #include "comm/jobs/HisStatus.h"
@@ -21,6 +22,7 @@
 #include "comm/link/SclFiles.h"
 #include "comm/session/TfmComCtrl.h"
 #include "comm/session/forms/SessionForms.h"
+#include "SessionTimeline.h"
 #include "crs-sim/CrsSim.h"
 #include "crs-synth/Synthesiser.h"
 #include "model/EcrForms.h"
@@ -208,7 +210,12 @@ void Sessions(benchmark::State& state) {
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = CpuSeconds();
-    for (int line = 1; line <= sessions; ++line) TheHistory().StartNext(PortName(line));
+    std::unique_ptr<SessionTimeline> timeline;
+    if (SessionTimeline::Wanted()) timeline = std::make_unique<SessionTimeline>();
+    for (int line = 1; line <= sessions; ++line) {
+      TheHistory().StartNext(PortName(line));
+      if (timeline) timeline->Follow(ctrl, line);
+    }
     {
       QEventLoop loop; // looks every 10 ms whether the sessions have all gone
       QTimer look;
@@ -222,6 +229,7 @@ void Sessions(benchmark::State& state) {
     cpu += CpuSeconds() - cpuStart;
     wall += seconds;
     state.SetIterationTime(seconds);
+    if (timeline) timeline->Print(sessions);
 
     state.PauseTiming();
     const QString problem = Check(sessions);

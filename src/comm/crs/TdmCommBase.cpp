@@ -10,7 +10,6 @@
 #include "model/tMachine.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/Exception.h"
-#include "platform/sys/PumpDelay.h"
 
 #include <QRandomGenerator>
 #include <QTimer>
@@ -158,12 +157,6 @@ void TdmCommBase::PauseEnded() {
   if (then && pausedAt_ == Here()) Run(then);
 }
 
-void TdmCommBase::Pump() {
-  const Mark before = Here();
-  PumpMessage();
-  if (!(before == Here())) throw StepLeft{};
-}
-
 // A packet's event counts at once: a paused step whose answer came meanwhile is stale,
 // and its frame is kept with it until the step takes it.
 void TdmCommBase::Deliver(PollMsg msg, std::optional<QByteArray> frame) {
@@ -191,15 +184,14 @@ void TdmCommBase::ArmEventTimer() {
   eventTimer_->start(jitter > 0 ? QRandomGenerator::global()->bounded(jitter + 1) : 0);
 }
 
-// The first event waiting: the events waiting now, then the step. The next event gets its
-// pause once this one is over, so the steps take the events in the order they came.
+// The first event waiting reaches the step; the program's other events have had their
+// turn during its pause and run after it, never inside it. The next event gets its pause
+// once this one is over, so the steps take the events in the order they came.
 void TdmCommBase::NextEvent() {
   if (events_.empty()) return;
   Event event = std::move(events_.front());
   events_.pop_front();
-  const StepRunning running; // the events it lets run first must not free the module
   handling_ = true;
-  PumpMessage();
   if (!event.timeOut || (event.queuedAt == Here() && !TmrBlock->isActive())) {
     if (event.frame) RxBuf = std::move(*event.frame);
     Msg = event.msg;

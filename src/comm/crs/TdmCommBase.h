@@ -10,6 +10,8 @@
 // come from the packets and the block timer, always on the GUI thread. Each event waits a
 // short random moment on a timer of its own module (so that sessions on several lines take
 // turns) and then reaches the step, in the order the events came; the thread is never held.
+// A step lets no other events run inside it: steps of the modules on several lines take
+// their turns from the event loop, so none is held until another's is over.
 // A transfer that has posted its end report ignores further events. An exception inside a
 // step ends the transfer as failed, with its message as a progress line.
 //
@@ -141,12 +143,8 @@ protected:
   // stopped or reset, a packet's event came or another step ran meanwhile. `then` ends the step as
   // the step itself would have, and may pause again.
   [[noreturn]] void PauseThen(int ms, std::function<void()> then);
-  // Runs the events waiting now (nothing waits: a pause is PauseThen). When the transfer
-  // was stopped or reset, or a packet's event came or another step ran meanwhile, the step
-  // is left (nothing more is sent).
-  void Pump();
   // A packet's event, with the frame it brought (which becomes RxBuf when the event reaches
-  // the step): after a moment's pause, pending events, then the step with msg.
+  // the step): after a moment's pause, the step with msg.
   void Deliver(PollMsg msg, std::optional<QByteArray> frame = std::nullopt);
 
 private:

@@ -234,7 +234,6 @@ void TdmCommCrs::Disable(std::initializer_list<TSclDataPacket*> packets) {
 }
 
 void TdmCommCrs::EnterStep(const char* tracePrefix) {
-  Pump(); // leaves the step when an event handled meanwhile has moved the transfer on
   TmrBlock->stop();
   if (Tracing())
     TraceMark(QString::fromLatin1(tracePrefix) + PollStateName(State) + QStringLiteral("-Msg_") + PollMsgName(Msg));

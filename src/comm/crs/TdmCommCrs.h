@@ -91,8 +91,7 @@ private:
   void EndIfEnded();
   void Enable(std::initializer_list<TSclDataPacket*> packets);
   void Disable(std::initializer_list<TSclDataPacket*> packets);
-  // The start of every step: pending events, the timer off, the trace mark. An event
-  // handled meanwhile has already moved the transfer on: the step is left.
+  // The start of every step: the timer off, the trace mark.
   void EnterStep(const char* tracePrefix);
   void Unexpected();
   bool Ended() const { return State == PollDone || State == PollFailed; }

@@ -7,7 +7,6 @@
 #include "comm/link/TSclCustomComPort.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrPrg.h"
-#include "platform/sys/PumpDelay.h"
 
 #include <QTimer>
 
@@ -151,7 +150,6 @@ void TdmCommCrs::AckProgramBlock(bool store) {
 }
 
 void TdmCommCrs::GetPrgGood() {
-  Pump();
   ShowStatusMsg(QStringLiteral("E"));
   AddStatusLine(QStringLiteral("Saving Program to Database "), false);
   try {
@@ -173,7 +171,6 @@ void TdmCommCrs::EndGetPrg() {
   TmrBlock->stop();
   Disable({scpBlk, scpEot, scpNak});
   WorkFile.Close();
-  PumpMessage();
   EndTransfer(done ? MpmSuccessfull : MpmFailed);
   TraceMark(QStringLiteral("GetPrgCmplt-") + PollStateName(State));
 }

@@ -154,7 +154,6 @@ void TdmCommCrs::ReadRptNextBlk() {
 }
 
 bool TdmCommCrs::ReadRptGood() {
-  Pump();
   ShowStatusMsg(QStringLiteral("E"));
   const int code = Rpt->GetRptCode();
   State = PollClearing;

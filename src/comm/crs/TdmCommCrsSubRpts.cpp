@@ -11,7 +11,6 @@
 #include "model/PollAutoExport.h"
 #include "comm/link/TSclDataPacket.h"
 #include "model/tEcrRpt.h"
-#include "platform/sys/PumpDelay.h"
 #include "store/streaming/StreamErrors.h"
 #include "store/streaming/StreamRegistry.h"
 
@@ -19,7 +18,6 @@
 #include <QTimer>
 
 bool TdmCommCrs::SaveRptOrFail() {
-  Pump();
   try {
     SaveRpt();
     return true;
@@ -141,7 +139,6 @@ void TdmCommCrs::EndReadRpt() {
   if (ParentRpt) Rpt = ParentRpt;
   ParentRpt = nullptr;
   ForgetSubRpts(!done);
-  PumpMessage();
   EndTransfer(done ? MpmSuccessfull : MpmFailed);
   TraceMark(QStringLiteral("ReadRptCmplt-") + PollStateName(State));
 }

@@ -41,6 +41,7 @@ int TSclBaseDispatcher::StartPort(const QString& deviceName, int baud, bool rts,
     input_.Allocate(kInputSize);
     output_.Allocate(outSize);
     newBytes_ = takenCount_ = mostTaken_ = 0;
+    queuedSinceDrain_ = false;
     inAvailNotification_ = false;
   }
   {

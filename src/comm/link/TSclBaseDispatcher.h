@@ -247,6 +247,7 @@ private:
   std::condition_variable_any clearAcknowledged_;
 
   std::atomic<bool> outputQueued_{false};
+  std::atomic<bool> queuedSinceDrain_{false}; // bytes were queued after the last drain began
   std::atomic<bool> abortPending_{false}; // output abort signalled and not yet handled
   std::atomic<bool> killThreads_{false};
   std::atomic<bool> closePending_{false};

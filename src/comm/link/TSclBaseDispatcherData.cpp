@@ -24,6 +24,7 @@ int TSclBaseDispatcher::QueueBlock(const char* bytes, int n) {
     if (output_.Size() == 0) return SclErr::CommNotOpen;
     if (n > output_.Room()) return SclErr::OutputBufferTooSmall;
     outputQueued_ = true;
+    queuedSinceDrain_ = true;
     const int sent = WriteAtOnce(bytes, n);
     if (sent < n) {
       output_.Put(bytes + sent, n - sent);

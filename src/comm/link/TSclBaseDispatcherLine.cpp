@@ -41,7 +41,11 @@ void TSclBaseDispatcher::RedriveLines() {
 
 // Waits until the writer has emptied the output ring (at most about 10 s), then for the
 // time 18 characters take at the current settings, so the UART's own queue has gone too.
+// With the ring empty and nothing queued since the port opened or since the last drain,
+// there is nothing to wait for: the settings of a port just opened go in at once, without
+// holding the thread that opens it (every session's, on the GUI thread).
 void TSclBaseDispatcher::DrainOutput() {
+  if (!queuedSinceDrain_.exchange(false) && OutputUsed() == 0) return;
   const int pollMs = TimingMs("link.drainPollMs", 2);
   for (int i = TimingCount("link.drainPolls", 5000); i > 0 && OutputUsed() > 0; --i)
     std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));

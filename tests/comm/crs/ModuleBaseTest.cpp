@@ -263,3 +263,45 @@ TEST_F(ModuleBase, PausesOfSeveralModulesEndEachOnItsOwnTime) {
   }
   EXPECT_TRUE(Wire().isEmpty());
 }
+
+// A transfer's first step runs inside its starter's call (a session's handling, one of many
+// sessions started in a row): another module's events that are due meanwhile wait for the
+// event loop, so a start never waits for the work of the other sessions.
+TEST_F(ModuleBase, AStartingTransferRunsNoOtherModulesEvents) {
+  SetMs("crs.beforeCmdMs", 0);
+  TdmCommCrs other;
+  TProgressLines otherLines;
+  other.InitSession(&machine, nullptr, 12, &receiver, &otherLines);
+  const std::unique_ptr<tEcrRpt> otherRpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  const std::unique_ptr<tEcrRpt> rpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  bool otherEnded = false;
+  QObject::connect(&other, &TdmCommBase::TransferEnded, [&] { otherEnded = true; });
+  other.PollRpt(*otherRpt); // its pause before the command is over at once
+  module->PollRpt(*rpt);
+  EXPECT_FALSE(otherEnded) << "the other module's pause ended inside this start";
+  EXPECT_TRUE(WaitFor([&] { return otherEnded; }, 2000));
+}
+
+// Steps and continuations of modules on several lines take their turns from the event loop,
+// never one inside another's: a step nested in another would hold it until it was over.
+TEST_F(ModuleBase, StepsOfSeveralModulesNeverRunInsideEachOther) {
+  constexpr int kModules = 4;
+  SetMs("crs.beforeCmdMs", 0);
+  std::vector<std::unique_ptr<TdmCommCrs>> modules;
+  std::vector<std::unique_ptr<tEcrRpt>> rpts;
+  std::vector<std::unique_ptr<TProgressLines>> lines;
+  int ended = 0, deepest = 0;
+  for (int i = 0; i < kModules; ++i) {
+    modules.push_back(std::make_unique<TdmCommCrs>());
+    rpts.push_back(NewRpt<ProtoStandIns::TimeKeepingRpt>());
+    lines.push_back(std::make_unique<TProgressLines>());
+    modules[i]->InitSession(&machine, nullptr, 10 + i, &receiver, lines[i].get());
+    QObject::connect(modules[i].get(), &TdmCommBase::TransferEnded, [&] {
+      ++ended;
+      deepest = std::max(deepest, TdmCommBase::StepsRunning());
+    });
+  }
+  for (int i = 0; i < kModules; ++i) modules[i]->PollRpt(*rpts[i]);
+  ASSERT_TRUE(WaitFor([&] { return ended == kModules; }, 2000));
+  EXPECT_EQ(deepest, 1) << "a module's step ran inside another's";
+}

@@ -272,6 +272,26 @@ TEST_F(Dispatcher, ChangeLineWithTheKeepValuesTouchesNothing) {
   EXPECT_EQ(stop, 1);
 }
 
+// The wait for the characters still in the UART is only for a line that has sent some.
+TEST_F(Dispatcher, ALineChangeWaitsForTheOutputOnlyWhenSomethingWasSent) {
+  TimingProfile slowDrain;
+  slowDrain.intervals.insert(QStringLiteral("link.drainCharsMs"), 150);
+  slowDrain.intervals.insert(QStringLiteral("link.drainPolls"), 1);
+  slowDrain.intervals.insert(QStringLiteral("link.drainPollMs"), 1);
+  ScopedTimingProfile scoped(slowDrain);
+  QElapsedTimer timer;
+  timer.start();
+  ASSERT_EQ(d.ChangeLine(1200, 5, 9, 3), 0); // nothing sent since the port opened
+  EXPECT_LT(timer.elapsed(), 100);
+  d.QueueBlock("x", 1);
+  timer.restart();
+  ASSERT_EQ(d.ChangeLine(2400, 5, 9, 3), 0);
+  EXPECT_GE(timer.elapsed(), 150);
+  int baud, parity, data, stop;
+  d.LineSettings(baud, parity, data, stop);
+  EXPECT_EQ(baud, 2400);
+}
+
 TEST_F(Dispatcher, FiveDataBitsGiveOneAndAHalfStopBits) {
   // One and a half stop bits show as 2: even one stop bit asked for gives them.
   ASSERT_EQ(d.ChangeLine(1200, 2, 5, 1), 0);
