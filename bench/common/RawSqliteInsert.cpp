@@ -5,6 +5,7 @@
 #include "platform/engine/TSession.h"
 
 #include <QFile>
+#include <cstdio>
 #include <QStringList>
 #include <stdexcept>
 
@@ -79,4 +80,16 @@ double RawSqliteInsert::Run(benchmark::State& state, const QString& folder, cons
   sqlite3_close(db);
   state.ResumeTiming();
   return rate;
+}
+
+int RawSqliteInsert::RunAndPrintRatio(int& argc, char** argv, const QString& what, const double& rawRate,
+                                      const double& saveRate) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (rawRate > 0 && saveRate > 0)
+    std::printf("%s: raw prepared inserts %.0f records/s, decode and save %.0f records/s, ratio %.2f (target >= 0.25)\n",
+                qPrintable(what), rawRate, saveRate, saveRate / rawRate);
+  TSession::Default().CloseAll();
+  return 0;
 }

@@ -27,4 +27,9 @@ void RemoveDatabase(const QString& folder);
 void BindText(sqlite3_stmt* insert, int parameter, const QByteArray& text);
 
 double SecondsSince(std::chrono::steady_clock::time_point since);
+
+// The rest of a save benchmark's main: runs the benchmarks of the command line, prints the
+// best rates measured (raw inserts against the system's decode and save, `what` naming the
+// poll and the runs) with their ratio against the 0.25 target, and closes the databases.
+int RunAndPrintRatio(int& argc, char** argv, const QString& what, const double& rawRate, const double& saveRate);
 } // namespace RawSqliteInsert

@@ -19,7 +19,6 @@
 #include "model/tEcrRpt.h"
 #include "model/tMachine.h"
 #include "platform/engine/TQuery.h"
-#include "platform/engine/TSession.h"
 #include "platform/sys/TimingProfile.h"
 #include "store/streaming/StreamRegistry.h"
 
@@ -30,7 +29,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -130,13 +128,5 @@ BENCHMARK(DecodeAndSave)->Iterations(10)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   const BenchHome home;
   QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  if (rawRate > 0 && saveRate > 0)
-    std::printf("saving a %d-record coupon poll (best of 10): raw prepared inserts %.0f records/s, decode and save %.0f "
-                "records/s, ratio %.2f (target >= 0.25)\n",
-                kRecords, rawRate, saveRate, saveRate / rawRate);
-  TSession::Default().CloseAll();
-  return 0;
+  return RawSqliteInsert::RunAndPrintRatio(argc, argv, QStringLiteral("saving a %1-record coupon poll (best of 10)").arg(kRecords), rawRate, saveRate);
 }

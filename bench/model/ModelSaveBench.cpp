@@ -27,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -107,13 +106,5 @@ BENCHMARK(DecodeAndSave)->Iterations(5)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   const BenchHome home;
   QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  if (rawRate > 0 && saveRate > 0)
-    std::printf("saving a %d-record poll (best of 5): raw prepared inserts %.0f records/s, decode and save %.0f records/s, "
-                "ratio %.2f (target >= 0.25)\n",
-                kRecords, rawRate, saveRate, saveRate / rawRate);
-  TSession::Default().CloseAll();
-  return 0;
+  return RawSqliteInsert::RunAndPrintRatio(argc, argv, QStringLiteral("saving a %1-record poll (best of 5)").arg(kRecords), rawRate, saveRate);
 }
