@@ -5,10 +5,10 @@
 #include "comm/jobs/tHistory.h"
 #include "model/EInOutError.h"
 #include "platform/sys/Prompter.h"
+#include "widgets/WdgOkCancelRow.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -17,17 +17,7 @@ TfmCommSetup::TfmCommSetup(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Communications Setup"));
   retries_ = new RetryFields(this);
   retries_->setTitle(QString());
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(ok, &QPushButton::clicked, this, &TfmCommSetup::Ok);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = WdgOkCancelRow(*this, [this] { Ok(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(retries_);
   layout->addLayout(buttons);

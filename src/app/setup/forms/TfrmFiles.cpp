@@ -2,10 +2,10 @@
 
 #include "app/setup/forms/RetryFields.h"
 #include "app/setup/forms/TRadioGroup.h"
+#include "widgets/WdgOkCancelRow.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -33,17 +33,7 @@ TfrmFiles::TfrmFiles(QWidget* parent) : QDialog(parent) {
   pages_->addTab(GeneralPage(), QStringLiteral("General"));
   pages_->addTab(CrsOptionsPage(), QStringLiteral("CRS Options"));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(ok, &QPushButton::clicked, this, &TfrmFiles::Ok);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = WdgOkCancelRow(*this, [this] { Ok(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
