@@ -9,10 +9,8 @@ const TClass* Crs3000ListedClass(const QString& name, const TClass& base, const 
   const auto missing = [&](const QString& why) {
     return EListedClassMissing(QStringLiteral("ROM %1 lists class %2, %3").arg(romName, name, why));
   };
-  const TClass* cls = nullptr;
-  try {
-    cls = &ClassByName(name);
-  } catch (const EClassNotRegistered&) {
+  const TClass* cls = FindClass(name);
+  if (!cls) {
     if (Crs3000UnbuiltClasses::Contains(name)) return nullptr;
     throw missing(QStringLiteral("which is not registered"));
   }

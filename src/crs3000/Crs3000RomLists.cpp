@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace {
 // One row of a list: the row's class and, per column, "x" for that class, "-" for none,
 // or another class named without the family prefix.
@@ -101,10 +103,13 @@ const ListRow RptRows[] = {
     {"tEcrRptCrs3000TimePeriod", "x x x x x x x x x x x x"},
 };
 
+size_t CheckedColumn(int column) {
+  if (column < 0 || column >= Crs3000RomLists::ColumnCount) throw ERangeError();
+  return size_t(column);
+}
+
 template <size_t N>
 QStringList ClassNames(const ListRow (&rows)[N], const char* prefix, int column) {
-  if (column < 0 || column >= Crs3000RomLists::ColumnCount)
-    throw ERangeError();
   QStringList names;
   for (const ListRow& row : rows) {
     const QString rowClass = QString::fromLatin1(row.rowClass);
@@ -113,6 +118,13 @@ QStringList ClassNames(const ListRow (&rows)[N], const char* prefix, int column)
     names.append(cell == QLatin1String("x") ? rowClass : QString::fromLatin1(prefix) + cell);
   }
   return names;
+}
+
+template <size_t N>
+std::array<QStringList, Crs3000RomLists::ColumnCount> AllColumns(const ListRow (&rows)[N], const char* prefix) {
+  std::array<QStringList, Crs3000RomLists::ColumnCount> lists;
+  for (int column = 0; column < Crs3000RomLists::ColumnCount; ++column) lists[size_t(column)] = ClassNames(rows, prefix, column);
+  return lists;
 }
 } // namespace
 
@@ -133,6 +145,14 @@ QStringList RowCells(const QString& rowClass, const QString& cells) {
   return parts;
 }
 
-QStringList PrgClassNames(int column) { return ClassNames(PrgRows, "tEcrPrgCrs3000", column); }
-QStringList RptClassNames(int column) { return ClassNames(RptRows, "tEcrRptCrs3000", column); }
+// The lists are fixed: each column's is built once (every machine read from the file
+// builds its programs and reports from them).
+QStringList PrgClassNames(int column) {
+  static const auto lists = AllColumns(PrgRows, "tEcrPrgCrs3000");
+  return lists.at(CheckedColumn(column));
+}
+QStringList RptClassNames(int column) {
+  static const auto lists = AllColumns(RptRows, "tEcrRptCrs3000");
+  return lists.at(CheckedColumn(column));
+}
 } // namespace Crs3000RomLists

@@ -15,12 +15,21 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QThread>
+#include <map>
 
 namespace {
+struct CachedEntry {
+  std::unique_ptr<tMachine> machine;
+  std::shared_ptr<const tMachine> sharedCopy; // a copy for readers; dropped with the entry
+};
+
+// The machines read lately, by id: every session reads its machine many times (each job
+// read from the queue carries it), and sessions on many lines run at once.
+constexpr int kCachedMachines = 256;
+
 struct MachineListState {
   std::unique_ptr<tMachineFile> file;
-  std::unique_ptr<tMachine> cachedMachine;
-  std::shared_ptr<const tMachine> sharedCopy; // a copy of the cache for readers; dropped with it
+  std::map<QString, CachedEntry> cache;
   bool busy = false;
 };
 
@@ -29,13 +38,24 @@ MachineListState& State() {
   return state;
 }
 
-// Every change of the cached machine goes through here, so that no reader is handed the
-// copy of a machine that was replaced, edited or deleted since.
+// Every write to the file goes through here and empties the cache, so that no reader is
+// handed the copy of a machine that was replaced, renamed, edited or deleted since; the
+// machine written, when given, is cached again.
 tMachine* SetCache(std::unique_ptr<tMachine> machine) {
   MachineListState& s = State();
-  s.sharedCopy.reset();
-  s.cachedMachine = std::move(machine);
-  return s.cachedMachine.get();
+  s.cache.clear();
+  if (!machine) return nullptr;
+  const QString id = machine->MachineId;
+  return (s.cache[id].machine = std::move(machine)).get();
+}
+
+tMachine* AddToCache(std::unique_ptr<tMachine> machine) {
+  MachineListState& s = State();
+  if (int(s.cache.size()) >= kCachedMachines) s.cache.clear();
+  const QString id = machine->MachineId;
+  CachedEntry& entry = s.cache[id];
+  entry.sharedCopy.reset();
+  return (entry.machine = std::move(machine)).get();
 }
 
 const QString KeyIndex = QStringLiteral("MachineId");
@@ -97,15 +117,14 @@ void CloseMachineFile() {
 }
 
 namespace {
-// The cached machine of that id, read from the file when the cache holds another; nullptr
+// The cached machine of that id, read from the file when it is not cached; nullptr
 // when none is stored. The caller holds the machine file's lock.
 tMachine* CachedMachine(const QString& machineId) {
   MachineListState& s = State();
-  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) return s.cachedMachine.get();
-  SetCache(nullptr);
+  if (auto found = s.cache.find(machineId); found != s.cache.end()) return found->second.machine.get();
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return nullptr;
-  tMachine* machine = SetCache(Copy(file->GetCurrent()));
+  tMachine* machine = AddToCache(Copy(file->GetCurrent()));
   ApplyProgramID(*machine);
   return machine;
 }
@@ -121,9 +140,9 @@ std::shared_ptr<const tMachine> ReadMachine(const QString& machineId) {
   TMachineFileLock lock;
   const tMachine* machine = CachedMachine(machineId);
   if (!machine) return nullptr;
-  MachineListState& s = State();
-  if (!s.sharedCopy) s.sharedCopy = Copy(*machine);
-  return s.sharedCopy;
+  CachedEntry& entry = State().cache[machineId];
+  if (!entry.sharedCopy) entry.sharedCopy = Copy(*machine);
+  return entry.sharedCopy;
 }
 
 void ListMachines(QStringList& list) {
@@ -166,14 +185,14 @@ void AddMachine(const tMachine& machine) {
   TMachineFileLock lock;
   tMachineFile* file = OpenMachineFile();
   if (!file) return;
+  SetCache(nullptr);
   file->SetCurrent(&machine);
   file->Insert();
 }
 
 bool DeleteMachine(const QString& machineId) {
   TMachineFileLock lock;
-  MachineListState& s = State();
-  if (s.cachedMachine && s.cachedMachine->MachineId == machineId) SetCache(nullptr);
+  SetCache(nullptr);
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return false;
   file->Delete();

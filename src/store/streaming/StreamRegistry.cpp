@@ -33,3 +33,8 @@ const TStreamableInterface& FindStreamable(const QString& className) {
 }
 
 const TClass& ClassByName(const QString& className) { return FindStreamable(className).ClassRef(); }
+
+const TClass* FindClass(const QString& className) {
+  const TStreamableInterface* entry = TheRegistry().byName.value(className);
+  return entry ? &entry->ClassRef() : nullptr;
+}

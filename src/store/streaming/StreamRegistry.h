@@ -10,3 +10,6 @@ void RegisterStreamable(const TClass& cls, QList<TStreamReadProc> readers, QList
 const TStreamableInterface& FindStreamable(const QString& className);
 // The class of that entry; EClassNotRegistered when none.
 const TClass& ClassByName(const QString& className);
+// The class registered under that name; nullptr when none is (no exception: a lookup
+// that may miss on a common path).
+const TClass* FindClass(const QString& className);
