@@ -67,11 +67,9 @@ TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
   if (!dir_.isValid())
     throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_.errorString());
   db_ = std::make_unique<TDatabase>(QString(), dir_.path());
-  db_->Open();
   // A scratch file needs no durability: it is thrown away after the move, and a crash
   // before the move loses nothing that was stored. So no disk flushes are paid for it.
-  db_->Exec(QStringLiteral("PRAGMA journal_mode=MEMORY"), {}, QStringLiteral("Staging"));
-  db_->Exec(QStringLiteral("PRAGMA synchronous=OFF"), {}, QStringLiteral("Staging"));
+  db_->Open(TDatabase::Durability::Scratch);
   // One transaction for all staged rows: nothing else uses this file, and it saves a
   // disk flush per row.
   db_->StartTransaction();

@@ -77,7 +77,7 @@ const QSqlDatabase& TDatabase::Connection() const {
   return db_;
 }
 
-void TDatabase::Open() {
+void TDatabase::Open(Durability durability) {
   if (connected_) return;
   const QFileInfo folder(folder_);
   if (!folder.isDir()) throw EDBEngineError(EngineError::FileMissing, QStringLiteral("Folder: ") + folder_);
@@ -90,8 +90,11 @@ void TDatabase::Open() {
       connected_ = false;
       DropConnection();
     });
-    Exec(QStringLiteral("PRAGMA journal_mode=WAL"), {}, QStringLiteral("File: ") + filePath_);
-    Exec(QStringLiteral("PRAGMA synchronous=FULL"), {}, QStringLiteral("File: ") + filePath_);
+    const bool full = durability == Durability::Full;
+    Exec(full ? QStringLiteral("PRAGMA journal_mode=WAL") : QStringLiteral("PRAGMA journal_mode=MEMORY"), {},
+         QStringLiteral("File: ") + filePath_);
+    Exec(full ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=OFF"), {},
+         QStringLiteral("File: ") + filePath_);
     Exec(QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, QStringLiteral("File: ") + filePath_);
   }
   TSession::Default().Register(this);

@@ -30,8 +30,11 @@ public:
   TDatabase(const TDatabase&) = delete;
   TDatabase& operator=(const TDatabase&) = delete;
 
+  // How much a file's writes are worth: Full survives a crash or power loss once
+  // committed; Scratch, for a file thrown away after use, pays for no disk flush.
+  enum class Durability { Full, Scratch };
   // Opens the file, creating it in an existing folder; a missing folder raises FileMissing.
-  void Open();
+  void Open(Durability durability = Durability::Full);
   // Closes every table open on the database and rolls back an open transaction.
   void Close();
   bool Connected() const { return connected_; }

@@ -53,3 +53,20 @@ TEST_F(Transactions, CreatingATableInsideATransactionGoesWithIt) {
   Db().Rollback();
   EXPECT_FALSE(Db().TableExists(QStringLiteral("People")));
 }
+
+// A stored file is written ahead and flushed on every commit; a scratch file, thrown away
+// after use, is flushed never and keeps its undo in memory.
+TEST_F(Transactions, AScratchFilePaysForNoFlushesAStoredOneForEveryCommit) {
+  const auto pragma = [](TDatabase& db, const char* name) {
+    QSqlQuery query = db.Exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name)), {}, QString());
+    return query.next() ? query.value(0).toString() : QString();
+  };
+  EXPECT_EQ(pragma(Db(), "journal_mode"), "wal");
+  EXPECT_EQ(pragma(Db(), "synchronous"), "2");
+  QTemporaryDir scratchDir;
+  TDatabase scratch(QString(), scratchDir.path());
+  scratch.Open(TDatabase::Durability::Scratch);
+  EXPECT_EQ(pragma(scratch, "journal_mode"), "memory");
+  EXPECT_EQ(pragma(scratch, "synchronous"), "0");
+  scratch.Close();
+}

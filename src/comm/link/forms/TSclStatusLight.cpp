@@ -7,7 +7,13 @@ namespace {
 constexpr int kSide = 13;
 }
 
-TSclStatusLight::TSclStatusLight(QWidget* parent) : QWidget(parent) { resize(kSide, kSide); }
+// Drawn as a square the lamp covers every pixel of itself, so blinking it repaints only
+// the lamp, not the window behind it; a glyph with transparent parts is drawn over the
+// window's background.
+TSclStatusLight::TSclStatusLight(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(kSide, kSide);
+}
 
 QSize TSclStatusLight::sizeHint() const {
   return glyph_.isNull() ? QSize(kSide, kSide) : QSize(glyph_.width() / 2, glyph_.height());
@@ -31,6 +37,7 @@ void TSclStatusLight::SetNotLitColor(const QColor& color) {
 
 void TSclStatusLight::SetGlyph(const QPixmap& glyph) {
   glyph_ = glyph;
+  setAttribute(Qt::WA_OpaquePaintEvent, glyph_.isNull());
   if (glyph_.isNull()) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
