@@ -8,7 +8,8 @@
 //
 // Every run checks that each job ended Successful and each machine's poll is stored whole,
 // and fails loudly otherwise. Printed: the wall time of each run (1, 16 and 128 sessions),
-// 128 against one (target within 1.2), and the program's CPU time per session.
+// 128 against one (target within 1.2), and the program's CPU time per session, all of it and
+// its GUI thread's.
 //
 // TB_BENCH_TIMING=crs.handlerJitterMs=0,... sets protocol or session intervals for a run;
 // TB_BENCH_KEEP=1 keeps the run's folder (its databases, logs and work files) and names it;
@@ -86,9 +87,11 @@ void MakeFixtures(const QString& folder) {
   Synthesiser::WriteFixture(Synthesiser::Synthesise(request), folder);
 }
 
-double CpuSeconds() {
+// The whole program's CPU time, or only the GUI thread's (where every session's steps,
+// saves and windows run).
+double CpuSeconds(int who = RUSAGE_SELF) {
   rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
+  ::getrusage(who, &usage);
   auto s = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
   return s(usage.ru_utime) + s(usage.ru_stime);
 }
@@ -184,7 +187,7 @@ QString Check(int sessions) {
 
 void Sessions(benchmark::State& state) {
   const int sessions = int(state.range(0));
-  double wall = 0, cpu = 0;
+  double wall = 0, cpu = 0, guiCpu = 0;
   int run = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -210,6 +213,7 @@ void Sessions(benchmark::State& state) {
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = CpuSeconds();
+    const double guiCpuStart = CpuSeconds(RUSAGE_THREAD);
     std::unique_ptr<SessionTimeline> timeline;
     if (SessionTimeline::Wanted()) timeline = std::make_unique<SessionTimeline>();
     for (int line = 1; line <= sessions; ++line) {
@@ -227,6 +231,7 @@ void Sessions(benchmark::State& state) {
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     cpu += CpuSeconds() - cpuStart;
+    guiCpu += CpuSeconds(RUSAGE_THREAD) - guiCpuStart;
     wall += seconds;
     state.SetIterationTime(seconds);
     if (timeline) timeline->Print(sessions);
@@ -249,6 +254,7 @@ void Sessions(benchmark::State& state) {
   const double runs = double(state.iterations());
   gWall[sessions] = wall / runs;
   state.counters["cpu_ms_per_session"] = cpu / runs / sessions * 1e3;
+  state.counters["gui_cpu_ms_per_session"] = guiCpu / runs / sessions * 1e3;
 }
 // One session: about 5 s of line time and the protocol's own waits; 16 and 128 at once.
 BENCHMARK(Sessions)->ArgName("sessions")->Arg(1)->Arg(16)->Arg(128)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(1);

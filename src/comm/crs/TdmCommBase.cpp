@@ -1,5 +1,6 @@
 #include "comm/crs/TdmCommBase.h"
 
+#include "comm/crs/CommTurn.h"
 #include "comm/crs/CrsLinkBytes.h"
 #include "comm/crs/CrsTiming.h"
 #include "comm/crs/TProgressLines.h"
@@ -152,6 +153,7 @@ void TdmCommBase::PauseThen(int ms, std::function<void()> then) {
 }
 
 void TdmCommBase::PauseEnded() {
+  if (CommTurn::Taken()) return CommTurn::Defer(*pauseTimer_);
   const std::function<void()> then = std::move(pausedThen_);
   pausedThen_ = nullptr;
   if (then && pausedAt_ == Here()) Run(then);
@@ -189,6 +191,7 @@ void TdmCommBase::ArmEventTimer() {
 // once this one is over, so the steps take the events in the order they came.
 void TdmCommBase::NextEvent() {
   if (events_.empty()) return;
+  if (CommTurn::Taken()) return CommTurn::Defer(*eventTimer_);
   Event event = std::move(events_.front());
   events_.pop_front();
   handling_ = true;
@@ -207,6 +210,7 @@ void TdmCommBase::RunStep() { Run([this] { CallStep(); }); }
 
 void TdmCommBase::Run(const std::function<void()>& body) {
   const StepRunning running;
+  const CommTurn turn;
   ++stepsRun_;
   if (!busy_) return;
   QString failure;

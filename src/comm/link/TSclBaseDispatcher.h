@@ -172,6 +172,8 @@ private:
   enum TEscape : int { escSetRts = 3, escClrRts = 4, escSetDtr = 5, escClrDtr = 6 };
   int EscapeFunction(int code);
   void DrainOutput();
+  // One character's time on the line as it is set, in microseconds.
+  int CharTimeUs();
   void UpdateModemStatus();
   int CurrentModemStatus();
   void ScanStatusUntilQuiet(bool onListenersThread = false);

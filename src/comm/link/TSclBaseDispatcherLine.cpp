@@ -62,6 +62,14 @@ void TSclBaseDispatcher::DrainOutput() {
   std::this_thread::sleep_for(std::chrono::milliseconds(TimingMs("link.drainCharsMs", ms)));
 }
 
+int TSclBaseDispatcher::CharTimeUs() {
+  std::lock_guard lock(portLock_);
+  const SerialLineSettings& line = state_.Line;
+  const int baud = line.Baud > 0 ? line.Baud : 115200;
+  const int bits = 1 + line.DataBits + (line.Parity ? 1 : 0) + (line.StopBits ? 2 : 1);
+  return int(1000000L * bits / baud) + 1;
+}
+
 int TSclBaseDispatcher::ChangeLine(int baud, int parity, int dataBits, int stopBits) {
   SerialLineSettings wanted;
   {

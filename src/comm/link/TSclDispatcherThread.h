@@ -44,6 +44,9 @@ public:
 
 protected:
   void Body() override;
+
+private:
+  void GatherInput();
 };
 
 // Reads the device into the input ring, scans the triggers after every event and at least

@@ -3,6 +3,7 @@
 #include "comm/jobs/JobActions.h"
 #include "comm/jobs/JobRetry.h"
 #include "comm/actions/tActn.h"
+#include "comm/crs/CommTurn.h"
 #include "comm/crs/TSessionMsgEvent.h"
 #include "comm/crs/TdmCommBase.h"
 #include "comm/jobs/HisStatus.h"
@@ -61,12 +62,18 @@ TPollSession::TPollSession(TfmComCtrl* controller, const tHistoryEvent& event, c
     : QObject(nullptr), Slot(slot), controller_(controller), event_(CopyEvent(event)),
       machine_(CopyMachine(machine)), writeBack_(std::make_unique<MachineWriteBack>(*machine_)) {
   pause_.setSingleShot(true);
+  drainLater_.setSingleShot(true);
+  connect(&drainLater_, &QTimer::timeout, this, &TPollSession::Drain);
   connect(&pause_, &QTimer::timeout, this, [this] {
-    std::function<void()> then = std::move(continuation_);
-    continuation_ = nullptr;
-    handling_ = true;
-    if (then) Guarded(then);
-    handling_ = false;
+    if (CommTurn::Taken()) return CommTurn::Defer(pause_);
+    {
+      const CommTurn turn;
+      std::function<void()> then = std::move(continuation_);
+      continuation_ = nullptr;
+      handling_ = true;
+      if (then) Guarded(then);
+      handling_ = false;
+    }
     Drain();
   });
 }
@@ -104,6 +111,8 @@ void TPollSession::Receive(tMpMessage message) {
 // One handling at a time; a pause holds the queue until its continuation has run.
 void TPollSession::Drain() {
   if (handling_) return;
+  if (CommTurn::Taken()) return CommTurn::Defer(drainLater_);
+  const CommTurn turn;
   handling_ = true;
   while (!queue_.isEmpty() && !continuation_ && State != MpsClosed && State != MpsDone) {
     LastMsg = queue_.takeFirst();

@@ -112,6 +112,7 @@ private:
   bool handling_ = false;
   bool ending_ = false;
   QTimer pause_;
+  QTimer drainLater_; // a message that came during another turn is handled after it
   std::function<void()> continuation_;
 };
 

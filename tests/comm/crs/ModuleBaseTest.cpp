@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -39,6 +40,18 @@ protected:
     QFile file(WorkFilePath(slot));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
+  // A second module on a line of its own, polling a report of the same driver.
+  struct OtherLine {
+    explicit OtherLine(ModuleBase& test) : rpt(test.NewRpt<ProtoStandIns::TimeKeepingRpt>()) {
+      module.InitSession(&test.machine, nullptr, 12, &test.receiver, &lines);
+      QObject::connect(&module, &TdmCommBase::TransferEnded, [this] { ended = true; });
+    }
+    void Poll() { module.PollRpt(*rpt); }
+    TdmCommCrs module;
+    TProgressLines lines;
+    std::unique_ptr<tEcrRpt> rpt;
+    bool ended = false;
+  };
 };
 } // namespace
 
@@ -269,17 +282,12 @@ TEST_F(ModuleBase, PausesOfSeveralModulesEndEachOnItsOwnTime) {
 // event loop, so a start never waits for the work of the other sessions.
 TEST_F(ModuleBase, AStartingTransferRunsNoOtherModulesEvents) {
   SetMs("crs.beforeCmdMs", 0);
-  TdmCommCrs other;
-  TProgressLines otherLines;
-  other.InitSession(&machine, nullptr, 12, &receiver, &otherLines);
-  const std::unique_ptr<tEcrRpt> otherRpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  OtherLine other(*this);
   const std::unique_ptr<tEcrRpt> rpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
-  bool otherEnded = false;
-  QObject::connect(&other, &TdmCommBase::TransferEnded, [&] { otherEnded = true; });
-  other.PollRpt(*otherRpt); // its pause before the command is over at once
+  other.Poll(); // its pause before the command is over at once
   module->PollRpt(*rpt);
-  EXPECT_FALSE(otherEnded) << "the other module's pause ended inside this start";
-  EXPECT_TRUE(WaitFor([&] { return otherEnded; }, 2000));
+  EXPECT_FALSE(other.ended) << "the other module's pause ended inside this start";
+  EXPECT_TRUE(WaitFor([&] { return other.ended; }, 2000));
 }
 
 // Steps and continuations of modules on several lines take their turns from the event loop,
@@ -304,4 +312,33 @@ TEST_F(ModuleBase, StepsOfSeveralModulesNeverRunInsideEachOther) {
   for (int i = 0; i < kModules; ++i) modules[i]->PollRpt(*rpts[i]);
   ASSERT_TRUE(WaitFor([&] { return ended == kModules; }, 2000));
   EXPECT_EQ(deepest, 1) << "a module's step ran inside another's";
+}
+
+// A step may let waiting events run (a long save does, so that windows stay drawn). Another
+// module whose time came meanwhile still waits for the step to end: run inside it, it would
+// hold the step until it was over itself.
+TEST_F(ModuleBase, AStepThatLetsEventsRunHoldsOtherModulesStepsUntilItEnds) {
+  SetMs("crs.beforeCmdMs", 0);
+  OtherLine other(*this);
+  const std::unique_ptr<tEcrRpt> rpt = NewRpt<ProtoStandIns::TimeKeepingRpt>();
+  int otherSteps = 0, nestedSteps = 0;
+  QObject::connect(&other.lines, &TProgressLines::LineAdded, [&] {
+    ++otherSteps;
+    if (TdmCommBase::StepsRunning() > 1) ++nestedSteps;
+  });
+  bool pumped = false;
+  QObject::connect(&progress, &TProgressLines::LineAdded, [&] {
+    if (pumped) return;
+    pumped = true;
+    QThread::msleep(20); // the other module's pause is over by now
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  });
+  other.Poll();
+  const int stepsBefore = otherSteps;
+  module->PollRpt(*rpt);
+  ASSERT_TRUE(pumped);
+  EXPECT_EQ(otherSteps, stepsBefore) << "the other module stepped inside this module's step";
+  EXPECT_TRUE(WaitFor([&] { return other.ended; }, 2000)) << "the other module was held for good";
+  EXPECT_EQ(nestedSteps, 0);
 }

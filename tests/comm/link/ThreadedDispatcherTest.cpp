@@ -100,6 +100,40 @@ TEST_F(Threaded, AvailNotificationsArriveOnTheGuiThreadWithEveryByte) {
   EXPECT_TRUE(got == sent);
 }
 
+// A line brings a frame a character at a time: while the characters keep coming they are
+// delivered in runs, not each on its own; the last of them, or a lone one, waits no longer
+// than a pause of two characters' time.
+TEST_F(Threaded, CharactersComingOneByOneAreDeliveredInRunsAndALoneOneAtOnce) {
+  QByteArray got;
+  int deliveries = 0;
+  window.onMessage = [&](uint32_t msg, uint32_t count, uint32_t) {
+    if (msg != kSclTriggerAvail) return;
+    ++deliveries;
+    QByteArray bytes(static_cast<int>(count), '\0');
+    ASSERT_EQ(d->TakeBlock(bytes.data(), static_cast<int>(count)), static_cast<int>(count));
+    got += bytes;
+  };
+  d->AvailLength(1);
+  const QByteArray sent = Sequence(48);
+  std::thread far([&] {
+    for (char byte : sent) {
+      pty.Write(QByteArray(1, byte));
+      std::this_thread::sleep_for(std::chrono::microseconds(1000)); // as a line at 9600 baud brings them
+    }
+  });
+  EXPECT_TRUE(WaitFor([&] { return got.size() >= sent.size(); }, 5000));
+  far.join();
+  EXPECT_TRUE(got == sent);
+  EXPECT_LE(deliveries, 24) << "a delivery for (nearly) every character";
+
+  got.clear();
+  QElapsedTimer since;
+  since.start();
+  pty.Write("!");
+  EXPECT_TRUE(WaitFor([&] { return got == "!"; }, 1000));
+  EXPECT_LT(since.elapsed(), 100) << "a lone character was held";
+}
+
 TEST_F(Threaded, AFullWrappedOutputRingDrainsEachByteOnce) {
   d.reset(new ThreadedDispatcher);
   ASSERT_EQ(Start(64), 0);
