@@ -99,6 +99,7 @@ int TSclBaseDispatcher::CloseDevice() {
     killThreads_ = true;
     eventWake_.Set();
     dispatchDone_.Set();
+    eventReady_.Set();
     threadAck_.Reset();
   } else {
     device_.reset();
@@ -178,6 +179,7 @@ void TSclBaseDispatcher::StopThreads() {
     threadAck_.Reset();
     WaitThreadEnded(comThread_.get());
   }
+  eventReady_.Set(); // the dispatch thread sees the stop now, not at the end of its cycle
   WaitThreadEnded(dispThread_.get());
 }
 

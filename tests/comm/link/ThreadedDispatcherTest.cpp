@@ -409,6 +409,21 @@ TEST_F(Threaded, ThreadsCannotStartTwiceOrStopWhenNotRunning) {
   }
 }
 
+// A session closes its port on the GUI thread, where every other line's work waits
+// meanwhile: the dispatch thread ends at once, not when its scan cycle is over.
+TEST_F(Threaded, StoppingThePortDoesNotWaitForTheDispatchCycle) {
+  d->StopPort();
+  fast.intervals.insert(QStringLiteral("link.dispatchCycleMs"), 3000);
+  d = std::make_unique<ThreadedDispatcher>();
+  ASSERT_EQ(Start(4096), 0);
+  WaitFor([] { return false; }, 50); // the dispatch thread is inside its cycle's wait
+  QElapsedTimer stopping;
+  stopping.start();
+  d->StopPort();
+  EXPECT_FALSE(d->ThreadsActive());
+  EXPECT_LT(stopping.elapsed(), 1000);
+}
+
 TEST(ThreadedOpen, AMissingDeviceOrOneHeldElsewhereIsRefused) {
   ThreadedDispatcher missing;
   EXPECT_EQ(missing.StartPort("/dev/no-such-port", 9600, true, true, 4096, 4096, 1, 8, 0), -2);
