@@ -10,8 +10,9 @@
 // come from the packets and the block timer, always on the GUI thread. Each event waits a
 // short random moment on a timer of its own module (so that sessions on several lines take
 // turns) and then reaches the step, in the order the events came; the thread is never held.
-// A step lets no other events run inside it: steps of the modules on several lines take
-// their turns from the event loop, so none is held until another's is over.
+// Each step is a turn (CommTurn): a step that lets waiting events run (a long save) has
+// windows drawn meanwhile, but no other module's step runs inside it; those take their
+// turns from the event loop once it is over, so none is held until another's is over.
 // A transfer that has posted its end report ignores further events. An exception inside a
 // step ends the transfer as failed, with its message as a progress line.
 //

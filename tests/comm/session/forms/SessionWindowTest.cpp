@@ -309,6 +309,41 @@ TEST_F(SessionWindow, TheSwitchCommandGoesOutBeforeTheLogon) {
     EXPECT_EQ(before.toHex(' '), c.bytes.toHex(' '));
   }
 }
+
+// The user closes the window while the switch's pause runs between its two commands: the
+// session ends as with Cancel All, the second command and the logon never go out, and the
+// window, its slot and the port are freed.
+TEST_F(SessionWindow, ClosingTheWindowDuringTheSwitchPauseCancelsIt) {
+  profile.intervals.insert(QStringLiteral("session.switchSettleMs"), 400);
+  SetFinancial();
+  AddRegister(QStringLiteral("Front"));
+  {
+    std::unique_ptr<tMachine> machine = FindMachine(QStringLiteral("Front"));
+    machine->SwitchType = QStringLiteral("Distributed");
+    machine->SwitchNumber = 26;
+    machine->Update();
+  }
+  const auto wire = [&] {
+    QByteArray bytes;
+    for (const SimTranscriptEntry& e : sim.Transcript())
+      if (!e.sent) bytes += e.wire;
+    return bytes;
+  };
+  QueueFinancial(QStringLiteral("Front"));
+  TheHistory().StartNext(Port);
+  ASSERT_TRUE(WaitFor([&] { return wire() == QByteArray::fromHex("13121204"); }));
+  QPointer<TfrmCommunicate> window = Window();
+  ASSERT_TRUE(window);
+  window->close();
+  ASSERT_TRUE(RunUntilIdle());
+  WaitFor([] { return false; }, 600); // past the pause's end
+  EXPECT_EQ(wire().toHex(' '), QByteArray("13 12 12 04")) << "the switch went on after the close";
+  ASSERT_EQ(Ended().size(), 1u);
+  EXPECT_EQ(Ended()[0]->Status, HisStatus::UserCancel);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_FALSE(TheHistory().IsPortBusy(Port));
+  EXPECT_EQ(ctrl.HighSlot(), 0);
+}
 } // namespace
 
 namespace {
