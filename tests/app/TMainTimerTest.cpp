@@ -44,6 +44,18 @@ protected:
     return OpenSettingsFile(QStringLiteral("CalendarFiles"))->ReadFloat(QStringLiteral("Last Time Ran"), 0.0);
   }
   void SetClock(const QDate& date, int hour, int minute) { clock.SetNow(QDateTime(date, QTime(hour, minute))); }
+  // The first tick, at 10:30, takes yesterday's empty plan; the second, a minute later,
+  // today's: these schedules, named by the calendar and by the auto-set.
+  void TickIntoToday(const QMap<QString, QVector<double>>& stored, const QStringList& plan,
+                     const QStringList& autoSet = {}) {
+    SetClock(kToday, 10, 30);
+    timer.Tick();
+    schedules.stored = stored;
+    schedules.plan[kToday] = plan;
+    schedules.autoSets[kToday] = autoSet;
+    SetClock(kToday, 10, 31);
+    timer.Tick();
+  }
   QStringList QueuedIds() const {
     QStringList ids;
     for (const auto& run : timer.QueuedRuns()) ids << run.scheduleId;
@@ -153,12 +165,7 @@ TEST_F(MainTimerTest, AnEventAtTheStartTimeRunsOnTheFollowingDay) {
 }
 
 TEST_F(MainTimerTest, AQueuedScheduleDeletedMeanwhileIsDroppedSilently) {
-  SetClock(kToday, 10, 30);
-  timer.Tick();
-  schedules.stored = {{"Later", {Time(12, 0)}}};
-  schedules.plan[kToday] = {"Later"};
-  SetClock(kToday, 10, 31);
-  timer.Tick();
+  TickIntoToday({{"Later", {Time(12, 0)}}}, {"Later"});
   ASSERT_EQ(QueuedIds(), QStringList{"Later"});
   schedules.stored.clear();
   SetClock(kToday, 11, 55);
@@ -170,23 +177,13 @@ TEST_F(MainTimerTest, AQueuedScheduleDeletedMeanwhileIsDroppedSilently) {
 }
 
 TEST_F(MainTimerTest, AnIdNamedByCalendarAndAutoSetIsQueuedOnceAndAnIdQueuedAgainTwice) {
-  SetClock(kToday, 10, 30);
-  timer.Tick();
-  schedules.stored = {{"Both", {Time(12, 0)}}};
-  schedules.plan[kToday] = {"Both", "Both"}; // the calendar line may name it twice
-  schedules.autoSets[kToday] = {"Both"};
-  SetClock(kToday, 10, 31);
-  timer.Tick();
+  // The calendar line may name it twice.
+  TickIntoToday({{"Both", {Time(12, 0)}}}, {"Both", "Both"}, {"Both"});
   EXPECT_EQ(QueuedIds(), (QStringList{"Both", "Both"}));
 }
 
 TEST_F(MainTimerTest, InactiveCalendarReadsNothingStartsNothingAndKeepsTheQueue) {
-  SetClock(kToday, 10, 30);
-  timer.Tick();
-  schedules.stored = {{"Later", {Time(12, 0)}}};
-  schedules.plan[kToday] = {"Later"};
-  SetClock(kToday, 10, 31);
-  timer.Tick();
+  TickIntoToday({{"Later", {Time(12, 0)}}}, {"Later"});
   ASSERT_EQ(QueuedIds(), QStringList{"Later"});
   const int listLoads = schedules.listLoads;
   const int scheduleLoads = schedules.scheduleLoads;
@@ -237,13 +234,8 @@ TEST_F(MainTimerTest, TheTimerRunsAgainAfterATickThatFailed) {
 }
 
 TEST_F(MainTimerTest, AScheduleThatFailsToStartIsReportedAndRemoved) {
-  SetClock(kToday, 10, 30);
-  timer.Tick();
-  schedules.stored = {{"Soon", {Time(10, 35)}}};
-  schedules.plan[kToday] = {"Soon"};
-  schedules.failRun = true;
-  SetClock(kToday, 10, 31);
-  timer.Tick();
+  schedules.failRun = true; // the first tick starts nothing
+  TickIntoToday({{"Soon", {Time(10, 35)}}}, {"Soon"});
   EXPECT_EQ(prompter.Texts(), QStringList{"Got error trying to perform schedule."});
   EXPECT_TRUE(timer.QueuedRuns().isEmpty());
   EXPECT_TRUE(timer.IsActive());

@@ -5,6 +5,15 @@
 #include "model/tEcr.h"
 #include "store/text/NumberText.h"
 
+namespace {
+// The report class named in one of the driver's report field maps.
+template <class Fields> QString RptClassOf(const tEcr& ecr, void (tEcr::*get)(Fields&) const) {
+  Fields fields;
+  (ecr.*get)(fields);
+  return fields.RptClass;
+}
+} // namespace
+
 namespace QueryKind {
 qint32 ParseInt(const QString& text, const char* what) {
   int code = 0;
@@ -22,26 +31,10 @@ Kind Parse(const QString& text) {
 
 QString ReportClass(const tEcr& ecr, Kind kind) {
   switch (kind) {
-  case Plu: {
-    TEcrPLURptFields map;
-    ecr.GetPLURptFields(map);
-    return map.RptClass;
-  }
-  case Financial: {
-    TEcrFnclRptFields map;
-    ecr.GetFnclRptFields(map);
-    return map.RptClass;
-  }
-  case Group: {
-    TEcrGroupRptFields map;
-    ecr.GetGroupRptFields(map);
-    return map.RptClass;
-  }
-  case TimeKeeping: {
-    TEcrEmplRptFields map;
-    ecr.GetEmplRptFields(map);
-    return map.RptClass;
-  }
+  case Plu: return RptClassOf(ecr, &tEcr::GetPLURptFields);
+  case Financial: return RptClassOf(ecr, &tEcr::GetFnclRptFields);
+  case Group: return RptClassOf(ecr, &tEcr::GetGroupRptFields);
+  case TimeKeeping: return RptClassOf(ecr, &tEcr::GetEmplRptFields);
   }
   return QString();
 }

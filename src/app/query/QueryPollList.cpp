@@ -9,16 +9,9 @@
 namespace QueryPollList {
 QString DateTimeText(double days) {
   const TDateTime value(days);
-  const QDate date = value.Date();
-  const QTime time = value.Time();
-  QString text = date.toString(QStringLiteral("M/d/yyyy"));
-  if (time == QTime(0, 0)) return text;
-  const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-  return text + QStringLiteral(" %1:%2:%3 %4")
-                    .arg(hour)
-                    .arg(time.minute(), 2, 10, QLatin1Char('0'))
-                    .arg(time.second(), 2, 10, QLatin1Char('0'))
-                    .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+  const QString date = value.Date().toString(QStringLiteral("M/d/yyyy"));
+  if (value.Time() == QTime(0, 0)) return date;
+  return date + QLatin1Char(' ') + value.Time().toString(QStringLiteral("h:mm:ss AP"));
 }
 
 QStringList Lines(const QString& reportClass, const QString& machineId) {

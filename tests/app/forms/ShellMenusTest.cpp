@@ -38,16 +38,21 @@ void ExpectButtonsCall(QWidget& menu, RecordingEffector& effector, const QList<P
   }
 }
 
-TEST(SetupMenuTest, ButtonsCallTheirOperations) {
+// Shows the menu, checks its title, saves its picture and presses every button.
+template <class Menu> void ExpectMenu(const char* title, const QString& shot, const QList<Press>& table) {
   RecordingEffector effector;
-  TfmSetup menu(effector);
+  Menu menu(effector);
   menu.show();
-  EXPECT_EQ(menu.windowTitle(), "Setup Menu");
-  SaveShot(menu, QStringLiteral("setup-menu"));
-  ExpectButtonsCall(menu, effector,
-                    {{"btnSched", "Schedules", "DoSchedMaint"}, {"btnCal", "Calendar", "EditCalendar"},
-                     {"btnMachMaint", "Machines", "DoMachineMaint"}, {"btnFlNames", "Preferences", "DoFileNames"},
-                     {"BtnScrpt", "Scripts", "ScriptMaint"}, {"btnExprts", "Exports", "DoExports"}});
+  EXPECT_EQ(menu.windowTitle(), title);
+  SaveShot(menu, shot);
+  ExpectButtonsCall(menu, effector, table);
+}
+
+TEST(SetupMenuTest, ButtonsCallTheirOperations) {
+  ExpectMenu<TfmSetup>("Setup Menu", QStringLiteral("setup-menu"),
+                       {{"btnSched", "Schedules", "DoSchedMaint"}, {"btnCal", "Calendar", "EditCalendar"},
+                        {"btnMachMaint", "Machines", "DoMachineMaint"}, {"btnFlNames", "Preferences", "DoFileNames"},
+                        {"BtnScrpt", "Scripts", "ScriptMaint"}, {"btnExprts", "Exports", "DoExports"}});
 }
 
 // Schedules and Calendar let events run: their buttons stay disabled while they run and
@@ -78,18 +83,14 @@ TEST(SetupMenuTest, SchedulesAndCalendarDisableThemselvesWhileTheyRun) {
 }
 
 TEST(CommMenuTest, ButtonsCallTheirOperations) {
-  RecordingEffector effector;
-  TfrmCommMenu menu(effector);
-  menu.show();
-  EXPECT_EQ(menu.windowTitle(), "Communications Menu");
-  SaveShot(menu, QStringLiteral("comm-menu"));
-  ExpectButtonsCall(menu, effector,
-                    {{"btnPrompted", "Prompted", "PromptedPoll"}, {"btnScript", "Script", "PollAScript"},
-                     {"btnSchedule", "Schedule", "PollASchedule"}, {"btnSaveAPrg", "Save a Program", "SaveAPrg"},
-                     {"BitBtnSavePrgs", "Save Programs", "SaveSelectedPrgs"},
-                     {"BitBtnSaveAll", "Save All Programs", "SaveAllPrg"},
-                     {"btnSndAPrg", "Send a Program", "SendAPrg"}, {"BitBtnSendPrgs", "Send Programs", "SendSelectedPrgs"},
-                     {"BitBtnSendAll", "Send All Programs", "SendAllPrg"}});
+  ExpectMenu<TfrmCommMenu>("Communications Menu", QStringLiteral("comm-menu"),
+                           {{"btnPrompted", "Prompted", "PromptedPoll"}, {"btnScript", "Script", "PollAScript"},
+                            {"btnSchedule", "Schedule", "PollASchedule"}, {"btnSaveAPrg", "Save a Program", "SaveAPrg"},
+                            {"BitBtnSavePrgs", "Save Programs", "SaveSelectedPrgs"},
+                            {"BitBtnSaveAll", "Save All Programs", "SaveAllPrg"},
+                            {"btnSndAPrg", "Send a Program", "SendAPrg"},
+                            {"BitBtnSendPrgs", "Send Programs", "SendSelectedPrgs"},
+                            {"BitBtnSendAll", "Send All Programs", "SendAllPrg"}});
 }
 
 QList<TfrmWaitMessage*> WaitWindows() {

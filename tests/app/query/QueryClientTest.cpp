@@ -22,9 +22,10 @@ class QueryClientTest : public QueryFixture {
 protected:
   QueryClientTest() : server(Path(QStringLiteral("q.sock"))) {}
 
-  // Runs the program while this thread serves its requests.
-  static ClientResult RunProgram(const QStringList& arguments) {
+  // Runs the program, in the test's folder, while this thread serves its requests.
+  ClientResult RunProgram(const QStringList& arguments) {
     QProcess process;
+    process.setWorkingDirectory(dir.path());
     process.start(QStringLiteral(QUERY_CLIENT_PROGRAM), arguments);
     const QDeadlineTimer guard(30000);
     while (process.state() != QProcess::NotRunning && !guard.hasExpired())
@@ -75,8 +76,8 @@ TEST_F(QueryClientTest, EachCommandAnswersIntoItsFile) {
     SCOPED_TRACE(commands[i]);
     // A relative answer file is the client's own folder's.
     const QString file = QStringLiteral("answer%1.txt").arg(i);
-    const ClientResult result = Run(QStringList{QString::fromLatin1(commands[i]), QString::fromUtf8(c.machine),
-                                                dir.path() + QLatin1Char('/') + file} + c.arguments);
+    const ClientResult result =
+        Run(QStringList{QString::fromLatin1(commands[i]), QString::fromUtf8(c.machine), file} + c.arguments);
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.err, "");
     const QStringList lines = Lines(Path(file));
@@ -103,11 +104,14 @@ TEST_F(QueryClientTest, ARefusedRequestExitsNonZeroWithTheReason) {
       {{"Bogus", "Front", "p.txt"}, 1, "Unknown command 'Bogus'"},
       {{"MachineList", ""}, 2, "an answer file are needed"},
       {{"MachineList", "a\tb", "p.txt"}, 2, "holds a line break or a TAB"},
+      {{"--timeout", "0", "MachineList", "", "p.txt"}, 2, "--timeout wants seconds, not '0'"},
+      {{"--timeout"}, 2, "--timeout needs a value"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
     QStringList arguments = c.arguments;
-    if (arguments.size() > 2) arguments[2] = Path(arguments[2]);
+    for (QString& argument : arguments)
+      if (argument.endsWith(QLatin1String(".txt"))) argument = Path(argument);
     const ClientResult result = Run(arguments);
     EXPECT_EQ(result.exitCode, c.exitCode);
     EXPECT_TRUE(result.err.contains(c.err)) << result.err.toStdString();

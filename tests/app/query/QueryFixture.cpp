@@ -66,14 +66,8 @@ void QueryFixture::AddPlus(const QString& machineId, const QList<std::tuple<int,
   }
 }
 
-QByteArray QueryFixture::Read(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString() << " is missing";
-  return file.readAll();
-}
-
 QStringList QueryFixture::Lines(const QString& path) {
-  const QByteArray bytes = Read(path);
+  const QByteArray bytes = TestSupport::ReadFile(path);
   if (bytes.isEmpty()) return {};
   EXPECT_TRUE(bytes.endsWith("\r\n")) << "the last line of " << path.toStdString() << " has no CR LF";
   QStringList lines = Cp1252::Decode(bytes).split(QStringLiteral("\r\n"));

@@ -24,7 +24,6 @@ protected:
   static void AddPlus(const QString& machineId, const QList<std::tuple<int, QString, double>>& rows);
 
   QString Path(const QString& name) const { return dir.filePath(name); }
-  static QByteArray Read(const QString& path);
   // The file's lines, each of which must end in CR LF.
   static QStringList Lines(const QString& path);
 

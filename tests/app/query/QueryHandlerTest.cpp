@@ -25,11 +25,11 @@ protected:
 
 TEST_F(QueryHandlerTest, MachineListWritesATabSeparatedLineForEachMachine) {
   EXPECT_EQ(Ask(QStringLiteral("MachineList"), QString()), "OK");
-  EXPECT_EQ(Read(Answer()), "") << "no machine stored: an empty file";
+  EXPECT_EQ(TestSupport::ReadFile(Answer()), "") << "no machine stored: an empty file";
   AddCrsMachine(QStringLiteral("Front"));
   AddCrsMachine(QStringLiteral("Caf\u00e9"));
   EXPECT_EQ(Ask(QStringLiteral("MachineList"), QStringLiteral("ignored"), QStringLiteral("ignored")), "OK");
-  const QByteArray bytes = Read(Answer());
+  const QByteArray bytes = TestSupport::ReadFile(Answer());
   // Windows-1252 bytes, CR LF after every line.
   EXPECT_TRUE(bytes.contains("Caf\xE9\t")) << bytes.toStdString();
   const QStringList lines = Lines(Answer());
@@ -132,7 +132,7 @@ TEST_F(QueryHandlerTest, ABadRequestGetsAnEmptyFileAnErrorReplyAndALoggedLine) {
     EXPECT_TRUE(reply.startsWith("ERR ")) << reply.toStdString();
     EXPECT_TRUE(reply.contains(c.reason)) << reply.toStdString();
     EXPECT_FALSE(reply.contains('\n'));
-    EXPECT_EQ(Read(Answer()), "");
+    EXPECT_EQ(TestSupport::ReadFile(Answer()), "");
     ASSERT_EQ(Logged().size(), 1) << Joined(Logged());
     EXPECT_TRUE(Logged()[0].contains(QString::fromLatin1(c.reason))) << Logged()[0].toStdString();
   }
@@ -144,7 +144,7 @@ TEST_F(QueryHandlerTest, AnOverlongLineStillEmptiesAWholeAnswerFile) {
   const QByteArray head = "PLUList\tFront\t" + Answer().toUtf8() + "\t" + QByteArray(100, '9');
   const QByteArray reply = QueryHandler::Handle(head, true);
   EXPECT_EQ(reply, "ERR The request is longer than " + QByteArray::number(QueryService::kRequestLimit) + " bytes");
-  EXPECT_EQ(Read(Answer()), "");
+  EXPECT_EQ(TestSupport::ReadFile(Answer()), "");
   EXPECT_EQ(Logged().size(), 1);
   // Cut inside the path: no file is made from half a name.
   const QString half = Answer().left(Answer().size() - 3);
