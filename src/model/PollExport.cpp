@@ -1,6 +1,7 @@
 #include "model/PollExport.h"
 
 #include "model/EPollExport.h"
+#include "platform/engine/FieldText.h"
 #include "platform/engine/TQuery.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/Folders.h"
@@ -47,7 +48,7 @@ std::optional<PollRow> ReadPollRow(const QString& databaseName, qint32 pollId) {
 }
 
 QString Field(const QString& text) { return text.isEmpty() ? text : TableTextCodec::QuotedField(text); }
-QString ShortDate(TDateTime value) { return value.Date().toString(QStringLiteral("M/d/yyyy")); }
+QString ShortDate(TDateTime value) { return FieldText::DateText(value.Days()); }
 
 void AppendLine(const QString& path, const QString& line) {
   QFile file(path);

@@ -1,5 +1,6 @@
 #include "app/query/QueryPollList.h"
 
+#include "platform/engine/FieldText.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
@@ -8,10 +9,7 @@
 
 namespace QueryPollList {
 QString DateTimeText(double days) {
-  const TDateTime value(days);
-  const QString date = value.Date().toString(QStringLiteral("M/d/yyyy"));
-  if (value.Time() == QTime(0, 0)) return date;
-  return date + QLatin1Char(' ') + value.Time().toString(QStringLiteral("h:mm:ss AP"));
+  return TDateTime(days).Time() == QTime(0, 0) ? FieldText::DateText(days) : FieldText::DateTimeText(days);
 }
 
 QStringList Lines(const QString& reportClass, const QString& machineId) {

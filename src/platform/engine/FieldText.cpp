@@ -57,12 +57,17 @@ std::optional<bool> ParseLogical(const QString& text) {
 }
 
 QString FormatDays(TFieldType type, double days) {
-  const TDateTime dt(days);
-  if (type == TFieldType::Date) return dt.Date().toString(kDateFormat);
-  if (type == TFieldType::Time) return dt.Time().toString(kTimeFormat);
-  return dt.Date().toString(kDateFormat) + QLatin1Char(' ') + dt.Time().toString(kTimeFormat);
+  if (type == TFieldType::Date) return FieldText::DateText(days);
+  if (type == TFieldType::Time) return TDateTime(days).Time().toString(kTimeFormat);
+  return FieldText::DateTimeText(days);
 }
 } // namespace
+
+QString FieldText::DateText(double days) { return TDateTime(days).Date().toString(kDateFormat); }
+
+QString FieldText::DateTimeText(double days) {
+  return DateText(days) + QLatin1Char(' ') + TDateTime(days).Time().toString(kTimeFormat);
+}
 
 QString FieldText::Number(double value) {
   return QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);

@@ -11,6 +11,9 @@ namespace FieldText {
 QString Format(const TFieldDef& field, const QVariant& stored);
 // The stored form of a text; raises EDBEngineError (InvalidValue) naming the field.
 QVariant Parse(const TFieldDef& field, const QString& text);
+// A day number as a date field shows it, and as a date-time field.
+QString DateText(double days);
+QString DateTimeText(double days);
 // The shortest text that reads back as the same double, without an exponent.
 QString Number(double value);
 } // namespace FieldText

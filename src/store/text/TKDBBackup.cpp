@@ -2,6 +2,7 @@
 
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
+#include "platform/engine/FieldText.h"
 #include "platform/engine/TSession.h"
 #include "platform/sys/Cp1252.h"
 #include "store/streaming/FileErrors.h"
@@ -89,7 +90,7 @@ const Layout& LayoutOf(int which) {
   return *layouts[which];
 }
 
-QString ShortDate(TDateTime value) { return value.Date().toString(QStringLiteral("M/d/yyyy")); }
+QString ShortDate(TDateTime value) { return FieldText::DateText(value.Days()); }
 
 QStringList PieceTexts(const Piece& piece, RowLine& row, qint32 pollId, const TPollExportValues& poll) {
   switch (piece.kind) {
