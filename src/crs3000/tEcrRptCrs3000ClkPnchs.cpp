@@ -5,8 +5,6 @@
 #include "model/EcrLayout.h"
 #include "platform/engine/TTable.h"
 
-#include <algorithm>
-
 // Not bound to the ROM versions: no ROM list names the report, the time-keeping poll
 // makes it itself.
 TB_DEFINE_RPT_CLASS(tEcrRptCrs3000ClkPnchs, tEcrRptCrs3000)
@@ -44,11 +42,7 @@ QStringList tEcrRptCrs3000ClkPnchs::KeyFields() const {
 
 std::optional<TTableDef> tEcrRptCrs3000ClkPnchs::DescribeTable() const {
   std::optional<TTableDef> def = tEcrRptCrs3000::DescribeTable();
-  const auto named = [&](const QString& name) {
-    return std::find_if(def->fields.cbegin(), def->fields.cend(), [&](const TFieldDef& f) { return f.name == name; }) -
-           def->fields.cbegin();
-  };
-  def->fields.move(named(kJobCode), named(kEmployeeNo) + 1);
+  def->fields.move(def->FieldIndex(kJobCode), def->FieldIndex(kEmployeeNo) + 1);
   return def;
 }
 
