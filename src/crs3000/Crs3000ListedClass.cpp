@@ -2,7 +2,6 @@
 
 #include "crs3000/Crs3000ListErrors.h"
 #include "crs3000/Crs3000UnbuiltClasses.h"
-#include "store/streaming/StreamErrors.h"
 #include "store/streaming/StreamRegistry.h"
 
 const TClass* Crs3000ListedClass(const QString& name, const TClass& base, const QString& romName) {

@@ -149,10 +149,10 @@ QStringList RowCells(const QString& rowClass, const QString& cells) {
 // builds its programs and reports from them).
 QStringList PrgClassNames(int column) {
   static const auto lists = AllColumns(PrgRows, "tEcrPrgCrs3000");
-  return lists.at(CheckedColumn(column));
+  return lists[CheckedColumn(column)];
 }
 QStringList RptClassNames(int column) {
   static const auto lists = AllColumns(RptRows, "tEcrRptCrs3000");
-  return lists.at(CheckedColumn(column));
+  return lists[CheckedColumn(column)];
 }
 } // namespace Crs3000RomLists

@@ -14,4 +14,8 @@ const Crs3000RomVersion& At(int index) {
   if (index < 0 || index >= Count) throw ERangeError();
   return All().at(index);
 }
+
+bool Has304Tables(const QString& romName) {
+  return romName == QLatin1String("3.04") || romName == QLatin1String("3.05");
+}
 } // namespace Crs3000RomVersions

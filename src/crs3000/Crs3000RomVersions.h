@@ -42,4 +42,7 @@ constexpr int Count = 0 TB_CRS3000_ROM_VERSIONS(TB_CRS3000_COUNT_ROM_);
 const QList<Crs3000RomVersion>& All();
 // ERangeError outside 0..Count-1.
 const Crs3000RomVersion& At(int index);
+// True for ROMs 3.04 and 3.05, which keep some programs (job codes, pay rates, time and
+// attendance) in tables of their own: the classes named with "304".
+bool Has304Tables(const QString& romName);
 } // namespace Crs3000RomVersions

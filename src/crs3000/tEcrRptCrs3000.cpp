@@ -2,6 +2,7 @@
 
 #include "model/CrsRptParams.h"
 #include "model/ERecMismatch.h"
+#include "model/tEcr.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Cp1252.h"
 
@@ -81,4 +82,9 @@ bool tEcrRptCrs3000::DescendsFrom(const QString& className) const {
   for (const TClass* cls = &ClassType(); cls; cls = cls->ClassParent())
     if (cls->ClassName() == className) return true;
   return false;
+}
+
+QString tEcrRptCrs3000::RomName() const {
+  const auto* driver = dynamic_cast<const tEcr*>(Owner());
+  return driver ? driver->RomName() : QString();
 }

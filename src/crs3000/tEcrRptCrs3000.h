@@ -93,6 +93,8 @@ public:
   static void AddTotalizerDefs(QList<TFieldDef>& fields, const QString& name, int flags);
 
 protected:
+  // The ROM text of the driver that owns the report; empty without one.
+  QString RomName() const;
   // True when this object's class is the named class or derives from it (the classes
   // compared may belong to decoders that are not built into this program).
   bool DescendsFrom(const QString& className) const;

@@ -1,11 +1,9 @@
 #include "crs3000/tEcrRptCrs3000ClkPnchs.h"
 
+#include "crs3000/Crs3000RomVersions.h"
 #include "model/EcrClassDef.h"
 #include "model/EcrLayout.h"
-#include "model/tEcr.h"
 #include "platform/engine/TTable.h"
-
-#include <algorithm>
 
 // Not bound to the ROM versions: no ROM list names the report, the time-keeping poll
 // makes it itself.
@@ -44,11 +42,7 @@ QStringList tEcrRptCrs3000ClkPnchs::KeyFields() const {
 
 std::optional<TTableDef> tEcrRptCrs3000ClkPnchs::DescribeTable() const {
   std::optional<TTableDef> def = tEcrRptCrs3000::DescribeTable();
-  const auto named = [&](const QString& name) {
-    return std::find_if(def->fields.cbegin(), def->fields.cend(), [&](const TFieldDef& f) { return f.name == name; }) -
-           def->fields.cbegin();
-  };
-  def->fields.move(named(kJobCode), named(kEmployeeNo) + 1);
+  def->fields.move(def->FieldIndex(kJobCode), def->FieldIndex(kEmployeeNo) + 1);
   return def;
 }
 
@@ -64,14 +58,11 @@ void tEcrRptCrs3000ClkPnchs::FillLookUps(TTable& table, int recordNumber) {
 
 void tEcrRptCrs3000ClkPnchs::DecodeRecord(TTable& table, const TEcrBlock& buffer, int recordIndex, int& position) {
   tEcrRptCrs3000::DecodeRecord(table, buffer, recordIndex, position);
-  const auto* driver = dynamic_cast<const tEcr*>(Owner());
-  const QString jobCodes = JobCodesClass(driver ? driver->RomName() : QString());
   table.FieldByName(kJobName).SetAsString(
-      jobs_.Find(*this, jobCodes, table.FieldByName(kJobCode).AsInteger(), QStringLiteral("Descriptor")));
+      jobs_.Find(*this, JobCodesClass(RomName()), table.FieldByName(kJobCode).AsInteger(), QStringLiteral("Descriptor")));
 }
 
 QString tEcrRptCrs3000ClkPnchs::JobCodesClass(const QString& romName) {
-  if (romName == QLatin1String("3.04") || romName == QLatin1String("3.05"))
-    return QStringLiteral("tEcrPrgCrs3000JobCodes304");
-  return QStringLiteral("tEcrPrgCrs3000JobCodes");
+  return Crs3000RomVersions::Has304Tables(romName) ? QStringLiteral("tEcrPrgCrs3000JobCodes304")
+                                                    : QStringLiteral("tEcrPrgCrs3000JobCodes");
 }

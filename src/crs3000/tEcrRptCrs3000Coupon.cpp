@@ -2,7 +2,6 @@
 
 #include "crs3000/Crs3000ClassDef.h"
 #include "model/EcrLayout.h"
-#include "model/tEcr.h"
 #include "platform/engine/TTable.h"
 
 TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000Coupon, tEcrRptCrs3000)
@@ -24,8 +23,6 @@ QString tEcrRptCrs3000Coupon::NameProgramClass(const QString& romName) {
 }
 
 void tEcrRptCrs3000Coupon::FillLookUps(TTable& table, int recordNumber) {
-  const auto* driver = dynamic_cast<const tEcr*>(Owner());
-  const QString programClass = NameProgramClass(driver ? driver->RomName() : QString());
   table.FieldByName(QStringLiteral("Name"))
-      .SetAsString(names_.Find(*this, programClass, recordNumber, QStringLiteral("Descriptor")));
+      .SetAsString(names_.Find(*this, NameProgramClass(RomName()), recordNumber, QStringLiteral("Descriptor")));
 }

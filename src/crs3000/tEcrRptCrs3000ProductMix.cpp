@@ -5,6 +5,8 @@
 #include "model/EcrLayout.h"
 #include "platform/engine/TTable.h"
 
+#include <QStringList>
+
 #include <string>
 
 TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000ProductMix, tEcrRptCrs3000)
@@ -23,18 +25,24 @@ constexpr Shape kShapes[] = {{12, 12}, {24, 6}, {36, 4}, {48, 3}};
 
 int RecordSize(int periods) { return kPiecesBytes + kPeriodBytes * periods; }
 
-QString PeriodColumn(int period, const char* part) {
-  return QStringLiteral("Time Period %1 %2").arg(period, 2, 10, QLatin1Char('0')).arg(QLatin1String(part));
+// "Time Period NN Count", then "Time Period NN Total", for NN = 01 .. 48: made once, for
+// the layout and for the periods each record lacks.
+const QStringList& PeriodColumns() {
+  static const QStringList names = [] {
+    QStringList all;
+    for (int p = 1; p <= kMaxPeriods; ++p)
+      for (const char* part : {"Count", "Total"})
+        all << QStringLiteral("Time Period %1 %2").arg(p, 2, 10, QLatin1Char('0')).arg(QLatin1String(part));
+    return all;
+  }();
+  return names;
 }
 
 // One variant a shape; the periods a shape lacks are not in its variant.
 const EcrLayout& Layout() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> all;
-    for (int p = 1; p <= kMaxPeriods; ++p) {
-      all.push_back(PeriodColumn(p, "Count").toStdString());
-      all.push_back(PeriodColumn(p, "Total").toStdString());
-    }
+    for (const QString& name : PeriodColumns()) all.push_back(name.toStdString());
     return all;
   }();
   static const EcrLayout layout = [] {
@@ -116,9 +124,10 @@ void tEcrRptCrs3000ProductMix::DecodeRecord(TTable& table, const TEcrBlock& buff
   table.FieldByName(QStringLiteral("Memory Number")).SetAsInteger(number);
   table.FieldByName(QStringLiteral("Name"))
       .SetAsString(names_.Find(*this, QStringLiteral("tEcrPrgCrs3000ProductMix"), number, QStringLiteral("Descriptor")));
+  const QStringList& periods = PeriodColumns();
   for (int p = slotCount_ + 1; p <= kMaxPeriods; ++p) {
-    table.FieldByName(PeriodColumn(p, "Count")).SetAsInteger(0);
-    table.FieldByName(PeriodColumn(p, "Total")).SetAsMoney(0);
+    table.FieldByName(periods[2 * p - 2]).SetAsInteger(0);
+    table.FieldByName(periods[2 * p - 1]).SetAsMoney(0);
   }
   Layout().DecodeInto(table, *this, buffer, position, VariantOf(slotCount_));
   position += GetPrgRecSize();

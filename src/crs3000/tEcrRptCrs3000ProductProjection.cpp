@@ -4,7 +4,6 @@
 #include "model/EcrLayout.h"
 #include "platform/engine/TTable.h"
 
-#include <algorithm>
 #include <string>
 
 // The parent is no ROM's report; the weekdays are every ROM's.
@@ -57,8 +56,7 @@ QStringList tEcrRptCrs3000ProductProjection::KeyFields() const {
 
 std::optional<TTableDef> tEcrRptCrs3000ProductProjection::DescribeTable() const {
   std::optional<TTableDef> def = tEcrRptCrs3000::DescribeTable();
-  const auto day = std::find_if(def->fields.cbegin(), def->fields.cend(), [](const TFieldDef& f) { return f.name == kDay; });
-  def->fields.move(day - def->fields.cbegin(), 1);
+  def->fields.move(def->FieldIndex(kDay), 1);
   return def;
 }
 

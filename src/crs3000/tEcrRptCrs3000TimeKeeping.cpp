@@ -1,11 +1,11 @@
 #include "crs3000/tEcrRptCrs3000TimeKeeping.h"
 
 #include "crs3000/Crs3000ClassDef.h"
+#include "crs3000/Crs3000RomVersions.h"
 #include "crs3000/Crs3000TableNames.h"
 #include "crs3000/tEcrRptCrs3000ClkPnchs.h"
 #include "model/ERecMismatch.h"
 #include "model/EcrLayout.h"
-#include "model/tEcr.h"
 #include "platform/engine/TTable.h"
 
 TB_DEFINE_CRS3000_RPT_CLASS(tEcrRptCrs3000TimeKeeping, tEcrRptCrs3000)
@@ -93,16 +93,10 @@ void tEcrRptCrs3000TimeKeeping::DecodeRecord(TTable& table, const TEcrBlock& buf
   position += kEntryBytes;
 }
 
-QString tEcrRptCrs3000TimeKeeping::RomName() const {
-  const auto* driver = dynamic_cast<const tEcr*>(Owner());
-  return driver ? driver->RomName() : QString();
-}
-
 QList<Crs3000FormTable> tEcrRptCrs3000TimeKeeping::FormTables() const { return FormTables(RomName()); }
 
 QList<Crs3000FormTable> tEcrRptCrs3000TimeKeeping::FormTables(const QString& romName) {
-  const bool rom304 = romName == QLatin1String("3.04") || romName == QLatin1String("3.05");
-  const QString suffix = rom304 ? QStringLiteral("304") : QString();
+  const QString suffix = Crs3000RomVersions::Has304Tables(romName) ? QStringLiteral("304") : QString();
   return {{QStringLiteral("tblDesc"), QStringLiteral("tEcrPrgCrs3000PayRates") + suffix},
           {QStringLiteral("tblEmp"), QStringLiteral("tEcrPrgCrs3000Employee")},
           {QStringLiteral("tblAtt"), QStringLiteral("tEcrPrgCrs3000TaFls") + suffix}};

@@ -38,8 +38,6 @@ public:
   static QList<Crs3000FormTable> FormTables(const QString& romName);
 
 private:
-  QString RomName() const;
-
   TEcrNameLookup employees_;
   TEcrNameLookup jobs_;
 };

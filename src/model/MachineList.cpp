@@ -18,18 +18,17 @@
 #include <map>
 
 namespace {
-struct CachedEntry {
-  std::unique_ptr<tMachine> machine;
-  std::shared_ptr<const tMachine> sharedCopy; // a copy for readers; dropped with the entry
-};
-
 // The machines read lately, by id: every session reads its machine many times (each job
-// read from the queue carries it), and sessions on many lines run at once.
+// read from the queue carries it), and sessions on many lines run at once. A full cache
+// is emptied before the next machine goes in.
 constexpr int kCachedMachines = 256;
+
+// A cached machine is never changed: readers share it, and a write replaces it.
+using CachedMachine = std::shared_ptr<const tMachine>;
 
 struct MachineListState {
   std::unique_ptr<tMachineFile> file;
-  std::map<QString, CachedEntry> cache;
+  std::map<QString, CachedMachine> cache;
   bool busy = false;
 };
 
@@ -41,21 +40,19 @@ MachineListState& State() {
 // Every write to the file goes through here and empties the cache, so that no reader is
 // handed the copy of a machine that was replaced, renamed, edited or deleted since; the
 // machine written, when given, is cached again.
-tMachine* SetCache(std::unique_ptr<tMachine> machine) {
+const tMachine* SetCache(std::unique_ptr<const tMachine> machine) {
   MachineListState& s = State();
   s.cache.clear();
   if (!machine) return nullptr;
   const QString id = machine->MachineId;
-  return (s.cache[id].machine = std::move(machine)).get();
+  return (s.cache[id] = std::move(machine)).get();
 }
 
-tMachine* AddToCache(std::unique_ptr<tMachine> machine) {
+const CachedMachine& AddToCache(std::unique_ptr<const tMachine> machine) {
   MachineListState& s = State();
   if (int(s.cache.size()) >= kCachedMachines) s.cache.clear();
   const QString id = machine->MachineId;
-  CachedEntry& entry = s.cache[id];
-  entry.sharedCopy.reset();
-  return (entry.machine = std::move(machine)).get();
+  return s.cache[id] = std::move(machine);
 }
 
 const QString KeyIndex = QStringLiteral("MachineId");
@@ -119,30 +116,26 @@ void CloseMachineFile() {
 namespace {
 // The cached machine of that id, read from the file when it is not cached; nullptr
 // when none is stored. The caller holds the machine file's lock.
-tMachine* CachedMachine(const QString& machineId) {
+CachedMachine Cached(const QString& machineId) {
   MachineListState& s = State();
-  if (auto found = s.cache.find(machineId); found != s.cache.end()) return found->second.machine.get();
+  if (auto found = s.cache.find(machineId); found != s.cache.end()) return found->second;
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return nullptr;
-  tMachine* machine = AddToCache(Copy(file->GetCurrent()));
+  std::unique_ptr<tMachine> machine = Copy(file->GetCurrent());
   ApplyProgramID(*machine);
-  return machine;
+  return AddToCache(std::move(machine));
 }
 } // namespace
 
 std::unique_ptr<tMachine> FindMachine(const QString& machineId) {
   TMachineFileLock lock;
-  const tMachine* machine = CachedMachine(machineId);
+  const CachedMachine machine = Cached(machineId);
   return machine ? Copy(*machine) : nullptr;
 }
 
 std::shared_ptr<const tMachine> ReadMachine(const QString& machineId) {
   TMachineFileLock lock;
-  const tMachine* machine = CachedMachine(machineId);
-  if (!machine) return nullptr;
-  CachedEntry& entry = State().cache[machineId];
-  if (!entry.sharedCopy) entry.sharedCopy = Copy(*machine);
-  return entry.sharedCopy;
+  return Cached(machineId);
 }
 
 void ListMachines(QStringList& list) {
@@ -166,7 +159,7 @@ std::unique_ptr<tMachine> SelectMachine(bool maintenance) {
   return std::move(selection.Chosen);
 }
 
-tMachine* CurrentMachine(tMachineFile& file) {
+const tMachine* CurrentMachine(tMachineFile& file) {
   TMachineFileLock lock;
   file.Update();
   return SetCache(Copy(file.GetCurrent()));

@@ -8,8 +8,9 @@
 // loop run (a local-socket request, a timer tick) from moving the cursor under it: the
 // newcomer waits, letting the loop run in short random steps, until the flag is clear.
 //
-// One machine is kept in memory (the cache): a FindMachine of the same id (case counts)
-// costs one copy and no database access.
+// The machines read lately (up to 256) are kept in memory by id, the cache: a FindMachine
+// of a cached id (case counts) costs one copy and no database access, a ReadMachine none.
+// Every write through these routines empties the cache.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -31,9 +32,8 @@ void CloseMachineFile();
 // of its driver whose Program ID is "Default" carry the machine's ProgramID in the copy;
 // the stored record is not changed.
 std::unique_ptr<tMachine> FindMachine(const QString& machineId);
-// The same machine for reading only, without a copy each time: one copy is shared by every
-// reader until the cached machine changes (read from the file, edited, stored, deleted);
-// a reader keeps the machine as it was when read.
+// The same machine for reading only, without a copy: readers share the cached machine
+// until a write replaces it; a reader keeps the machine as it was when read.
 std::shared_ptr<const tMachine> ReadMachine(const QString& machineId);
 // Adds the MachineId of every stored machine, each once.
 void ListMachines(QStringList& list);
@@ -41,15 +41,16 @@ void ListMachines(QStringList& list);
 // maintenance flag set the window is for maintenance and its Select button is disabled.
 std::unique_ptr<tMachine> SelectMachine(bool maintenance);
 // Rewrites the file's current record from its current object, makes a copy of it the
-// cache and returns that copy (it stays the list's; the caller does not free it).
-tMachine* CurrentMachine(tMachineFile& file);
-// Stores the machine over the stored record of the same id and refreshes the cache; when
-// no record has that id nothing is written and the cache stays as it was.
+// only cached machine and returns that copy (it stays the list's, until the next write).
+const tMachine* CurrentMachine(tMachineFile& file);
+// Stores the machine over the stored record of the same id and makes a copy of it the only
+// cached machine; when no record has that id nothing is written and the cache stays as it
+// was.
 void UpdateMachine(const tMachine& machine);
 // Stores a new machine (the key must be free: a key violation goes to the caller).
 void AddMachine(const tMachine& machine);
-// Deletes the stored machine with that id, only when it is found; drops the cache when it
-// holds that id. True when a record was deleted.
+// Deletes the stored machine with that id, only when it is found; empties the cache. True
+// when a record was deleted.
 bool DeleteMachine(const QString& machineId);
 
 bool MachineFileBusy();

@@ -6,17 +6,9 @@
 
 #include "NamePrograms.h"
 #include "RowPrograms.h"
-#include "SynthCheck.h"
-#include "crs-synth/Synthesiser.h"
-#include "platform/engine/TSession.h"
-#include "platform/engine/EngineConfig.h"
-#include "store/streaming/StreamRegistry.h"
-
-#include <QFile>
-
+#include "SynthDecoding.h"
 
 namespace {
-const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
 
 struct Case {
   const char* report; // the synthesiser's name
@@ -62,23 +54,13 @@ TEST_P(SynthKnownAnswer, EveryStoredValueIsTheSynthesisersExpectation) {
   request.perBlock = c.perBlock;
   request.seed = 11;
   const SynthAnswer answer = Synthesiser::Synthesise(request);
-  const QString path = dir.filePath(QStringLiteral("synth.ecr"));
-  Synthesiser::WriteWorkFile(answer, path);
 
-  std::unique_ptr<tEcr> driver = tEcr::New(ClassByName(QLatin1String(c.rom)));
-  tEcrRpt* listed = driver->FindRptByClass(QLatin1String(c.decoder));
-  std::unique_ptr<tEcrFnct> own;
-  if (!listed) own = tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), driver.get()); // a sub-report
-  tEcrRpt& report = listed ? *listed : dynamic_cast<tEcrRpt&>(*own);
-  QFile file(path);
-  report.ReadBlockFile(file);
-  const qint64 first = report.PollId;
+  const SynthDecoding::DriverReport decoder = SynthDecoding::ForRom(c.rom, c.decoder);
+  SynthDecoding::Save(*decoder.report, answer, dir.filePath(QStringLiteral("synth.ecr")));
+  const qint64 first = decoder.report->PollId;
   ASSERT_GT(first, 0);
 
-  EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, first)
-                .join(QLatin1Char('\n'))
-                .toStdString(),
-            "");
+  EXPECT_EQ(SynthDecoding::Differences(answer.expectations, first), "");
   EXPECT_EQ(PollIds().size(), SynthCheck::PollCount(answer.expectations));
 }
 
@@ -102,8 +84,6 @@ TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndef
     request.names = names;
     request.jobNames = jobs;
     const SynthAnswer answer = Synthesiser::Synthesise(request);
-    const QString path = dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report)));
-    Synthesiser::WriteWorkFile(answer, path);
 
     tTestDriver driver;
     tNamesPrg<kCouponClass, kDescriptor>::AddTo(driver, names);
@@ -112,12 +92,8 @@ TEST_F(SynthKnownAnswerNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndef
     auto report = std::unique_ptr<tEcrRpt>(
         dynamic_cast<tEcrRpt*>(tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), &driver).release()));
     ASSERT_NE(report, nullptr);
-    QFile file(path);
-    report->ReadBlockFile(file);
-    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, report->PollId)
-                  .join(QLatin1Char('\n'))
-                  .toStdString(),
-              "");
+    SynthDecoding::Save(*report, answer, dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report))));
+    EXPECT_EQ(SynthDecoding::Differences(answer.expectations, report->PollId), "");
     EXPECT_TRUE(answer.ExpectationText().contains(QStringLiteral("Name=FREE SODA")));
   }
 }
@@ -149,8 +125,6 @@ TEST_F(SynthKnownAnswerNames, ItemNamesComeFromTheirPrograms) {
     request.names = names;
     request.codes = codes;
     const SynthAnswer answer = Synthesiser::Synthesise(request);
-    const QString path = dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report)));
-    Synthesiser::WriteWorkFile(answer, path);
 
     tTestDriver driver;
     tPluPrg::AddTo(driver, plus);
@@ -160,12 +134,8 @@ TEST_F(SynthKnownAnswerNames, ItemNamesComeFromTheirPrograms) {
     auto report = std::unique_ptr<tEcrRpt>(
         dynamic_cast<tEcrRpt*>(tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), &driver).release()));
     ASSERT_NE(report, nullptr);
-    QFile file(path);
-    report->ReadBlockFile(file);
-    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, report->PollId)
-                  .join(QLatin1Char('\n'))
-                  .toStdString(),
-              "");
+    SynthDecoding::Save(*report, answer, dir.filePath(QStringLiteral("%1.ecr").arg(QLatin1String(c.report))));
+    EXPECT_EQ(SynthDecoding::Differences(answer.expectations, report->PollId), "");
   }
 }
 

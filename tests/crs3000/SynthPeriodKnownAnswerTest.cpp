@@ -5,17 +5,11 @@
 #include "model/ModelFixture.h"
 
 #include "NamePrograms.h"
-#include "PollRows.h"
-#include "SynthCheck.h"
-#include "crs-synth/Synthesiser.h"
-#include "platform/engine/TSession.h"
-#include "store/streaming/StreamRegistry.h"
+#include "SynthDecoding.h"
 
 #include <ostream>
 
 namespace {
-const QString kData = QString::fromLatin1(EngineConfig::kDataAlias);
-
 struct Case {
   const char* report;
   const char* rom; // a driver class that lists the decoder, or one whose report is a follow-up
@@ -67,22 +61,13 @@ TEST_P(SynthPeriodKnownAnswer, EveryStoredValueIsTheSynthesisersExpectation) {
     request.seed = seed;
     const SynthAnswer answer = Synthesiser::Synthesise(request);
     ASSERT_GT(answer.blocks.size(), 2) << "several data blocks";
-    const QString path = dir.filePath(QStringLiteral("synth.ecr"));
-    Synthesiser::WriteWorkFile(answer, path);
 
-    std::unique_ptr<tEcr> driver = tEcr::New(ClassByName(QLatin1String(c.rom)));
-    tEcrRpt* listed = driver->FindRptByClass(QLatin1String(c.decoder));
-    std::unique_ptr<tEcrFnct> own;
-    if (!listed) own = tEcrFnct::CreateByClass(ClassByName(QLatin1String(c.decoder)), driver.get()); // a follow-up
-    tEcrRpt& report = listed ? *listed : dynamic_cast<tEcrRpt&>(*own);
+    const SynthDecoding::DriverReport decoder = SynthDecoding::ForRom(c.rom, c.decoder);
+    tEcrRpt& report = *decoder.report;
     report.SetIntParam(5, c.reset ? 1 : 0);
-    QFile file(path);
-    report.ReadBlockFile(file);
+    SynthDecoding::Save(report, answer, dir.filePath(QStringLiteral("synth.ecr")));
     ASSERT_GT(report.PollId, 0);
-    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, report.PollId)
-                  .join(QLatin1Char('\n'))
-                  .toStdString(),
-              "");
+    EXPECT_EQ(SynthDecoding::Differences(answer.expectations, report.PollId), "");
   }
 }
 
@@ -109,8 +94,6 @@ TEST_F(SynthPeriodNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndefined)
     request.names = names;
     request.jobNames = jobs;
     const SynthAnswer answer = Synthesiser::Synthesise(request);
-    const QString path = dir.filePath(QStringLiteral("names.ecr"));
-    Synthesiser::WriteWorkFile(answer, path);
     tTestDriver driver;
     tNamesPrg<kProductMixClass, kDescriptor>::AddTo(driver, names);
     tNamesPrg<kEmployeeClass, kName>::AddTo(driver, names);
@@ -118,12 +101,8 @@ TEST_F(SynthPeriodNames, NamesInTheDriversProgramsAreFoundAndOthersAreUndefined)
     const QString cls = QStringLiteral("tEcrRpt%1").arg(answer.expectations[1].section(QLatin1Char('\t'), 2, 2).mid(13));
     auto report_ = tEcrFnct::CreateByClass(ClassByName(cls), &driver);
     auto& rpt = dynamic_cast<tEcrRpt&>(*report_);
-    QFile file(path);
-    rpt.ReadBlockFile(file);
-    EXPECT_EQ(SynthCheck::Differences(TSession::Default().Database(kData), answer.expectations, rpt.PollId)
-                  .join(QLatin1Char('\n'))
-                  .toStdString(),
-              "");
+    SynthDecoding::Save(rpt, answer, dir.filePath(QStringLiteral("names.ecr")));
+    EXPECT_EQ(SynthDecoding::Differences(answer.expectations, rpt.PollId), "");
     EXPECT_TRUE(answer.ExpectationText().contains(QStringLiteral("Name=LAST")));
   }
 }

@@ -185,6 +185,27 @@ TEST_F(MachineListTest, MachinesReadInTurnAreEachReadFromTheFileOnce) {
     for (const QString& id : ids) EXPECT_EQ(FindMachine(id)->StoreNumber, 12) << qPrintable(id);
 }
 
+// The cache holds 256 machines: reading one more empties it, so a change made behind the
+// list's back is seen at the next read of a machine cached before.
+TEST_F(MachineListTest, TheCacheHoldsAtMost256Machines) {
+  QStringList ids;
+  for (int n = 1; n <= 257; ++n) ids << QStringLiteral("Till %1").arg(n);
+  for (const QString& id : ids) AddMachine(*NewMachine(id));
+  const auto changeStored = [](const QString& id) {
+    std::unique_ptr<tMachine> changed = NewMachine(id);
+    changed->StoreNumber = 99;
+    tMachineFile* file = OpenMachineFile();
+    ASSERT_TRUE(Stored(id));
+    file->SetCurrent(changed.get());
+    file->Update(); // behind the list's back
+  };
+  for (qsizetype n = 0; n < 256; ++n) ASSERT_TRUE(ReadMachine(ids[n]));
+  changeStored(ids[0]);
+  EXPECT_EQ(ReadMachine(ids[0])->StoreNumber, 12) << "still cached";
+  ASSERT_TRUE(ReadMachine(ids[256]));
+  EXPECT_EQ(ReadMachine(ids[0])->StoreNumber, 99) << "read again";
+}
+
 TEST_F(MachineListTest, ProgramsOnTheDefaultSetTakeTheMachinesProgramId) {
   std::unique_ptr<tMachine> m = NewMachine(QStringLiteral("Front"), QStringLiteral("Store7"));
   m->Ecr()->Prg(2)->SetProgramID(QStringLiteral("Own"));
@@ -265,7 +286,7 @@ TEST_F(MachineListTest, CurrentMachineRewritesTheRecordAndBecomesTheCache) {
   ASSERT_TRUE(Stored(QStringLiteral("Front")));
   std::unique_ptr<tMachine> edited = NewMachine(QStringLiteral("Renamed"));
   file->SetCurrent(edited.get());
-  tMachine* current = CurrentMachine(*file);
+  const tMachine* current = CurrentMachine(*file);
   ASSERT_TRUE(current);
   EXPECT_EQ(current->MachineId, "Renamed");
   EXPECT_EQ(Stored(QStringLiteral("Front")), nullptr);

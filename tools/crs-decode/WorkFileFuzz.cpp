@@ -75,7 +75,6 @@ QString WholePollViolation(const tEcrRpt& report, qint32 lastBefore) {
 WorkFileFuzz::WorkFileFuzz(const QString& folder)
     : workFile_(folder + QStringLiteral("/fuzz.blk")), profile_(std::make_unique<TimingProfile>()),
       prompter_(std::make_unique<QuietPrompter>()) {
-  profile_->intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(*profile_);
   scopedPrompter_ = std::make_unique<ScopedPrompter>(*prompter_);
   data_ = std::make_unique<PollDataFolder>(folder + QStringLiteral("/data"));
