@@ -5,8 +5,6 @@
 // The same rows are also inserted raw, with prepared statements of the database library,
 // into a table of the same structure with the same file settings and one transaction.
 // Prints both rates and the decoder's share of the raw rate.
-//
-// The pause between blocks ("BlockPause") is set to 0 here: it is waiting, not work.
 #include "BenchHome.h"
 #include "BenchWorkFile.h"
 #include "PollDataFolder.h"

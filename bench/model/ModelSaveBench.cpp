@@ -4,9 +4,6 @@
 // written in one transaction. The same rows are also inserted raw, with prepared
 // statements of the database library, into a table of the same structure with the same
 // file settings and one transaction. Prints both rates and the report's share.
-//
-// The pause between blocks (a yield for the windows, "BlockPause") is set to 0 here: it
-// is waiting, not work.
 #include "BenchHome.h"
 #include "BenchWorkFile.h"
 #include "tBenchPluReport.h"

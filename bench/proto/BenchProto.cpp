@@ -295,7 +295,6 @@ void SetWaits(TimingProfile& profile, int ms) {
   for (const char* name : {"crs.rptAckWaitMs", "crs.beforeCmdMs", "crs.handlerJitterMs", "crs.beforeStatusMs",
                            "crs.statusCmdWaitMs", "crs.prgAckWaitMs", "crs.eotWaitMs"})
     profile.intervals.insert(QLatin1String(name), ms);
-  profile.intervals.insert(QStringLiteral("BlockPause"), ms);
 }
 
 void Unpaced(benchmark::State& state) {

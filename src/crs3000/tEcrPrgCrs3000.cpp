@@ -1,6 +1,5 @@
 #include "crs3000/tEcrPrgCrs3000.h"
 
-#include "model/BlockPause.h"
 #include "model/tEcr.h"
 #include "platform/engine/TTable.h"
 #include "model/EcrErrors.h"
@@ -129,12 +128,10 @@ void tEcrPrgCrs3000::DecodeBlock(TTable& table, const TEcrBlock& buffer) {
   const int size = GetPrgRecSize();
   const int records = CountRecords(BlkLen - GetBlkRestSize(), size, GetMaxRecsInBlk());
   for (int i = 0; i < records; ++i) {
-    ProcessPendingEvents();
     int position = 4 + GetBlkOffset() + i * size;
     table.Append();
     DecodeRecord(table, buffer, i, position);
     table.Post();
-    PauseBetweenBlocks();
   }
 }
 

@@ -3,5 +3,3 @@
 #include "platform/sys/PumpDelay.h"
 
 void ProcessPendingEvents() { PumpMessage(); }
-
-void PauseBetweenBlocks() { PumpMessage(); }

@@ -1,7 +1,5 @@
 #pragma once
-// The pause between two blocks of a long transfer: the events waiting are handled, so that
-// windows, timers and the sessions on other lines take their turns. It never holds the
-// thread: every session runs on it, and a sleep here would stop all of them.
-void PauseBetweenBlocks();
-// Handles the events waiting now.
+// Lets the events waiting now run: between two blocks of a long transfer or save, so that
+// windows are drawn and answer. It never holds the thread (every session runs on it), and
+// no other session's step runs inside it (their steps take turns from the event loop).
 void ProcessPendingEvents();

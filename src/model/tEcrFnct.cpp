@@ -82,7 +82,6 @@ void tEcrFnct::ReadBlocks(TBlockFileReader& reader, const std::function<void(con
   BlkCount = 0;
   TEcrBlock buffer{};
   for (;;) {
-    ProcessPendingEvents();
     qint32 length = 0;
     if (!reader.Next(buffer, length)) {
       BlkLen = 0;
@@ -91,6 +90,6 @@ void tEcrFnct::ReadBlocks(TBlockFileReader& reader, const std::function<void(con
     BlkLen = length;
     ++BlkCount;
     visit(buffer);
-    PauseBetweenBlocks();
+    ProcessPendingEvents(); // windows are drawn between blocks, never inside one
   }
 }

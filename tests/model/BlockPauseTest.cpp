@@ -12,7 +12,7 @@ TEST(BlockPause, RunsTheWaitingEventsAndDoesNotHoldTheThread) {
   timer.start();
   for (int i = 0; i < 20; ++i) {
     QTimer::singleShot(0, [&] { ++fired; });
-    PauseBetweenBlocks();
+    ProcessPendingEvents();
   }
   EXPECT_EQ(fired, 20);
   EXPECT_LT(timer.elapsed(), 20); // twenty random pauses of up to 9 ms would take about 90

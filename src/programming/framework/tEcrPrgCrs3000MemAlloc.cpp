@@ -2,7 +2,6 @@
 
 #include "crs3000/tEcrCrs3000.h"
 #include "model/EcrErrors.h"
-#include "model/BlockPause.h"
 #include "model/tEcr.h"
 #include "platform/engine/TTable.h"
 #include "programming/framework/tEcrPrgCrs3000MemAllocV221.h"
@@ -93,7 +92,6 @@ void tEcrPrgCrs3000MemAlloc::DecodeBlock(TTable& table, const TEcrBlock& buffer)
   // A block shorter than its layout reads as if the missing bytes were zero.
   TEcrBlock record = buffer;
   std::fill(record.begin() + std::clamp(4 + dataLength, 4, kEcrBlockSize), record.end(), quint8(0));
-  ProcessPendingEvents();
   int position = 4;
   table.Append();
   DecodeRecord(table, record, 0, position);

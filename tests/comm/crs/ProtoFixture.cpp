@@ -55,7 +55,6 @@ ProtoFixture::ProtoFixture() : sim(SimConfig()) {
                                          ? kAnswerMs
                                          : std::max(1, int(CrsTiming::DefaultMs(interval) * kPauseScale)));
   }
-  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(profile);
   scopedClock_ = std::make_unique<ScopedClock>(clock);
   scopedPrompter_ = std::make_unique<ScopedPrompter>(prompter);

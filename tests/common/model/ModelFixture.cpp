@@ -16,7 +16,6 @@
 ModelFixture::ModelFixture() {
   // Settings go to the common folder of the test's own home, never beside the program.
   QDir().mkpath(Folders::CommonFolder());
-  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(profile);
   scopedPrompter_ = std::make_unique<ScopedPrompter>(prompter);
   scopedClock_ = std::make_unique<ScopedClock>(clock);

@@ -66,7 +66,6 @@ class MemAlloc : public ::testing::Test {
 protected:
   MemAlloc() {
     QDir().mkpath(Folders::CommonFolder());
-    profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   }
 
   std::unique_ptr<tEcr> Driver(const char* romClass) { return tEcr::New(ClassByName(QString::fromLatin1(romClass))); }

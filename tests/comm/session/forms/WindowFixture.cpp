@@ -65,7 +65,6 @@ WindowFixture::WindowFixture() : sim(SimConfig()) {
   // The watchdog stays out of a poll whose save takes long on a busy machine; tests of the
   // watchdog set their own.
   profile.intervals.insert(QStringLiteral("session.noActivityMs"), 10000);
-  profile.intervals.insert(QStringLiteral("BlockPause"), 0);
   scopedProfile_ = std::make_unique<ScopedTimingProfile>(profile);
   scopedClock_ = std::make_unique<ScopedClock>(clock);
   scopedPrompter_ = std::make_unique<ScopedPrompter>(prompter);
