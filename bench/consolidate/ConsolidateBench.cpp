@@ -5,6 +5,7 @@
 // aggregate's.
 #include "BenchHome.h"
 #include "PollDataFolder.h"
+#include "RawSqliteInsert.h"
 
 #include "crs3000/tEcrRptCrs3000PLU.h"
 #include "model/TdmAllPolls.h"
@@ -32,9 +33,7 @@ const QString kAlias = QStringLiteral("V6_CRS_DATA");
 double aggregateSeconds = 0;
 double consolidateSeconds = 0;
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using RawSqliteInsert::SecondsSince;
 
 class BenchDriver : public tEcr {
 public:

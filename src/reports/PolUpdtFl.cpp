@@ -86,7 +86,6 @@ bool PolUpdtFl::OpenPolUpdtFl() {
   created_ = !existed;
   startLength_ = file_->size();
   Guarded([this] { FindEnd(startLength_); });
-  fileOpen_ = true;
   return true;
 }
 
@@ -108,7 +107,7 @@ void PolUpdtFl::FindEnd(qint64 length) {
 }
 
 void PolUpdtFl::PutPollHeader(const InvtPollHeader& values) {
-  if (!fileOpen_ || header_) throw EInvtFileValue(QStringLiteral("The inventory file takes one poll at a time."));
+  if (!file_ || header_) throw EInvtFileValue(QStringLiteral("The inventory file takes one poll at a time."));
   Guarded([&] {
     const qint32 at = nextRecord_;
     InvtFileRecord header = InvtFileRecord::PollHeader(at, values, lastHeader_);
@@ -123,7 +122,6 @@ void PolUpdtFl::PutPollHeader(const InvtPollHeader& values) {
     }
     header_ = header;
     headerAt_ = at;
-    headerWritten_ = true;
     items_ = 0;
     lastHeader_ = at;
     nextRecord_ = at + 1;
@@ -198,7 +196,6 @@ QString PolUpdtFl::TakeBack() {
 }
 
 void PolUpdtFl::Reset() {
-  fileOpen_ = headerWritten_ = false;
   header_.reset();
   previousHeader_.reset();
   items_ = 0;

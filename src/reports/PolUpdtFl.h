@@ -38,8 +38,8 @@ public:
 
   void SetFileName(const QString& fileName) { fileName_ = fileName; }
   const QString& FileName() const { return fileName_; }
-  bool FileOpen() const { return fileOpen_; }
-  bool HeaderWritten() const { return headerWritten_; }
+  bool FileOpen() const { return file_ != nullptr; }
+  bool HeaderWritten() const { return header_.has_value(); }
   qint32 LastHeader() const { return lastHeader_; }
   qint32 NextRecord() const { return nextRecord_; }
 
@@ -70,8 +70,6 @@ private:
   QString fileName_;
   DeviceFactory factory_;
   std::unique_ptr<QFileDevice> file_;
-  bool fileOpen_ = false;
-  bool headerWritten_ = false;
   qint32 lastHeader_ = 0;
   qint32 nextRecord_ = 0;
 

@@ -12,11 +12,11 @@ constexpr auto CU = RptLineTest::Custom;
 
 // A line of a count and a total with its average, and a line of one field.
 constexpr RptLineRun Pair(const char* band, const char* caption, RptCaptionSource source, int number, const char* field) {
-  return {1, band, 0, caption, 0, 0, source, number, "", field, nullptr, 0, 0, true, P};
+  return RptOneLine(band, caption, source, number, field, nullptr, true, P);
 }
 constexpr RptLineRun One(const char* band, const char* caption, RptCaptionSource source, int number, const char* count,
                          const char* total) {
-  return {1, band, 0, caption, 0, 0, source, number, "", count, total, 0, 0, false, S};
+  return RptOneLine(band, caption, source, number, count, total, false, S);
 }
 
 // Lines 1 to 35 (the foreign currencies' captions are the form's own) and 56 to 87; the

@@ -11,11 +11,7 @@ constexpr auto TO = RptLineTest::TotalOnly;
 constexpr auto VC = RptLineTest::ValueCount;
 constexpr auto CU = RptLineTest::Custom;
 
-// A line of its own (a run of one).
-constexpr RptLineRun One(const char* band, const char* caption, RptCaptionSource source, int number, const char* count,
-                         const char* total, bool average, RptLineTest test) {
-  return {1, band, 0, caption, 0, 0, source, number, "", count, total, 0, 0, average, test};
-}
+constexpr auto One = RptOneLine;
 
 const RptLineRun kSales[] = {
     One("DetailBand1", "Item Sales", D, 1, "Item Sales Count", "Item Sales Total", true, P),

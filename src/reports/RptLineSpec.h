@@ -57,4 +57,10 @@ struct RptLineRun {
   RptLineTest test;
 };
 
+// A line of its own: a run of one.
+constexpr RptLineRun RptOneLine(const char* band, const char* caption, RptCaptionSource source, int number,
+                                const char* count, const char* total, bool average, RptLineTest test) {
+  return {1, band, 0, caption, 0, 0, source, number, "", count, total, 0, 0, average, test};
+}
+
 QList<RptLineSpec> RptExpandLines(std::span<const RptLineRun> runs);

@@ -5,6 +5,7 @@
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
+#include "platform/engine/SqlText.h"
 #include "platform/engine/TSession.h"
 #include "platform/sys/ScopeGuard.h"
 #include "reports/EInvtUpdate.h"
@@ -41,7 +42,7 @@ void Define(TTable& table, const TTableDef& def) {
 // The columns as a list of quoted names, with a table prefix when given.
 QString Columns(const QStringList& names, const QString& prefix = {}) {
   QStringList quoted;
-  for (const QString& name : names) quoted.append(prefix + QLatin1Char('"') + name + QLatin1Char('"'));
+  for (const QString& name : names) quoted.append(prefix + SqlText::Quote(name));
   return quoted.join(QStringLiteral(", "));
 }
 
@@ -49,7 +50,7 @@ QString Columns(const QStringList& names, const QString& prefix = {}) {
 QString SameIdentity(const QString& left, const QString& right) {
   QStringList terms;
   for (const QString& name : kIdentity)
-    terms.append(QStringLiteral("%1.\"%3\" IS %2.\"%3\"").arg(left, right, name));
+    terms.append(QStringLiteral("%1.%3 IS %2.%3").arg(left, right, SqlText::Quote(name)));
   return terms.join(QStringLiteral(" AND "));
 }
 } // namespace

@@ -284,10 +284,14 @@ TEST_F(InvtFile, AnAbandonedOrUnfinishedPollIsTakenBack) {
   {
     PolUpdtFl writer(Path());
     ASSERT_TRUE(writer.OpenPolUpdtFl());
+    EXPECT_TRUE(writer.FileOpen());
+    EXPECT_FALSE(writer.HeaderWritten());
     writer.PutPollHeader(Header());
+    EXPECT_TRUE(writer.HeaderWritten());
     writer.PutPollItem({2, 1000, 100});
     writer.Abandon();
     EXPECT_FALSE(writer.FileOpen());
+    EXPECT_FALSE(writer.HeaderWritten());
   }
   EXPECT_EQ(Bytes(), before);
   {

@@ -142,3 +142,14 @@ ReportFormFixture::Pdf ReportFormFixture::ReadBackPdf(const RptPageModel& model)
   for (const QString& page : pages) pdf.pages << Squeezed(page.split(u'\n'));
   return pdf;
 }
+
+void ReportFormFixture::ExpectOneLetterPage(const RptPageModel& model, const QString& title, const QStringList& lines) {
+  EXPECT_EQ(Overflowing(model), "");
+  const Pdf pdf = ReadBackPdf(model);
+  EXPECT_EQ(pdf.pageSize, QStringLiteral("612 x 792 pts (letter)"));
+  ASSERT_EQ(pdf.pages.size(), 1);
+  const QStringList& page = pdf.pages[0];
+  ASSERT_FALSE(page.isEmpty());
+  EXPECT_TRUE(page[0].contains(title)) << page[0].toStdString();
+  for (const QString& line : lines) EXPECT_TRUE(page.contains(line)) << line.toStdString() << "\n" << page.join(u'\n').toStdString();
+}

@@ -46,6 +46,10 @@ protected:
   static bool HasPdfTools();
   static Pdf ReadBackPdf(const RptPageModel& model);
   static void KeepPdf(const QString& file);
+  // A one-page report on letter paper in portrait: its texts fit their rectangles, and its
+  // PDF read back has one letter page whose first line holds the title and which holds
+  // each of the lines whole.
+  static void ExpectOneLetterPage(const RptPageModel& model, const QString& title, const QStringList& lines);
 };
 
 #define SKIP_WITHOUT_PDF_TOOLS() \

@@ -19,12 +19,6 @@ struct Coupon {
 
 class CouponForm : public ReportFormFixture {
 protected:
-  CouponForm() {
-    auto made = tEcrFnct::New<tEcrRptCrs3000Coupon>(&driver);
-    coupon = made.get();
-    driver.Add(std::move(made));
-  }
-
   qint32 Store(const QList<Coupon>& coupons) {
     PollHeader header;
     header.reportClass = QStringLiteral("tEcrRptCrs3000Coupon");
@@ -59,7 +53,7 @@ protected:
     return lines;
   }
 
-  tEcrRptCrs3000Coupon* coupon = nullptr;
+  tEcrRptCrs3000Coupon* coupon = &AddReport<tEcrRptCrs3000Coupon>();
 };
 } // namespace
 
@@ -100,8 +94,7 @@ TEST_F(CouponForm, ASecondGenerationStartsItsTotalsAfresh) {
 
 TEST_F(CouponForm, EveryCaptionAndValueFitsItsColumn) {
   const qint32 poll = Store({{"TWENTY PERCENT OFF", 123456, qlonglong(9876543210)}});
-  RptPollRun run(*coupon, poll);
-  const std::optional<RptPageModel> model = run.Generate();
+  const std::optional<RptPageModel> model = Generate(*coupon, poll, false);
   ASSERT_TRUE(model);
   EXPECT_EQ(Overflowing(*model), "");
 }

@@ -54,14 +54,7 @@ TEST_F(SpecialItemStockForm, ThePdfIsPortraitLetterWithTheItems) {
   SKIP_WITHOUT_PDF_TOOLS();
   const std::optional<RptPageModel> model = Generate(stock, Store({12, -4}), true);
   ASSERT_TRUE(model);
-  EXPECT_EQ(Overflowing(*model), "");
-  const Pdf pdf = ReadBackPdf(*model);
-  EXPECT_EQ(pdf.pageSize, QStringLiteral("612 x 792 pts (letter)"));
-  ASSERT_EQ(pdf.pages.size(), 1);
-  const QStringList& page = pdf.pages[0];
-  EXPECT_TRUE(page[0].contains(QLatin1String("Special Item Stock"))) << page[0].toStdString();
-  for (const char* line : {"Memory # PLU # Descriptor Stock", "1 4001 ITEM 1 12", "2 4002 ITEM 2 -4"})
-    EXPECT_TRUE(page.contains(QString::fromLatin1(line))) << line << "\n" << page.join(u'\n').toStdString();
+  ExpectOneLetterPage(*model, QStringLiteral("Special Item Stock"), {"Memory # PLU # Descriptor Stock", "1 4001 ITEM 1 12", "2 4002 ITEM 2 -4"});
 }
 
 // The register sends a stock a special item in signed packed BCD; without the stock and PLU

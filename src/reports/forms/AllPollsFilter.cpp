@@ -1,9 +1,7 @@
 #include "reports/forms/AllPollsFilter.h"
 
 #include "reports/RptPollKinds.h"
-#include "reports/engine/RptLocaleFormatter.h"
-
-#include <QDateTime>
+#include "reports/forms/PollDatesProxy.h"
 
 AllPollsFilter::AllPollsFilter(QObject* parent) : QSortFilterProxyModel(parent) { setDynamicSortFilter(false); }
 
@@ -62,7 +60,5 @@ int AllPollsFilter::RowOf(qint32 pollId) {
 
 QVariant AllPollsFilter::data(const QModelIndex& index, int role) const {
   const QVariant value = QSortFilterProxyModel::data(index, role);
-  if (role != Qt::DisplayRole || value.typeId() != QMetaType::QDateTime) return value;
-  static const RptFormatter format = RptLocaleFormatter();
-  return format(RptValue::DateTime(value.toDateTime()), QString());
+  return role == Qt::DisplayRole ? PollDatesProxy::Shown(value) : value;
 }

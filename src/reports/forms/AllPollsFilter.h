@@ -24,7 +24,7 @@ public:
   int RowOf(qint32 pollId);
   void FetchAll();
 
-  // Date-times show as the reports print them (short date, long time).
+  // Date-times show as in every list of polls (PollDatesProxy::Shown).
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 protected:

@@ -1,6 +1,7 @@
 #include "reports/forms/TfrmChangeFile.h"
 
 #include "platform/sys/Prompter.h"
+#include "widgets/WdgOkCancelRow.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -22,22 +23,14 @@ TfrmChangeFile::TfrmChangeFile(QWidget* parent)
   dlgOutFile_->setOption(QFileDialog::DontUseNativeDialog);
 
   auto* browse = new QPushButton(QStringLiteral("Browse"), this);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   browse->setObjectName(QStringLiteral("btnBrowse"));
-  ok->setObjectName(QStringLiteral("btnOK"));
-  cancel->setObjectName(QStringLiteral("btnCancel"));
-  ok->setDefault(true);
   connect(browse, &QPushButton::clicked, this, &TfrmChangeFile::btnBrowseClick);
-  connect(ok, &QPushButton::clicked, this, &TfrmChangeFile::btnOKClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Output File"), this), 0, 0);
   layout->addWidget(edtOutFile_, 1, 0, 1, 3);
   layout->addWidget(browse, 1, 3);
-  layout->addWidget(ok, 2, 2);
-  layout->addWidget(cancel, 2, 3);
+  layout->addLayout(WdgOkCancelRow(*this, [this] { btnOKClick(); }), 2, 0, 1, 4);
 }
 
 QString TfrmChangeFile::FileName() const { return edtOutFile_->text(); }

@@ -2,14 +2,13 @@
 
 #include "platform/sys/Clock.h"
 #include "platform/sys/Prompter.h"
+#include "widgets/WdgOkCancelRow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,17 +54,9 @@ TfrmConsolidate::TfrmConsolidate(QWidget* parent)
   form->addRow(QStringLiteral("Poll Type"), type_);
   form->addRow(QStringLiteral("Poll Area"), area_);
   form->addRow(QString(), export_);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  cancel->setObjectName(QStringLiteral("btnCancel"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TfrmConsolidate::btnOKClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(buttons);
+  layout->addLayout(WdgOkCancelRow(*this, [this] { btnOKClick(); }));
 }
 
 QLineEdit* TfrmConsolidate::AddNumber(QFormLayout& form, const char* name, const char* caption) {

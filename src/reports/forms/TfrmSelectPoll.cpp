@@ -3,6 +3,7 @@
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TTable.h"
 #include "platform/tablemodel/TEngineTableModel.h"
+#include "reports/forms/PollDatesProxy.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -25,9 +26,11 @@ TfrmSelectPoll::TfrmSelectPoll(const QString& fileName, PolUpdtFl::DeviceFactory
   table_->SetTableName(QStringLiteral("Updatable"));
   table_->Open();
   model_ = std::make_unique<TEngineTableModel>(*table_);
+  shown_ = std::make_unique<PollDatesProxy>();
+  shown_->setSourceModel(model_.get());
 
   grid_->setObjectName(QStringLiteral("DBGrid1"));
-  grid_->setModel(model_.get());
+  grid_->setModel(shown_.get());
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -68,6 +71,7 @@ TfrmSelectPoll::TfrmSelectPoll(const QString& fileName, PolUpdtFl::DeviceFactory
 
 TfrmSelectPoll::~TfrmSelectPoll() {
   grid_->setModel(nullptr);
+  shown_.reset();
   model_.reset();
   table_->Close();
   update_.CloseInvtTables();
@@ -93,5 +97,5 @@ void TfrmSelectPoll::Button1Click() {
 // leaves it.
 void TfrmSelectPoll::Reload() {
   model_->Refresh();
-  if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, table_->FieldByName(QStringLiteral("Machine Id")).Index()));
+  if (shown_->rowCount() > 0) grid_->setCurrentIndex(shown_->index(0, table_->FieldByName(QStringLiteral("Machine Id")).Index()));
 }

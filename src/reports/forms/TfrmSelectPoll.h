@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <memory>
 
+class PollDatesProxy;
 class QTableView;
 class TEngineTableModel;
 class TTable;
@@ -29,5 +30,6 @@ private:
   InvtUpdate update_;
   std::unique_ptr<TTable> table_;
   std::unique_ptr<TEngineTableModel> model_;
+  std::unique_ptr<PollDatesProxy> shown_;
   QTableView* grid_;
 };

@@ -7,6 +7,7 @@
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/TQuery.h"
 #include "platform/sys/FormRegistry.h"
+#include "platform/sys/TDateTime.h"
 #include "reports/InvtFileName.h"
 #include "reports/InvtUpdtForms.h"
 #include "reports/forms/ReportsForms.h"
@@ -183,6 +184,27 @@ TEST_F(InvtUpdtForms, ThePollListWritesTheCurrentPollAndThenAllTheRest) {
   EXPECT_TRUE(prompter.Texts().isEmpty()) << prompter.Texts().join(QLatin1Char('|')).toStdString();
   Click(&form, "btnOk");
   EXPECT_TRUE(prompter.Texts().isEmpty()) << "no current row, nothing to write";
+}
+
+// A poll's date reads as in the stored-poll browser: the reports' short date and long time.
+TEST_F(InvtUpdtForms, ThePollListShowsAPollsDateAsTheBrowserDoes) {
+  SetFileOnRecord(file);
+  const qint32 poll = StorePlu(1);
+  TQuery(QString::fromLatin1(EngineConfig::kDataAlias))
+      .Exec(QStringLiteral("UPDATE \"AllPolls\" SET \"Poll Date\" = ? WHERE \"Poll Id\" = ?"),
+            {TDateTime::FromQDateTime(QDateTime(QDate(2026, 12, 11), QTime(12, 57, 21))).Days(), poll});
+  ScopedForm<OpenTableRequest> wait([](OpenTableRequest& request) {
+    request.close = [] {};
+    return EcrForms::FormOk;
+  });
+  TfrmSelectPoll form(file);
+  auto& grid = *form.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+  ASSERT_EQ(grid.model()->rowCount(), 1);
+  int date = -1;
+  for (int column = 0; column < grid.model()->columnCount(); ++column)
+    if (grid.model()->headerData(column, Qt::Horizontal).toString() == QLatin1String("Poll Date")) date = column;
+  ASSERT_GE(date, 0);
+  EXPECT_EQ(grid.model()->index(0, date).data().toString().toStdString(), "12/11/2026 12:57:21 PM");
 }
 
 TEST_F(InvtUpdtForms, TheWaitWindowShowsWhileTheTablesOpen) {

@@ -5,7 +5,10 @@
 
 #include "model/EcrForms.h"
 #include "model/ZeroSkip.h"
+#include "platform/engine/EngineConfig.h"
+#include "platform/engine/TQuery.h"
 #include "platform/sys/FormRegistry.h"
+#include "platform/sys/TDateTime.h"
 #include "reports/forms/AllPollsFilter.h"
 #include "reports/forms/TfrmAllPolls.h"
 #include "reports/RptPollPresenter.h"
@@ -93,6 +96,22 @@ TEST_F(AllPollsBrowser, FinancialPollsShowAsTheirHeadsAloneWhenSetSo) {
   TfrmAllPolls heads;
   EXPECT_EQ(Shown(heads), (QList<qint32>{day, head, labour}));
   EXPECT_EQ(heads.CurrentPollId(), labour);  // the browser opens on the newest poll
+}
+
+// Dates read as the reports print them, short date and long time, as in the export's poll list.
+TEST_F(AllPollsBrowser, APollsDateShowsAsTheReportsPrintIt) {
+  const qint32 poll = Store();
+  TQuery(QString::fromLatin1(EngineConfig::kDataAlias))
+      .Exec(QStringLiteral("UPDATE \"AllPolls\" SET \"Poll Date\" = ? WHERE \"Poll Id\" = ?"),
+            {TDateTime::FromQDateTime(QDateTime(QDate(2026, 12, 11), QTime(12, 57, 21))).Days(), poll});
+  TfrmAllPolls form;
+  const QAbstractItemModel& grid = *Grid(form).model();
+  ASSERT_EQ(Shown(form), QList<qint32>{poll});
+  int date = -1;
+  for (int column = 0; column < grid.columnCount(); ++column)
+    if (grid.headerData(column, Qt::Horizontal).toString() == QLatin1String("Poll Date")) date = column;
+  ASSERT_GE(date, 0);
+  EXPECT_EQ(grid.index(0, date).data().toString().toStdString(), "12/11/2026 12:57:21 PM");
 }
 
 TEST_F(AllPollsBrowser, AShiftClickSelectsByPollIdBetweenTheTwoClicksAndMovesTheAnchorUp) {
