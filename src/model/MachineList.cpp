@@ -80,6 +80,14 @@ void ApplyProgramID(tMachine& machine) {
     if (ecr->Prg(i)->GetProgramID() == QLatin1String("Default")) ecr->Prg(i)->SetProgramID(machine.ProgramID);
 }
 
+// A stored machine as the cache holds it: its programs on the common set take its own ID,
+// whether it was read from the file or has just been written.
+std::unique_ptr<tMachine> CacheCopy(const TObject& stored) {
+  std::unique_ptr<tMachine> machine = Copy(stored);
+  ApplyProgramID(*machine);
+  return machine;
+}
+
 void CloseAtExit() { CloseMachineFile(); }
 } // namespace
 
@@ -121,9 +129,7 @@ CachedMachine Cached(const QString& machineId) {
   if (auto found = s.cache.find(machineId); found != s.cache.end()) return found->second;
   tMachineFile* file = OpenMachineFile();
   if (!file || !FindStored(*file, machineId)) return nullptr;
-  std::unique_ptr<tMachine> machine = Copy(file->GetCurrent());
-  ApplyProgramID(*machine);
-  return AddToCache(std::move(machine));
+  return AddToCache(CacheCopy(file->GetCurrent()));
 }
 } // namespace
 
@@ -162,7 +168,7 @@ std::unique_ptr<tMachine> SelectMachine(bool maintenance) {
 const tMachine* CurrentMachine(tMachineFile& file) {
   TMachineFileLock lock;
   file.Update();
-  return SetCache(Copy(file.GetCurrent()));
+  return SetCache(CacheCopy(file.GetCurrent()));
 }
 
 void UpdateMachine(const tMachine& machine) {
@@ -171,7 +177,7 @@ void UpdateMachine(const tMachine& machine) {
   if (!file || !FindStored(*file, machine.MachineId)) return;
   file->SetCurrent(&machine);
   file->Update();
-  SetCache(Copy(machine));
+  SetCache(CacheCopy(machine));
 }
 
 void AddMachine(const tMachine& machine) {

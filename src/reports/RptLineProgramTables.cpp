@@ -1,5 +1,6 @@
 #include "reports/RptLineProgramTables.h"
 
+#include "crs3000/Crs3000RomVersions.h"
 #include "model/tEcr.h"
 #include "model/tEcrRpt.h"
 #include "reports/RptProgramRows.h"
@@ -11,7 +12,7 @@ QString RptLineProgramTables::DescriptorClass(const QString& driverClass) {
 
 QString RptLineProgramTables::PrintControlClass(const QString& romName) {
   if (romName == QLatin1String("2.21 Not Recommended")) return QStringLiteral("tEcrPrgCrs3000PrntCtrl221");
-  if (romName == QLatin1String("3.04") || romName == QLatin1String("3.05")) return QStringLiteral("tEcrPrgCrs3000PrntCtrl304");
+  if (Crs3000RomVersions::Has304Tables(romName)) return QStringLiteral("tEcrPrgCrs3000PrntCtrl304");
   if (romName == QLatin1String("4.02") || romName == QLatin1String("4.03")) return QStringLiteral("tEcrPrgCrs3000PrntCtrl402");
   return QStringLiteral("tEcrPrgCrs3000PrntCtrl");
 }

@@ -221,6 +221,10 @@ TEST_F(MachineListTest, ProgramsOnTheDefaultSetTakeTheMachinesProgramId) {
   AddMachine(*own);
   const std::unique_ptr<tMachine> back = FindMachine(QStringLiteral("Back"));
   for (int i = 1; i <= back->Ecr()->PrgCount(); ++i) EXPECT_EQ(back->Ecr()->Prg(i)->GetProgramID(), "Mine");
+  // A machine just written is found as one read from the file would be.
+  std::unique_ptr<tMachine> rewritten = NewMachine(QStringLiteral("Front"), QStringLiteral("Store9"));
+  UpdateMachine(*rewritten);
+  EXPECT_EQ(FindMachine(QStringLiteral("Front"))->Ecr()->Prg(1)->GetProgramID(), "Store9");
 }
 
 TEST_F(MachineListTest, ListUpdateAndDelete) {
