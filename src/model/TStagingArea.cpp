@@ -156,12 +156,9 @@ void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>
   TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema_, {db_->FilePath()});
   {
     const auto detach = OnScopeExit([&] { Detach(target, schema_); });
-    target.StartTransaction();
-    const auto rollback = OnScopeFailure([&] {
-      if (target.InTransaction()) target.Rollback();
+    target.RunInTransaction([&] {
+      Mover mover(target, *this);
+      work(mover);
     });
-    Mover mover(target, *this);
-    work(mover);
-    target.Commit();
   }
 }

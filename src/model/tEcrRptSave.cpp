@@ -18,7 +18,6 @@
 #include "store/settings/TUtRegIni.h"
 
 #include <QFile>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 namespace {
@@ -75,7 +74,7 @@ void tEcrRpt::DecodeInto(TPollSave& save, QFile& file) {
   // Events run while a poll decodes; they must not start this object's next poll meanwhile.
   if (decoding_) throw EAssertionFailed(ClassName() + QStringLiteral(" is already saving a poll"));
   decoding_ = true;
-  const auto done = qScopeGuard([this] { decoding_ = false; });
+  const auto done = OnScopeExit([this] { decoding_ = false; });
   TBlockFileReader reader(file);
   const std::optional<TTableDef> structure = PrepareTable();
   if (!structure) throw EDBEngineError(EngineError::TableCorrupt, QStringLiteral("Table: ") + GetTableName());
@@ -112,13 +111,10 @@ void tEcrRpt::DeleteLastPoll() {
   if (lastSaved_.last < lastSaved_.first) return;
   TDatabase& db = TSession::Default().Database(GetDataBaseName());
   const QVariantList range{lastSaved_.first, lastSaved_.last};
-  db.StartTransaction();
-  {
-    const auto restore = OnScopeFailure([&] { if (db.InTransaction()) db.Rollback(); });
+  db.RunInTransaction([&] {
     for (const QString& table : QStringList{QStringLiteral("AllPolls")} + lastSaved_.tables)
       TQuery(db).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" BETWEEN ? AND ?").arg(SqlText::Quote(table)), range);
-    db.Commit();
-  }
+  });
   lastSaved_ = SavedPoll();
   PollId = 0;
 }

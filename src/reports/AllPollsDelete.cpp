@@ -7,7 +7,6 @@
 #include "platform/engine/TSession.h"
 #include "platform/engine/SqlText.h"
 #include "platform/sys/Prompter.h"
-#include "platform/sys/ScopeGuard.h"
 #include "reports/RptPollKinds.h"
 #include "reports/RptPollReport.h"
 
@@ -66,14 +65,11 @@ void AllPollsDelete::Delete(const QList<qint32>& pollIds) {
     TDatabase& database = TSession::Default().Database(poll.database);
     const bool tableThere = database.TableExists(poll.table);
     if (!tableThere) Prompter::ShowMessage(QStringLiteral("Error. Table could not be opened."));
-    polls.StartTransaction();
-    const auto rollback = OnScopeFailure([&] {
-      if (polls.InTransaction()) polls.Rollback();
+    polls.RunInTransaction([&] {
+      if (tableThere)
+        TQuery(database).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" = ?").arg(SqlText::Quote(poll.table)),
+                              {poll.pollId});
+      TQuery(polls).Exec(QStringLiteral("DELETE FROM \"AllPolls\" WHERE \"Poll Id\" = ?"), {poll.pollId});
     });
-    if (tableThere)
-      TQuery(database).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" = ?").arg(SqlText::Quote(poll.table)),
-                            {poll.pollId});
-    TQuery(polls).Exec(QStringLiteral("DELETE FROM \"AllPolls\" WHERE \"Poll Id\" = ?"), {poll.pollId});
-    polls.Commit();
   }
 }

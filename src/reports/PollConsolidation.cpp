@@ -6,22 +6,9 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
-#include "platform/sys/ScopeGuard.h"
 #include "platform/sys/TDateTime.h"
 #include "reports/ConsolidationSql.h"
 
-
-namespace {
-// Runs the work in one transaction of the database; a failure rolls it back.
-template <class Work> void InTransaction(TDatabase& db, Work work) {
-  db.StartTransaction();
-  const auto rollback = OnScopeFailure([&] {
-    if (db.InTransaction()) db.Rollback();
-  });
-  work();
-  db.Commit();
-}
-} // namespace
 
 PollConsolidation::PollConsolidation(tEcrRpt& report, const QString& driverClass, const QString& reportName, Status status)
     : report_(report), driverClass_(driverClass), reportName_(reportName), status_(std::move(status)) {}
@@ -65,7 +52,7 @@ qint32 PollConsolidation::MakeCnsldtPoll(const ConsolidationRanges& ranges) {
   const std::optional<TTableDef> table = db.ReadTableDef(report_.GetTableName());
   if (!table) throw EDBEngineError(EngineError::TableMissing, QStringLiteral("Table: ") + report_.GetTableName());
   qint32 pollId = 0;
-  InTransaction(db, [&] {
+  db.RunInTransaction([&] {
     TQuery poll(db);
     poll.Exec(QStringLiteral("INSERT INTO \"AllPolls\" (\"EcrClass\", \"EcrRptClass\", \"Report Name\", \"Poll Date\", "
                              "\"Ecr Date\", \"Machine Id\", \"Store Number\", \"Machine Number\", \"Z Counter\", "
@@ -86,7 +73,7 @@ qint32 PollConsolidation::MakeCnsldtPoll(const ConsolidationRanges& ranges) {
 void PollConsolidation::RemoveCnsldtPoll(qint32 pollId) {
   Step("Deleting Temporary Report...");
   TDatabase& db = TSession::Default().Database(report_.GetDataBaseName());
-  InTransaction(db, [&] {
+  db.RunInTransaction([&] {
     TQuery(db).Exec(QStringLiteral("DELETE FROM %1 WHERE \"Poll Id\" = ?").arg(SqlText::Quote(report_.GetTableName())), {pollId});
     TQuery(db).Exec(QStringLiteral("DELETE FROM \"AllPolls\" WHERE \"Poll Id\" = ?"), {pollId});
   });

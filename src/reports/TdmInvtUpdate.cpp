@@ -165,13 +165,12 @@ bool TdmInvtUpdate::IsUpdated(qint32 pollId) {
 
 void TdmInvtUpdate::MarkUpdated(qint32 pollId, const std::function<void()>& beforeCommit) {
   TDatabase& database = TSession::Default().Database(Data());
-  database.StartTransaction();
-  const auto rollback = OnScopeFailure([&database] { database.Rollback(); });
-  TQuery insert(database);
-  insert.Exec(QStringLiteral("INSERT INTO \"Updated\" (%1) SELECT %1 FROM \"Updatable\" WHERE \"Poll Id\" = ?").arg(Columns(kIdentity)),
-              {pollId});
-  if (insert.RowsAffected() != 1) throw EInvtUpdate(QStringLiteral("Poll %1 is not in the list of polls to write.").arg(pollId));
-  TQuery(database).Exec(QStringLiteral("DELETE FROM \"Updatable\" WHERE \"Poll Id\" = ?"), {pollId});
-  beforeCommit();
-  database.Commit();
+  database.RunInTransaction([&] {
+    TQuery insert(database);
+    insert.Exec(QStringLiteral("INSERT INTO \"Updated\" (%1) SELECT %1 FROM \"Updatable\" WHERE \"Poll Id\" = ?").arg(Columns(kIdentity)),
+                {pollId});
+    if (insert.RowsAffected() != 1) throw EInvtUpdate(QStringLiteral("Poll %1 is not in the list of polls to write.").arg(pollId));
+    TQuery(database).Exec(QStringLiteral("DELETE FROM \"Updatable\" WHERE \"Poll Id\" = ?"), {pollId});
+    beforeCommit();
+  });
 }

@@ -170,6 +170,15 @@ void TDatabase::Rollback() {
   Exec(QStringLiteral("ROLLBACK"), {}, QStringLiteral("Database: ") + name_);
 }
 
+void TDatabase::RunInTransaction(const std::function<void()>& work) {
+  StartTransaction();
+  const auto rollback = OnScopeFailure([&] {
+    if (inTransaction_) Rollback();
+  });
+  work();
+  Commit();
+}
+
 QStringList TDatabase::TableNames() const {
   CheckConnected();
   return SchemaReader::TableNames(db_);

@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <optional>
 
 class TTable;
@@ -49,6 +50,9 @@ public:
   void Commit();
   void Rollback();
   bool InTransaction() const { return inTransaction_; }
+  // Runs the work in one transaction: committed when the work returns, rolled back when it
+  // raises (the exception goes on).
+  void RunInTransaction(const std::function<void()>& work);
 
   QStringList TableNames() const;
   bool TableExists(const QString& table) const;

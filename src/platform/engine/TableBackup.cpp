@@ -197,11 +197,7 @@ void TableBackup::RestoreFromBackup(TDatabase& db, const QString& table) {
   Detach(db, kCopy, def->name);
   Attached(db, file, kCopy, def->name);
   const auto detach = OnScopeExit([&] { Detach(db, kCopy, def->name); });
-  db.StartTransaction();
-  {
-    const auto rollback = OnScopeFailure([&] {
-      if (db.InTransaction()) db.Rollback();
-    });
+  db.RunInTransaction([&] {
     if (db.TableExists(def->name)) db.DeleteTable(def->name);
     db.CreateTable(*def);
     const QString quoted = SqlText::Quote(def->name);
@@ -212,7 +208,6 @@ void TableBackup::RestoreFromBackup(TDatabase& db, const QString& table) {
     TableBackupLog::Forget(db, def->name, std::numeric_limits<qint64>::max());
     if (HasState(db, def->name))
       db.Exec(QStringLiteral("UPDATE %1.%2 SET lastseq = 0 WHERE tbl = ?").arg(kCopy, kStateTable), {def->name}, Context(def->name));
-    db.Commit();
-  }
+  });
   TableSharedState::BumpTable(db.FilePath(), def->name);
 }

@@ -2,7 +2,6 @@
 
 #include "platform/engine/SqlText.h"
 #include "platform/engine/TDatabase.h"
-#include "platform/sys/ScopeGuard.h"
 
 namespace {
 QString Context(const QString& table) { return QStringLiteral("Change list of table ") + table; }
@@ -45,12 +44,7 @@ void TableBackupLog::StartInTransaction(TDatabase& db, const QString& table) {
 }
 
 void TableBackupLog::Start(TDatabase& db, const QString& table) {
-  db.StartTransaction();
-  const auto rollback = OnScopeFailure([&] {
-    if (db.InTransaction()) db.Rollback();
-  });
-  StartInTransaction(db, table);
-  db.Commit();
+  db.RunInTransaction([&] { StartInTransaction(db, table); });
 }
 
 void TableBackupLog::Forget(TDatabase& db, const QString& table, qint64 lastSeq) {

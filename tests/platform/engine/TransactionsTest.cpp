@@ -70,3 +70,24 @@ TEST_F(Transactions, AScratchFilePaysForNoFlushesAStoredOneForEveryCommit) {
   EXPECT_EQ(pragma(scratch, "synchronous"), "0");
   scratch.Close();
 }
+
+TEST_F(Transactions, WorkRunInATransactionIsCommittedOrOnAFailureRolledBack) {
+  Db().CreateTable(PeopleDef());
+  auto people = OpenTable(QStringLiteral("People"));
+  const auto add = [&](const char* name) {
+    people->Append();
+    people->FieldByName(QStringLiteral("Name")).SetAsString(QString::fromLatin1(name));
+    people->Post();
+  };
+  Db().RunInTransaction([&] { add("kept"); });
+  EXPECT_FALSE(Db().InTransaction());
+  EXPECT_THROW(Db().RunInTransaction([&] {
+    add("undone");
+    throw EDBEngineError(EngineError::InvalidValue, QStringLiteral("stop"));
+  }),
+               EDBEngineError);
+  EXPECT_FALSE(Db().InTransaction());
+  people->First();
+  EXPECT_EQ(people->RecordCount(), 1);
+  EXPECT_EQ(people->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("kept"));
+}
