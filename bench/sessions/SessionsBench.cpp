@@ -48,7 +48,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -56,7 +55,11 @@
 #include <fcntl.h>
 #include <map>
 #include <memory>
+#include <signal.h>
+#include <spawn.h>
+#include <stdexcept>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -103,33 +106,62 @@ void RaiseFileLimit() {
   ::setrlimit(RLIMIT_NOFILE, &limit);
 }
 
-// crs-sim processes, one a line, each on a pseudo-terminal it made.
+// crs-sim processes, one a line, each on a pseudo-terminal it made. Each writes its line's
+// name and then its transcript into a file of its own: nothing of the registers' passes
+// through the program's event loop, which a shop's registers would not load either.
 class Registers {
 public:
-  explicit Registers(int count) {
+  Registers(int count, const QString& folder) {
     for (int i = 0; i < count; ++i) {
-      auto process = std::make_unique<QProcess>();
-      process->setProcessChannelMode(QProcess::SeparateChannels);
-      process->setStandardErrorFile(QProcess::nullDevice());
-      process->start(QStringLiteral(TB_CRS_SIM_PROGRAM),
-                     {QStringLiteral("--pty"), QStringLiteral("--fixtures"), gFixtures, QStringLiteral("--baud"),
-                      QString::number(kBaud)});
-      processes_.push_back(std::move(process));
+      outputs_ << folder + QStringLiteral("/register-%1.txt").arg(i);
+      pids_.push_back(Spawn(outputs_.last()));
     }
-    for (auto& process : processes_) {
-      while (!process->canReadLine() && process->waitForReadyRead(10000)) {
-      }
-      paths_ << QString::fromLocal8Bit(process->readLine()).trimmed();
-    }
+    for (const QString& output : outputs_) paths_ << FirstLine(output);
   }
   ~Registers() {
-    for (auto& process : processes_) process->terminate();
-    for (auto& process : processes_) process->waitForFinished(5000);
+    for (pid_t pid : pids_) ::kill(pid, SIGTERM);
+    for (pid_t pid : pids_) ::waitpid(pid, nullptr, 0);
   }
   const QStringList& Paths() const { return paths_; }
 
 private:
-  std::vector<std::unique_ptr<QProcess>> processes_;
+  static pid_t Spawn(const QString& output) {
+    const QByteArray program = TB_CRS_SIM_PROGRAM;
+    const QByteArray fixtures = gFixtures.toLocal8Bit();
+    const QByteArray baud = QByteArray::number(kBaud);
+    const QByteArray out = output.toLocal8Bit();
+    std::vector<char*> argv{const_cast<char*>(program.constData()), const_cast<char*>("--pty"),
+                            const_cast<char*>("--fixtures"), const_cast<char*>(fixtures.constData()),
+                            const_cast<char*>("--baud"), const_cast<char*>(baud.constData()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawn(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) throw std::runtime_error("crs-sim could not be started");
+    return pid;
+  }
+
+  // The line's name, once the register has written it (10 s at most).
+  static QString FirstLine(const QString& output) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000) {
+      QFile file(output);
+      if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        const qsizetype end = text.indexOf('\n');
+        if (end > 0) return QString::fromLocal8Bit(text.left(end)).trimmed();
+      }
+      ::usleep(2000);
+    }
+    throw std::runtime_error("crs-sim did not name its line");
+  }
+
+  QStringList outputs_;
+  std::vector<pid_t> pids_;
   QStringList paths_;
 };
 
@@ -194,7 +226,7 @@ void Sessions(benchmark::State& state) {
     const QString folder = QStringLiteral("%1/run-%2-%3").arg(gHome).arg(sessions).arg(++run);
     QDir().mkpath(folder);
     EngineConfig::SetAlias(QString::fromLatin1(EngineConfig::kDataAlias), folder);
-    Registers registers(sessions);
+    Registers registers(sessions, folder);
     std::vector<int> held; // the lines stay open between what the sessions do
     {
       auto ports = OpenSettingsFile(QStringLiteral("ComPorts"));
