@@ -73,7 +73,9 @@ TfrmCommunicate::TfrmCommunicate(const CommWindowRequest& request)
   mmoProgress = new QPlainTextEdit(this);
   mmoProgress->setObjectName(QStringLiteral("mmoProgress"));
   mmoProgress->setReadOnly(true);
-  mmoProgress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The scroll bar comes when the lines overflow: one always shown is drawn again for every
+  // line added, which with many sessions' windows open costs more than the lines.
+  mmoProgress->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(&progress_, &TProgressLines::LineAdded, mmoProgress, &QPlainTextEdit::appendPlainText);
   connect(&progress_, &TProgressLines::LastLineChanged, mmoProgress, [this](const QString& line) {
     QTextCursor cursor(mmoProgress->document()->lastBlock());
