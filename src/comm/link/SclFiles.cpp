@@ -50,8 +50,24 @@ int WriteSclFile(const QString& name, bool append, const QByteArray& bytes) {
   return ::close(fd) == 0 ? 0 : -SystemErrorFromErrno(errno);
 }
 
-QByteArray SclByteText(unsigned char byte, bool hex) {
+namespace {
+QByteArray ByteText(unsigned char byte, bool hex) {
   if (byte >= (hex ? 0x21 : 0x20) && byte <= 0x7E) return QByteArray(1, static_cast<char>(byte));
   if (hex) return '[' + QByteArray::number(byte, 16).toUpper().rightJustified(2, '0') + ']';
   return '[' + QByteArray::number(byte) + ']';
+}
+
+// The 256 texts of each kind, made once: the log files show every byte of a session.
+struct ByteTexts {
+  QByteArray texts[2][256];
+  ByteTexts() {
+    for (int hex = 0; hex < 2; ++hex)
+      for (int byte = 0; byte < 256; ++byte) texts[hex][byte] = ByteText(static_cast<unsigned char>(byte), hex != 0);
+  }
+};
+} // namespace
+
+const QByteArray& SclByteText(unsigned char byte, bool hex) {
+  static const ByteTexts table;
+  return table.texts[hex ? 1 : 0][byte];
 }

@@ -12,4 +12,4 @@ QString SclFilePath(const QString& name);
 int WriteSclFile(const QString& name, bool append, const QByteArray& bytes);
 // One byte as the trace and the log show it: itself from 0x20 (0x21 in hex mode) to 0x7E,
 // otherwise "[hh]" in hex mode or "[ddd]" in decimal.
-QByteArray SclByteText(unsigned char byte, bool hex);
+const QByteArray& SclByteText(unsigned char byte, bool hex);

@@ -37,6 +37,22 @@ QByteArray TimeText(uint32_t ms) {
   text.insert(4, '.');
   return text;
 }
+
+// The kinds' and sub-kinds' names, looked up once: a dump names one of them per entry.
+const QByteArray& EntryName(int base, uint8_t number) {
+  struct Names {
+    QByteArray kinds[256];
+    QByteArray subKinds[256];
+    Names() {
+      for (int n = 0; n < 256; ++n) {
+        kinds[n] = LookupString(kKindTexts + n).toLatin1();
+        if (n > 0) subKinds[n] = LookupString(kSubKindTexts + n).toLatin1();
+      }
+    }
+  };
+  static const Names names;
+  return base == kKindTexts ? names.kinds[number] : names.subKinds[number];
+}
 } // namespace
 
 void TSclDispatchLog::Start(int size) {
@@ -105,11 +121,9 @@ void TSclDispatchLog::AddMark(const QString& text) {
 QByteArray TSclDispatchLog::EntryLine(const char* raw, const QByteArray& data, bool hex) const {
   Header h;
   std::memcpy(&h, raw, kHeaderSize);
-  const QByteArray kind = LookupString(kKindTexts + h.kind).toLatin1();
-  const QByteArray sub = h.subKind ? LookupString(kSubKindTexts + h.subKind).toLatin1() : QByteArray();
   char prefix[128];
   std::snprintf(prefix, sizeof prefix, "%8s  %-8s  %-12s  %.8x  ", TimeText(h.time).constData(),
-                kind.constData(), sub.constData(), h.data);
+                EntryName(kKindTexts, h.kind).constData(), EntryName(kSubKindTexts, h.subKind).constData(), h.data);
   QByteArray line(prefix);
   if ((h.kind == lkTrigAllc || h.kind == lkTrigDisp) && h.subKind == lsStatusTrigger) {
     const auto status = data.isEmpty() ? 255u : static_cast<uint8_t>(data[0]);
@@ -117,16 +131,17 @@ QByteArray TSclDispatchLog::EntryLine(const char* raw, const QByteArray& data, b
   } else {
     int column = 45;
     for (char c : data) {
-      const QByteArray shown = SclByteText(static_cast<unsigned char>(c), hex);
+      const QByteArray& shown = SclByteText(static_cast<unsigned char>(c), hex);
       column += static_cast<int>(shown.size());
       if (column >= 79) {
-        line += "\r\n" + QByteArray(44, ' ');
+        line.append("\r\n").append(44, ' ');
         column = static_cast<int>(shown.size()) + 45;
       }
       line += shown;
     }
   }
-  return line + "\r\n";
+  line += "\r\n";
+  return line;
 }
 
 int TSclDispatchLog::Dump(const QString& fileName, bool append, bool hex) {

@@ -72,7 +72,7 @@ int TSclTrace::Dump(const QString& fileName, bool append, bool hex) {
       column = 0;
       previous = kind;
     }
-    const QByteArray shown = SclByteText(ring_[at + 1], hex);
+    const QByteArray& shown = SclByteText(ring_[at + 1], hex);
     column += static_cast<int>(shown.size());
     if (column > 78) {
       text += "\r\n";
