@@ -112,6 +112,8 @@ void TDatabase::OpenConnection() {
 }
 
 void TDatabase::DropConnection() {
+  ForgetSchema();
+  schemaVersionQuery_.reset();
   db_.close();
   db_ = QSqlDatabase();
   QSqlDatabase::removeDatabase(connectionName_);
@@ -142,6 +144,9 @@ QSqlQuery TDatabase::Exec(const QString& sql, const QVariantList& values, const 
   q.setForwardOnly(true);
   if (!q.prepare(sql)) SqlErrors::Raise(q.lastError(), context);
   for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+  // A structure read inside a transaction may be undone with it, and the schema's version
+  // counter goes back to a value it had before.
+  if (sql.startsWith(QLatin1String("ROLLBACK"), Qt::CaseInsensitive)) ForgetSchema();
   if (!q.exec()) SqlErrors::Raise(q.lastError(), context);
   return q;
 }
@@ -191,7 +196,35 @@ bool TDatabase::TableExists(const QString& table) const {
 
 std::optional<TTableDef> TDatabase::ReadTableDef(const QString& table) const {
   CheckConnected();
-  return SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  const qint64 version = SchemaVersion();
+  if (version != schemaVersion_) {
+    ForgetSchema();
+    schemaVersion_ = version;
+  }
+  if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return *kept;
+  std::optional<TTableDef> def = SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  schema_.insert(table, def);
+  return def;
+}
+
+qint64 TDatabase::SchemaVersion() const {
+  if (!schemaVersionQuery_) {
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("PRAGMA schema_version"))) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
+    schemaVersionQuery_ = std::move(q);
+  }
+  QSqlQuery& q = *schemaVersionQuery_;
+  if (!q.exec() || !q.next()) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
+  const qint64 version = q.value(0).toLongLong();
+  // Not left open: an open statement would hold the file's read snapshot.
+  q.finish();
+  return version;
+}
+
+void TDatabase::ForgetSchema() const {
+  schema_.clear();
+  schemaVersion_ = -1;
 }
 
 TTableDef TDatabase::StoredDef(const QString& table) const {

@@ -12,6 +12,7 @@
 // Used on the thread that opened it (the GUI thread).
 #include "platform/engine/TableDef.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -56,6 +57,9 @@ public:
 
   QStringList TableNames() const;
   bool TableExists(const QString& table) const;
+  // The table's stored structure. Kept from one call to the next while the file's schema
+  // is unchanged (by any connection), so asking again costs one look at the schema's
+  // version counter.
   std::optional<TTableDef> ReadTableDef(const QString& table) const;
   // Raises TableExists over an existing table: a table is never silently replaced.
   void CreateTable(const TTableDef& def);
@@ -77,6 +81,8 @@ private:
   void OpenConnection();
   void DropConnection();
   TTableDef StoredDef(const QString& table) const;
+  qint64 SchemaVersion() const;
+  void ForgetSchema() const;
 
   QString name_;
   QString folder_;
@@ -86,4 +92,8 @@ private:
   bool connected_ = false;
   bool inTransaction_ = false;
   QList<TTable*> tables_;
+  // The structures read at schemaVersion_, by table name as asked for.
+  mutable QHash<QString, std::optional<TTableDef>> schema_;
+  mutable qint64 schemaVersion_ = -1;
+  mutable std::optional<QSqlQuery> schemaVersionQuery_;
 };
