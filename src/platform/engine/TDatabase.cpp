@@ -114,6 +114,7 @@ void TDatabase::OpenConnection() {
 void TDatabase::DropConnection() {
   ForgetSchema();
   schemaVersionQuery_.reset();
+  dataVersionQuery_.reset();
   db_.close();
   db_ = QSqlDatabase();
   QSqlDatabase::removeDatabase(connectionName_);
@@ -207,19 +208,27 @@ std::optional<TTableDef> TDatabase::ReadTableDef(const QString& table) const {
   return def;
 }
 
-qint64 TDatabase::SchemaVersion() const {
-  if (!schemaVersionQuery_) {
+qint64 TDatabase::SchemaVersion() const { return PragmaValue(schemaVersionQuery_, QStringLiteral("PRAGMA schema_version")); }
+
+qint64 TDatabase::DataVersion() const {
+  CheckConnected();
+  return PragmaValue(dataVersionQuery_, QStringLiteral("PRAGMA data_version"));
+}
+
+// The statement is prepared once and kept for the connection's life.
+qint64 TDatabase::PragmaValue(std::optional<QSqlQuery>& kept, const QString& pragma) const {
+  if (!kept) {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("PRAGMA schema_version"))) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
-    schemaVersionQuery_ = std::move(q);
+    if (!q.prepare(pragma)) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
+    kept = std::move(q);
   }
-  QSqlQuery& q = *schemaVersionQuery_;
+  QSqlQuery& q = *kept;
   if (!q.exec() || !q.next()) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
-  const qint64 version = q.value(0).toLongLong();
+  const qint64 value = q.value(0).toLongLong();
   // Not left open: an open statement would hold the file's read snapshot.
   q.finish();
-  return version;
+  return value;
 }
 
 void TDatabase::ForgetSchema() const {

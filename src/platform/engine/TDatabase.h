@@ -69,6 +69,13 @@ public:
   void EmptyTable(const QString& table);
   void AddIndex(const QString& table, const TIndexDef& index);
 
+  // A number that changes whenever another connection has committed a change to the file
+  // since the last call (this connection's own commits leave it).
+  qint64 DataVersion() const;
+  // Unique to this open connection: a number kept with a DataVersion answer is only
+  // comparable while this is the same.
+  const QString& ConnectionName() const { return connectionName_; }
+
   // Runs one statement with bound values; errors raise EDBEngineError with the context.
   QSqlQuery Exec(const QString& sql, const QVariantList& values, const QString& context) const;
 
@@ -82,6 +89,7 @@ private:
   void DropConnection();
   TTableDef StoredDef(const QString& table) const;
   qint64 SchemaVersion() const;
+  qint64 PragmaValue(std::optional<QSqlQuery>& kept, const QString& pragma) const;
   void ForgetSchema() const;
 
   QString name_;
@@ -96,4 +104,5 @@ private:
   mutable QHash<QString, std::optional<TTableDef>> schema_;
   mutable qint64 schemaVersion_ = -1;
   mutable std::optional<QSqlQuery> schemaVersionQuery_;
+  mutable std::optional<QSqlQuery> dataVersionQuery_;
 };
