@@ -192,6 +192,8 @@ QStringList TDatabase::TableNames() const {
 
 bool TDatabase::TableExists(const QString& table) const {
   CheckConnected();
+  if (SchemaVersion() == schemaVersion_)
+    if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return kept->has_value();
   return SchemaReader::StoredTableName(db_, TableNameOf(table)).has_value();
 }
 
