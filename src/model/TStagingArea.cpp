@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <vector>
 
 namespace {
 const QString kSchemaPrefix = QStringLiteral("tb_stage_");
@@ -30,6 +31,25 @@ std::mutex& LeftoversLock() {
 QHash<QString, QStringList>& Leftovers() {
   static QHash<QString, QStringList> leftovers;
   return leftovers;
+}
+
+bool IsLeftover(const QString& schema) {
+  const std::lock_guard<std::mutex> guard(LeftoversLock());
+  for (const QStringList& schemas : std::as_const(Leftovers()))
+    if (schemas.contains(schema)) return true;
+  return false;
+}
+
+// Emptied scratch databases of this thread, with their folders, for the next areas.
+struct KeptScratch {
+  std::unique_ptr<QTemporaryDir> dir;
+  std::unique_ptr<TDatabase> db;
+};
+constexpr size_t kKeptScratches = 4;
+
+std::vector<KeptScratch>& Kept() {
+  thread_local std::vector<KeptScratch> kept;
+  return kept;
 }
 
 void Detach(TDatabase& target, const QString& schema) {
@@ -64,12 +84,24 @@ void DetachLeftovers(TDatabase& target) {
 } // namespace
 
 TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
-  if (!dir_.isValid())
-    throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_.errorString());
-  db_ = std::make_unique<TDatabase>(QString(), dir_.path());
-  // A scratch file needs no durability: it is thrown away after the move, and a crash
-  // before the move loses nothing that was stored. So no disk flushes are paid for it.
-  db_->Open(TDatabase::Durability::Scratch);
+  std::vector<KeptScratch>& kept = Kept();
+  // One closed meanwhile (the session closes every database) is let go.
+  while (!kept.empty() && !db_) {
+    KeptScratch scratch = std::move(kept.back());
+    kept.pop_back();
+    if (!scratch.db->Connected()) continue;
+    dir_ = std::move(scratch.dir);
+    db_ = std::move(scratch.db);
+  }
+  if (!db_) {
+    dir_ = std::make_unique<QTemporaryDir>();
+    if (!dir_->isValid())
+      throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_->errorString());
+    db_ = std::make_unique<TDatabase>(QString(), dir_->path());
+    // A scratch file needs no durability: it is thrown away after the move, and a crash
+    // before the move loses nothing that was stored. So no disk flushes are paid for it.
+    db_->Open(TDatabase::Durability::Scratch);
+  }
   // One transaction for all staged rows: nothing else uses this file, and it saves a
   // disk flush per row.
   db_->StartTransaction();
@@ -78,9 +110,31 @@ TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
 TStagingArea::~TStagingArea() {
   twins_.clear();
   try {
-    db_->Close();
+    if (Reusable()) {
+      Empty();
+      std::vector<KeptScratch>& kept = Kept();
+      if (kept.size() < kKeptScratches) {
+        kept.push_back({std::move(dir_), std::move(db_)});
+        return;
+      }
+    }
   } catch (const EDBEngineError&) {
   }
+  try {
+    if (db_) db_->Close();
+  } catch (const EDBEngineError&) {
+  }
+}
+
+// One still attached to a connection after a failed detach is not handed on.
+bool TStagingArea::Reusable() const { return db_ && db_->Connected() && !IsLeftover(schema_); }
+
+// Twins made inside the staging transaction go with its rollback; those of a move were
+// committed and are dropped.
+void TStagingArea::Empty() {
+  if (db_->InTransaction()) db_->Rollback();
+  for (const QString& name : std::as_const(order_))
+    if (db_->TableExists(name)) db_->DeleteTable(name);
 }
 
 TTable& TStagingArea::Twin(const TTableDef& structure) {

@@ -4,7 +4,8 @@
 // between, and are moved into the real tables at the end in one transaction, so a piece
 // of work that fails part-way leaves the real tables exactly as they were.
 //
-// The scratch database and its folder go away with the object.
+// The scratch database and its folder go away with the object, or, emptied, wait for the
+// next area of the same thread (making a fresh one costs more than all the staging).
 #include "platform/engine/TableDef.h"
 
 #include <QHash>
@@ -63,7 +64,11 @@ private:
   // The name the scratch database is attached under: an area's own, so one left
   // attached by a failed detach never blocks the moves of later areas.
   QString schema_;
-  QTemporaryDir dir_;
+  // Whether the emptied scratch database can serve another area.
+  bool Reusable() const;
+  void Empty();
+
+  std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<TDatabase> db_;
   QHash<QString, std::shared_ptr<TTable>> twins_;
   QHash<QString, TTableDef> structures_;

@@ -124,4 +124,61 @@ TEST_F(StagingArea, ALeftoverOfAConnectionClosedSinceIsLetGo) {
   EXPECT_EQ(Rows(kData, kRows), 3);
   EXPECT_TRUE(Attached().isEmpty());
 }
+
+// Later areas of the thread may work in the scratch database of an earlier one: none of
+// its twins or rows may reach them, whether it moved, failed or never moved.
+TEST_F(StagingArea, ALaterAreaStartsWithNoneOfAnEarlierOnesTwins) {
+  {
+    TStagingArea moved;
+    Stage(moved, {1, 2});
+    moved.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  }
+  {
+    TStagingArea unmoved;
+    Stage(unmoved, {7, 8, 9});
+  }
+  {
+    TStagingArea failed;
+    Stage(failed, {5});
+    EXPECT_THROW(failed.MoveInto(Target(),
+                                 [](TStagingArea::Mover& mover) {
+                                   mover.Append(kRows);
+                                   throw EDBEngineError(EngineError::OsError, QStringLiteral("the save broke off"));
+                                 }),
+                 EDBEngineError);
+  }
+  TStagingArea later;
+  EXPECT_FALSE(later.HasTwin(kRows));
+  Stage(later, {3});
+  later.MoveInto(Target(), [](TStagingArea::Mover& mover) { EXPECT_EQ(mover.Append(kRows), 1); });
+  EXPECT_EQ(Rows(kData, kRows), 3);
+  EXPECT_TRUE(Attached().isEmpty());
+}
+
+TEST_F(StagingArea, AreasAliveTogetherKeepTheirOwnTwins) {
+  TStagingArea first;
+  Stage(first, {1});
+  {
+    TStagingArea second;
+    Stage(second, {2, 3});
+    second.MoveInto(Target(), [](TStagingArea::Mover& mover) { EXPECT_EQ(mover.Append(kRows), 2); });
+  }
+  TStagingArea third;
+  Stage(third, {4, 5, 6});
+  first.MoveInto(Target(), [](TStagingArea::Mover& mover) { EXPECT_EQ(mover.Append(kRows), 1); });
+  third.MoveInto(Target(), [](TStagingArea::Mover& mover) { EXPECT_EQ(mover.Append(kRows), 3); });
+  EXPECT_EQ(Rows(kData, kRows), 6);
+}
+
+TEST_F(StagingArea, AnAreaAfterTheSessionClosedEveryDatabaseStillStages) {
+  {
+    TStagingArea earlier;
+    Stage(earlier, {1});
+  }
+  TSession::Default().CloseAll();
+  TStagingArea later;
+  Stage(later, {2});
+  later.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  EXPECT_EQ(Rows(kData, kRows), 1);
+}
 } // namespace

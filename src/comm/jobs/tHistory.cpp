@@ -31,6 +31,13 @@ qint32 ReadSetting(TUtRegIni& ini, const SettingsKeys::IntegerKey& key) {
   return ini.ReadInteger(QString::fromLatin1(key.Key), key.Default);
 }
 
+// The job just read, taken from the file: nothing else reads the file's current object
+// after a lookup, and a fresh read has none of the fields a copy would carry over.
+std::unique_ptr<tHistoryEvent> TakeEvent(tHisEvFile& file) {
+  std::unique_ptr<TObject> object = file.TakeCurrent();
+  return std::unique_ptr<tHistoryEvent>(static_cast<tHistoryEvent*>(object.release()));
+}
+
 template <class File>
 std::unique_ptr<File> OpenJobFile() {
   // Open reads the first record: one that cannot be read is met again by its lookup.
@@ -172,7 +179,7 @@ void tHistory::StoreEvent(tHistoryEvent& job) {
   if (job.InHistory) return;
   PendingLock lock(*this);
   tPendingFile& file = PendingFile();
-  if (!file.FindId(job.EventId)) return;
+  if (!file.LocateId(job.EventId)) return;
   file.SetCurrent(&job);
   file.Update();
   if (tEventOptions* options = pending_.Find(job.EventId)) options->LastTry = job.LastTry;
@@ -183,14 +190,14 @@ void tHistory::RemovePending(const tHistoryEvent& job) {
   PendingLock lock(*this);
   pending_.Remove(job.EventId);
   tPendingFile& file = PendingFile();
-  if (file.FindId(job.EventId)) file.Delete();
+  if (file.LocateId(job.EventId)) file.Remove();
 }
 
 void tHistory::MoveToHistory(tHistoryEvent& job) {
   tHistoryFile& file = HistoryFile();
   if (job.InHistory) {
     // Stored again after it moved: its record is rewritten, and no pending job is touched.
-    if (file.FindId(job.EventId)) {
+    if (file.LocateId(job.EventId)) {
       file.SetCurrent(&job);
       file.Update();
     }
@@ -215,7 +222,7 @@ void tHistory::Requeue(tHistoryEvent& job) {
 
 void tHistory::DeleteHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
-  if (file.FindId(id)) file.Delete();
+  if (file.LocateId(id)) file.Remove();
 }
 
 std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
@@ -225,7 +232,7 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadPendingEvent(const QString& id) {
     tPendingFile& file = PendingFile();
     try {
       if (!file.FindId(id)) return nullptr;
-      job = CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+      job = TakeEvent(file);
     } catch (const Exception&) {
       // Unreadable: the record goes, and its id with it.
       DeleteUnreadable(id);
@@ -241,7 +248,7 @@ std::unique_ptr<tHistoryEvent> tHistory::LoadHistoryEvent(const QString& id) {
   tHistoryFile& file = HistoryFile();
   try {
     if (!file.FindId(id)) return nullptr;
-    std::unique_ptr<tHistoryEvent> job = CopyEvent(static_cast<const tHistoryEvent&>(file.GetCurrent()));
+    std::unique_ptr<tHistoryEvent> job = TakeEvent(file);
     job->InHistory = true;
     return job;
   } catch (const Exception&) {

@@ -27,7 +27,7 @@ void tHistory::StartNext(const QString& port) {
   for (;;) {
     std::unique_ptr<tHistoryEvent> job = PickNext(port);
     if (!job) break;
-    std::unique_ptr<tMachine> machine = FindMachine(job->MachineId);
+    const std::shared_ptr<const tMachine> machine = ReadMachine(job->MachineId);
     if (!machine) {
       // Its machine was deleted: the job can never run, and must not hold up the port.
       Notice(QStringLiteral("Machine ") + job->MachineId + QStringLiteral(" does not exist"));

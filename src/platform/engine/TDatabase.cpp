@@ -112,6 +112,9 @@ void TDatabase::OpenConnection() {
 }
 
 void TDatabase::DropConnection() {
+  ForgetSchema();
+  schemaVersionQuery_.reset();
+  dataVersionQuery_.reset();
   db_.close();
   db_ = QSqlDatabase();
   QSqlDatabase::removeDatabase(connectionName_);
@@ -142,6 +145,9 @@ QSqlQuery TDatabase::Exec(const QString& sql, const QVariantList& values, const 
   q.setForwardOnly(true);
   if (!q.prepare(sql)) SqlErrors::Raise(q.lastError(), context);
   for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+  // A structure read inside a transaction may be undone with it, and the schema's version
+  // counter goes back to a value it had before.
+  if (sql.startsWith(QLatin1String("ROLLBACK"), Qt::CaseInsensitive)) ForgetSchema();
   if (!q.exec()) SqlErrors::Raise(q.lastError(), context);
   return q;
 }
@@ -186,12 +192,50 @@ QStringList TDatabase::TableNames() const {
 
 bool TDatabase::TableExists(const QString& table) const {
   CheckConnected();
+  if (SchemaVersion() == schemaVersion_)
+    if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return kept->has_value();
   return SchemaReader::StoredTableName(db_, TableNameOf(table)).has_value();
 }
 
 std::optional<TTableDef> TDatabase::ReadTableDef(const QString& table) const {
   CheckConnected();
-  return SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  const qint64 version = SchemaVersion();
+  if (version != schemaVersion_) {
+    ForgetSchema();
+    schemaVersion_ = version;
+  }
+  if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return *kept;
+  std::optional<TTableDef> def = SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  schema_.insert(table, def);
+  return def;
+}
+
+qint64 TDatabase::SchemaVersion() const { return PragmaValue(schemaVersionQuery_, QStringLiteral("PRAGMA schema_version")); }
+
+qint64 TDatabase::DataVersion() const {
+  CheckConnected();
+  return PragmaValue(dataVersionQuery_, QStringLiteral("PRAGMA data_version"));
+}
+
+// The statement is prepared once and kept for the connection's life.
+qint64 TDatabase::PragmaValue(std::optional<QSqlQuery>& kept, const QString& pragma) const {
+  if (!kept) {
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (!q.prepare(pragma)) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
+    kept = std::move(q);
+  }
+  QSqlQuery& q = *kept;
+  if (!q.exec() || !q.next()) SqlErrors::Raise(q.lastError(), QStringLiteral("File: ") + filePath_);
+  const qint64 value = q.value(0).toLongLong();
+  // Not left open: an open statement would hold the file's read snapshot.
+  q.finish();
+  return value;
+}
+
+void TDatabase::ForgetSchema() const {
+  schema_.clear();
+  schemaVersion_ = -1;
 }
 
 TTableDef TDatabase::StoredDef(const QString& table) const {

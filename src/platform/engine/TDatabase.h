@@ -12,6 +12,7 @@
 // Used on the thread that opened it (the GUI thread).
 #include "platform/engine/TableDef.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -56,6 +57,9 @@ public:
 
   QStringList TableNames() const;
   bool TableExists(const QString& table) const;
+  // The table's stored structure. Kept from one call to the next while the file's schema
+  // is unchanged (by any connection), so asking again costs one look at the schema's
+  // version counter.
   std::optional<TTableDef> ReadTableDef(const QString& table) const;
   // Raises TableExists over an existing table: a table is never silently replaced.
   void CreateTable(const TTableDef& def);
@@ -64,6 +68,13 @@ public:
   // Deletes every row; autoincrement values already given out are not given again.
   void EmptyTable(const QString& table);
   void AddIndex(const QString& table, const TIndexDef& index);
+
+  // A number that changes whenever another connection has committed a change to the file
+  // since the last call (this connection's own commits leave it).
+  qint64 DataVersion() const;
+  // Unique to this open connection: a number kept with a DataVersion answer is only
+  // comparable while this is the same.
+  const QString& ConnectionName() const { return connectionName_; }
 
   // Runs one statement with bound values; errors raise EDBEngineError with the context.
   QSqlQuery Exec(const QString& sql, const QVariantList& values, const QString& context) const;
@@ -77,6 +88,9 @@ private:
   void OpenConnection();
   void DropConnection();
   TTableDef StoredDef(const QString& table) const;
+  qint64 SchemaVersion() const;
+  qint64 PragmaValue(std::optional<QSqlQuery>& kept, const QString& pragma) const;
+  void ForgetSchema() const;
 
   QString name_;
   QString folder_;
@@ -86,4 +100,9 @@ private:
   bool connected_ = false;
   bool inTransaction_ = false;
   QList<TTable*> tables_;
+  // The structures read at schemaVersion_, by table name as asked for.
+  mutable QHash<QString, std::optional<TTableDef>> schema_;
+  mutable qint64 schemaVersion_ = -1;
+  mutable std::optional<QSqlQuery> schemaVersionQuery_;
+  mutable std::optional<QSqlQuery> dataVersionQuery_;
 };

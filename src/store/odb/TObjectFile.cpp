@@ -113,6 +113,11 @@ TObject& TObjectFile::GetCurrent() const {
   return *current_;
 }
 
+std::unique_ptr<TObject> TObjectFile::TakeCurrent() {
+  GetCurrent();
+  return std::move(current_);
+}
+
 void TObjectFile::SetCurrent(const TObject* obj) {
   if (obj && !obj->InheritsFrom(elementClass_)) throw EInvalidObjectType();
   std::unique_ptr<TObject> copy = CopyObject(obj);
@@ -154,11 +159,13 @@ bool TObjectFile::First() { return ReadIfFound(Driver().First(handle_)); }
 bool TObjectFile::Last() { return ReadIfFound(Driver().Last(handle_)); }
 bool TObjectFile::Next() { return ReadIfFound(Driver().Next(handle_)); }
 
-bool TObjectFile::Find() {
+bool TObjectFile::Find() { return ReadIfFound(Locate()); }
+
+bool TObjectFile::Locate() {
   if (!current_) return false;
   SetKeyFields(*current_);
   const TOdbIndex& index = CurrentIndex();
-  return ReadIfFound(Driver().FindKey(handle_, KeyFields(), index));
+  return Driver().FindKey(handle_, KeyFields(), index);
 }
 
 QString TObjectFile::GetIndexName() { return Driver().GetIndexName(handle_); }

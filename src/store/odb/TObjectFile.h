@@ -87,6 +87,9 @@ public:
   // The current object, which stays the file's; EOdbObjectFileNotPositioned when none.
   TObject& GetCurrent() const;
   bool HasCurrent() const { return current_ != nullptr; }
+  // The current object handed to the caller; the file has none afterwards.
+  // EOdbObjectFileNotPositioned when none.
+  std::unique_ptr<TObject> TakeCurrent();
   // A deep copy of the object becomes current (EInvalidObjectType for an object that is
   // not of the element class); nullptr leaves none.
   void SetCurrent(const TObject* obj);
@@ -98,6 +101,8 @@ public:
   // Deletes the record at the cursor; the record the cursor lands on becomes current, or
   // none when the table is now empty.
   void Delete();
+  // Delete for a caller that does not read on: no object is current afterwards.
+  void Remove();
 
   // Moves; on true the object of the new record becomes current.
   bool First();
@@ -107,6 +112,9 @@ public:
   // becomes current. False without a current object (the driver is not asked) and on a
   // miss (the current object and the cursor stay).
   bool Find();
+  // Find for a caller that rewrites or deletes the record without reading it: on a hit the
+  // cursor stands on the record and the current object stays the one holding the key.
+  bool Locate();
 
   QString GetIndexName();
   // Asks the driver only when the name differs (case counts) from the current one.

@@ -111,10 +111,14 @@ void TObjectFile::Update() {
 }
 
 void TObjectFile::Delete() {
+  Remove();
+  if (!Driver().IsEmpty(handle_)) ReadCurrent();
+}
+
+void TObjectFile::Remove() {
   GetCurrent();
   DoBeforeDelete();
   Driver().DeleteRecord(handle_);
   DoAfterDelete();
-  if (Driver().IsEmpty(handle_)) current_.reset();
-  else ReadCurrent();
+  current_.reset();
 }
