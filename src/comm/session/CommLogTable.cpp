@@ -2,6 +2,7 @@
 
 #include "comm/session/CommLogErrors.h"
 #include "platform/engine/StructureCheck.h"
+#include "platform/engine/TSession.h"
 #include "platform/engine/TTable.h"
 #include "store/settings/SettingsFile.h"
 
@@ -44,9 +45,21 @@ void CommLogTable::Locate(TTable& table) {
   table.SetTableName(QString::fromLatin1(kName));
 }
 
+namespace {
+void Check(TDatabase& db) {
+  const QString differences = StructureCheck::CheckOrCreate(db, CommLogTable::Def());
+  if (!differences.isEmpty()) throw ECommLogTable(differences);
+}
+} // namespace
+
+TDatabase& CommLogTable::Checked() {
+  TDatabase& db = TSession::Default().Database(GetDataAlias());
+  Check(db);
+  return db;
+}
+
 void CommLogTable::Open(TTable& table) {
   Locate(table);
-  const QString differences = StructureCheck::CheckOrCreate(table.Database(), Def());
-  if (!differences.isEmpty()) throw ECommLogTable(differences);
+  Check(table.Database());
   table.Open();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class TDatabase;
 class TTable;
 
 namespace CommLogTable {
@@ -22,6 +23,9 @@ const QStringList& GridFields();
 
 // Points the cursor at the table in the data folder.
 void Locate(TTable& table);
+// The data folder's database with the table checked as Open checks it, for writing a row
+// without a cursor (a cursor reads every row's id when it opens, and the log only grows).
+TDatabase& Checked();
 // Locates and opens the table for writing a row: the table is checked against its
 // definition first (created when missing, missing trailing fields added), so a row is
 // never half written into a table of another shape; a table whose stored structure

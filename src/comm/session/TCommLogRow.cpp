@@ -4,18 +4,71 @@
 #include "comm/session/CommLogEntry.h"
 #include "comm/session/CommLogTable.h"
 #include "model/tMachine.h"
-#include "platform/engine/TTable.h"
+#include "platform/engine/FieldValue.h"
+#include "platform/engine/SqlText.h"
+#include "platform/engine/TDatabase.h"
+#include "platform/engine/TQuery.h"
 
+#include <QStringList>
+#include <vector>
+
+// The row is written by statements, not through a cursor: a cursor reads the id of every
+// row when it opens, and the log grows by a row a session for as long as the shop keeps it.
 namespace {
-void SetStartFields(TTable& table, TDateTime start, const QString& commType, qint32 store, qint32 machineNumber,
-                    const QString& machineId) {
-  table.FieldByName(QStringLiteral("StartTime")).SetAsDateTime(start);
-  table.FieldByName(QStringLiteral("StoreNumber")).SetAsInteger(store);
-  table.FieldByName(QStringLiteral("MachineNumber")).SetAsInteger(machineNumber);
-  table.FieldByName(QStringLiteral("MachineID")).SetAsString(machineId);
-  table.FieldByName(QStringLiteral("CommType")).SetAsString(commType);
+struct Value {
+  const char* field;
+  QVariant value;
+};
+
+// The values in the form the table keeps them, as a cursor would store them.
+QVariantList Stored(TDatabase& db, const std::vector<Value>& values) {
+  const TTableDef def = *db.ReadTableDef(QString::fromLatin1(CommLogTable::kName));
+  QVariantList stored;
+  for (const Value& v : values)
+    for (const TFieldDef& field : def.fields)
+      if (field.name == QLatin1String(v.field)) stored << FieldValue::Stored(field, v.value);
+  return stored;
 }
+
+QString Columns(const std::vector<Value>& values, const QString& pattern) {
+  QStringList parts;
+  for (const Value& v : values) parts << pattern.arg(SqlText::Quote(QLatin1String(v.field)));
+  return parts.join(QLatin1String(", "));
+}
+
+QString Table() { return SqlText::Quote(QString::fromLatin1(CommLogTable::kName)); }
+
+qint64 Insert(TDatabase& db, const std::vector<Value>& values) {
+  TQuery query(db);
+  QStringList marks;
+  for (size_t i = 0; i < values.size(); ++i) marks << QStringLiteral("?");
+  query.Exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(Table(), Columns(values, QStringLiteral("%1")), marks.join(QLatin1Char(','))),
+             Stored(db, values));
+  return query.LastInsertId();
+}
+
+// The start time the row keeps; none when the row is gone.
+std::optional<TDateTime> StoredStart(TDatabase& db, qint64 id) {
+  TQuery query(db);
+  query.Exec(QStringLiteral("SELECT \"StartTime\" FROM %1 WHERE \"ID\" = ?").arg(Table()), {id});
+  if (!query.Next()) return std::nullopt;
+  const QVariant start = query.Value(0);
+  query.Close();
+  return TDateTime(start.toDouble());
+}
+
+double StoredDays(TDatabase& db, TDateTime time) { return Stored(db, {{"EndTime", time.Days()}}).value(0).toDouble(); }
 } // namespace
+
+struct TCommLogRow::StartFields {
+  std::vector<Value> values;
+};
+
+TCommLogRow::StartFields TCommLogRow::StartValues() const {
+  return {{{"StartTime", startTime_.Days()}, {"StoreNumber", storeNumber_}, {"MachineNumber", machineNumber_},
+           {"MachineID", machineId_}, {"CommType", commType_}}};
+}
+
 
 void TCommLogRow::Start(const tMachine& machine, int commType) {
   startTime_ = TDateTime::Now();
@@ -23,33 +76,30 @@ void TCommLogRow::Start(const tMachine& machine, int commType) {
   storeNumber_ = machine.StoreNumber;
   machineNumber_ = machine.MachineNumber;
   machineId_ = machine.MachineId;
-
-  TTable table;
-  CommLogTable::Open(table);
-  table.Append();
-  SetStartFields(table, startTime_, commType_, storeNumber_, machineNumber_, machineId_);
-  table.Post();
-  id_ = table.FieldByName(QStringLiteral("ID")).AsInteger();
-  table.Close();
+  TDatabase& db = CommLogTable::Checked();
+  id_ = Insert(db, StartValues().values);
 }
 
 void TCommLogRow::End(tMpMessage message, const QStringList& progressLines) {
-  TTable table;
-  CommLogTable::Open(table);
-  if (id_ && table.FindKey({*id_})) {
-    table.Edit();
-  } else {
-    table.Append();
-    SetStartFields(table, startTime_, commType_, storeNumber_, machineNumber_, machineId_);
-  }
-  table.FieldByName(QStringLiteral("EndTime")).SetAsDateTime(TDateTime::Now());
+  TDatabase& db = CommLogTable::Checked();
+  const TDateTime end = TDateTime::Now();
   // Both times as the table keeps them, so the duration agrees with what the row shows.
-  const TDateTime start = table.FieldByName(QStringLiteral("StartTime")).AsDateTime();
-  const TDateTime end = table.FieldByName(QStringLiteral("EndTime")).AsDateTime();
-  table.FieldByName(QStringLiteral("Duration")).SetAsString(CommLogDuration(start, end));
-  table.FieldByName(QStringLiteral("LogEntry")).SetAsString(CommLogEntry::Text(progressLines));
-  table.FieldByName(QStringLiteral("Result")).SetAsString(MsgResultText(message));
-  table.Post();
-  id_ = table.FieldByName(QStringLiteral("ID")).AsInteger();
-  table.Close();
+  std::optional<TDateTime> start = id_ ? StoredStart(db, *id_) : std::nullopt;
+  const bool gone = !start;
+  if (gone) start = TDateTime(StoredDays(db, startTime_));
+  const std::vector<Value> ending{{"EndTime", end.Days()},
+                                  {"Duration", CommLogDuration(*start, TDateTime(StoredDays(db, end)))},
+                                  {"LogEntry", CommLogEntry::Text(progressLines)},
+                                  {"Result", MsgResultText(message)}};
+  if (gone) {
+    // A row deleted meanwhile is written again whole.
+    std::vector<Value> whole = StartValues().values;
+    whole.insert(whole.end(), ending.begin(), ending.end());
+    id_ = Insert(db, whole);
+    return;
+  }
+  QVariantList values = Stored(db, ending);
+  values << *id_;
+  TQuery(db).Exec(QStringLiteral("UPDATE %1 SET %2 WHERE \"ID\" = ?").arg(Table(), Columns(ending, QStringLiteral("%1 = ?"))),
+                  values);
 }

@@ -26,6 +26,9 @@ public:
   std::optional<qint64> Id() const { return id_; }
 
 private:
+  struct StartFields;
+  StartFields StartValues() const;
+
   std::optional<qint64> id_;
   TDateTime startTime_;
   QString commType_;

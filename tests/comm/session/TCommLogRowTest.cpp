@@ -165,3 +165,31 @@ TEST_F(CommLogRow, ATableOfAnotherShapeIsNotWrittenInto) {
   EXPECT_FALSE(log.Started());
 }
 } // namespace
+
+// The viewer keeps its cursor open while sessions write their rows: it sees each row come
+// and be completed at its next move, and the rows already there stay as they were.
+TEST_F(CommLogRow, AnOpenCursorSeesTheRowComeAndBeCompleted) {
+  TCommLogRow earlier;
+  earlier.Start(machine, kSessionCommType);
+  earlier.End(MpmFailed, {});
+  TTable viewer;
+  CommLogTable::Locate(viewer);
+  viewer.Open();
+  ASSERT_EQ(viewer.RecordCount(), 1);
+
+  TCommLogRow log;
+  log.Start(machine, kSessionCommType);
+  viewer.Last();
+  EXPECT_EQ(viewer.RecordCount(), 2);
+  EXPECT_EQ(viewer.FieldByName(QStringLiteral("ID")).AsInteger(), *log.Id());
+  EXPECT_EQ(viewer.FieldByName(QStringLiteral("Result")).AsString(), "");
+
+  clock.Advance(2000);
+  log.End(MpmSuccessfull, {});
+  viewer.First();
+  viewer.Last();
+  EXPECT_EQ(viewer.FieldByName(QStringLiteral("Result")).AsString(), "Successful");
+  EXPECT_EQ(viewer.FieldByName(QStringLiteral("Duration")).AsString(), "0:00:02");
+  viewer.First();
+  EXPECT_EQ(viewer.FieldByName(QStringLiteral("Result")).AsString(), "Failed");
+}
