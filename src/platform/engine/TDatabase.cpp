@@ -129,6 +129,8 @@ void TDatabase::Close() {
   }
   TSession::Default().Unregister(this);
   connected_ = false;
+  defs_.clear();
+  defsStamp_.clear();
   DropConnection();
 }
 
@@ -189,9 +191,31 @@ bool TDatabase::TableExists(const QString& table) const {
   return SchemaReader::StoredTableName(db_, TableNameOf(table)).has_value();
 }
 
+// The schema version changes with every change of a structure, by any connection; the
+// data version with every commit of another connection. Together they also catch a
+// structure read inside a transaction of this connection that was then rolled back
+// (the version returns, and another connection's change may reach it again).
+QString TDatabase::SchemaStamp() const {
+  QSqlQuery q = Exec(QStringLiteral("SELECT s.schema_version, d.data_version FROM pragma_schema_version s, pragma_data_version d"),
+                     {}, QStringLiteral("File: ") + filePath_);
+  if (!q.next()) return QString();
+  return q.value(0).toString() + QLatin1Char('/') + q.value(1).toString();
+}
+
 std::optional<TTableDef> TDatabase::ReadTableDef(const QString& table) const {
   CheckConnected();
-  return SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  const QString name = TableNameOf(table);
+  // The stamp is read before the structure: a change between the two leaves an answer
+  // newer than its stamp, which is only read again, never one older.
+  const QString stamp = SchemaStamp();
+  if (stamp != defsStamp_) {
+    defs_.clear();
+    defsStamp_ = stamp;
+  }
+  if (auto it = defs_.constFind(name); it != defs_.constEnd()) return *it;
+  std::optional<TTableDef> def = SchemaReader::ReadTableDef(db_, name);
+  defs_.insert(name, def);
+  return def;
 }
 
 TTableDef TDatabase::StoredDef(const QString& table) const {

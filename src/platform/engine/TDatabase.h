@@ -12,6 +12,7 @@
 // Used on the thread that opened it (the GUI thread).
 #include "platform/engine/TableDef.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -56,6 +57,8 @@ public:
 
   QStringList TableNames() const;
   bool TableExists(const QString& table) const;
+  // A table's structure. Answers are kept while the file's schema and the other
+  // connections' commits stay as they were, so a table read again costs one query.
   std::optional<TTableDef> ReadTableDef(const QString& table) const;
   // Raises TableExists over an existing table: a table is never silently replaced.
   void CreateTable(const TTableDef& def);
@@ -77,6 +80,8 @@ private:
   void OpenConnection();
   void DropConnection();
   TTableDef StoredDef(const QString& table) const;
+  // The file's schema version and the count of other connections' commits, as one text.
+  QString SchemaStamp() const;
 
   QString name_;
   QString folder_;
@@ -86,4 +91,7 @@ private:
   bool connected_ = false;
   bool inTransaction_ = false;
   QList<TTable*> tables_;
+  // Structures read, valid while the schema stamp is defsStamp_.
+  mutable QString defsStamp_;
+  mutable QHash<QString, std::optional<TTableDef>> defs_;
 };
