@@ -1,5 +1,6 @@
 #include "platform/engine/TDatabase.h"
 
+#include "platform/engine/BackupLink.h"
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/SchemaReader.h"
@@ -119,6 +120,7 @@ void TDatabase::DropConnection() {
 }
 
 void TDatabase::Close() {
+  backupLink_.reset(); // it has this file attached
   if (!connected_) return;
   while (!tables_.isEmpty()) tables_.last()->Close();
   if (inTransaction_) {
@@ -254,6 +256,8 @@ void TDatabase::AddIndex(const QString& table, const TIndexDef& index) {
   Exec(SqlText::CreateIndex(valid.name, valid.indexes.last()), {}, TableContext(valid.name));
   TableSharedState::BumpTable(filePath_, valid.name);
 }
+
+void TDatabase::KeepBackupLink(std::unique_ptr<BackupLink> link) { backupLink_ = std::move(link); }
 
 void TDatabase::Attach(TTable* table) {
   if (!tables_.contains(table)) tables_.append(table);
