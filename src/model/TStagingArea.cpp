@@ -8,6 +8,7 @@
 #include "platform/sys/ScopeGuard.h"
 
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <mutex>
@@ -33,33 +34,17 @@ QHash<QString, QStringList>& Leftovers() {
   return leftovers;
 }
 
-bool IsLeftover(const QString& schema) {
-  const std::lock_guard<std::mutex> guard(LeftoversLock());
-  for (const QStringList& schemas : std::as_const(Leftovers()))
-    if (schemas.contains(schema)) return true;
-  return false;
-}
-
-// Emptied scratch databases of this thread, with their folders, for the next areas.
-struct KeptScratch {
-  std::unique_ptr<QTemporaryDir> dir;
-  std::unique_ptr<TDatabase> db;
-};
-constexpr size_t kKeptScratches = 4;
-
-std::vector<KeptScratch>& Kept() {
-  thread_local std::vector<KeptScratch> kept;
-  return kept;
-}
-
-void Detach(TDatabase& target, const QString& schema) {
+// Answers false when the scratch database stays attached.
+bool Detach(TDatabase& target, const QString& schema) {
   try {
     TQuery(target).Exec(QStringLiteral("DETACH DATABASE ") + schema, {});
+    return true;
   } catch (const EDBEngineError&) {
     // Still in use (a result left open on it): the next move into the same connection
     // tries again, and the connection's close drops it at the latest.
     const std::lock_guard<std::mutex> guard(LeftoversLock());
     Leftovers()[target.Connection().connectionName()].append(schema);
+    return false;
   }
 }
 
@@ -83,82 +68,109 @@ void DetachLeftovers(TDatabase& target) {
 }
 } // namespace
 
-TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
-  std::vector<KeptScratch>& kept = Kept();
-  // One closed meanwhile (the session closes every database) is let go.
-  while (!kept.empty() && !db_) {
-    KeptScratch scratch = std::move(kept.back());
-    kept.pop_back();
-    if (!scratch.db->Connected()) continue;
-    dir_ = std::move(scratch.dir);
-    db_ = std::move(scratch.db);
-  }
-  if (!db_) {
-    dir_ = std::make_unique<QTemporaryDir>();
-    if (!dir_->isValid())
-      throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir_->errorString());
-    db_ = std::make_unique<TDatabase>(QString(), dir_->path());
+struct TStagingArea::Scratch {
+  QTemporaryDir dir;
+  std::unique_ptr<TDatabase> db;
+  QHash<QString, TTableDef> structures;
+  QHash<QString, std::shared_ptr<TTable>> twins;
+
+  Scratch() {
+    if (!dir.isValid()) throw EDBEngineError(EngineError::OsError, QStringLiteral("Staging folder: ") + dir.errorString());
+    db = std::make_unique<TDatabase>(QString(), dir.path());
     // A scratch file needs no durability: it is thrown away after the move, and a crash
     // before the move loses nothing that was stored. So no disk flushes are paid for it.
-    db_->Open(TDatabase::Durability::Scratch);
+    db->Open(TDatabase::Durability::Scratch);
   }
+  ~Scratch() {
+    twins.clear();
+    try {
+      db->Close();
+    } catch (const EDBEngineError&) {
+    }
+  }
+
+  // Takes the rows out of every twin, so that the next area finds them empty and their
+  // autoincrement fields count from 1 again.
+  void Empty() {
+    db->RunInTransaction([&] {
+      bool counted = false;
+      for (auto it = twins.begin(); it != twins.end(); ++it) {
+        it.value()->EmptyTable();
+        counted = counted || structures.value(it.key()).AutoIncField() >= 0;
+      }
+      if (counted) db->Exec(QStringLiteral("DELETE FROM sqlite_sequence"), {}, QStringLiteral("Staging area"));
+    });
+  }
+};
+
+namespace {
+// As many as the saves that usually overlap (each decodes while events run).
+constexpr size_t kKeptScratch = 8;
+} // namespace
+
+std::vector<std::unique_ptr<TStagingArea::Scratch>>& TStagingArea::KeptScratch() {
+  thread_local std::vector<std::unique_ptr<Scratch>> kept;
+  return kept;
+}
+
+TStagingArea::TStagingArea() : schema_(NewSchemaName()) {
+  auto& kept = KeptScratch();
+  while (!kept.empty() && !scratch_) {
+    std::unique_ptr<Scratch> candidate = std::move(kept.back());
+    kept.pop_back();
+    // A database closed meanwhile (the session closed everything) is not taken.
+    if (candidate->db->Connected()) scratch_ = std::move(candidate);
+  }
+  if (!scratch_) scratch_ = std::make_unique<Scratch>();
   // One transaction for all staged rows: nothing else uses this file, and it saves a
   // disk flush per row.
-  db_->StartTransaction();
+  scratch_->db->StartTransaction();
 }
 
 TStagingArea::~TStagingArea() {
-  twins_.clear();
+  // Only a scratch database that was moved (its rows committed there) and detached is
+  // known to hold nothing but the twins.
+  if (!reusable_ || scratch_->db->InTransaction() || KeptScratch().size() >= kKeptScratch) return;
   try {
-    if (Reusable()) {
-      Empty();
-      std::vector<KeptScratch>& kept = Kept();
-      if (kept.size() < kKeptScratches) {
-        kept.push_back({std::move(dir_), std::move(db_)});
-        return;
-      }
-    }
+    scratch_->Empty();
   } catch (const EDBEngineError&) {
+    return;
   }
-  try {
-    if (db_) db_->Close();
-  } catch (const EDBEngineError&) {
-  }
-}
-
-// One still attached to a connection after a failed detach is not handed on.
-bool TStagingArea::Reusable() const { return db_ && db_->Connected() && !IsLeftover(schema_); }
-
-// Twins made inside the staging transaction go with its rollback; those of a move were
-// committed and are dropped.
-void TStagingArea::Empty() {
-  if (db_->InTransaction()) db_->Rollback();
-  for (const QString& name : std::as_const(order_))
-    if (db_->TableExists(name)) db_->DeleteTable(name);
+  KeptScratch().push_back(std::move(scratch_));
 }
 
 TTable& TStagingArea::Twin(const TTableDef& structure) {
   const QString name = TableNameOf(structure.name);
-  if (auto it = twins_.constFind(name); it != twins_.constEnd()) return **it;
   TTableDef def = structure;
   def.name = name;
-  db_->CreateTable(def);
+  auto& twins = scratch_->twins;
+  if (order_.contains(name)) return *twins.value(name);
+  // A twin kept from an earlier area serves when it has the structure asked for.
+  if (auto it = twins.constFind(name); it != twins.constEnd()) {
+    if (scratch_->structures.value(name) == def) {
+      order_.append(name);
+      return **it;
+    }
+    twins.remove(name);
+    scratch_->db->DeleteTable(name);
+  }
+  scratch_->db->CreateTable(def);
   auto table = std::make_shared<TTable>();
-  table->SetDatabase(db_.get());
+  table->SetDatabase(scratch_->db.get());
   table->SetTableName(name);
   table->Open();
-  twins_.insert(name, table);
-  structures_.insert(name, def);
+  twins.insert(name, table);
+  scratch_->structures.insert(name, def);
   order_.append(name);
   return *table;
 }
 
-bool TStagingArea::HasTwin(const QString& table) const { return twins_.contains(TableNameOf(table)); }
+bool TStagingArea::HasTwin(const QString& table) const { return order_.contains(TableNameOf(table)); }
 
 qint64 TStagingArea::Mover::Append(const QString& table, const QString& skipColumn, const QString& offsetColumn,
                                    qint64 offset) {
   const QString name = TableNameOf(table);
-  const TTableDef& def = area_.structures_[name];
+  const TTableDef def = area_.scratch_->structures.value(name);
   QStringList columns, selected;
   QVariantList values;
   for (const TFieldDef& field : def.fields) {
@@ -205,11 +217,12 @@ qint64 TStagingArea::Mover::CountOutside(const QString& table, const QString& co
 }
 
 void TStagingArea::MoveInto(TDatabase& target, const std::function<void(Mover&)>& work) {
-  if (db_->InTransaction()) db_->Commit();
+  TDatabase& scratch = *scratch_->db;
+  if (scratch.InTransaction()) scratch.Commit();
   DetachLeftovers(target);
-  TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema_, {db_->FilePath()});
+  TQuery(target).Exec(QStringLiteral("ATTACH DATABASE ? AS ") + schema_, {scratch.FilePath()});
   {
-    const auto detach = OnScopeExit([&] { Detach(target, schema_); });
+    const auto detach = OnScopeExit([&] { reusable_ = Detach(target, schema_) && reusable_; });
     target.RunInTransaction([&] {
       Mover mover(target, *this);
       work(mover);

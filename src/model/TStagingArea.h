@@ -4,15 +4,18 @@
 // between, and are moved into the real tables at the end in one transaction, so a piece
 // of work that fails part-way leaves the real tables exactly as they were.
 //
-// The scratch database and its folder go away with the object, or, emptied, wait for the
-// next area of the same thread (making a fresh one costs more than all the staging).
+// The scratch databases are kept for the areas that follow on the same thread: an area
+// done with takes its rows out again and leaves its twins, empty, for the next one, so a
+// save does not pay for making a database and its tables each time. A scratch database
+// that may hold anything else (an area given up before its move, a move whose scratch
+// database could not be detached) goes away with its folder, as does one past the few
+// kept.
 #include "platform/engine/TableDef.h"
 
-#include <QHash>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TDatabase;
 class TTable;
@@ -64,13 +67,11 @@ private:
   // The name the scratch database is attached under: an area's own, so one left
   // attached by a failed detach never blocks the moves of later areas.
   QString schema_;
-  // Whether the emptied scratch database can serve another area.
-  bool Reusable() const;
-  void Empty();
-
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<TDatabase> db_;
-  QHash<QString, std::shared_ptr<TTable>> twins_;
-  QHash<QString, TTableDef> structures_;
+  struct Scratch;
+  // Scratch databases of areas done with, on this thread.
+  static std::vector<std::unique_ptr<Scratch>>& KeptScratch();
+  std::unique_ptr<Scratch> scratch_;
+  // The twins this area uses, in the order it asked for them.
   QStringList order_;
+  bool reusable_ = true;
 };

@@ -182,3 +182,76 @@ TEST_F(StagingArea, AnAreaAfterTheSessionClosedEveryDatabaseStillStages) {
   EXPECT_EQ(Rows(kData, kRows), 1);
 }
 } // namespace
+
+// Scratch databases are kept for the areas that follow; what an earlier area staged must
+// never reach a later one.
+namespace {
+TTableDef CountedDef(int width = 10) {
+  TTableDef def;
+  def.name = QStringLiteral("tStagedCounted");
+  def.fields = {{QStringLiteral("Id"), TFieldType::AutoInc}, {QStringLiteral("Text"), TFieldType::Alpha, width}};
+  return def;
+}
+
+TTable& StageCounted(TStagingArea& area, const QStringList& texts, int width = 10) {
+  TTable& twin = area.Twin(CountedDef(width));
+  for (const QString& text : texts) {
+    twin.Append();
+    twin.FieldByName(QStringLiteral("Text")).SetAsString(text);
+    twin.Post();
+  }
+  return twin;
+}
+
+class KeptScratch : public StagingArea {};
+} // namespace
+
+TEST_F(KeptScratch, AnAreaAfterAMovedOneStartsEmptyAndCountsFromOne) {
+  {
+    TStagingArea first;
+    StageCounted(first, {QStringLiteral("a"), QStringLiteral("b")});
+    first.MoveInto(Target(), [](TStagingArea::Mover&) {});
+  }
+  TStagingArea next;
+  EXPECT_FALSE(next.HasTwin(CountedDef().name)); // kept twins are not this area's until asked for
+  TTable& twin = StageCounted(next, {QStringLiteral("c")});
+  EXPECT_EQ(twin.RecordCount(), 1);
+  twin.First();
+  EXPECT_EQ(twin.FieldByName(QStringLiteral("Id")).AsInteger(), 1);
+  EXPECT_EQ(twin.FieldByName(QStringLiteral("Text")).AsString(), QStringLiteral("c"));
+}
+
+TEST_F(KeptScratch, RowsOfAnAreaGivenUpBeforeItsMoveReachNoLaterArea) {
+  {
+    TStagingArea abandoned;
+    StageCounted(abandoned, {QStringLiteral("lost")});
+  }
+  TStagingArea next;
+  EXPECT_EQ(next.Twin(CountedDef()).RecordCount(), 0);
+}
+
+TEST_F(KeptScratch, ATwinAskedForWithAnotherStructureHasThatStructure) {
+  {
+    TStagingArea first;
+    StageCounted(first, {QStringLiteral("a")});
+    first.MoveInto(Target(), [](TStagingArea::Mover&) {});
+  }
+  TStagingArea next;
+  TTable& twin = StageCounted(next, {QStringLiteral("a longer text")}, 20);
+  EXPECT_EQ(twin.Structure().fields.value(1).size, 20);
+  twin.First();
+  EXPECT_EQ(twin.FieldByName(QStringLiteral("Text")).AsString(), QStringLiteral("a longer text"));
+}
+
+TEST_F(KeptScratch, AnAreaAfterTheSessionClosedEverythingStillStagesAndMoves) {
+  {
+    TStagingArea first;
+    Stage(first, {1});
+    first.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  }
+  TSession::Default().CloseAll();
+  TStagingArea next;
+  Stage(next, {2});
+  next.MoveInto(Target(), [](TStagingArea::Mover& mover) { mover.Append(kRows); });
+  EXPECT_EQ(Rows(kData, kRows), 2);
+}

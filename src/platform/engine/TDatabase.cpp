@@ -1,5 +1,6 @@
 #include "platform/engine/TDatabase.h"
 
+#include "platform/engine/BackupLink.h"
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/SchemaReader.h"
@@ -122,6 +123,7 @@ void TDatabase::DropConnection() {
 }
 
 void TDatabase::Close() {
+  backupLink_.reset(); // it has this file attached
   if (!connected_) return;
   while (!tables_.isEmpty()) tables_.last()->Close();
   if (inTransaction_) {
@@ -146,9 +148,13 @@ QSqlQuery TDatabase::Exec(const QString& sql, const QVariantList& values, const 
   if (!q.prepare(sql)) SqlErrors::Raise(q.lastError(), context);
   for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
   // A structure read inside a transaction may be undone with it, and the schema's version
-  // counter goes back to a value it had before.
+  // counter goes back to a value it had before. A failed statement may have rolled the
+  // transaction back by itself.
   if (sql.startsWith(QLatin1String("ROLLBACK"), Qt::CaseInsensitive)) ForgetSchema();
-  if (!q.exec()) SqlErrors::Raise(q.lastError(), context);
+  if (!q.exec()) {
+    ForgetSchema();
+    SqlErrors::Raise(q.lastError(), context);
+  }
   return q;
 }
 
@@ -274,6 +280,8 @@ void TDatabase::AddIndex(const QString& table, const TIndexDef& index) {
   Exec(SqlText::CreateIndex(valid.name, valid.indexes.last()), {}, TableContext(valid.name));
   TableSharedState::BumpTable(filePath_, valid.name);
 }
+
+void TDatabase::KeepBackupLink(std::unique_ptr<BackupLink> link) { backupLink_ = std::move(link); }
 
 void TDatabase::Attach(TTable* table) {
   if (!tables_.contains(table)) tables_.append(table);

@@ -19,8 +19,10 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BackupLink;
 class TTable;
 
 class TDatabase {
@@ -79,6 +81,11 @@ public:
   // Runs one statement with bound values; errors raise EDBEngineError with the context.
   QSqlQuery Exec(const QString& sql, const QVariantList& values, const QString& context) const;
 
+  // The connection backup copies of the database's tables are made on, kept while the
+  // database is open (nullptr when there is none); closing the database closes it.
+  BackupLink* KeptBackupLink() const { return backupLink_.get(); }
+  void KeepBackupLink(std::unique_ptr<BackupLink> link);
+
   // Tables register while open so that closing the database closes them.
   void Attach(TTable* table);
   void Detach(TTable* table);
@@ -105,4 +112,5 @@ private:
   mutable qint64 schemaVersion_ = -1;
   mutable std::optional<QSqlQuery> schemaVersionQuery_;
   mutable std::optional<QSqlQuery> dataVersionQuery_;
+  std::unique_ptr<BackupLink> backupLink_;
 };

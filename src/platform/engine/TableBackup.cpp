@@ -1,5 +1,6 @@
 #include "platform/engine/TableBackup.h"
 
+#include "platform/engine/BackupLink.h"
 #include "platform/engine/EDBEngineError.h"
 #include "platform/engine/EngineConfig.h"
 #include "platform/engine/SqlText.h"
@@ -17,7 +18,7 @@ QString TableBackup::BackupFolder(const TDatabase& db) {
 }
 
 namespace {
-const QString kSource = QStringLiteral("tb_source");
+const QString kSource = QLatin1String(BackupLink::kSourceSchema);
 const QString kCopy = QStringLiteral("tb_backup");
 // One row per copied table in the backup file: the structure it was copied with, the
 // highest record id it holds and the last entry of the change list it has taken.
@@ -141,13 +142,23 @@ TDatabase& Attached(TDatabase& db, const QString& file, const QString& schema, c
   return db;
 }
 
-// Never raises: it runs on the way out of a failed copy too. A copy left attached to a
+// Never raises: it runs on the way out of a failed restore too. A copy left attached to a
 // database is detached before the next attach under its name.
 void Detach(TDatabase& db, const QString& schema, const QString& table) noexcept {
   try {
     db.Exec(QStringLiteral("DETACH DATABASE ") + schema, {}, Context(table));
   } catch (...) {
   }
+}
+
+// The database's kept backup connection, opened afresh when there is none or its file is
+// no longer the one in the folder.
+BackupLink& Link(TDatabase& db, const QString& folder) {
+  BackupLink* link = db.KeptBackupLink();
+  if (link && link->Current()) return *link;
+  db.KeepBackupLink(nullptr);
+  db.KeepBackupLink(std::make_unique<BackupLink>(db, folder));
+  return *db.KeptBackupLink();
 }
 
 bool HasState(TDatabase& db, const QString& table) {
@@ -167,13 +178,12 @@ void TableBackup::CopyToBackup(TDatabase& db, const QString& table) {
   const bool free = !db.InTransaction();
   const bool fresh = free && !TableBackupLog::IsLogged(db, def->name);
   if (fresh) TableBackupLog::Start(db, def->name);
-  TDatabase backup(QString(), folder);
-  backup.Open();
-  Attached(backup, db.FilePath(), kSource, def->name);
   std::optional<CopyState> state;
   {
-    const auto detach = OnScopeExit([&] { Detach(backup, kSource, def->name); });
-    state = Refresh(backup, *def, fresh);
+    // A copy that fails part-way may leave its connection in any state: the next copy
+    // opens a new one.
+    const auto drop = OnScopeFailure([&] { db.KeepBackupLink(nullptr); });
+    state = Refresh(Link(db, folder).Backup(), *def, fresh);
   }
   if (!free || !state || state->lastSeq == 0) return;
   try {

@@ -11,9 +11,9 @@
 // the copy cannot be trusted: no copy yet, another structure, or a table that lost its
 // change list (re-created, or made by a program that did not keep one).
 //
-// The copy runs on a connection of its own: it reads the source without holding up its
-// writers and writes only the backup file, in one transaction, so a failed copy leaves the
-// previous one as it was.
+// The copy runs on a connection of its own, kept open with the database (BackupLink): it
+// reads the source without holding up its writers and writes only the backup file, in one
+// transaction, so a failed copy leaves the previous one as it was.
 #include <QString>
 
 class TDatabase;

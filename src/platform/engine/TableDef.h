@@ -32,6 +32,7 @@ struct TIndexDef {
   bool IsUnique() const { return primary || unique; }
   // The key fields joined with ";", as the index is listed to users.
   QString FieldList() const { return fields.join(QLatin1Char(';')); }
+  friend bool operator==(const TIndexDef&, const TIndexDef&) = default;
 };
 
 struct TTableDef {
@@ -45,6 +46,7 @@ struct TTableDef {
   const TIndexDef* PrimaryIndex() const;
   // The autoincrement field's position, -1 without one.
   int AutoIncField() const;
+  friend bool operator==(const TTableDef&, const TTableDef&) = default;
 };
 
 // The stored fields with what the declared ones add to them: a declared alpha field that
