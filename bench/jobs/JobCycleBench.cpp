@@ -4,6 +4,7 @@
 // succeeds at once does (logon, logged on, polling, read again from "Pending", ended into
 // "History", no further job of its machine), frees the port and starts it again. The
 // history grows by one job a cycle.
+#include "BenchHome.h"
 #include "comm/jobs/HisStatus.h"
 #include "comm/jobs/tHistory.h"
 #include "comm/jobs/tHistoryEvent.h"
@@ -16,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 
@@ -58,12 +58,9 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  BenchHome home;
   QCoreApplication app(argc, argv);
-  const QString data = home.path() + QStringLiteral("/jobs");
+  const QString data = home.FilePath(QStringLiteral("jobs"));
   QDir().mkpath(data);
   EngineConfig::SetAlias(QString::fromLatin1(EngineConfig::kDataAlias), data);
   tMachine machine;

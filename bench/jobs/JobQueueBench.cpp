@@ -5,6 +5,7 @@
 // In both queues the port's job stands last, behind jobs of other ports, so the whole
 // queue is passed over. The session starter only counts; the port is freed after each
 // start, so the same job is picked again each time.
+#include "BenchHome.h"
 #include "comm/jobs/tHistory.h"
 #include "comm/jobs/tHistoryEvent.h"
 #include "comm/jobs/tSessionStarter.h"
@@ -16,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -76,13 +76,10 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  BenchHome home;
   QCoreApplication app(argc, argv);
-  const QString large = home.path() + QStringLiteral("/large");
-  const QString small = home.path() + QStringLiteral("/small");
+  const QString large = home.FilePath(QStringLiteral("large"));
+  const QString small = home.FilePath(QStringLiteral("small"));
   Fill(large, 10000);
   Fill(small, 10);
 

@@ -1,16 +1,15 @@
 // Receives the memory allocation table of a 4.02 register from a one-block work file, as
 // every logon does (a new program object each time, owned by the register's driver), and
 // prints the mean CPU time of the calling thread per receive.
+#include "BenchHome.h"
 #include "model/tEcr.h"
 #include "platform/sys/Folders.h"
-#include "platform/sys/TimingProfile.h"
 #include "programming/framework/tEcrPrgCrs3000MemAlloc.h"
 #include "store/streaming/StreamRegistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdio>
 #include <ctime>
@@ -46,15 +45,10 @@ double ThreadCpuSeconds() {
 } // namespace
 
 int main(int argc, char** argv) {
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  QDir().mkpath(home.path() + QStringLiteral("/config/tillbridge"));
+  BenchHome home;
   QCoreApplication app(argc, argv);
   QDir().mkpath(Folders::CommonFolder());
-  TimingProfile profile;
-  ScopedTimingProfile scoped(profile);
-  const QString path = home.filePath(QStringLiteral("work.ecr"));
+  const QString path = home.FilePath(QStringLiteral("work.ecr"));
   {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(WorkFile()) < 0) return 1;
