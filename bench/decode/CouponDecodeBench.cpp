@@ -93,11 +93,7 @@ void EmptyTables() {
 void DecodeAndSave(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("coupon.blk"));
-  {
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(WorkFile());
-  }
+  BenchWorkFile::Write(path, WorkFile());
   const PollDataFolder data(dir.filePath(QStringLiteral("data")));
   Driver driver;
   for (auto _ : state) {

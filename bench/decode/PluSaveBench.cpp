@@ -142,11 +142,7 @@ qint64 NamedRows(qint32 pollId) {
 void DecodeAndSave(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("plu.blk"));
-  {
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(WorkFile());
-  }
+  BenchWorkFile::Write(path, WorkFile());
   const PollDataFolder data(dir.filePath(QStringLiteral("data")));
   BenchDriver driver;
   for (auto _ : state) {

@@ -1,6 +1,8 @@
 #include "BenchWorkFile.h"
 
+#include <QFile>
 #include <QtEndian>
+#include <stdexcept>
 
 QByteArray BenchWorkFile::Bcd(qint64 value, int width, bool isSigned) {
   QByteArray digits = QByteArray::number(value).rightJustified(2 * width, '0');
@@ -28,4 +30,10 @@ QByteArray BenchWorkFile::WithHeader(int blockCount) {
   qToLittleEndian<qint32>(blockCount, file.data());
   AddBlock(file, Framed(QByteArray(1, '\0') + "X\x01\x03\x04\x26\x00\x1C\x00\x01\x00\x00" + QByteArray(24, '\0'), 1));
   return file;
+}
+
+void BenchWorkFile::Write(const QString& path, const QByteArray& file) {
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
+    throw std::runtime_error("the work file could not be written: " + path.toStdString());
 }

@@ -94,11 +94,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
 
   const QString workFile = home.FilePath(QStringLiteral("poll.blk"));
-  {
-    QFile out(workFile);
-    out.open(QIODevice::WriteOnly);
-    out.write(WorkFile());
-  }
+  BenchWorkFile::Write(workFile, WorkFile());
   const QString empty = home.FilePath(QStringLiteral("empty"));
   const QString full = home.FilePath(QStringLiteral("full"));
   QDir().mkpath(empty);

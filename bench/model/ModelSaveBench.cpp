@@ -73,11 +73,7 @@ void RawInsert(benchmark::State& state) {
 void DecodeAndSave(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("poll.blk"));
-  {
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(WorkFile());
-  }
+  BenchWorkFile::Write(path, WorkFile());
   for (auto _ : state) {
     state.PauseTiming();
     FreshData();

@@ -60,11 +60,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const int saves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
   const QString path = home.FilePath(QStringLiteral("coupon.blk"));
-  {
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(WorkFile());
-  }
+  BenchWorkFile::Write(path, WorkFile());
   const PollDataFolder data(home.FilePath(QStringLiteral("data")));
   tMachine machine;
   machine.MachineId = QStringLiteral("bench");
