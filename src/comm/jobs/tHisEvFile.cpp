@@ -4,8 +4,8 @@
 #include "platform/engine/TDatabase.h"
 #include "platform/engine/TQuery.h"
 #include "platform/engine/TSession.h"
-#include "store/odb/TOdbField.h"
 #include "platform/engine/TableSharedState.h"
+#include "store/odb/TOdbField.h"
 #include "store/settings/SettingsFile.h"
 
 // Not made blank by readers: a file is always opened over a database.

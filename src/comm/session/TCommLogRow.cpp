@@ -47,28 +47,22 @@ qint64 Insert(TDatabase& db, const std::vector<Value>& values) {
   return query.LastInsertId();
 }
 
-// The start time the row keeps; none when the row is gone.
-std::optional<TDateTime> StoredStart(TDatabase& db, qint64 id) {
+// The start time the row keeps, as a day number; none when the row is gone.
+std::optional<double> KeptStart(TDatabase& db, qint64 id) {
   TQuery query(db);
   query.Exec(QStringLiteral("SELECT \"StartTime\" FROM %1 WHERE \"ID\" = ?").arg(Table()), {id});
   if (!query.Next()) return std::nullopt;
-  const QVariant start = query.Value(0);
+  const double start = query.Value(0).toDouble();
   query.Close();
-  return TDateTime(start.toDouble());
+  return start;
 }
 
-double StoredDays(TDatabase& db, TDateTime time) { return Stored(db, {{"EndTime", time.Days()}}).value(0).toDouble(); }
+std::vector<Value> StartValues(TDateTime start, qint32 store, qint32 machineNumber, const QString& machineId,
+                               const QString& commType) {
+  return {{"StartTime", start.Days()}, {"StoreNumber", store}, {"MachineNumber", machineNumber},
+          {"MachineID", machineId},    {"CommType", commType}};
+}
 } // namespace
-
-struct TCommLogRow::StartFields {
-  std::vector<Value> values;
-};
-
-TCommLogRow::StartFields TCommLogRow::StartValues() const {
-  return {{{"StartTime", startTime_.Days()}, {"StoreNumber", storeNumber_}, {"MachineNumber", machineNumber_},
-           {"MachineID", machineId_}, {"CommType", commType_}}};
-}
-
 
 void TCommLogRow::Start(const tMachine& machine, int commType) {
   startTime_ = TDateTime::Now();
@@ -77,23 +71,23 @@ void TCommLogRow::Start(const tMachine& machine, int commType) {
   machineNumber_ = machine.MachineNumber;
   machineId_ = machine.MachineId;
   TDatabase& db = CommLogTable::Checked();
-  id_ = Insert(db, StartValues().values);
+  id_ = Insert(db, StartValues(startTime_, storeNumber_, machineNumber_, machineId_, commType_));
 }
 
 void TCommLogRow::End(tMpMessage message, const QStringList& progressLines) {
   TDatabase& db = CommLogTable::Checked();
-  const TDateTime end = TDateTime::Now();
+  const std::optional<double> kept = id_ ? KeptStart(db, *id_) : std::nullopt;
   // Both times as the table keeps them, so the duration agrees with what the row shows.
-  std::optional<TDateTime> start = id_ ? StoredStart(db, *id_) : std::nullopt;
-  const bool gone = !start;
-  if (gone) start = TDateTime(StoredDays(db, startTime_));
+  const QVariantList times = Stored(db, {{"StartTime", startTime_.Days()}, {"EndTime", TDateTime::Now().Days()}});
+  const TDateTime start(kept ? *kept : times[0].toDouble());
+  const TDateTime end(times[1].toDouble());
   const std::vector<Value> ending{{"EndTime", end.Days()},
-                                  {"Duration", CommLogDuration(*start, TDateTime(StoredDays(db, end)))},
+                                  {"Duration", CommLogDuration(start, end)},
                                   {"LogEntry", CommLogEntry::Text(progressLines)},
                                   {"Result", MsgResultText(message)}};
-  if (gone) {
+  if (!kept) {
     // A row deleted meanwhile is written again whole.
-    std::vector<Value> whole = StartValues().values;
+    std::vector<Value> whole = StartValues(startTime_, storeNumber_, machineNumber_, machineId_, commType_);
     whole.insert(whole.end(), ending.begin(), ending.end());
     id_ = Insert(db, whole);
     return;

@@ -16,8 +16,8 @@ class tMachine;
 
 class TCommLogRow {
 public:
-  // Opens the table (creating it when needed), appends and posts the start row, and closes
-  // the table again. Errors of the table pass on.
+  // Inserts the start row, the table checked first (made when missing). Errors of the
+  // table pass on.
   void Start(const tMachine& machine, int commType);
   // Completes the row with the message the session ended with and its progress lines.
   void End(tMpMessage message, const QStringList& progressLines);
@@ -26,9 +26,6 @@ public:
   std::optional<qint64> Id() const { return id_; }
 
 private:
-  struct StartFields;
-  StartFields StartValues() const;
-
   std::optional<qint64> id_;
   TDateTime startTime_;
   QString commType_;

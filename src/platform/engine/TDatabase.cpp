@@ -198,22 +198,28 @@ QStringList TDatabase::TableNames() const {
 
 bool TDatabase::TableExists(const QString& table) const {
   CheckConnected();
-  if (SchemaVersion() == schemaVersion_)
-    if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return kept->has_value();
+  if (const std::optional<TTableDef>* kept = Kept(table)) return kept->has_value();
   return SchemaReader::StoredTableName(db_, TableNameOf(table)).has_value();
 }
 
 std::optional<TTableDef> TDatabase::ReadTableDef(const QString& table) const {
   CheckConnected();
+  if (const std::optional<TTableDef>* kept = Kept(table)) return *kept;
+  std::optional<TTableDef> def = SchemaReader::ReadTableDef(db_, TableNameOf(table));
+  schema_.insert(table, def);
+  return def;
+}
+
+// The answer kept for the table, nullptr when there is none; all kept answers go when the
+// schema changed since they were read.
+const std::optional<TTableDef>* TDatabase::Kept(const QString& table) const {
   const qint64 version = SchemaVersion();
   if (version != schemaVersion_) {
     ForgetSchema();
     schemaVersion_ = version;
   }
-  if (const auto kept = schema_.constFind(table); kept != schema_.constEnd()) return *kept;
-  std::optional<TTableDef> def = SchemaReader::ReadTableDef(db_, TableNameOf(table));
-  schema_.insert(table, def);
-  return def;
+  const auto kept = schema_.constFind(table);
+  return kept == schema_.constEnd() ? nullptr : &*kept;
 }
 
 qint64 TDatabase::SchemaVersion() const { return PragmaValue(schemaVersionQuery_, QStringLiteral("PRAGMA schema_version")); }

@@ -95,6 +95,7 @@ private:
   void OpenConnection();
   void DropConnection();
   TTableDef StoredDef(const QString& table) const;
+  const std::optional<TTableDef>* Kept(const QString& table) const;
   qint64 SchemaVersion() const;
   qint64 PragmaValue(std::optional<QSqlQuery>& kept, const QString& pragma) const;
   void ForgetSchema() const;

@@ -1,6 +1,7 @@
 // A database answers a table's structure from what it read before only while nothing has
 // changed the file's schema: not another connection, not a change of its own, and not a
-// change it made and then rolled back.
+// change it made and then rolled back. Every answer is the structure as the file holds it
+// now, whoever changed it.
 #include "EngineFixture.h"
 
 #include "platform/engine/StructureCheck.h"
@@ -22,6 +23,24 @@ qsizetype FieldCount(TDatabase& db, const QString& table) {
   return def ? def->fields.size() : -1;
 }
 
+TTableDef Short() {
+  return {QStringLiteral("Items"), {{QStringLiteral("Code"), TFieldType::Long}}, {}};
+}
+TTableDef Wide() {
+  TTableDef def{QStringLiteral("Items"), {{QStringLiteral("Code"), TFieldType::Long}, {QStringLiteral("Name"), TFieldType::Alpha, 12}}, {}};
+  def.indexes = {{QStringLiteral("ByName"), {QStringLiteral("Name")}, false, false}};
+  return def;
+}
+
+// Another structure made in one statement, as Short is.
+TTableDef Plain() {
+  return {QStringLiteral("Items"), {{QStringLiteral("Code"), TFieldType::Long}, {QStringLiteral("Name"), TFieldType::Alpha, 12}}, {}};
+}
+
+bool Same(const TTableDef& expected, const std::optional<TTableDef>& read) {
+  return read && StructureCheck::Differences(expected, *read).isEmpty();
+}
+
 class KeptStructure : public EngineFixture {
 protected:
   void SetUp() override {
@@ -36,7 +55,7 @@ protected:
     other_.reset();
     EngineFixture::TearDown();
   }
-  std::unique_ptr<TDatabase> other_;
+  std::unique_ptr<TDatabase> other_; // another connection to the same file
 };
 } // namespace
 
@@ -69,4 +88,39 @@ TEST_F(KeptStructure, ATableReopenedAfterAnotherConnectionChangedItHasTheNewFiel
   AddExtraField(*other_);
   const std::unique_ptr<TTable> table = OpenTable(QStringLiteral("Notes"));
   EXPECT_EQ(table->FieldCount(), 3);
+}
+
+TEST_F(KeptStructure, ATableMadeAgainByAnotherConnectionIsReadWithItsNewStructure) {
+  Db().CreateTable(Short());
+  ASSERT_TRUE(Same(Short(), Db().ReadTableDef(QStringLiteral("Items"))));
+  other_->DeleteTable(QStringLiteral("Items"));
+  other_->CreateTable(Wide());
+  EXPECT_TRUE(Same(Wide(), Db().ReadTableDef(QStringLiteral("Items.DB"))));
+}
+
+TEST_F(KeptStructure, ATableMissingAtFirstIsFoundOnceAnotherConnectionMadeIt) {
+  EXPECT_FALSE(Db().ReadTableDef(QStringLiteral("Items")));
+  other_->CreateTable(Short());
+  EXPECT_TRUE(Same(Short(), Db().ReadTableDef(QStringLiteral("Items"))));
+  other_->AddIndex(QStringLiteral("Items"), {QStringLiteral("ByCode"), {QStringLiteral("Code")}, false, false});
+  EXPECT_TRUE(Db().ReadTableDef(QStringLiteral("Items"))->FindIndex(QStringLiteral("ByCode")));
+}
+
+// The table read inside the rolled-back transaction never existed; another connection's
+// table of the same name, made afterwards in as many statements, brings the file back to
+// the schema version the read was made at.
+TEST_F(KeptStructure, AStructureReadInARolledBackTransactionIsNotAnsweredLater) {
+  Db().StartTransaction();
+  Db().CreateTable(Short());
+  ASSERT_TRUE(Same(Short(), Db().ReadTableDef(QStringLiteral("Items"))));
+  Db().Rollback();
+  other_->CreateTable(Plain());
+  EXPECT_TRUE(Same(Plain(), Db().ReadTableDef(QStringLiteral("Items"))));
+}
+
+TEST_F(KeptStructure, ATableDroppedByThisConnectionIsMissing) {
+  Db().CreateTable(Short());
+  ASSERT_TRUE(Db().ReadTableDef(QStringLiteral("Items")));
+  Db().DeleteTable(QStringLiteral("Items"));
+  EXPECT_FALSE(Db().ReadTableDef(QStringLiteral("Items")));
 }
