@@ -5,11 +5,13 @@
 #include "comm/session/CommLogListingReport.h"
 #include "comm/session/CommLogTable.h"
 #include "comm/session/forms/CommLogPrinting.h"
+#include "platform/engine/FieldText.h"
 #include "platform/engine/TTable.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/Exception.h"
 #include "platform/sys/FormRegistry.h"
 #include "platform/sys/Prompter.h"
+#include "platform/sys/TDateTime.h"
 #include "platform/tablemodel/TEngineTableModel.h"
 #include "reports/engine/RptPreviewRequest.h"
 
@@ -34,6 +36,12 @@ public:
     const QVariant value = QIdentityProxyModel::headerData(section, orientation, role);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return value;
     return CommLogTable::DisplayLabel(value.toString());
+  }
+  // Times as the printed listing and the rest of the system show them.
+  QVariant data(const QModelIndex& index, int role) const override {
+    const QVariant value = QIdentityProxyModel::data(index, role);
+    if (role != Qt::DisplayRole || value.typeId() != QMetaType::QDateTime) return value;
+    return FieldText::DateTimeText(TDateTime::FromQDateTime(value.toDateTime()).Days());
   }
 };
 

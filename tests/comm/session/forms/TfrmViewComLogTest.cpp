@@ -98,6 +98,8 @@ TEST_F(ViewCommLog, ShowsTheLogUnderItsLabelsAndTheCurrentRowsText) {
   ASSERT_EQ(grid.model()->rowCount(), 2);
   EXPECT_EQ(Cell(grid, 0, 1), "Successful");
   EXPECT_EQ(Cell(grid, 0, 2), "Front Till");
+  EXPECT_EQ(Cell(grid, 0, 6), "3/4/2026 10:30:00 AM");
+  EXPECT_EQ(Cell(grid, 0, 7), "3/4/2026 10:30:59 AM");
   EXPECT_EQ(Cell(grid, 0, 8), "0:01:00");
   EXPECT_EQ(Cell(grid, 1, 8), "1:02:03");
   auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("DBMemo1"));
